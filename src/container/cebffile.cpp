@@ -1,0 +1,327 @@
+#include "cebffile.h"
+
+#include "fileerror.h"
+#include "relativepath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace velkari {
+
+namespace {
+
+QString tooLargeReason()
+{
+    return QStringLiteral("The file would be larger than 4 GiB.");
+}
+
+} // namespace
+
+CEBFFile::CEBFFile(const QString &className)
+    : m_className(className)
+{
+}
+
+CEBFFile::~CEBFFile() = default; // an uncommitted QSaveFile discards its temporary file
+
+void CEBFFile::resetLevels(quint32 rootEnd)
+{
+    m_level = 0;
+    m_levels[0] = LevelRecord{4, 0, 0, 0, 1, 0, rootEnd, 1}; // "Root", standing for the whole file
+}
+
+void CEBFFile::OpenForWrite(const QString &path)
+{
+    m_fileName = path;
+    m_file = std::make_unique<QSaveFile>(path);
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isWritable())
+        throw FileError(FileError::Action::Write, path, QStringLiteral("Permission denied"));
+    // Unbuffered, so that a short write is seen at once rather than lost in a flush at commit.
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw FileError(FileError::Action::Write, path, m_file->errorString());
+    OpenForWriteInMemory();
+}
+
+void CEBFFile::OpenForWriteInMemory()
+{
+    m_writing = true;
+    m_bytes.clear();
+    resetLevels(0);
+    BeginSection(m_className.toLatin1());
+}
+
+bool CEBFFile::OpenForRead(const QString &path, qint64 maxSize)
+{
+    m_fileName = path;
+    m_file.reset();
+    m_bytes.clear();
+    m_writing = false;
+    resetLevels(0);
+    // Only regular files: a device or a pipe could hand out bytes without end.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > qMin(maxSize, MaxFileSize))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    m_bytes = file.read(info.size());
+    return beginReading();
+}
+
+bool CEBFFile::OpenForReadBytes(const QByteArray &bytes)
+{
+    m_file.reset();
+    m_writing = false;
+    m_bytes = bytes.size() > MaxFileSize ? QByteArray() : bytes;
+    return beginReading();
+}
+
+bool CEBFFile::beginReading()
+{
+    resetLevels(quint32(m_bytes.size()));
+    return BeginSection(m_className.toLatin1());
+}
+
+bool CEBFFile::writableName(QByteArrayView name) const
+{
+    return name.size() <= MaxNameLength;
+}
+
+void CEBFFile::appendUInt32(quint32 value)
+{
+    const quint32 le = qToLittleEndian(value);
+    m_bytes.append(reinterpret_cast<const char *>(&le), sizeof le);
+}
+
+void CEBFFile::writeName(QByteArrayView name)
+{
+    m_bytes.append(char(name.size()));
+    m_bytes.append(name);
+}
+
+void CEBFFile::writeValue(QByteArrayView name, const void *data, quint32 size)
+{
+    if (!writableName(name))
+        return;
+    if (quint64(m_bytes.size()) + 9 + name.size() + size > quint64(MaxFileSize))
+        throw FileError(FileError::Action::Write, m_fileName, tooLargeReason());
+    writeName(name);
+    appendUInt32(0);
+    appendUInt32(size);
+    m_bytes.append(static_cast<const char *>(data), size);
+    LevelRecord &record = m_levels[m_level];
+    record.count += 1;
+    record.size += quint32(name.size()) + size + 9;
+}
+
+bool CEBFFile::BeginSection(QByteArrayView name)
+{
+    if (m_level + 1 >= MaxLevels)
+        return false;
+    if (m_writing) {
+        if (!writableName(name))
+            return false;
+        writeName(name);
+        LevelRecord &record = m_levels[++m_level];
+        record = LevelRecord{int(name.size()), quint32(m_bytes.size()), quint32(m_bytes.size()), 0, 0, 0, 0, 0};
+        appendUInt32(0);
+        appendUInt32(0);
+        return true;
+    }
+    ContainerEntry entry;
+    if (!findEntry(name, entry))
+        return false;
+    const quint32 bodyStart = entry.offset + 9 + quint32(entry.name.size());
+    m_levels[++m_level] = LevelRecord{int(entry.name.size()), bodyStart, bodyStart, 0, entry.count,
+                                      entry.size, bodyStart + entry.size, qMax(entry.count, 0)};
+    return true;
+}
+
+void CEBFFile::EndSection()
+{
+    if (m_level == 0)
+        return;
+    const LevelRecord ended = m_levels[m_level--];
+    LevelRecord &parent = m_levels[m_level];
+    const quint32 length = quint32(ended.nameLength) + ended.size + 9;
+    if (m_writing) {
+        const quint32 count = qToLittleEndian(quint32(ended.count));
+        const quint32 size = qToLittleEndian(ended.size);
+        std::memcpy(m_bytes.data() + ended.start, &count, 4);
+        std::memcpy(m_bytes.data() + ended.start + 4, &size, 4);
+        parent.count += 1;
+        parent.size += length;
+    } else {
+        advancePast(parent, length);
+    }
+}
+
+int CEBFFile::EntryCount() const
+{
+    return m_levels[m_level].count;
+}
+
+void CEBFFile::advancePast(LevelRecord &record, quint32 entryLength)
+{
+    record.cursor += entryLength;
+    if (++record.cursorIndex >= record.limit) {
+        record.cursorIndex = 0;
+        record.cursor = record.start;
+    }
+}
+
+// The cyclic lookup: starts at the entry after the last one read, so reading in the order of
+// writing costs one comparison per entry, and wraps around once before giving up.
+bool CEBFFile::findEntry(QByteArrayView name, ContainerEntry &entry)
+{
+    LevelRecord &record = m_levels[m_level];
+    qint32 misses = 0;
+    while (misses < record.limit) {
+        if (!ParseEntryAt(m_bytes, record.cursor, record.end, entry)) {
+            // The count promised more entries than the body holds: the rest are not there.
+            record.limit = record.cursorIndex;
+            record.cursorIndex = 0;
+            record.cursor = record.start;
+            continue;
+        }
+        if (entry.name == name)
+            return true;
+        advancePast(record, entry.length());
+        ++misses;
+    }
+    return false;
+}
+
+void CEBFFile::ExchangeData(QByteArrayView name, quint32 size, void *data, const void *defaultData)
+{
+    if (m_writing) {
+        writeValue(name, data, size);
+        return;
+    }
+    ContainerEntry entry;
+    if (findEntry(name, entry) && entry.size == size && entry.count == 0) {
+        std::memcpy(data, entry.body.data(), size);
+        advancePast(m_levels[m_level], entry.length());
+    } else if (defaultData) {
+        std::memmove(data, defaultData, size);
+    }
+}
+
+void CEBFFile::ExchangeInt32(QByteArrayView name, quint32 &value)
+{
+    quint32 le = qToLittleEndian(value);
+    const quint32 zero = 0;
+    ExchangeData(name, 4, &le, &zero);
+    value = qFromLittleEndian(le);
+}
+
+void CEBFFile::ExchangeInt32(QByteArrayView name, qint32 &value)
+{
+    quint32 raw = quint32(value);
+    ExchangeInt32(name, raw);
+    value = qint32(raw);
+}
+
+void CEBFFile::ExchangeInt16(QByteArrayView name, quint16 &value)
+{
+    quint16 le = qToLittleEndian(value);
+    const quint16 zero = 0;
+    ExchangeData(name, 2, &le, &zero);
+    value = qFromLittleEndian(le);
+}
+
+void CEBFFile::ExchangeInt16(QByteArrayView name, qint16 &value)
+{
+    quint16 raw = quint16(value);
+    ExchangeInt16(name, raw);
+    value = qint16(raw);
+}
+
+void CEBFFile::ExchangeByte(QByteArrayView name, quint8 &value, quint8 defaultValue)
+{
+    ExchangeData(name, 1, &value, &defaultValue);
+}
+
+void CEBFFile::ExchangeByte(QByteArrayView name, qint8 &value, qint8 defaultValue)
+{
+    quint8 raw = quint8(value);
+    ExchangeByte(name, raw, quint8(defaultValue));
+    value = qint8(raw);
+}
+
+void CEBFFile::ExchangeString(QByteArrayView name, QString &value, const QString &defaultValue)
+{
+    if (m_writing) {
+        const qsizetype units = value.size();
+        if (quint64(units) * 2 > quint64(MaxFileSize))
+            throw FileError(FileError::Action::Write, m_fileName, tooLargeReason());
+        QByteArray le(units * 2, Qt::Uninitialized);
+        qToLittleEndian<quint16>(value.utf16(), units, le.data());
+        writeValue(name, le.constData(), quint32(le.size()));
+        return;
+    }
+    ContainerEntry entry;
+    if (!findEntry(name, entry) || entry.count != 0) {
+        value = defaultValue;
+        return;
+    }
+    const qsizetype units = entry.body.size() / 2; // an odd last byte is dropped
+    QString text(units, Qt::Uninitialized);
+    qFromLittleEndian<quint16>(entry.body.data(), units, text.data());
+    value = text;
+    advancePast(m_levels[m_level], entry.length());
+}
+
+void CEBFFile::ExchangeRelativePath(QByteArrayView name, QString &path, const QString &base)
+{
+    if (m_writing) {
+        QString stored = ToStoredPath(path, base);
+        ExchangeString(name, stored);
+        return;
+    }
+    QString stored;
+    ExchangeString(name, stored);
+    path = FromStoredPath(base, stored);
+}
+
+void CEBFFile::Close()
+{
+    if (!m_writing) {
+        m_bytes.clear();
+        return;
+    }
+    if (!m_file)
+        return;
+    const std::unique_ptr<QSaveFile> file = std::move(m_file);
+    qint64 written = 0;
+    while (written < m_bytes.size()) {
+        const qint64 n = file->write(m_bytes.constData() + written, m_bytes.size() - written);
+        if (n <= 0) {
+            const QString reason = file->errorString();
+            file->cancelWriting();
+            throw FileError(FileError::Action::Write, m_fileName, reason);
+        }
+        written += n;
+    }
+    if (!file->commit())
+        throw FileError(FileError::Action::Write, m_fileName, file->errorString());
+}
+
+QList<QByteArray> CEBFFile::EntryNames() const
+{
+    QList<QByteArray> names;
+    if (m_writing)
+        return names;
+    const LevelRecord &record = m_levels[m_level];
+    const QByteArrayView body = QByteArrayView(m_bytes).sliced(record.start, record.end - record.start);
+    for (const ContainerEntry &entry : ListEntries(body, record.count))
+        names.append(entry.name.toByteArray());
+    return names;
+}
+
+} // namespace velkari

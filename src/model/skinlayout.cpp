@@ -1,0 +1,12 @@
+#include "skinlayout.h"
+
+#include "skinproject.h"
+
+namespace velkari {
+
+SkinLayout::~SkinLayout()
+{
+    SkinProject::forgetLayout(this);
+}
+
+} // namespace velkari

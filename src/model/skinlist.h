@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace velkari {
+
+// A list of owned records with a fixed number of slots. The record in slot i always has
+// index == i: every operation that places or moves a record renumbers it. Nothing is ever
+// written past the capacity: append and insertCopyAt refuse with false when the list is full.
+template <typename T, int Capacity>
+class SkinList
+{
+public:
+    static constexpr int capacity = Capacity;
+    using Slots = std::array<std::unique_ptr<T>, Capacity>;
+
+    SkinList() = default;
+    SkinList(const SkinList &) = delete;
+    SkinList &operator=(const SkinList &) = delete;
+
+    int count() const { return m_count; }
+    bool isEmpty() const { return m_count == 0; }
+    bool isFull() const { return m_count >= Capacity; }
+
+    T *at(int position) const
+    {
+        return position >= 0 && position < m_count ? m_items[position].get() : nullptr;
+    }
+    T *last() const { return at(m_count - 1); }
+
+    bool append(std::unique_ptr<T> item)
+    {
+        if (isFull() || !item)
+            return false;
+        place(m_count, std::move(item));
+        ++m_count;
+        return true;
+    }
+
+    bool insertCopyAt(int position, const T &source)
+    {
+        if (isFull() || position < 0 || position > m_count)
+            return false;
+        auto copy = std::make_unique<T>(source); // before anything moves: source may be ours
+        for (int slot = m_count; slot > position; --slot)
+            place(slot, std::move(m_items[slot - 1]));
+        place(position, std::move(copy));
+        ++m_count;
+        return true;
+    }
+
+    bool removeAt(int position)
+    {
+        if (position < 0 || position >= m_count)
+            return false;
+        m_items[position].reset();
+        for (int slot = position; slot + 1 < m_count; ++slot)
+            place(slot, std::move(m_items[slot + 1]));
+        m_items[--m_count].reset();
+        return true;
+    }
+
+    void clear()
+    {
+        for (int slot = 0; slot < m_count; ++slot)
+            m_items[slot].reset();
+        m_count = 0;
+    }
+
+    void assignCopy(const SkinList &source)
+    {
+        if (&source == this)
+            return;
+        clear();
+        for (int slot = 0; slot < source.m_count; ++slot)
+            append(std::make_unique<T>(*source.m_items[slot]));
+    }
+
+    auto begin() const { return m_items.begin(); }
+    auto end() const { return m_items.begin() + m_count; }
+
+private:
+    void place(int slot, std::unique_ptr<T> item)
+    {
+        item->index = qint16(slot);
+        m_items[slot] = std::move(item);
+    }
+
+    Slots m_items;
+    int m_count = 0;
+};
+
+} // namespace velkari

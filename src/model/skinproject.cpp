@@ -1,0 +1,92 @@
+#include "skinproject.h"
+
+namespace velkari {
+
+namespace {
+
+SkinProject *liveProjects = nullptr; // the editor has one; tests and tools may hold several
+
+void fixPlaceholders(SkinRow &row)
+{
+    ButtonList &buttons = row.buttons;
+    while (!buttons.isEmpty() && buttons.last()->isPlaceholder())
+        buttons.removeAt(buttons.count() - 1);
+    // A full row has no place left for its placeholder; the reader keeps rows short enough, so
+    // this only guards the invariant against rows built elsewhere.
+    if (buttons.isFull())
+        buttons.removeAt(buttons.count() - 1);
+    buttons.append(std::make_unique<SkinButton>());
+}
+
+} // namespace
+
+SkinProject::SkinProject()
+    : m_nextLive(liveProjects)
+{
+    liveProjects = this;
+}
+
+SkinProject::~SkinProject()
+{
+    for (SkinProject **link = &liveProjects; *link; link = &(*link)->m_nextLive) {
+        if (*link == this) {
+            *link = m_nextLive;
+            break;
+        }
+    }
+}
+
+void SkinProject::resetToDefaults()
+{
+    textColor = DefaultTextColor;
+    highlightColor = DefaultHighlightColor;
+    helpFileName = defaultHelpFileName();
+    projectPath.clear();
+    modified = false;
+    copiedLayout = nullptr;
+    copiedButton = nullptr;
+    for (LayoutList &list : layouts)
+        list.clear();
+}
+
+void SkinProject::forgetLayout(const SkinLayout *layout)
+{
+    for (SkinProject *project = liveProjects; project; project = project->m_nextLive) {
+        if (project->copiedLayout == layout)
+            project->copiedLayout = nullptr;
+    }
+}
+
+void SkinProject::forgetButton(const SkinButton *button)
+{
+    for (SkinProject *project = liveProjects; project; project = project->m_nextLive) {
+        if (project->copiedButton == button)
+            project->copiedButton = nullptr;
+    }
+}
+
+void NormalizeProject(SkinProject &project)
+{
+    for (LayoutList &list : project.layouts) {
+        if (list.isEmpty()) {
+            auto layout = std::make_unique<SkinLayout>();
+            layout->name = QStringLiteral("Layout00");
+            list.append(std::move(layout));
+        }
+        for (const auto &layout : list) {
+            if (layout->rows.isEmpty()) {
+                for (int i = 0; i < 5; ++i)
+                    layout->rows.append(std::make_unique<SkinRow>());
+            }
+            FixRowPlaceholders(*layout);
+        }
+    }
+}
+
+void FixRowPlaceholders(SkinLayout &layout)
+{
+    for (const auto &row : layout.rows)
+        fixPlaceholders(*row);
+}
+
+} // namespace velkari

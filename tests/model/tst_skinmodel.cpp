@@ -1,0 +1,364 @@
+#include "skinproject.h"
+
+#include <QTest>
+
+using namespace velkari;
+
+namespace {
+
+std::unique_ptr<SkinButton> key(const QString &caption, quint16 flags = ButtonFlagCharacter)
+{
+    auto button = std::make_unique<SkinButton>();
+    button->caption = caption;
+    button->flags = flags;
+    return button;
+}
+
+std::unique_ptr<SkinButton> placeholder()
+{
+    return std::make_unique<SkinButton>();
+}
+
+// The row as text: captions, "+" for a placeholder, and the index of each button.
+QString describeRow(const SkinRow &row)
+{
+    QStringList parts;
+    for (const auto &button : row.buttons)
+        parts << (button->isPlaceholder() ? QStringLiteral("+") : button->caption) + QString::number(button->index);
+    return parts.join(u' ');
+}
+
+void checkIndices(const LayoutList &list)
+{
+    for (int i = 0; i < list.count(); ++i) {
+        QCOMPARE(list.at(i)->index, i);
+        for (int r = 0; r < list.at(i)->rows.count(); ++r) {
+            QCOMPARE(list.at(i)->rows.at(r)->index, r);
+            for (int b = 0; b < list.at(i)->rows.at(r)->buttons.count(); ++b)
+                QCOMPARE(list.at(i)->rows.at(r)->buttons.at(b)->index, b);
+        }
+    }
+}
+
+} // namespace
+
+class TestSkinModel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void recordDefaults();
+    void freshProjectIsNormalised();
+    void normalizeRow_data();
+    void normalizeRow();
+    void normalizeKeepsRowsAndAddsNone();
+    void removeRenumbersButKeepsReferences();
+    void insertCopyAtRenumbers();
+    void copiesTakeFieldsNotPositions();
+    void copiedReferencesAreCleared_data();
+    void copiedReferencesAreCleared();
+    void resetToDefaultsClearsEverything();
+    void capacityIsNeverExceeded();
+    void atOutOfRange();
+    void assignCopyFromItselfKeepsRows();
+    void shapeNames();
+};
+
+void TestSkinModel::recordDefaults()
+{
+    const SkinButton button;
+    QCOMPARE(button.index, -1);
+    QVERIFY(button.caption.isEmpty());
+    QCOMPARE(button.flags, 0x0400);
+    QCOMPARE(button.charCode, 0);
+    QCOMPARE(button.vk, 0);
+    QCOMPARE(button.width, 70);
+    const SkinRow row;
+    QCOMPARE(row.index, -1);
+    QCOMPARE(row.height, 16);
+    QCOMPARE(row.buttons.count(), 0);
+    const SkinLayout layout;
+    QCOMPARE(layout.flags, 0x0001);
+    QCOMPARE(layout.dragUpLayout, -1);
+    QCOMPARE(layout.rows.count(), 0);
+    const SkinProject project;
+    QCOMPARE(project.textColor, 0x00FFFFFFu);
+    QCOMPARE(project.highlightColor, 0x000000FFu);
+    QCOMPARE(project.helpFileName, QStringLiteral("Velkari.htm"));
+    QVERIFY(project.projectPath.isEmpty());
+    QVERIFY(!project.modified);
+}
+
+void TestSkinModel::freshProjectIsNormalised()
+{
+    SkinProject project;
+    NormalizeProject(project);
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        const LayoutList &list = project.layoutList(shape);
+        QCOMPARE(list.count(), 1);
+        const SkinLayout *layout = list.at(0);
+        QCOMPARE(layout->name, QStringLiteral("Layout00"));
+        QCOMPARE(layout->flags, 0x0001);
+        QCOMPARE(layout->dragUpLayout, -1);
+        QVERIFY(layout->picFileName.isEmpty());
+        QCOMPARE(layout->rows.count(), 5);
+        for (const auto &row : layout->rows) {
+            QCOMPARE(row->height, 16);
+            QCOMPARE(row->buttons.count(), 1);
+            const SkinButton *button = row->buttons.at(0);
+            QVERIFY(button->caption.isEmpty());
+            QCOMPARE(button->flags, 0x0400);
+            QCOMPARE(button->charCode, 0);
+            QCOMPARE(button->vk, 0);
+            QCOMPARE(button->width, 70);
+        }
+        checkIndices(list);
+    }
+}
+
+// Rows are written as a string: a letter is a key with that caption, "+" a placeholder.
+void TestSkinModel::normalizeRow_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("two trailing placeholders") << "A++" << "A0 +1";
+    QTest::newRow("only placeholders") << "+++" << "+0";
+    QTest::newRow("placeholder in the middle stays") << "A+B" << "A0 +1 B2 +3";
+    QTest::newRow("empty row") << "" << "+0";
+    QTest::newRow("no placeholder") << "AB" << "A0 B1 +2";
+    QTest::newRow("already normal") << "A+" << "A0 +1";
+    QTest::newRow("full row of keys keeps 29")
+        << "ABCDEFGHIJKLMNOPQRSTUVWXYZabcd"
+        << "A0 B1 C2 D3 E4 F5 G6 H7 I8 J9 K10 L11 M12 N13 O14 P15 Q16 R17 S18 T19 U20 V21 W22 X23 Y24 Z25 a26 b27 c28 +29";
+}
+
+void TestSkinModel::normalizeRow()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    SkinProject project;
+    auto layout = std::make_unique<SkinLayout>();
+    auto row = std::make_unique<SkinRow>();
+    for (QChar c : before)
+        row->buttons.append(c == u'+' ? placeholder() : key(QString(c)));
+    layout->rows.append(std::move(row));
+    project.layoutList(Portrait).append(std::move(layout));
+    NormalizeProject(project);
+    QCOMPARE(describeRow(*project.layoutList(Portrait).at(0)->rows.at(0)), after);
+}
+
+void TestSkinModel::normalizeKeepsRowsAndAddsNone()
+{
+    auto layout = std::make_unique<SkinLayout>();
+    layout->rows.append(std::make_unique<SkinRow>());
+    layout->rows.append(std::make_unique<SkinRow>());
+    FixRowPlaceholders(*layout);
+    QCOMPARE(layout->rows.count(), 2);
+    QCOMPARE(describeRow(*layout->rows.at(1)), QStringLiteral("+0"));
+
+    SkinProject project;
+    auto empty = std::make_unique<SkinLayout>();
+    empty->name = QStringLiteral("Mine");
+    project.layoutList(Landscape).append(std::move(empty));
+    NormalizeProject(project);
+    QCOMPARE(project.layoutList(Landscape).count(), 1);
+    QCOMPARE(project.layoutList(Landscape).at(0)->name, QStringLiteral("Mine"));
+    QCOMPARE(project.layoutList(Landscape).at(0)->rows.count(), 5);
+}
+
+void TestSkinModel::removeRenumbersButKeepsReferences()
+{
+    LayoutList list;
+    for (int i = 0; i < 3; ++i) {
+        auto layout = std::make_unique<SkinLayout>();
+        layout->name = QString::number(i);
+        layout->dragUpLayout = 2;
+        list.append(std::move(layout));
+    }
+    QVERIFY(list.removeAt(1));
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.at(1)->name, QStringLiteral("2"));
+    QCOMPARE(list.at(1)->index, 1);
+    QCOMPARE(list.at(0)->dragUpLayout, 2); // names no layout now
+    QVERIFY(!list.at(2));
+    QVERIFY(!list.removeAt(2));
+    QCOMPARE(list.count(), 2);
+}
+
+void TestSkinModel::insertCopyAtRenumbers()
+{
+    SkinRow row;
+    row.buttons.append(key(QStringLiteral("A")));
+    row.buttons.append(placeholder());
+    QVERIFY(row.buttons.insertCopyAt(0, *row.buttons.at(0)));
+    QCOMPARE(describeRow(row), QStringLiteral("A0 A1 +2"));
+    QVERIFY(row.buttons.insertCopyAt(3, *row.buttons.at(0)));
+    QCOMPARE(describeRow(row), QStringLiteral("A0 A1 +2 A3"));
+    QVERIFY(!row.buttons.insertCopyAt(5, *row.buttons.at(0)));
+    QVERIFY(!row.buttons.insertCopyAt(-1, *row.buttons.at(0)));
+    QCOMPARE(row.buttons.count(), 4);
+}
+
+void TestSkinModel::copiesTakeFieldsNotPositions()
+{
+    SkinRow row;
+    row.height = 22;
+    auto button = key(QStringLiteral("Ω"), 0x3021);
+    button->charCode = 0x20AC;
+    button->vk = 0x41;
+    button->width = 33;
+    row.buttons.append(key(QStringLiteral("first")));
+    row.buttons.append(std::move(button));
+    const SkinRow copy(row);
+    QCOMPARE(copy.index, -1);
+    QCOMPARE(copy.height, 22);
+    QCOMPARE(copy.buttons.count(), 2);
+    const SkinButton *copied = copy.buttons.at(1);
+    QVERIFY(copied != row.buttons.at(1));
+    QCOMPARE(copied->index, 1);
+    QCOMPARE(copied->caption, QStringLiteral("Ω"));
+    QCOMPARE(copied->flags, 0x3021);
+    QCOMPARE(copied->charCode, 0x20AC);
+    QCOMPARE(copied->vk, 0x41);
+    QCOMPARE(copied->width, 33);
+    const SkinButton loose(*row.buttons.at(1));
+    QCOMPARE(loose.index, -1);
+}
+
+void TestSkinModel::copiedReferencesAreCleared_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("button removed") << "removeButton";
+    QTest::newRow("row removed with its buttons") << "removeRow";
+    QTest::newRow("layout removed") << "removeLayout";
+    QTest::newRow("lists cleared as by Open") << "clearList";
+    QTest::newRow("project reset as by New") << "reset";
+    QTest::newRow("rows replaced by a paste") << "assignRows";
+}
+
+void TestSkinModel::copiedReferencesAreCleared()
+{
+    QFETCH(QString, how);
+    SkinProject project;
+    NormalizeProject(project);
+    LayoutList &list = project.layoutList(Portrait);
+    list.append(std::make_unique<SkinLayout>());
+    NormalizeProject(project);
+    SkinLayout *layout = list.at(0);
+    SkinRow *row = layout->rows.at(0);
+    row->buttons.insertCopyAt(0, *row->buttons.at(0));
+    project.copiedLayout = layout;
+    project.copiedButton = row->buttons.at(0);
+
+    const bool layoutGoes = how != QLatin1String("removeButton") && how != QLatin1String("removeRow")
+        && how != QLatin1String("assignRows");
+    if (how == QLatin1String("removeButton"))
+        row->buttons.removeAt(0);
+    else if (how == QLatin1String("removeRow"))
+        layout->rows.removeAt(0);
+    else if (how == QLatin1String("removeLayout"))
+        list.removeAt(0);
+    else if (how == QLatin1String("clearList"))
+        list.clear();
+    else if (how == QLatin1String("reset"))
+        project.resetToDefaults();
+    else
+        layout->rows.assignCopy(list.at(1)->rows);
+
+    QVERIFY(!project.copiedButton);
+    QCOMPARE(project.copiedLayout == nullptr, layoutGoes);
+
+    // Another record's destruction leaves the references alone.
+    NormalizeProject(project);
+    project.copiedButton = list.at(0)->rows.at(0)->buttons.at(0);
+    project.copiedLayout = list.at(0);
+    list.at(0)->rows.at(1)->buttons.removeAt(0);
+    if (list.count() > 1)
+        list.removeAt(1);
+    QVERIFY(project.copiedButton);
+    QVERIFY(project.copiedLayout);
+}
+
+void TestSkinModel::resetToDefaultsClearsEverything()
+{
+    SkinProject project;
+    NormalizeProject(project);
+    project.textColor = 1;
+    project.highlightColor = 2;
+    project.helpFileName = QStringLiteral("x.htm");
+    project.projectPath = QStringLiteral("/tmp/p.vsp");
+    project.modified = true;
+    project.resetToDefaults();
+    QCOMPARE(project.textColor, 0x00FFFFFFu);
+    QCOMPARE(project.highlightColor, 0x000000FFu);
+    QCOMPARE(project.helpFileName, QStringLiteral("Velkari.htm"));
+    QVERIFY(project.projectPath.isEmpty());
+    QVERIFY(!project.modified);
+    for (const LayoutList &list : project.layouts)
+        QCOMPARE(list.count(), 0);
+}
+
+void TestSkinModel::capacityIsNeverExceeded()
+{
+    SkinRow row;
+    for (int i = 0; i < ButtonList::capacity; ++i)
+        QVERIFY(row.buttons.append(key(QString::number(i))));
+    QVERIFY(row.buttons.isFull());
+    QVERIFY(!row.buttons.append(placeholder()));
+    QVERIFY(!row.buttons.insertCopyAt(0, *row.buttons.at(0)));
+    QCOMPARE(row.buttons.count(), 30);
+    QCOMPARE(row.buttons.at(0)->caption, QStringLiteral("0"));
+
+    SkinLayout layout;
+    for (int i = 0; i < RowList::capacity; ++i)
+        QVERIFY(layout.rows.append(std::make_unique<SkinRow>()));
+    QVERIFY(!layout.rows.append(std::make_unique<SkinRow>()));
+    QCOMPARE(layout.rows.count(), 6);
+
+    LayoutList list;
+    for (int i = 0; i < LayoutList::capacity; ++i)
+        QVERIFY(list.append(std::make_unique<SkinLayout>()));
+    QVERIFY(!list.append(std::make_unique<SkinLayout>()));
+    QCOMPARE(list.count(), 20);
+}
+
+void TestSkinModel::atOutOfRange()
+{
+    SkinRow row;
+    QVERIFY(!row.buttons.at(0));
+    row.buttons.append(placeholder());
+    QVERIFY(!row.buttons.at(-1));
+    QVERIFY(!row.buttons.at(1));
+    QVERIFY(row.buttons.at(0));
+    QVERIFY(!row.buttons.at(std::numeric_limits<int>::min()));
+}
+
+void TestSkinModel::assignCopyFromItselfKeepsRows()
+{
+    SkinLayout layout;
+    for (int i = 0; i < 3; ++i) {
+        auto row = std::make_unique<SkinRow>();
+        row->height = quint16(10 + i);
+        row->buttons.append(key(QString::number(i)));
+        layout.rows.append(std::move(row));
+    }
+    const SkinRow *first = layout.rows.at(0);
+    layout.rows.assignCopy(layout.rows);
+    QCOMPARE(layout.rows.count(), 3);
+    QCOMPARE(layout.rows.at(0), first);
+    QCOMPARE(layout.rows.at(2)->height, 12);
+    QCOMPARE(layout.rows.at(2)->buttons.at(0)->caption, QStringLiteral("2"));
+}
+
+void TestSkinModel::shapeNames()
+{
+    QCOMPARE(ScreenShapeName(Portrait), QStringLiteral("Portrait"));
+    QCOMPARE(ScreenShapeName(Landscape), QStringLiteral("Landscape"));
+    QCOMPARE(ScreenShapeName(HiResPortrait), QStringLiteral("Hi-Res. Portrait"));
+    QCOMPARE(ScreenShapeName(HiResLandscape), QStringLiteral("Hi-Res. Landscape"));
+    QVERIFY(ScreenShapeName(4).isEmpty());
+}
+
+QTEST_APPLESS_MAIN(TestSkinModel)
+#include "tst_skinmodel.moc"
