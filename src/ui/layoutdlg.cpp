@@ -1,0 +1,310 @@
+#include "layoutdlg.h"
+
+#include "controlid.h"
+#include "dialogresult.h"
+#include "dialogunits.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velkari {
+
+namespace {
+
+int nextLayoutNumber = 0;
+
+enum ControlIds : int {
+    IdBrowse = 4,
+    IdPaste = 5,
+    IdRowCount = 1004,
+    IdFirstHeight = 1008,
+    IdName = 1014,
+    IdPicture = 1015,
+    IdDragUp = 1026,
+};
+
+struct FlagBox
+{
+    int id;
+    quint16 bit;
+    const char *caption;
+    int y;
+};
+
+// In tab order.
+constexpr std::array<FlagBox, 6> flagBoxes { {
+    { 1018, LayoutFlagResetOnShow, "Reset On Show", 97 },
+    { 1019, LayoutFlagResetOnHide, "Reset On Hide", 109 },
+    { 1016, LayoutFlagTaskManager, "Task Manager", 121 },
+    { 1017, LayoutFlagCalculator, "Calculator", 133 },
+    { 1020, LayoutFlagMacros, "Macros", 145 },
+    { 1021, LayoutFlagShortcuts, "Shortcuts", 156 },
+} };
+
+constexpr std::array<int, RowList::capacity> heightEditY { 92, 105, 116, 129, 140, 153 };
+constexpr std::array<const char *, RowList::capacity> heightLabels {
+    "1st row height:", "2nd row height:", "3rd row height:",
+    "4th row height:", "5th row height:", "6th row height:",
+};
+
+// Whatever is not a whole number reads as 0; the caller keeps the bits its field can hold.
+qint64 readNumber(const QLineEdit *edit)
+{
+    bool ok = false;
+    const qint64 value = edit->text().trimmed().toLongLong(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+struct CLayoutDlg::Saved
+{
+    QString name;
+    QString picFileName;
+    quint16 flags;
+    RowList rows;
+    qint8 dragUpLayout;
+};
+
+CLayoutDlg::CLayoutDlg(SkinLayout &layout, SkinProject &project, const LayoutList &shapeLayouts,
+                       QWidget *parent)
+    : QDialog(parent)
+    , m_layout(layout)
+    , m_project(project)
+    , m_addMode(layout.flags & LayoutFlagNew)
+{
+    setFont(DialogUnits::dialogFont());
+    setWindowTitle(QStringLiteral("Layout Properties"));
+    createControls();
+
+    if (m_addMode) {
+        m_layout.name = QStringLiteral("Layout%1").arg(nextLayoutNumber++, 2, 10, QLatin1Char('0'));
+        setWindowTitle(QStringLiteral("Add new layout"));
+        m_deleteButton->hide();
+    }
+
+    m_dragUpList->addItem(QStringLiteral("None"));
+    for (const auto &other : shapeLayouts)
+        m_dragUpList->addItem(other->name);
+    const int dragUpEntry = m_layout.dragUpLayout + 1;
+    const bool named = dragUpEntry >= 0 && dragUpEntry < m_dragUpList->count();
+    m_dragUpList->setCurrentIndex(named ? dragUpEntry : -1);
+
+    showLayout();
+}
+
+CLayoutDlg::~CLayoutDlg() = default;
+
+int CLayoutDlg::layoutNameCounter()
+{
+    return nextLayoutNumber;
+}
+
+void CLayoutDlg::createControls()
+{
+    const DialogUnits du(font());
+    setFixedSize(du.size(325, 180));
+
+    auto label = [&](const char *text, int x, int y, int width) {
+        auto *widget = new QLabel(QString::fromLatin1(text), this);
+        widget->setGeometry(du.rect(x, y, width, 8));
+        return widget;
+    };
+    auto lineEdit = [&](int id, int x, int y, int width) {
+        auto *edit = new QLineEdit(this);
+        setControlId(edit, id);
+        edit->setGeometry(du.rect(x, y, width, 12));
+        return edit;
+    };
+    auto pushButton = [&](int id, const char *caption, int x, int y, int width, int height) {
+        auto *button = new QPushButton(QString::fromLatin1(caption), this);
+        setControlId(button, id);
+        button->setGeometry(du.rect(x, y, width, height));
+        return button;
+    };
+    // The template height of a drop-down list includes its open list; closed it is as tall as
+    // an edit.
+    auto dropDown = [&](int id, int x, int y, int width) {
+        auto *list = new QComboBox(this);
+        setControlId(list, id);
+        list->setGeometry(du.rect(x, y, width, 12));
+        return list;
+    };
+
+    auto *flagsGroup = new QGroupBox(QStringLiteral("Flags:"), this);
+    flagsGroup->setGeometry(du.rect(143, 86, 85, 87));
+
+    label("Layout Name:", 7, 16, 48);
+    m_nameEdit = lineEdit(IdName, 57, 14, 190);
+    label("Skin:", 7, 31, 48);
+    m_pictureEdit = lineEdit(IdPicture, 57, 29, 190);
+    auto *browseButton = pushButton(IdBrowse, "Browse", 249, 29, 41, 12);
+    label("Drag Up Layout:", 7, 54, 55);
+    m_dragUpList = dropDown(IdDragUp, 64, 52, 80);
+    label("No of Rows:", 7, 78, 55);
+    m_rowCountList = dropDown(IdRowCount, 64, 76, 54);
+    for (int i = 1; i <= RowList::capacity; ++i)
+        m_rowCountList->addItem(QString::number(i));
+    for (int i = 0; i < RowList::capacity; ++i) {
+        label(heightLabels[i], 7, heightEditY[i] + 2, 55);
+        m_heightEdits[i] = lineEdit(IdFirstHeight + i, 64, heightEditY[i], 54);
+    }
+    for (size_t i = 0; i < flagBoxes.size(); ++i) {
+        auto *box = new QCheckBox(QString::fromLatin1(flagBoxes[i].caption), this);
+        setControlId(box, flagBoxes[i].id);
+        box->setGeometry(du.rect(156, flagBoxes[i].y, 64, 10));
+        m_flagBoxes[i] = box;
+    }
+    auto *okButton = pushButton(Ok, "OK", 268, 59, 50, 14);
+    okButton->setDefault(true);
+    auto *cancelButton = pushButton(Cancel, "Cancel", 268, 79, 50, 14);
+    auto *pasteButton = pushButton(IdPaste, "Paste Layout Info", 247, 140, 71, 14);
+    m_deleteButton = pushButton(Delete, "Delete this Layout", 247, 159, 71, 14);
+
+    QWidget *previous = m_nameEdit;
+    auto chain = [&previous](QWidget *next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    chain(m_pictureEdit);
+    chain(browseButton);
+    chain(m_dragUpList);
+    chain(m_rowCountList);
+    for (QLineEdit *edit : m_heightEdits)
+        chain(edit);
+    for (QCheckBox *box : m_flagBoxes)
+        chain(box);
+    chain(okButton);
+    chain(cancelButton);
+    chain(pasteButton);
+    chain(m_deleteButton);
+
+    connect(browseButton, &QPushButton::clicked, this, &CLayoutDlg::browse);
+    connect(m_rowCountList, &QComboBox::activated, this, &CLayoutDlg::rowCountChanged);
+    connect(pasteButton, &QPushButton::clicked, this, &CLayoutDlg::paste);
+    connect(okButton, &QPushButton::clicked, this, &CLayoutDlg::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &CLayoutDlg::reject);
+    connect(m_deleteButton, &QPushButton::clicked, this, [this] { done(Delete); });
+}
+
+// Everything but the drag-up list, which keeps its selection across a Paste.
+void CLayoutDlg::showLayout()
+{
+    m_nameEdit->setText(m_layout.name);
+    m_pictureEdit->setText(m_layout.picFileName);
+    const int rowCount = m_layout.rows.count();
+    m_rowCountList->setCurrentIndex(rowCount - 1);
+    showRowHeights(rowCount);
+    for (size_t i = 0; i < flagBoxes.size(); ++i)
+        m_flagBoxes[i]->setChecked(m_layout.flags & flagBoxes[i].bit);
+}
+
+void CLayoutDlg::showRowHeights(int rowCount)
+{
+    for (int i = 0; i < RowList::capacity; ++i) {
+        QLineEdit *edit = m_heightEdits[i];
+        edit->setEnabled(i < rowCount);
+        if (i >= rowCount)
+            edit->setText(QStringLiteral("N/A"));
+        else if (const SkinRow *row = m_layout.rows.at(i))
+            edit->setText(QString::number(row->height));
+        else
+            edit->clear();
+    }
+}
+
+QString CLayoutDlg::choosePictureFile()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QFileDialog dialog(this, QStringLiteral("Select Skin Picture File"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({ QStringLiteral("GIF Files(*.gif)"), QStringLiteral("Bitmap Files(*.bmp)"),
+                            QStringLiteral("All Files (*.*)") });
+    dialog.setDefaultSuffix(QStringLiteral("gif"));
+    QApplication::restoreOverrideCursor();
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void CLayoutDlg::browse()
+{
+    const QString path = choosePictureFile();
+    if (!path.isEmpty())
+        m_pictureEdit->setText(path);
+}
+
+void CLayoutDlg::rowCountChanged()
+{
+    showRowHeights(m_rowCountList->currentIndex() + 1);
+}
+
+void CLayoutDlg::paste()
+{
+    const SkinLayout *source = m_project.copiedLayout;
+    if (!source)
+        return;
+    if (!m_saved) {
+        m_saved = std::make_unique<Saved>();
+        m_saved->name = m_layout.name;
+        m_saved->picFileName = m_layout.picFileName;
+        m_saved->flags = m_layout.flags;
+        m_saved->rows.assignCopy(m_layout.rows);
+        m_saved->dragUpLayout = m_layout.dragUpLayout;
+    }
+    m_layout.name = source->name;
+    m_layout.picFileName = source->picFileName;
+    m_layout.flags = source->flags;
+    m_layout.rows.assignCopy(source->rows); // a no-op when the source is this layout
+    m_layout.dragUpLayout = source->dragUpLayout;
+    showLayout();
+}
+
+void CLayoutDlg::accept()
+{
+    m_layout.name = m_nameEdit->text();
+    m_layout.picFileName = m_pictureEdit->text();
+    // No selection only happens for a stored number that names no entry: keep that number.
+    if (m_dragUpList->currentIndex() >= 0)
+        m_layout.dragUpLayout = qint8(m_dragUpList->currentIndex() - 1);
+
+    quint16 flags = 0;
+    for (size_t i = 0; i < flagBoxes.size(); ++i) {
+        if (m_flagBoxes[i]->isChecked())
+            flags |= flagBoxes[i].bit;
+    }
+    m_layout.flags = flags;
+
+    const int rowCount = m_rowCountList->currentIndex() + 1;
+    while (m_layout.rows.count() < rowCount)
+        m_layout.rows.append(std::make_unique<SkinRow>());
+    while (m_layout.rows.count() > rowCount)
+        m_layout.rows.removeAt(m_layout.rows.count() - 1);
+    for (int i = 0; i < rowCount; ++i)
+        m_layout.rows.at(i)->height = quint16(readNumber(m_heightEdits[i]));
+
+    done(Ok);
+}
+
+void CLayoutDlg::reject()
+{
+    if (m_saved) {
+        m_layout.name = m_saved->name;
+        m_layout.picFileName = m_saved->picFileName;
+        m_layout.flags = m_saved->flags;
+        m_layout.rows.assignCopy(m_saved->rows);
+        m_layout.dragUpLayout = m_saved->dragUpLayout;
+        m_saved.reset();
+    }
+    done(Cancel);
+}
+
+} // namespace velkari

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "skinproject.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace velkari {
+
+// Layout Properties: edits one layout in place and ends with a ButtonDialogResult (Ok, Cancel or
+// Delete) that the main window acts on. A layout that still carries LayoutFlagNew opens in add
+// mode and is named from a process-wide counter at once.
+class CLayoutDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CLayoutDlg(SkinLayout &layout, SkinProject &project, const LayoutList &shapeLayouts,
+               QWidget *parent = nullptr);
+    ~CLayoutDlg() override;
+
+    bool isAddMode() const { return m_addMode; }
+
+    // The number the next automatic "Layout%02d" name will use; it only ever rises.
+    static int layoutNameCounter();
+
+    // Confirm: store every field in the layout and end with Ok.
+    void accept() override;
+    // Cancel, Escape and the close box: drop what Paste wrote and end with Cancel.
+    void reject() override;
+
+protected:
+    // The picture file the user picks, or an empty string when the file dialog is cancelled.
+    virtual QString choosePictureFile();
+
+private:
+    void createControls();
+    void showLayout();
+    void showRowHeights(int rowCount);
+    void browse();
+    void rowCountChanged();
+    void paste();
+
+    struct Saved;
+
+    SkinLayout &m_layout;
+    SkinProject &m_project;
+    bool m_addMode;
+    // What the layout held before the first Paste, so that Cancel can put it back.
+    std::unique_ptr<Saved> m_saved;
+
+    QLineEdit *m_nameEdit = nullptr;
+    QLineEdit *m_pictureEdit = nullptr;
+    QComboBox *m_dragUpList = nullptr;
+    QComboBox *m_rowCountList = nullptr;
+    std::array<QLineEdit *, RowList::capacity> m_heightEdits {};
+    std::array<QCheckBox *, 6> m_flagBoxes {};
+    QPushButton *m_deleteButton = nullptr;
+};
+
+} // namespace velkari

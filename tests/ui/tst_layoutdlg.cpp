@@ -1,0 +1,692 @@
+#include "layoutdlg.h"
+
+#include "controlid.h"
+#include "dialogresult.h"
+#include "dialogunits.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace velkari;
+
+namespace {
+
+enum : int {
+    IdBrowse = 4,
+    IdPaste = 5,
+    IdRowCount = 1004,
+    IdFirstHeight = 1008,
+    IdName = 1014,
+    IdPicture = 1015,
+    IdDragUp = 1026,
+    IdResetOnShow = 1018,
+    IdMacros = 1020,
+};
+
+class ScriptedLayoutDlg : public CLayoutDlg
+{
+public:
+    using CLayoutDlg::CLayoutDlg;
+
+    QString answer;
+    int asked = 0;
+
+protected:
+    QString choosePictureFile() override
+    {
+        ++asked;
+        return answer;
+    }
+};
+
+QString expectedName(int number)
+{
+    return QStringLiteral("Layout%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+// A layout in edit mode whose rows have the given heights; row r holds keys "r.0", "r.1" and the
+// placeholder.
+std::unique_ptr<SkinLayout> makeLayout(const QString &name, const QList<int> &heights)
+{
+    auto layout = std::make_unique<SkinLayout>();
+    layout->name = name;
+    layout->flags = 0;
+    for (int height : heights) {
+        auto row = std::make_unique<SkinRow>();
+        row->height = quint16(height);
+        for (int b = 0; b < 2; ++b) {
+            auto key = std::make_unique<SkinButton>();
+            key->caption = QStringLiteral("%1.%2").arg(layout->rows.count()).arg(b);
+            key->flags = ButtonFlagCharacter;
+            row->buttons.append(std::move(key));
+        }
+        row->buttons.append(std::make_unique<SkinButton>());
+        layout->rows.append(std::move(row));
+    }
+    return layout;
+}
+
+QStringList rowsAsText(const SkinLayout &layout)
+{
+    QStringList rows;
+    for (const auto &row : layout.rows) {
+        QStringList captions;
+        for (const auto &button : row->buttons)
+            captions << (button->isPlaceholder() ? QStringLiteral("+") : button->caption);
+        rows << QStringLiteral("%1:%2").arg(row->height).arg(captions.join(u' '));
+    }
+    return rows;
+}
+
+template <typename T = QWidget>
+T *control(const QWidget &dialog, int id)
+{
+    T *widget = findControl<T>(&dialog, id);
+    if (!widget)
+        qFatal("no control %d", id);
+    return widget;
+}
+
+void click(const QWidget &dialog, int id)
+{
+    QTest::mouseClick(control(dialog, id), Qt::LeftButton);
+}
+
+void clickBox(const QWidget &dialog, int id)
+{
+    auto *box = control<QCheckBox>(dialog, id);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+}
+
+void typeInto(const QWidget &dialog, int id, const QString &text)
+{
+    auto *edit = control<QLineEdit>(dialog, id);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// Moves the selection with the arrow keys, as a user would without opening the list.
+void chooseEntry(const QWidget &dialog, int id, int entry)
+{
+    auto *list = control<QComboBox>(dialog, id);
+    list->setFocus();
+    for (int step = 0; step <= list->count() && list->currentIndex() != entry; ++step)
+        QTest::keyClick(list, list->currentIndex() < entry ? Qt::Key_Down : Qt::Key_Up);
+}
+
+QString text(const QWidget &dialog, int id)
+{
+    return control<QLineEdit>(dialog, id)->text();
+}
+
+QStringList heightTexts(const QWidget &dialog)
+{
+    QStringList texts;
+    for (int i = 0; i < RowList::capacity; ++i)
+        texts << text(dialog, IdFirstHeight + i);
+    return texts;
+}
+
+QList<bool> heightsEnabled(const QWidget &dialog)
+{
+    QList<bool> enabled;
+    for (int i = 0; i < RowList::capacity; ++i)
+        enabled << control(dialog, IdFirstHeight + i)->isEnabled();
+    return enabled;
+}
+
+QStringList entries(const QComboBox *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+} // namespace
+
+class TestLayoutDlg : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void controlsFitAndFollowTabOrder();
+    void addModeNamesFromCounter();
+    void editModeKeepsName();
+    void newLayoutHasNoRows();
+    void dragUpList_data();
+    void dragUpList();
+    void rowCountChangeShowsStoredHeights();
+    void heightsAreParsed_data();
+    void heightsAreParsed();
+    void confirmResizesRows();
+    void flagsAreRewritten_data();
+    void flagsAreRewritten();
+    void resultCodes_data();
+    void resultCodes();
+    void pasteCopiesRowsAndKeepsDragUp();
+    void pasteWithNothingCopied();
+    void pasteOntoItself();
+    void cancelAfterPasteRestores_data();
+    void cancelAfterPasteRestores();
+    void browseFillsEditOnly();
+    void browseUsesPictureFileDialog();
+
+private:
+    std::unique_ptr<SkinProject> m_project;
+
+    LayoutList &shape() { return m_project->layoutList(Portrait); }
+};
+
+void TestLayoutDlg::init()
+{
+    m_project = std::make_unique<SkinProject>();
+    NormalizeProject(*m_project);
+    shape().at(0)->flags = 0;
+    shape().append(makeLayout(QStringLiteral("Numbers"), { 20, 20 }));
+    shape().append(makeLayout(QStringLiteral("Symbols"), { 30 }));
+}
+
+void TestLayoutDlg::cleanup()
+{
+    m_project.reset();
+}
+
+void TestLayoutDlg::controlsFitAndFollowTabOrder()
+{
+    auto layout = makeLayout(QStringLiteral("Main"), { 20 });
+    CLayoutDlg dlg(*layout, *m_project, shape());
+    dlg.show();
+
+    QCOMPARE(dlg.size(), DialogUnits(DialogUnits::dialogFont()).size(325, 180));
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("Layout Properties"));
+    QVERIFY(control<QPushButton>(dlg, Ok)->isDefault());
+
+    const QList<int> tabOrder { IdName, IdPicture, IdBrowse, IdDragUp, IdRowCount, 1008, 1009, 1010,
+                                1011, 1012, 1013, 1018, 1019, 1016, 1017, 1020, 1021, Ok, Cancel,
+                                IdPaste, Delete };
+    QList<int> chain;
+    QWidget *widget = control(dlg, IdName);
+    do {
+        if (controlId(widget) != 0) {
+            chain << controlId(widget);
+            QVERIFY2(dlg.rect().contains(widget->geometry()), qPrintable(QString::number(controlId(widget))));
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != control(dlg, IdName) && chain.size() <= tabOrder.size());
+    QCOMPARE(chain, tabOrder);
+}
+
+void TestLayoutDlg::addModeNamesFromCounter()
+{
+    const int first = CLayoutDlg::layoutNameCounter();
+
+    SkinLayout added;
+    CLayoutDlg dlg(added, *m_project, shape());
+    dlg.show();
+    QVERIFY(dlg.isAddMode());
+    QCOMPARE(added.name, expectedName(first));
+    QCOMPARE(text(dlg, IdName), expectedName(first));
+    QCOMPARE(CLayoutDlg::layoutNameCounter(), first + 1);
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("Add new layout"));
+    QVERIFY(control(dlg, Delete)->isHidden());
+    QVERIFY(!control(dlg, IdPaste)->isHidden());
+
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    QCOMPARE(dlg.result(), int(Cancel));
+    QCOMPARE(added.name, expectedName(first));
+    QCOMPARE(added.flags, quint16(LayoutFlagNew));
+
+    // The cancelled opening used its number up; a project reset does not rewind it.
+    m_project->resetToDefaults();
+    NormalizeProject(*m_project);
+    SkinLayout &fresh = *shape().at(0);
+    CLayoutDlg second(fresh, *m_project, shape());
+    QCOMPARE(fresh.name, expectedName(first + 1));
+    second.show();
+    click(second, Ok);
+    QCOMPARE(second.result(), int(Ok));
+    QCOMPARE(fresh.flags & LayoutFlagNew, 0);
+
+    CLayoutDlg third(fresh, *m_project, shape());
+    QVERIFY(!third.isAddMode());
+    QCOMPARE(CLayoutDlg::layoutNameCounter(), first + 2);
+}
+
+void TestLayoutDlg::editModeKeepsName()
+{
+    const int counter = CLayoutDlg::layoutNameCounter();
+    SkinLayout &numbers = *shape().at(1);
+    CLayoutDlg dlg(numbers, *m_project, shape());
+    dlg.show();
+
+    QVERIFY(!dlg.isAddMode());
+    QCOMPARE(numbers.name, QStringLiteral("Numbers"));
+    QCOMPARE(CLayoutDlg::layoutNameCounter(), counter);
+    QVERIFY(!control(dlg, Delete)->isHidden());
+
+    typeInto(dlg, IdName, QStringLiteral("Digits"));
+    typeInto(dlg, IdPicture, QStringLiteral("/skins/digits.gif"));
+    QCOMPARE(numbers.name, QStringLiteral("Numbers"));
+    QTest::keyClick(control(dlg, IdName), Qt::Key_Return);
+    QCOMPARE(dlg.result(), int(Ok));
+    QCOMPARE(numbers.name, QStringLiteral("Digits"));
+    QCOMPARE(numbers.picFileName, QStringLiteral("/skins/digits.gif"));
+}
+
+void TestLayoutDlg::newLayoutHasNoRows()
+{
+    SkinLayout added;
+    CLayoutDlg dlg(added, *m_project, shape());
+    dlg.show();
+
+    QCOMPARE(control<QComboBox>(dlg, IdRowCount)->currentIndex(), -1);
+    QCOMPARE(entries(control<QComboBox>(dlg, IdRowCount)),
+             QStringList({ "1", "2", "3", "4", "5", "6" }));
+    QCOMPARE(heightTexts(dlg), QStringList(6, QStringLiteral("N/A")));
+    QCOMPARE(heightsEnabled(dlg), QList<bool>(6, false));
+
+    click(dlg, Ok);
+    QCOMPARE(added.rows.count(), 0);
+    QCOMPARE(added.flags, quint16(0));
+}
+
+void TestLayoutDlg::dragUpList_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("shownEntry");
+    QTest::addColumn<int>("chosenEntry");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("none shown, none kept") << -1 << 0 << 0 << -1;
+    QTest::newRow("itself") << 1 << 2 << 2 << 1;
+    QTest::newRow("last layout, then none") << 2 << 3 << 0 << -1;
+    QTest::newRow("none, then first layout") << -1 << 0 << 1 << 0;
+    QTest::newRow("beyond the list kept") << 7 << -1 << -1 << 7;
+    QTest::newRow("below none kept") << -5 << -1 << -1 << -5;
+}
+
+void TestLayoutDlg::dragUpList()
+{
+    QFETCH(int, stored);
+    QFETCH(int, shownEntry);
+    QFETCH(int, chosenEntry);
+    QFETCH(int, expected);
+
+    SkinLayout &numbers = *shape().at(1);
+    numbers.dragUpLayout = qint8(stored);
+    CLayoutDlg dlg(numbers, *m_project, shape());
+    dlg.show();
+
+    auto *list = control<QComboBox>(dlg, IdDragUp);
+    QCOMPARE(entries(list), QStringList({ "None", "Layout00", "Numbers", "Symbols" }));
+    QCOMPARE(list->currentIndex(), shownEntry);
+    if (chosenEntry >= 0)
+        chooseEntry(dlg, IdDragUp, chosenEntry);
+    QCOMPARE(list->currentIndex(), chosenEntry);
+
+    click(dlg, Ok);
+    QCOMPARE(int(numbers.dragUpLayout), expected);
+}
+
+void TestLayoutDlg::rowCountChangeShowsStoredHeights()
+{
+    auto layout = makeLayout(QStringLiteral("Main"), { 20, 30, 40 });
+    CLayoutDlg dlg(*layout, *m_project, shape());
+    dlg.show();
+
+    QCOMPARE(control<QComboBox>(dlg, IdRowCount)->currentIndex(), 2);
+    QCOMPARE(heightTexts(dlg), QStringList({ "20", "30", "40", "N/A", "N/A", "N/A" }));
+    QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, true, false, false, false }));
+
+    typeInto(dlg, IdFirstHeight, QStringLiteral("99"));
+    chooseEntry(dlg, IdRowCount, 4);
+    QCOMPARE(heightTexts(dlg), QStringList({ "20", "30", "40", "", "", "N/A" }));
+    QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, true, true, true, false }));
+
+    chooseEntry(dlg, IdRowCount, 1);
+    QCOMPARE(heightTexts(dlg), QStringList({ "20", "30", "N/A", "N/A", "N/A", "N/A" }));
+    QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, false, false, false, false }));
+    QCOMPARE(layout->rows.count(), 3);
+}
+
+void TestLayoutDlg::heightsAreParsed_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("stored");
+
+    QTest::newRow("number") << "24" << 24;
+    QTest::newRow("spaces around") << " 7 " << 7;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("letters") << "abc" << 0;
+    QTest::newRow("number then letters") << "12px" << 0;
+    QTest::newRow("negative keeps low bits") << "-1" << 0xFFFF;
+    QTest::newRow("too wide keeps low bits") << "70000" << (70000 & 0xFFFF);
+    QTest::newRow("beyond 64 bits") << "99999999999999999999" << 0;
+}
+
+void TestLayoutDlg::heightsAreParsed()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, stored);
+
+    auto layout = makeLayout(QStringLiteral("Main"), { 20, 30 });
+    CLayoutDlg dlg(*layout, *m_project, shape());
+    dlg.show();
+    typeInto(dlg, IdFirstHeight + 1, typed);
+    click(dlg, Ok);
+
+    QCOMPARE(int(layout->rows.at(0)->height), 20);
+    QCOMPARE(int(layout->rows.at(1)->height), stored);
+}
+
+void TestLayoutDlg::confirmResizesRows()
+{
+    auto layout = makeLayout(QStringLiteral("Main"), { 20, 30, 40, 50 });
+    m_project->copiedButton = layout->rows.at(3)->buttons.at(0);
+    {
+        CLayoutDlg dlg(*layout, *m_project, shape());
+        dlg.show();
+        chooseEntry(dlg, IdRowCount, 1);
+        typeInto(dlg, IdFirstHeight + 1, QStringLiteral("35"));
+        click(dlg, Ok);
+    }
+    QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "35:1.0 1.1 +" }));
+    QCOMPARE(m_project->copiedButton, nullptr);
+
+    CLayoutDlg dlg(*layout, *m_project, shape());
+    dlg.show();
+    chooseEntry(dlg, IdRowCount, 4);
+    typeInto(dlg, IdFirstHeight + 2, QStringLiteral("16"));
+    typeInto(dlg, IdFirstHeight + 4, QStringLiteral("18"));
+    click(dlg, Ok);
+    QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "35:1.0 1.1 +", "16:", "0:", "18:" }));
+    for (int i = 0; i < layout->rows.count(); ++i)
+        QCOMPARE(layout->rows.at(i)->index, i);
+}
+
+void TestLayoutDlg::flagsAreRewritten_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QList<int>>("clicked");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("every bit set") << 0xFFFF << QList<int>() << 0x00FC;
+    QTest::newRow("new layout with shortcuts") << 0x0005 << QList<int>() << 0x0004;
+    QTest::newRow("unknown bits only") << 0xFF02 << QList<int>() << 0;
+    QTest::newRow("tick two") << 0 << QList<int>({ IdResetOnShow, IdMacros }) << 0x00A0;
+    QTest::newRow("untick one") << 0x0028 << QList<int>({ IdResetOnShow }) << 0x0008;
+}
+
+void TestLayoutDlg::flagsAreRewritten()
+{
+    QFETCH(int, stored);
+    QFETCH(QList<int>, clicked);
+    QFETCH(int, expected);
+
+    auto layout = makeLayout(QStringLiteral("Main"), { 20 });
+    layout->flags = quint16(stored);
+    CLayoutDlg dlg(*layout, *m_project, shape());
+    dlg.show();
+
+    const QList<QPair<int, int>> boxes { { 1021, 0x04 }, { 1016, 0x08 }, { 1017, 0x10 },
+                                         { 1018, 0x20 }, { 1019, 0x40 }, { 1020, 0x80 } };
+    for (const auto &[id, bit] : boxes)
+        QCOMPARE(control<QCheckBox>(dlg, id)->isChecked(), (stored & bit) != 0);
+
+    for (int id : clicked)
+        clickBox(dlg, id);
+    QCOMPARE(int(layout->flags), stored);
+    click(dlg, Ok);
+    QCOMPARE(int(layout->flags), expected);
+}
+
+void TestLayoutDlg::resultCodes_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("cancel") << int(Cancel) << int(Cancel);
+    QTest::newRow("delete") << int(Delete) << int(Delete);
+    QTest::newRow("escape") << 0 << int(Cancel);
+    QTest::newRow("close box") << -1 << int(Cancel);
+}
+
+void TestLayoutDlg::resultCodes()
+{
+    QFETCH(int, button);
+    QFETCH(int, result);
+
+    auto layout = makeLayout(QStringLiteral("Main"), { 20, 30 });
+    layout->flags = 0x0008;
+    CLayoutDlg dlg(*layout, *m_project, shape());
+    dlg.show();
+    typeInto(dlg, IdName, QStringLiteral("Changed"));
+    typeInto(dlg, IdFirstHeight, QStringLiteral("99"));
+    chooseEntry(dlg, IdRowCount, 0);
+    clickBox(dlg, IdMacros);
+
+    if (button > 0)
+        click(dlg, button);
+    else if (button == 0)
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    else
+        dlg.close();
+
+    QVERIFY(dlg.isHidden());
+    QCOMPARE(dlg.result(), result);
+    QCOMPARE(layout->name, QStringLiteral("Main"));
+    QCOMPARE(layout->flags, quint16(0x0008));
+    QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "30:1.0 1.1 +" }));
+}
+
+void TestLayoutDlg::pasteCopiesRowsAndKeepsDragUp()
+{
+    SkinLayout &target = *shape().at(0); // five empty rows, drag-up none
+    SkinLayout &source = *shape().at(1);
+    source.picFileName = QStringLiteral("/skins/numbers.gif");
+    source.flags = 0x0014;
+    source.dragUpLayout = 2;
+    m_project->copiedLayout = &source;
+
+    CLayoutDlg dlg(target, *m_project, shape());
+    dlg.show();
+    // The source changes after Copy Layout: Paste takes its state now.
+    source.rows.at(1)->height = 24;
+    click(dlg, IdPaste);
+
+    QCOMPARE(target.name, QStringLiteral("Numbers"));
+    QCOMPARE(target.picFileName, source.picFileName);
+    QCOMPARE(target.flags, quint16(0x0014));
+    QCOMPARE(target.dragUpLayout, qint8(2));
+    QCOMPARE(rowsAsText(target), QStringList({ "20:0.0 0.1 +", "24:1.0 1.1 +" }));
+    QCOMPARE(rowsAsText(source), rowsAsText(target));
+
+    QCOMPARE(text(dlg, IdName), QStringLiteral("Numbers"));
+    QCOMPARE(text(dlg, IdPicture), source.picFileName);
+    QCOMPARE(control<QComboBox>(dlg, IdRowCount)->currentIndex(), 1);
+    QCOMPARE(heightTexts(dlg), QStringList({ "20", "24", "N/A", "N/A", "N/A", "N/A" }));
+    QVERIFY(control<QCheckBox>(dlg, 1021)->isChecked());
+    QVERIFY(control<QCheckBox>(dlg, 1017)->isChecked());
+    QVERIFY(!control<QCheckBox>(dlg, 1016)->isChecked());
+    QCOMPARE(control<QComboBox>(dlg, IdDragUp)->currentIndex(), 0);
+
+    click(dlg, Ok);
+    QCOMPARE(target.dragUpLayout, qint8(-1));
+    QCOMPARE(target.flags, quint16(0x0014));
+    QCOMPARE(rowsAsText(target), QStringList({ "20:0.0 0.1 +", "24:1.0 1.1 +" }));
+}
+
+void TestLayoutDlg::pasteWithNothingCopied()
+{
+    SkinLayout &numbers = *shape().at(1);
+    CLayoutDlg dlg(numbers, *m_project, shape());
+    dlg.show();
+    typeInto(dlg, IdName, QStringLiteral("Typed"));
+    click(dlg, IdPaste);
+
+    QCOMPARE(text(dlg, IdName), QStringLiteral("Typed"));
+    QCOMPARE(numbers.name, QStringLiteral("Numbers"));
+    QCOMPARE(rowsAsText(numbers), QStringList({ "20:0.0 0.1 +", "20:1.0 1.1 +" }));
+}
+
+void TestLayoutDlg::pasteOntoItself()
+{
+    SkinLayout &numbers = *shape().at(1);
+    m_project->copiedLayout = &numbers;
+    const SkinButton *key = numbers.rows.at(1)->buttons.at(0);
+    m_project->copiedButton = numbers.rows.at(1)->buttons.at(1);
+
+    CLayoutDlg dlg(numbers, *m_project, shape());
+    dlg.show();
+    typeInto(dlg, IdName, QStringLiteral("Typed"));
+    typeInto(dlg, IdFirstHeight, QStringLiteral("77"));
+    click(dlg, IdPaste);
+
+    QCOMPARE(text(dlg, IdName), QStringLiteral("Numbers"));
+    QCOMPARE(text(dlg, IdFirstHeight), QStringLiteral("20"));
+    QCOMPARE(rowsAsText(numbers), QStringList({ "20:0.0 0.1 +", "20:1.0 1.1 +" }));
+    QCOMPARE(numbers.rows.at(1)->buttons.at(0), key);
+    QCOMPARE(m_project->copiedButton, numbers.rows.at(1)->buttons.at(1));
+
+    click(dlg, Ok);
+    QCOMPARE(rowsAsText(numbers), QStringList({ "20:0.0 0.1 +", "20:1.0 1.1 +" }));
+    QCOMPARE(m_project->copiedLayout, &numbers);
+}
+
+void TestLayoutDlg::cancelAfterPasteRestores_data()
+{
+    QTest::addColumn<bool>("addMode");
+    QTest::addColumn<bool>("escape");
+
+    QTest::newRow("edit mode, Cancel") << false << false;
+    QTest::newRow("edit mode, Escape") << false << true;
+    QTest::newRow("add mode, Cancel") << true << false;
+}
+
+void TestLayoutDlg::cancelAfterPasteRestores()
+{
+    QFETCH(bool, addMode);
+    QFETCH(bool, escape);
+
+    auto layout = addMode ? std::make_unique<SkinLayout>()
+                          : makeLayout(QStringLiteral("Main"), { 20, 30, 40 });
+    layout->picFileName = QStringLiteral("/skins/main.gif");
+    layout->dragUpLayout = 1;
+    SkinLayout &source = *shape().at(2);
+    source.flags = 0x0040;
+    source.picFileName = QStringLiteral("/skins/symbols.bmp");
+    m_project->copiedLayout = &source;
+
+    CLayoutDlg dlg(*layout, *m_project, shape());
+    const QString name = layout->name;
+    const quint16 flags = layout->flags;
+    const QStringList rows = rowsAsText(*layout);
+    const int counter = CLayoutDlg::layoutNameCounter();
+    QVERIFY(!name.isEmpty());
+
+    dlg.show();
+    click(dlg, IdPaste);
+    click(dlg, IdPaste);
+    QCOMPARE(layout->name, QStringLiteral("Symbols"));
+    QCOMPARE(rowsAsText(*layout), QStringList({ "30:0.0 0.1 +" }));
+    if (escape)
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    else
+        click(dlg, Cancel);
+
+    QCOMPARE(dlg.result(), int(Cancel));
+    QCOMPARE(layout->name, name);
+    QCOMPARE(layout->picFileName, QStringLiteral("/skins/main.gif"));
+    QCOMPARE(layout->flags, flags);
+    QCOMPARE(layout->dragUpLayout, qint8(1));
+    QCOMPARE(rowsAsText(*layout), rows);
+    for (int i = 0; i < layout->rows.count(); ++i)
+        QCOMPARE(layout->rows.at(i)->index, i);
+    QCOMPARE(CLayoutDlg::layoutNameCounter(), counter);
+    QCOMPARE(rowsAsText(source), QStringList({ "30:0.0 0.1 +" }));
+}
+
+void TestLayoutDlg::browseFillsEditOnly()
+{
+    SkinLayout &numbers = *shape().at(1);
+    numbers.picFileName = QStringLiteral("/skins/old.gif");
+    ScriptedLayoutDlg dlg(numbers, *m_project, shape());
+    dlg.show();
+
+    click(dlg, IdBrowse);
+    QCOMPARE(dlg.asked, 1);
+    QCOMPARE(text(dlg, IdPicture), QStringLiteral("/skins/old.gif"));
+
+    dlg.answer = QStringLiteral("/skins/new.bmp");
+    click(dlg, IdBrowse);
+    QCOMPARE(text(dlg, IdPicture), QStringLiteral("/skins/new.bmp"));
+    QCOMPARE(numbers.picFileName, QStringLiteral("/skins/old.gif"));
+
+    click(dlg, Ok);
+    QCOMPARE(numbers.picFileName, QStringLiteral("/skins/new.bmp"));
+}
+
+void TestLayoutDlg::browseUsesPictureFileDialog()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString picture = dir.filePath(QStringLiteral("keys.gif"));
+    QFile file(picture);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    SkinLayout &numbers = *shape().at(1);
+    CLayoutDlg dlg(numbers, *m_project, shape());
+    dlg.show();
+
+    struct Seen
+    {
+        QString title;
+        QStringList filters;
+        QString suffix;
+        bool openExisting = false;
+        bool waitCursor = true;
+    } seen;
+    bool answered = false;
+    QTimer::singleShot(0, &dlg, [&] {
+        auto *fileDialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!fileDialog)
+            return;
+        answered = true;
+        seen.title = fileDialog->windowTitle();
+        seen.filters = fileDialog->nameFilters();
+        seen.suffix = fileDialog->defaultSuffix();
+        seen.openExisting = fileDialog->acceptMode() == QFileDialog::AcceptOpen
+            && fileDialog->fileMode() == QFileDialog::ExistingFile;
+        seen.waitCursor = QApplication::overrideCursor() != nullptr;
+        fileDialog->selectFile(picture);
+        static_cast<QDialog *>(fileDialog)->accept(); // public there, checks the file like Open
+    });
+    click(dlg, IdBrowse);
+
+    QVERIFY(answered);
+    QCOMPARE(seen.title, QStringLiteral("Select Skin Picture File"));
+    QCOMPARE(seen.filters, QStringList({ "GIF Files(*.gif)", "Bitmap Files(*.bmp)", "All Files (*.*)" }));
+    QCOMPARE(seen.suffix, QStringLiteral("gif"));
+    QVERIFY(seen.openExisting);
+    QVERIFY(!seen.waitCursor);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QCOMPARE(text(dlg, IdPicture), picture);
+    QVERIFY(numbers.picFileName.isEmpty());
+}
+
+QTEST_MAIN(TestLayoutDlg)
+#include "tst_layoutdlg.moc"
