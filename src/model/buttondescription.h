@@ -1,0 +1,25 @@
+#pragma once
+
+#include "skinproject.h"
+
+#include <QString>
+
+namespace velkari {
+
+// The status-area text for a key: its caption, what it does, its width and its options, one per
+// line, each line ended by a line feed alone. shapeLayouts are the layouts of the key's own screen
+// shape, which a Change Layout target numbers. Values beyond their tables are shown, not refused.
+QString DescribeButton(const SkinButton &button, const LayoutList &shapeLayouts,
+                       const QString &helpFileName);
+
+// The one-line hint of a control of the main editor window; empty for any other id.
+QString ControlHint(int id);
+
+// The status-area text for the control under the mouse. id 0 = nothing under the mouse. A grid
+// cell id (5000 + 100 * row + column, row 0-5, column 0-29) describes the button in that cell of
+// currentLayout, or gives an empty text when the layout lacks it. currentLayout and shapeLayouts
+// may be null (no current layout).
+QString DescribeControl(int id, const SkinLayout *currentLayout, const LayoutList *shapeLayouts,
+                        const QString &helpFileName);
+
+} // namespace velkari
