@@ -1,0 +1,176 @@
+#include "skinfile.h"
+
+#include "cebffile.h"
+#include "fileerror.h"
+#include "projectfile.h"
+#include "skinlayoutdata.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace velkari {
+
+namespace {
+
+QString layoutLabel(const QString &shapeName, const QString &layoutName)
+{
+    return shapeName + QStringLiteral("->") + layoutName;
+}
+
+bool isAllowedLayoutWidth(int width)
+{
+    return width == 240 || width == 320 || width == 480 || width == 640;
+}
+
+QByteArray readPicture(const QString &path)
+{
+    QFile file(path);
+    const QFileInfo info(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        throw FileError(FileError::Action::Read, path,
+                        info.exists() && !info.isFile() ? QStringLiteral("Not a file") : file.errorString());
+    if (info.size() > MaxPictureFileSize)
+        throw FileError(FileError::Action::Read, path, QStringLiteral("The picture file is too large."));
+    QByteArray bytes = file.read(info.size());
+    if (bytes.size() != info.size())
+        throw FileError(FileError::Action::Read, path, file.errorString());
+    return bytes;
+}
+
+} // namespace
+
+quint16 RowKeyWidth(const SkinRow &row)
+{
+    quint16 width = 0;
+    for (int i = 0; i + 1 < row.buttons.count(); ++i)
+        width = quint16(width + row.buttons.at(i)->width);
+    return width;
+}
+
+QString ValidateButton(const SkinButton &button, const QString &shapeName, const QString &layoutName, int row)
+{
+    if (button.width == 0) {
+        return QStringLiteral("Invalid Width for the button %1, row %2 in layout \"%3\".")
+            .arg(QString::number(button.index), QString::number(row), layoutLabel(shapeName, layoutName));
+    }
+    return {};
+}
+
+QString ValidateRow(const SkinRow &row, const QString &shapeName, const QString &layoutName)
+{
+    const QString label = layoutLabel(shapeName, layoutName);
+    if (row.height == 0)
+        return QStringLiteral("Invalid Height for the row %1 in layout \"%2\".").arg(QString::number(row.index), label);
+    if (row.buttons.isEmpty())
+        return QStringLiteral("No button defined for the row %1 in layout \"%2\".").arg(QString::number(row.index), label);
+    for (const auto &button : row.buttons) {
+        const QString message = ValidateButton(*button, shapeName, layoutName, row.index);
+        if (!message.isEmpty())
+            return message;
+    }
+    return {};
+}
+
+QString ValidateLayout(const SkinLayout &layout, const QString &shapeName)
+{
+    const QString label = layoutLabel(shapeName, layout.name);
+    if (layout.picFileName.isEmpty())
+        return QStringLiteral("No picture file is specified for the layout \"%1\".").arg(label);
+    const QFileInfo picture(layout.picFileName);
+    QFile file(layout.picFileName);
+    if (!picture.isFile() || !file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Cannot Open the picture file \"%1\".").arg(layout.picFileName);
+    file.close();
+    if (picture.size() > MaxPictureFileSize) {
+        return QStringLiteral("The picture file \"%1\" is too large (%2 bytes); a picture may have at most %3 bytes.")
+            .arg(layout.picFileName, QString::number(picture.size()), QString::number(MaxPictureFileSize));
+    }
+    if (layout.rows.isEmpty())
+        return QStringLiteral("The layout \"%1\" has no rows.").arg(label);
+    int firstRowWidth = 0;
+    for (const auto &row : layout.rows) {
+        const QString message = ValidateRow(*row, shapeName, layout.name);
+        if (!message.isEmpty())
+            return message;
+        const int width = RowKeyWidth(*row);
+        if (row->index == 0) {
+            firstRowWidth = width;
+            if (!isAllowedLayoutWidth(width))
+                return QStringLiteral("The layout \"%1\" has invalid width (%2).").arg(label, QString::number(width));
+        } else if (width != firstRowWidth) {
+            return QStringLiteral("The layout \"%1\" row %2 has invalid width(%3).")
+                .arg(label, QString::number(row->index), QString::number(width));
+        }
+    }
+    return {};
+}
+
+QString FirstValidationFailure(const SkinProject &project)
+{
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        for (const auto &layout : project.layoutList(shape)) {
+            const QString message = ValidateLayout(*layout, ScreenShapeName(shape));
+            if (!message.isEmpty())
+                return message;
+        }
+    }
+    return {};
+}
+
+QStringList AllValidationFailures(const SkinProject &project)
+{
+    QStringList messages;
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        for (const auto &layout : project.layoutList(shape)) {
+            const QString message = ValidateLayout(*layout, ScreenShapeName(shape));
+            if (!message.isEmpty())
+                messages.append(message);
+        }
+    }
+    return messages;
+}
+
+QString SkinFilePath(const QString &projectPath)
+{
+    const qsizetype nameStart = qMax(projectPath.lastIndexOf(u'/'), projectPath.lastIndexOf(u'\\')) + 1;
+    const qsizetype dot = projectPath.lastIndexOf(u'.');
+    const QString stem = dot >= nameStart ? projectPath.first(dot) : projectPath;
+    return stem + QStringLiteral(".vsk");
+}
+
+void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entryName)
+{
+    if (!file.BeginSection(entryName.size() > 3 ? entryName.sliced(3) : QByteArrayView()))
+        return;
+    {
+        QByteArray picture = readPicture(layout.picFileName);
+        file.ExchangeData("P", quint32(picture.size()), picture.data(), nullptr);
+    }
+    QByteArray data = EncodeSkinLayoutData(layout);
+    file.ExchangeData("D", quint32(data.size()), data.data(), nullptr);
+    file.EndSection();
+}
+
+void WriteSkin(CEBFFile &file, SkinProject &project)
+{
+    static const char *const shapeSections[ScreenShapeCount] = {"P", "L", "PH", "LH"};
+    file.SetSkinOutput(true);
+    file.ExchangeInt32("TC", project.textColor);
+    file.ExchangeInt32("HC", project.highlightColor);
+    file.ExchangeString("HFN", project.helpFileName);
+    SerializeContext context{project.projectPath, {}};
+    for (int shape = 0; shape < ScreenShapeCount; ++shape)
+        SerializeLayoutList(file, project.layoutList(shape), shapeSections[shape], context);
+    while (file.Level() > 0)
+        file.EndSection();
+}
+
+void WriteSkinFile(SkinProject &project, const QString &skinPath)
+{
+    CEBFFile file(SkinFileClassName());
+    file.OpenForWrite(skinPath);
+    WriteSkin(file, project);
+    file.Close();
+}
+
+} // namespace velkari

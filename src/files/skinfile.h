@@ -1,0 +1,42 @@
+#pragma once
+
+#include "skinproject.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace velkari {
+
+class CEBFFile;
+
+inline QString SkinFileClassName() { return QStringLiteral("VELKARI_SKIN"); }
+
+// A picture larger than this is refused at skin creation: a keyboard picture for a hand-held
+// screen is a few hundred kilobytes at most.
+constexpr qint64 MaxPictureFileSize = 4 * 1024 * 1024;
+
+// The sum of the widths of a row's keys, its trailing placeholder left out; 16-bit, wrapping.
+quint16 RowKeyWidth(const SkinRow &row);
+
+// The first rule a layout breaks, as the message shown to the user; empty when it breaks none.
+QString ValidateButton(const SkinButton &button, const QString &shapeName, const QString &layoutName, int row);
+QString ValidateRow(const SkinRow &row, const QString &shapeName, const QString &layoutName);
+QString ValidateLayout(const SkinLayout &layout, const QString &shapeName);
+
+// Every layout of every shape in order: the first message, or all of them (one per layout).
+QString FirstValidationFailure(const SkinProject &project);
+QStringList AllValidationFailures(const SkinProject &project);
+
+// Beside the project: the file name's extension replaced by ".vsk", or ".vsk" appended when the
+// file name has none (a dot in a folder name does not count).
+QString SkinFilePath(const QString &projectPath);
+
+// The skin form of one layout: its picture file's bytes and its packed key data. Raises
+// FileError when the picture cannot be read.
+void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entryName);
+// The whole skin into an open container (which must be writing).
+void WriteSkin(CEBFFile &file, SkinProject &project);
+// Compiles the project into a skin file; raises FileError, leaving any previous skin untouched.
+void WriteSkinFile(SkinProject &project, const QString &skinPath);
+
+} // namespace velkari

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "filecommandhost.h"
+#include "skinproject.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+namespace velkari::test {
+
+// A window that answers from a script and remembers what it was asked to show.
+class FakeHost : public FileCommandHost
+{
+public:
+    struct Message
+    {
+        QString text;
+        QString caption;
+        Icon icon;
+    };
+
+    explicit FakeHost(SkinProject &project)
+        : m_project(project)
+    {
+    }
+
+    Answer askToSaveChanges() override
+    {
+        ++questions;
+        return answers.isEmpty() ? Answer::Cancel : answers.dequeue();
+    }
+    QString askOpenPath() override { return openPaths.isEmpty() ? QString() : openPaths.dequeue(); }
+    QString askSavePath() override
+    {
+        ++saveDialogs;
+        return savePaths.isEmpty() ? QString() : savePaths.dequeue();
+    }
+    void showMessage(const QString &text, const QString &caption, Icon icon) override
+    {
+        messages.append({text, caption, icon});
+    }
+    void beginWait() override { ++waitDepth; }
+    void endWait() override { --waitDepth; }
+    void setTitle(const QString &t) override { title = t; }
+    void showProjectSettings() override
+    {
+        // Like the editor's field: showing the name changes the text, which marks the project.
+        helpField = m_project.helpFileName;
+        m_project.modified = true;
+        ++settingsShown;
+    }
+    QString helpFileNameText() override { return helpField; }
+    void resetView(bool selectFirstShape) override { resets.append(selectFirstShape); }
+
+    QQueue<Answer> answers;
+    QQueue<QString> openPaths;
+    QQueue<QString> savePaths;
+    QList<Message> messages;
+    QList<bool> resets;
+    QString title;
+    QString helpField = QStringLiteral("Velkari.htm");
+    int questions = 0;
+    int saveDialogs = 0;
+    int settingsShown = 0;
+    int waitDepth = 0;
+
+private:
+    SkinProject &m_project;
+};
+
+} // namespace velkari::test

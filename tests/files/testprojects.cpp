@@ -1,0 +1,60 @@
+#include "testprojects.h"
+
+#include <QFile>
+
+namespace velkari::test {
+
+std::unique_ptr<SkinButton> makeButton(const QString &caption, quint16 width, quint16 flags, quint16 charCode,
+                                       quint8 vk)
+{
+    auto button = std::make_unique<SkinButton>();
+    button->caption = caption;
+    button->width = width;
+    button->flags = flags;
+    button->charCode = charCode;
+    button->vk = vk;
+    return button;
+}
+
+std::unique_ptr<SkinRow> makeRow(quint16 height, const QList<quint16> &widths)
+{
+    auto row = std::make_unique<SkinRow>();
+    row->height = height;
+    for (quint16 width : widths)
+        row->buttons.append(makeButton(QStringLiteral("K%1").arg(row->buttons.count()), width));
+    row->buttons.append(std::make_unique<SkinButton>());
+    return row;
+}
+
+std::unique_ptr<SkinLayout> makeValidLayout(const QString &name, const QString &picture, int rows, quint16 width)
+{
+    auto layout = std::make_unique<SkinLayout>();
+    layout->name = name;
+    layout->picFileName = picture;
+    layout->flags = 0x0004;
+    for (int r = 0; r < rows; ++r)
+        layout->rows.append(makeRow(20, {quint16(width / 2), quint16(width - width / 2)}));
+    return layout;
+}
+
+void makeValidProject(SkinProject &project, const QString &picture)
+{
+    project.resetToDefaults();
+    for (int shape = 0; shape < ScreenShapeCount; ++shape)
+        project.layoutList(shape).append(makeValidLayout(QStringLiteral("Layout%1").arg(shape), picture));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+} // namespace velkari::test

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "skinproject.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace velkari::test {
+
+std::unique_ptr<SkinButton> makeButton(const QString &caption, quint16 width, quint16 flags = 0x0001,
+                                       quint16 charCode = 0, quint8 vk = 0);
+// A row of keys of the given widths, ending in its placeholder.
+std::unique_ptr<SkinRow> makeRow(quint16 height, const QList<quint16> &widths);
+// A layout that passes every rule: rows of keys summing to `width`, a picture that exists.
+std::unique_ptr<SkinLayout> makeValidLayout(const QString &name, const QString &picture, int rows = 2,
+                                            quint16 width = 240);
+// A project whose every shape holds one valid layout using `picture`.
+void makeValidProject(SkinProject &project, const QString &picture);
+
+QByteArray readFile(const QString &path);
+void writeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace velkari::test

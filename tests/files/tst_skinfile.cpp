@@ -1,0 +1,352 @@
+#include "cebffile.h"
+#include "containerentry.h"
+#include "fileerror.h"
+#include "skinfile.h"
+#include "skinlayoutdata.h"
+#include "testprojects.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+using namespace velkari;
+using namespace velkari::test;
+
+namespace {
+
+// Little-endian bytes written by hand, independent of the code under test.
+class Bytes
+{
+public:
+    Bytes &i8(quint8 v) { m_bytes.append(char(v)); return *this; }
+    Bytes &i16(quint16 v) { return i8(v & 0xFF).i8(v >> 8); }
+    Bytes &i32(qint32 v) { return i16(quint16(quint32(v) & 0xFFFF)).i16(quint16(quint32(v) >> 16)); }
+    Bytes &key(quint16 flags, quint16 c, quint8 vk, qint32 l, qint32 t, qint32 r, qint32 b)
+    {
+        return i16(flags).i16(c).i8(vk).i32(l).i32(t).i32(r).i32(b);
+    }
+    QByteArray bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
+
+// The layout of the worked example: two rows of height 20 holding a, space and backspace.
+std::unique_ptr<SkinLayout> workedExampleLayout()
+{
+    auto layout = std::make_unique<SkinLayout>();
+    layout->flags = 0x0004;
+    auto row0 = std::make_unique<SkinRow>();
+    row0->height = 20;
+    row0->buttons.append(makeButton(QStringLiteral("a"), 120, 0x0001, 0x61, 0x41));
+    row0->buttons.append(makeButton(QStringLiteral("space"), 120, 0x0001, 32, 32));
+    row0->buttons.append(std::make_unique<SkinButton>());
+    auto row1 = std::make_unique<SkinRow>();
+    row1->height = 20;
+    row1->buttons.append(makeButton(QStringLiteral("bs"), 240, 0x0001, 8, 8));
+    row1->buttons.append(std::make_unique<SkinButton>());
+    layout->rows.append(std::move(row0));
+    layout->rows.append(std::move(row1));
+    return layout;
+}
+
+struct SpecialKeys
+{
+    qint32 enterRow, enterButton, spaceRow, spaceButton, backRow, backButton;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(SpecialKeys)
+
+class TestSkinFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void workedExampleRecord();
+    void recordSizeCountsKeysNotPlaceholders();
+    void specialKeys_data();
+    void specialKeys();
+    void rowKeyWidth_data();
+    void rowKeyWidth();
+    void validation_data();
+    void validation();
+    void firstFailureStopsAtTheFirstLayout();
+    void skinPath_data();
+    void skinPath();
+    void skinFileHoldsPicturesAndRecords();
+    void vanishedPictureLeavesOldSkin();
+    void decodeRefusesDamagedRecords();
+};
+
+void TestSkinFile::workedExampleRecord()
+{
+    const auto layout = workedExampleLayout();
+    const QByteArray expected = Bytes()
+                                    .i16(0x0004).i8(0xFF)
+                                    .i32(-1).i32(-1).i32(0).i32(1).i32(1).i32(0)
+                                    .i32(2)
+                                    .i32(2).key(1, 0x61, 0x41, 0, 0, 120, 20).key(1, 32, 32, 120, 0, 240, 20)
+                                    .i32(1).key(1, 8, 8, 0, 20, 240, 40)
+                                    .i32(240).i32(40)
+                                    .bytes();
+    QCOMPARE(expected.size(), 110);
+    QCOMPARE(EncodeSkinLayoutData(*layout), expected);
+    SkinLayoutData decoded;
+    QVERIFY(DecodeSkinLayoutData(expected, decoded));
+    QCOMPARE(decoded.rows.size(), 2);
+    QCOMPARE(decoded.rows[0][1].right, 240);
+    QCOMPARE(decoded.height, 40);
+}
+
+void TestSkinFile::recordSizeCountsKeysNotPlaceholders()
+{
+    SkinLayout layout;
+    layout.rows.append(makeRow(10, {1, 2}));
+    layout.rows.append(makeRow(10, {1, 2, 3, 4}));
+    layout.rows.append(makeRow(10, {1}));
+    QCOMPARE(SkinLayoutDataSize(layout), 198);
+    QCOMPARE(EncodeSkinLayoutData(layout).size(), 198);
+    // The placeholder's width counts for nothing.
+    layout.rows.at(2)->buttons.last()->width = 999;
+    SkinLayoutData decoded;
+    QVERIFY(DecodeSkinLayoutData(EncodeSkinLayoutData(layout), decoded));
+    QCOMPARE(decoded.width, 1);
+    QCOMPARE(decoded.height, 30);
+}
+
+// Rows of buttons given as "charCode/vk" pairs; the last button of each row is the placeholder.
+void TestSkinFile::specialKeys_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<SpecialKeys>("expected");
+
+    QTest::newRow("none") << QStringList{"65/65 0/0"} << SpecialKeys{-1, -1, -1, -1, -1, -1};
+    QTest::newRow("two enters, the later wins") << QStringList{"13/13 0/0", "65/65 13/13 0/0"}
+                                                << SpecialKeys{1, 1, -1, -1, -1, -1};
+    QTest::newRow("placeholder found one past the keys") << QStringList{"65/65 8/8"}
+                                                         << SpecialKeys{-1, -1, -1, -1, 0, 1};
+    QTest::newRow("char and vk must both match") << QStringList{"13/0 32/13 8/32 0/8 0/0"}
+                                                 << SpecialKeys{-1, -1, -1, -1, -1, -1};
+    QTest::newRow("all three") << QStringList{"32/32 8/8 0/0", "13/13 0/0"} << SpecialKeys{1, 0, 0, 0, 0, 1};
+}
+
+void TestSkinFile::specialKeys()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(SpecialKeys, expected);
+    SkinLayout layout;
+    for (const QString &text : rows) {
+        auto row = std::make_unique<SkinRow>();
+        for (const QString &pair : text.split(u' ')) {
+            row->buttons.append(makeButton(QStringLiteral("k"), 10, 0, quint16(pair.section(u'/', 0, 0).toUInt()),
+                                           quint8(pair.section(u'/', 1, 1).toUInt())));
+        }
+        row->buttons.last()->flags = ButtonFlagPlaceholder;
+        layout.rows.append(std::move(row));
+    }
+    SkinLayoutData data;
+    QVERIFY(DecodeSkinLayoutData(EncodeSkinLayoutData(layout), data));
+    QCOMPARE(data.enter.row, expected.enterRow);
+    QCOMPARE(data.enter.button, expected.enterButton);
+    QCOMPARE(data.space.row, expected.spaceRow);
+    QCOMPARE(data.space.button, expected.spaceButton);
+    QCOMPARE(data.backspace.row, expected.backRow);
+    QCOMPARE(data.backspace.button, expected.backButton);
+}
+
+void TestSkinFile::rowKeyWidth_data()
+{
+    QTest::addColumn<QList<quint16>>("widths");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("placeholder only") << QList<quint16>{} << 0;
+    QTest::newRow("keys") << QList<quint16>{100, 140} << 240;
+    QTest::newRow("wraps at 65536") << QList<quint16>{65535, 241} << 240;
+}
+
+void TestSkinFile::rowKeyWidth()
+{
+    QFETCH(QList<quint16>, widths);
+    QFETCH(int, expected);
+    QCOMPARE(int(RowKeyWidth(*makeRow(10, widths))), expected);
+    QCOMPARE(int(RowKeyWidth(SkinRow())), 0);
+}
+
+// Each row changes one thing in a valid two-row layout named "L" of shape "Portrait".
+void TestSkinFile::validation_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("valid") << "" << "";
+    QTest::newRow("no picture") << "nopicture" << "No picture file is specified for the layout \"Portrait->L\".";
+    QTest::newRow("missing picture") << "missingpicture" << "Cannot Open the picture file \"%MISSING%\".";
+    QTest::newRow("picture is a folder") << "folderpicture" << "Cannot Open the picture file \"%FOLDER%\".";
+    QTest::newRow("no rows") << "norows" << "The layout \"Portrait->L\" has no rows.";
+    QTest::newRow("row 0 is 241") << "row0:241" << "The layout \"Portrait->L\" has invalid width (241).";
+    QTest::newRow("row 0 is 320") << "row0:320" << "The layout \"Portrait->L\" row 1 has invalid width(240).";
+    QTest::newRow("row 1 is 200") << "row1:200" << "The layout \"Portrait->L\" row 1 has invalid width(200).";
+    QTest::newRow("placeholder only in row 0") << "row0:" << "The layout \"Portrait->L\" has invalid width (0).";
+    QTest::newRow("placeholder only in row 1") << "row1:" << "The layout \"Portrait->L\" row 1 has invalid width(0).";
+    QTest::newRow("height 0 before width") << "row0height0" << "Invalid Height for the row 0 in layout \"Portrait->L\".";
+    QTest::newRow("no button at all") << "row1empty" << "No button defined for the row 1 in layout \"Portrait->L\".";
+    QTest::newRow("key width 0") << "row1key1width0" << "Invalid Width for the button 1, row 1 in layout \"Portrait->L\".";
+    QTest::newRow("placeholder width 0") << "row0placeholder0" << "Invalid Width for the button 2, row 0 in layout \"Portrait->L\".";
+    QTest::newRow("picture too large") << "hugepicture" << "The picture file \"%HUGE%\" is too large (4194305 bytes); a picture may have at most 4194304 bytes.";
+    QTest::newRow("percent signs in names stay") << "name%2" << "The layout \"Portrait->L%2%1\" has invalid width (0).";
+}
+
+void TestSkinFile::validation()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("k.gif"));
+    writeFile(picture, "GIF89a");
+    auto layout = makeValidLayout(QStringLiteral("L"), picture);
+    SkinRow &row0 = *layout->rows.at(0);
+    SkinRow &row1 = *layout->rows.at(1);
+
+    const QString missing = dir.filePath(QStringLiteral("gone.gif"));
+    const QString huge = dir.filePath(QStringLiteral("huge.bmp"));
+    if (change == QLatin1String("nopicture"))
+        layout->picFileName.clear();
+    else if (change == QLatin1String("missingpicture"))
+        layout->picFileName = missing;
+    else if (change == QLatin1String("folderpicture"))
+        layout->picFileName = dir.path();
+    else if (change == QLatin1String("norows"))
+        layout->rows.clear();
+    else if (change.startsWith(QLatin1String("row0:")) || change.startsWith(QLatin1String("row1:"))) {
+        SkinRow &row = change.startsWith(QLatin1String("row0")) ? row0 : row1;
+        while (row.buttons.count() > 1)
+            row.buttons.removeAt(0);
+        const QString width = change.section(u':', 1);
+        if (!width.isEmpty())
+            row.buttons.insertCopyAt(0, *makeButton(QStringLiteral("w"), quint16(width.toUInt())));
+    } else if (change == QLatin1String("row0height0"))
+        row0.height = 0;
+    else if (change == QLatin1String("row1empty"))
+        row1.buttons.clear();
+    else if (change == QLatin1String("row1key1width0"))
+        row1.buttons.at(1)->width = 0;
+    else if (change == QLatin1String("row0placeholder0"))
+        row0.buttons.last()->width = 0;
+    else if (change == QLatin1String("hugepicture")) {
+        writeFile(huge, QByteArray(MaxPictureFileSize + 1, 'x'));
+        layout->picFileName = huge;
+    } else if (change == QLatin1String("name%2")) {
+        layout->name = QStringLiteral("L%2%1");
+        row0.buttons.removeAt(0);
+        row0.buttons.removeAt(0);
+    }
+    message.replace(QLatin1String("%MISSING%"), missing).replace(QLatin1String("%FOLDER%"), dir.path());
+    message.replace(QLatin1String("%HUGE%"), huge);
+    QCOMPARE(ValidateLayout(*layout, QStringLiteral("Portrait")), message);
+}
+
+void TestSkinFile::firstFailureStopsAtTheFirstLayout()
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("k.gif"));
+    writeFile(picture, "GIF89a");
+    SkinProject project;
+    makeValidProject(project, picture);
+    QVERIFY(FirstValidationFailure(project).isEmpty());
+    project.layoutList(Landscape).at(0)->rows.at(0)->height = 0;
+    project.layoutList(HiResLandscape).at(0)->picFileName.clear();
+    project.layoutList(Landscape).append(makeValidLayout(QStringLiteral("second"), QString()));
+    QCOMPARE(FirstValidationFailure(project), QStringLiteral("Invalid Height for the row 0 in layout \"Landscape->Layout1\"."));
+    QCOMPARE(AllValidationFailures(project),
+             (QStringList{QStringLiteral("Invalid Height for the row 0 in layout \"Landscape->Layout1\"."),
+                          QStringLiteral("No picture file is specified for the layout \"Landscape->second\"."),
+                          QStringLiteral("No picture file is specified for the layout \"Hi-Res. Landscape->Layout3\".")}));
+}
+
+void TestSkinFile::skinPath_data()
+{
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QString>("skin");
+    QTest::newRow("extension replaced") << "/work/demo.vsp" << "/work/demo.vsk";
+    QTest::newRow("windows path") << "C:\\work\\demo.vsp" << "C:\\work\\demo.vsk";
+    QTest::newRow("dot in a folder only") << "C:\\my.dir\\demo" << "C:\\my.dir\\demo.vsk";
+    QTest::newRow("dot in a native folder only") << "/home/u/my.dir/demo" << "/home/u/my.dir/demo.vsk";
+    QTest::newRow("no dot at all") << "/work/demo" << "/work/demo.vsk";
+    QTest::newRow("last of several dots") << "/work/demo.v1.vsp" << "/work/demo.v1.vsk";
+}
+
+void TestSkinFile::skinPath()
+{
+    QFETCH(QString, project);
+    QFETCH(QString, skin);
+    QCOMPARE(SkinFilePath(project), skin);
+}
+
+void TestSkinFile::skinFileHoldsPicturesAndRecords()
+{
+    QTemporaryDir dir;
+    const QString gif = dir.filePath(QStringLiteral("k.gif"));
+    const QByteArray pictureBytes = QByteArray("GIF89a\x01\x00\x01\x00", 10) + QByteArray(1000, '\x7f');
+    writeFile(gif, pictureBytes);
+    SkinProject project;
+    makeValidProject(project, gif);
+    project.layoutList(HiResPortrait).append(workedExampleLayout());
+    project.layoutList(HiResPortrait).at(1)->picFileName = gif;
+    project.textColor = 0x00010203;
+    project.highlightColor = 0x00A0B0C0;
+    project.helpFileName = QStringLiteral("Hilfe.htm");
+    const QString skinPath = dir.filePath(QStringLiteral("demo.vsk"));
+    WriteSkinFile(project, skinPath);
+
+    const QByteArray bytes = readFile(skinPath);
+    const ContainerEntry top = ListEntries(bytes, 1).value(0);
+    QCOMPARE(top.name, QByteArrayView("VELKARI_SKIN"));
+    QCOMPARE(top.length(), quint32(bytes.size()));
+    const QList<ContainerEntry> entries = ListEntries(top.body, top.count);
+    QStringList names;
+    for (const ContainerEntry &e : entries)
+        names << QString::fromLatin1(e.name);
+    QCOMPARE(names, (QStringList{"TC", "HC", "HFN", "P", "L", "PH", "LH"}));
+    QCOMPARE(qFromLittleEndian<quint32>(entries[0].body.data()), 0x00010203u);
+    QCOMPARE(qFromLittleEndian<quint32>(entries[1].body.data()), 0x00A0B0C0u);
+    QCOMPARE(entries[2].body.toByteArray(), QByteArray("H\0i\0l\0f\0e\0.\0h\0t\0m\0", 18));
+    const QList<ContainerEntry> hiResLayouts = ListEntries(entries[5].body, entries[5].count);
+    QCOMPARE(hiResLayouts.size(), 2);
+    QCOMPARE(hiResLayouts[1].name, QByteArrayView("1"));
+    const QList<ContainerEntry> values = ListEntries(hiResLayouts[1].body, hiResLayouts[1].count);
+    QCOMPARE(values.size(), 2);
+    QCOMPARE(values[0].name, QByteArrayView("P"));
+    QCOMPARE(values[0].body.toByteArray(), pictureBytes);
+    QCOMPARE(values[1].name, QByteArrayView("D"));
+    QCOMPARE(values[1].body.toByteArray(), EncodeSkinLayoutData(*workedExampleLayout()));
+}
+
+void TestSkinFile::vanishedPictureLeavesOldSkin()
+{
+    QTemporaryDir dir;
+    const QString skinPath = dir.filePath(QStringLiteral("demo.vsk"));
+    writeFile(skinPath, "old skin");
+    SkinProject project;
+    makeValidProject(project, dir.filePath(QStringLiteral("vanished.gif")));
+    QVERIFY_THROWS_EXCEPTION(FileError, WriteSkinFile(project, skinPath));
+    QCOMPARE(readFile(skinPath), QByteArray("old skin"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("demo.vsk")});
+}
+
+void TestSkinFile::decodeRefusesDamagedRecords()
+{
+    const QByteArray good = EncodeSkinLayoutData(*workedExampleLayout());
+    SkinLayoutData data;
+    for (qsizetype length = 0; length < good.size(); ++length)
+        QVERIFY(!DecodeSkinLayoutData(good.left(length), data));
+    QVERIFY(!DecodeSkinLayoutData(good + '\0', data));
+    QByteArray hugeRows = good;
+    hugeRows.replace(27, 4, QByteArray("\xff\xff\xff\x7f", 4));
+    QVERIFY(!DecodeSkinLayoutData(hugeRows, data));
+    QVERIFY(DecodeSkinLayoutData(good, data));
+}
+
+QTEST_GUILESS_MAIN(TestSkinFile)
+#include "tst_skinfile.moc"
