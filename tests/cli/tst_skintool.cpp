@@ -1,0 +1,262 @@
+#include "projectfile.h"
+#include "testprojects.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velkari;
+using namespace velkari::test;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList &arguments, const QString &workingDirectory = QString())
+{
+    QProcess process;
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(VELKARI_SKIN_TOOL), arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestSkinTool : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void newWritesTheFreshProject();
+    void buildWritesTheSkinBesideTheProject();
+    void buildStopsAtTheFirstFailingRule();
+    void checkListsEveryFailingLayout();
+    void normalizeRepairsAndRelocates();
+    void dumpShowsTheTree();
+    void describeListsEveryButton();
+    void notAProject_data();
+    void notAProject();
+    void usage_data();
+    void usage();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_picture;
+    QString m_valid;
+};
+
+void TestSkinTool::initTestCase()
+{
+    QVERIFY(QFile::exists(QStringLiteral(VELKARI_SKIN_TOOL)));
+    QDir(m_dir.path()).mkpath(QStringLiteral("pics"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("proj"));
+    m_picture = m_dir.filePath(QStringLiteral("pics/k.gif"));
+    writeFile(m_picture, "GIF89a-picture-bytes");
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    m_valid = m_dir.filePath(QStringLiteral("proj/valid.vsp"));
+    SaveProjectFile(project, m_valid);
+}
+
+void TestSkinTool::newWritesTheFreshProject()
+{
+    const Run run = runTool({QStringLiteral("new"), QStringLiteral("fresh.vsp")}, m_dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    QCOMPARE(readFile(m_dir.filePath(QStringLiteral("fresh.vsp"))),
+             readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")));
+}
+
+void TestSkinTool::buildWritesTheSkinBesideTheProject()
+{
+    Run run = runTool({QStringLiteral("build"), m_valid});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    const QByteArray skin = readFile(m_dir.filePath(QStringLiteral("proj/valid.vsk")));
+    QVERIFY(skin.startsWith("\x0cVELKARI_SKIN"));
+    QCOMPARE(skin.count("GIF89a-picture-bytes"), 4);
+
+    const QString other = m_dir.filePath(QStringLiteral("elsewhere.vsk"));
+    run = runTool({QStringLiteral("build"), m_valid, QStringLiteral("-o"), other});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(readFile(other), skin);
+}
+
+void TestSkinTool::buildStopsAtTheFirstFailingRule()
+{
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    project.layoutList(Landscape).at(0)->rows.at(1)->buttons.at(0)->width = 1;
+    project.layoutList(HiResPortrait).at(0)->picFileName.clear();
+    const QString path = m_dir.filePath(QStringLiteral("proj/broken.vsp"));
+    SaveProjectFile(project, path);
+    const QString skin = m_dir.filePath(QStringLiteral("proj/broken.vsk"));
+    writeFile(skin, "old");
+    const Run run = runTool({QStringLiteral("build"), path});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QStringLiteral("The layout \"Landscape->Layout1\" row 1 has invalid width(121).\n"));
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(readFile(skin), QByteArray("old"));
+}
+
+void TestSkinTool::checkListsEveryFailingLayout()
+{
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    project.layoutList(Portrait).at(0)->rows.at(0)->height = 0;
+    project.layoutList(HiResLandscape).at(0)->picFileName = m_dir.filePath(QStringLiteral("nope.bmp"));
+    const QString path = m_dir.filePath(QStringLiteral("proj/check.vsp"));
+    SaveProjectFile(project, path);
+    Run run = runTool({QStringLiteral("check"), path});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, QStringLiteral("Invalid Height for the row 0 in layout \"Portrait->Layout0\".\n"
+                                     "Cannot Open the picture file \"%1\".\n")
+                          .arg(m_dir.filePath(QStringLiteral("nope.bmp"))));
+    run = runTool({QStringLiteral("check"), m_valid});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestSkinTool::normalizeRepairsAndRelocates()
+{
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    SkinRow &row = *project.layoutList(Portrait).at(0)->rows.at(0);
+    row.buttons.append(std::make_unique<SkinButton>()); // a second trailing placeholder
+    const QString path = m_dir.filePath(QStringLiteral("proj/messy.vsp"));
+    SaveProjectFile(project, path);
+
+    const QString out = m_dir.filePath(QStringLiteral("out/clean.vsp"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("out"));
+    Run run = runTool({QStringLiteral("normalize"), path, QStringLiteral("-o"), out});
+    QCOMPARE(run.exitCode, 0);
+    SkinProject clean;
+    QVERIFY(LoadProjectFile(clean, out));
+    QCOMPARE(clean.layoutList(Portrait).at(0)->rows.at(0)->buttons.count(), 3);
+    QCOMPARE(clean.layoutList(Portrait).at(0)->picFileName, m_picture);
+    QVERIFY(readFile(out).contains(QByteArray("1\0,\0\\\0p\0i\0c\0s\0", 14)));
+
+    run = runTool({QStringLiteral("normalize"), path});
+    QCOMPARE(run.exitCode, 0);
+    SkinProject inPlace;
+    QVERIFY(LoadProjectFile(inPlace, path));
+    QCOMPARE(readFile(path).size(), readFile(out).size());
+}
+
+void TestSkinTool::dumpShowsTheTree()
+{
+    Run run = runTool({QStringLiteral("dump"), QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith(QStringLiteral("VELKARI_PRJFILE (section, 7 entries, 3342 bytes)\n"
+                                              "  TextColor [4 bytes] = 16777215 (0x00FFFFFF)\n")));
+    QVERIFY(run.out.contains(QStringLiteral("  HelpFileName [22 bytes] = \"Velkari.htm\"\n")));
+    QCOMPARE(run.out.count(QStringLiteral("Width [2 bytes] = 70 (0x0046)")), 20);
+
+    QVERIFY(runTool({QStringLiteral("build"), m_valid}).exitCode == 0);
+    run = runTool({QStringLiteral("dump"), m_dir.filePath(QStringLiteral("proj/valid.vsk"))});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains(QStringLiteral("  PH (section, 1 entries, ")));
+    QVERIFY(run.out.contains(QStringLiteral("    0 (section, 2 entries, ")));
+    QVERIFY(run.out.contains(QStringLiteral("      P [20 bytes] = 47 49 46 38 39 61 2D 70 69 63 74 75 72 65 2D 62 ...\n")));
+    QVERIFY(run.out.contains(QStringLiteral("        key 1: flags 0x0001 char 0x0000 vk 0x00 rect (120,20)-(240,40)\n")));
+    QVERIFY(run.out.contains(QStringLiteral("        size 240 x 40\n")));
+}
+
+void TestSkinTool::describeListsEveryButton()
+{
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    project.helpFileName = QStringLiteral("Guide.htm");
+    auto layout = makeValidLayout(QStringLiteral("Numbers"), m_picture, 1);
+    SkinButton &key = *layout->rows.at(0)->buttons.at(0);
+    key.caption = QStringLiteral("abc");
+    key.flags = ButtonFlagChangeLayout | ButtonFlagReturn;
+    key.charCode = 0;
+    key.vk = 0x10;
+    project.layoutList(Portrait).append(std::move(layout));
+    const QString path = m_dir.filePath(QStringLiteral("proj/describe.vsp"));
+    SaveProjectFile(project, path);
+
+    const Run run = runTool({QStringLiteral("describe"), path});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith(QStringLiteral("# Portrait, layout 0 \"Layout0\", row 0, button 0\n"
+                                              "K0:\nSends Char:0000 and VK:00\nWidth:120\n"
+                                              "# Portrait, layout 0 \"Layout0\", row 0, button 1\n")));
+    QVERIFY(run.out.contains(QStringLiteral("# Portrait, layout 1 \"Numbers\", row 0, button 0\n"
+                                            "abc:\nSends VK:10\nChanges the layout to: Layout0\nWidth:120\n"
+                                            "Returns to previous layout\n")));
+    QVERIFY(run.out.contains(QStringLiteral("# Portrait, layout 1 \"Numbers\", row 0, button 2\n:\nWidth:70\n")));
+    // Four shapes of two rows of three buttons, and three more in the added layout.
+    QCOMPARE(run.out.count(QStringLiteral("\n# ")) + 1, 4 * 2 * 3 + 3);
+    QVERIFY(run.out.endsWith(QStringLiteral("# Hi-Res. Landscape, layout 0 \"Layout3\", row 1, button 2\n:\nWidth:70\n")));
+}
+
+void TestSkinTool::notAProject_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    const QByteArray skin("\x0cVELKARI_SKIN\0\0\0\0\0\0\0\0", 21);
+    for (const char *command : {"build", "check", "normalize", "describe"}) {
+        QTest::addRow("%s a skin file", command) << command << skin << "Invalid Velkari Skin Project File!\n";
+        QTest::addRow("%s truncated", command) << command << readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")).left(3000)
+                                               << "Invalid Velkari Skin Project File!\n";
+    }
+    QTest::newRow("dump garbage") << "dump" << QByteArray("\xff garbage") << "is not a container file";
+}
+
+void TestSkinTool::notAProject()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const QString path = m_dir.filePath(QStringLiteral("foreign.vsp"));
+    writeFile(path, bytes);
+    const Run run = runTool({command, path});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(readFile(path), bytes);
+}
+
+void TestSkinTool::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("inOutput");
+    QTest::newRow("nothing") << QStringList{} << 2 << "Usage: velkari-skin";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "unknown command";
+    QTest::newRow("missing file") << QStringList{"build"} << 2 << "Usage";
+    QTest::newRow("two files") << QStringList{"check", "a.vsp", "b.vsp"} << 2 << "Usage";
+    QTest::newRow("-o without path") << QStringList{"build", "a.vsp", "-o"} << 2 << "Usage";
+    QTest::newRow("-o on check") << QStringList{"check", "a.vsp", "-o", "x"} << 2 << "Usage";
+    QTest::newRow("general help") << QStringList{"--help"} << 0 << "Exit codes: 0";
+    QTest::newRow("command help") << QStringList{"build", "--help"} << 0 << "velkari-skin build PROJECT.vsp [-o SKIN.vsk]";
+    QTest::newRow("unwritable output") << QStringList{"new", "/nonexistent-folder/x.vsp"} << 2 << "/nonexistent-folder/x.vsp";
+}
+
+void TestSkinTool::usage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, inOutput);
+    const Run run = runTool(arguments, m_dir.path());
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2((run.out + run.err).contains(inOutput), qPrintable(run.out + run.err));
+}
+
+QTEST_GUILESS_MAIN(TestSkinTool)
+#include "tst_skintool.moc"
