@@ -1,0 +1,439 @@
+#include "buttondlg.h"
+
+#include "buttonfunctions.h"
+#include "controlid.h"
+#include "dialogresult.h"
+#include "dialogunits.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace velkari {
+
+namespace {
+
+int nextButtonNumber = 0;
+
+enum ControlIds : int {
+    IdCopy = 11,
+    IdPaste = 12,
+    IdWidth = 1007,
+    IdField1 = 1009,
+    IdField2 = 1010,
+    IdField3 = 1011,
+    IdCaption = 1025,
+    IdFunctionList = 1026,
+    IdFieldLabel1 = 1027,
+    IdFieldLabel2 = 1028,
+    IdFieldLabel3 = 1029,
+};
+
+struct FlagBox
+{
+    int id;
+    quint16 bit;
+    const char *caption;
+    int x, y, width;
+};
+
+// Flag word bits by check box, in tab order but for "Shortcut", which follows the function list.
+constexpr std::array<FlagBox, 9> flagBoxes { {
+    { 2001, ButtonFlagCharacter, "Character", 13, 68, 48 },
+    { 2002, ButtonFlagChangeLayout, "Change Layout", 13, 79, 65 },
+    { 2003, ButtonFlagNoRelease, "No Release", 13, 89, 52 },
+    { 2005, ButtonFlagAutoToggle, "Auto Toggle", 13, 100, 55 },
+    { 2006, ButtonFlagReturn, "Return", 87, 68, 38 },
+    { 2007, ButtonFlagCalculator, "Calculator", 87, 79, 48 },
+    { 2008, ButtonFlagTaskManager, "Task Manager", 87, 89, 61 },
+    { 2009, ButtonFlagMacro, "Macro", 87, 100, 35 },
+    { 2010, ButtonFlagShortcut, "Shortcut", 87, 111, 43 },
+} };
+
+// Positions in flagBoxes of the function boxes, by ButtonKind.
+constexpr std::array<int, 6> functionBoxSlots { 0, 1, 5, 6, 7, 8 };
+
+// Whatever is not a whole number reads as 0; the caller keeps the bits its field can hold.
+qint64 readNumber(const QLineEdit *edit)
+{
+    bool ok = false;
+    const qint64 value = edit->text().trimmed().toLongLong(&ok);
+    return ok ? value : 0;
+}
+
+QString hexText(uint value, int digits)
+{
+    return QStringLiteral("0x").append(
+        QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0')));
+}
+
+// Reads back through parseCodeText to the same value.
+QString charCodeText(quint16 code)
+{
+    if (code > 0xFF)
+        return hexText(code, 4);
+    if (code >= 0x20 && code <= 0x7E)
+        return QString(QChar(code));
+    return hexText(code, 2);
+}
+
+bool isSpace(QChar c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+quint32 parseCodeText(const QString &text)
+{
+    if (!text.startsWith(QStringLiteral("0x")) && !text.startsWith(QStringLiteral("\\x")))
+        return text.isEmpty() ? 0 : text.at(0).unicode();
+
+    const qsizetype size = text.size();
+    qsizetype pos = 2;
+    while (pos < size && isSpace(text.at(pos)))
+        ++pos;
+    bool negative = false;
+    if (pos < size && (text.at(pos) == u'+' || text.at(pos) == u'-')) {
+        negative = text.at(pos) == u'-';
+        ++pos;
+    }
+    if (pos + 1 < size && text.at(pos) == u'0' && (text.at(pos + 1) == u'x' || text.at(pos + 1) == u'X'))
+        pos += 2;
+
+    quint64 value = 0;
+    for (; pos < size && hexDigit(text.at(pos)) >= 0; ++pos) {
+        value = value * 16 + quint64(hexDigit(text.at(pos)));
+        if (value > 0xFFFFFFFFu)
+            return 0xFFFFFFFFu; // too large for 32 bits, whatever the sign
+    }
+    return negative ? quint32(0u - quint32(value)) : quint32(value);
+}
+
+CButtonDlg::CButtonDlg(SkinButton &button, SkinProject &project, const LayoutList &shapeLayouts,
+                       bool rowFull, QWidget *parent)
+    : QDialog(parent)
+    , m_button(button)
+    , m_project(project)
+    , m_shapeLayouts(shapeLayouts)
+    , m_rowFull(rowFull)
+    , m_addMode(button.isPlaceholder())
+{
+    setFont(DialogUnits::dialogFont());
+    setWindowTitle(QStringLiteral("Button Properties"));
+    createControls();
+
+    if (m_addMode) {
+        // Kept after Cancel: the grid shows a placeholder as "New" whatever its caption.
+        m_button.caption = QStringLiteral("B%1").arg(nextButtonNumber++, 2, 10, QLatin1Char('0'));
+        setWindowTitle(QStringLiteral("Add new button"));
+        m_insertAfterButton->hide();
+        m_insertBeforeButton->hide();
+        m_deleteButton->hide();
+        m_copyButton->hide();
+    }
+    m_opened.copyFieldsFrom(m_button);
+
+    showButton();
+}
+
+CButtonDlg::~CButtonDlg() = default;
+
+int CButtonDlg::newButtonCounter()
+{
+    return nextButtonNumber;
+}
+
+void CButtonDlg::createControls()
+{
+    const DialogUnits du(font());
+    setFixedSize(du.size(325, 132));
+
+    auto label = [&](int id, const char *text, int x, int y, int width) {
+        auto *widget = new QLabel(QString::fromLatin1(text), this);
+        if (id)
+            setControlId(widget, id);
+        widget->setGeometry(du.rect(x, y, width, 8));
+        return widget;
+    };
+    auto lineEdit = [&](int id, int x, int y) {
+        auto *edit = new QLineEdit(this);
+        setControlId(edit, id);
+        edit->setGeometry(du.rect(x, y, 49, 12));
+        return edit;
+    };
+    auto pushButton = [&](int id, const char *caption, int x, int y, int width) {
+        auto *button = new QPushButton(QString::fromLatin1(caption), this);
+        setControlId(button, id);
+        button->setGeometry(du.rect(x, y, width, 14));
+        return button;
+    };
+
+    // Created first so that it lies beneath the boxes it frames.
+    auto *flagsGroup = new QGroupBox(QStringLiteral("Button Flags:"), this);
+    flagsGroup->setGeometry(du.rect(7, 57, 147, 68));
+
+    label(0, "Button Width:", 7, 41, 52);
+    label(0, "Button Caption:", 7, 26, 52);
+    m_widthEdit = lineEdit(IdWidth, 61, 39);
+    m_captionEdit = lineEdit(IdCaption, 61, 25);
+    for (int i = 0; i < FlagBoxCount; ++i) {
+        const FlagBox &entry = flagBoxes[i];
+        auto *box = new QCheckBox(QString::fromLatin1(entry.caption), this);
+        setControlId(box, entry.id);
+        box->setGeometry(du.rect(entry.x, entry.y, entry.width, 10));
+        m_flagBoxes[i] = box;
+        connect(box, &QCheckBox::clicked, this, &CButtonDlg::refreshFunctionFields);
+    }
+    for (int kind = 0; kind < FunctionBoxCount; ++kind)
+        m_functionBoxes[kind] = m_flagBoxes[functionBoxSlots[kind]];
+
+    m_fieldEdits[0] = lineEdit(IdField1, 233, 60);
+    m_fieldEdits[1] = lineEdit(IdField2, 233, 78);
+    m_fieldEdits[2] = lineEdit(IdField3, 233, 94);
+    m_insertAfterButton = pushButton(InsertAfter, "Insert after this button", 7, 7, 87);
+    m_insertBeforeButton = pushButton(InsertBefore, "Insert before this button", 99, 7, 87);
+    m_deleteButton = pushButton(Delete, "Delete this button", 247, 7, 71);
+    auto *pasteButton = pushButton(IdPaste, "Paste Button Info", 185, 31, 64);
+    m_copyButton = pushButton(IdCopy, "Copy this button", 254, 30, 64);
+    auto *cancelButton = pushButton(Cancel, "Cancel", 212, 111, 50);
+    auto *okButton = pushButton(Ok, "OK", 268, 111, 50);
+    okButton->setDefault(true);
+
+    m_fieldLabels[0] = label(IdFieldLabel1, "Field Label 1:", 169, 62, 59);
+    // The template height of a drop-down list includes its open list; closed it is as tall as
+    // an edit.
+    m_functionList = new QComboBox(this);
+    setControlId(m_functionList, IdFunctionList);
+    m_functionList->setGeometry(du.rect(233, 60, 75, 12));
+    m_fieldLabels[1] = label(IdFieldLabel2, "Field Label 2:", 169, 81, 59);
+    m_fieldLabels[2] = label(IdFieldLabel3, "Field Label 3:", 169, 95, 59);
+
+    QWidget *previous = m_widthEdit;
+    auto chain = [&previous](QWidget *next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    chain(m_captionEdit);
+    for (int i = 0; i < FlagBoxCount - 1; ++i)
+        chain(m_flagBoxes[i]);
+    for (QLineEdit *edit : m_fieldEdits)
+        chain(edit);
+    for (QPushButton *button : { m_insertAfterButton, m_insertBeforeButton, m_deleteButton, pasteButton,
+                                 m_copyButton, cancelButton, okButton })
+        chain(button);
+    chain(m_functionList);
+    chain(m_flagBoxes[FlagBoxCount - 1]);
+
+    connect(m_insertAfterButton, &QPushButton::clicked, this, [this] { insertCopy(InsertAfter); });
+    connect(m_insertBeforeButton, &QPushButton::clicked, this, [this] { insertCopy(InsertBefore); });
+    connect(m_deleteButton, &QPushButton::clicked, this, [this] { done(Delete); });
+    connect(pasteButton, &QPushButton::clicked, this, &CButtonDlg::pasteButton);
+    connect(m_copyButton, &QPushButton::clicked, this, &CButtonDlg::copyButton);
+    connect(cancelButton, &QPushButton::clicked, this, &CButtonDlg::reject);
+    connect(okButton, &QPushButton::clicked, this, &CButtonDlg::accept);
+}
+
+void CButtonDlg::showButton()
+{
+    m_captionEdit->setText(m_button.caption);
+    m_widthEdit->setText(QString::number(m_button.width));
+    for (int i = 0; i < FlagBoxCount; ++i)
+        m_flagBoxes[i]->setChecked(m_button.flags & flagBoxes[i].bit);
+    refreshFunctionFields();
+}
+
+quint16 CButtonDlg::checkedFlags() const
+{
+    quint16 flags = 0;
+    for (int i = 0; i < FlagBoxCount; ++i) {
+        if (m_flagBoxes[i]->isChecked())
+            flags |= flagBoxes[i].bit;
+    }
+    return flags;
+}
+
+// The kind comes from the boxes, the values from the button: whatever was typed into the fields
+// is replaced.
+void CButtonDlg::refreshFunctionFields()
+{
+    const ButtonKind kind = buttonKind(checkedFlags());
+    for (int box = 0; box < FunctionBoxCount; ++box) {
+        const bool chosen = box == kind;
+        if (kind != KindKeyOnly && !chosen)
+            m_functionBoxes[box]->setChecked(false);
+        m_functionBoxes[box]->setEnabled(kind == KindKeyOnly || chosen);
+    }
+
+    QLabel *label1 = m_fieldLabels[0];
+    QLabel *label2 = m_fieldLabels[1];
+    QLineEdit *field1 = m_fieldEdits[0];
+    QLineEdit *field2 = m_fieldEdits[1];
+    const QString vkText = hexText(m_button.vk, 2);
+    const QString numberText = QString::number(m_button.charCode);
+
+    label1->setVisible(kind != KindKeyOnly);
+    field1->setVisible(kind == KindCharacter);
+    m_functionList->setVisible(kind != KindKeyOnly && kind != KindCharacter);
+    label2->setVisible(kind != KindCalculator);
+    field2->setVisible(kind != KindCalculator);
+
+    switch (kind) {
+    case KindCharacter:
+        label1->setText(QStringLiteral("Char:"));
+        field1->setText(charCodeText(m_button.charCode));
+        label2->setText(QStringLiteral("VK:"));
+        field2->setText(vkText);
+        break;
+    case KindChangeLayout: {
+        QStringList names;
+        for (const auto &layout : m_shapeLayouts)
+            names << layout->name;
+        label1->setText(QStringLiteral("Go to Layout:"));
+        showList(names, m_button.charCode);
+        label2->setText(QStringLiteral("VK:"));
+        field2->setText(vkText);
+        break;
+    }
+    case KindCalculator:
+        label1->setText(QStringLiteral("Calc Button:"));
+        showList(calcKeyListTexts(), m_button.charCode);
+        break;
+    case KindTaskManager:
+        label1->setText(QStringLiteral("Button Function:"));
+        showList(taskActionListTexts(), m_button.vk);
+        label2->setText(QStringLiteral("Task Number:"));
+        field2->setText(numberText);
+        break;
+    case KindMacro:
+        label1->setText(QStringLiteral("Button Function:"));
+        showList(macroActionListTexts(), m_button.vk);
+        label2->setText(QStringLiteral("Macro Number:"));
+        field2->setText(numberText);
+        break;
+    case KindShortcut:
+        label1->setText(QStringLiteral("Shortcut Type:"));
+        showList(shortcutTypeListTexts(), m_button.vk);
+        label2->setText(QStringLiteral("Shortcut Number:"));
+        field2->setText(numberText);
+        break;
+    case KindKeyOnly:
+        label2->setText(QStringLiteral("VK:"));
+        field2->setText(vkText);
+        break;
+    }
+
+    m_fieldLabels[2]->setText(QStringLiteral("Toggle Index:"));
+    m_fieldEdits[2]->setText(QString::number(toggleIndex(m_button.flags)));
+}
+
+// A value that is not a position of the list leaves it without a selection.
+void CButtonDlg::showList(const QStringList &texts, int selected)
+{
+    m_functionList->clear();
+    m_functionList->addItems(texts);
+    m_functionList->setCurrentIndex(selected < texts.size() ? selected : -1);
+}
+
+void CButtonDlg::accept()
+{
+    if (m_addMode && refuseWhenRowFull())
+        return;
+
+    m_button.caption = m_captionEdit->text();
+    quint16 flags = checkedFlags();
+    m_button.width = quint16(readNumber(m_widthEdit));
+
+    const QString field1 = m_fieldEdits[0]->text();
+    const QString field2 = m_fieldEdits[1]->text();
+    // No selection is -1, which the casts turn into LayoutNotSet (0xFFFF) or 0xFF.
+    const int selected = m_functionList->currentIndex();
+    switch (buttonKind(flags)) {
+    case KindCharacter:
+        m_button.charCode = quint16(parseCodeText(field1));
+        m_button.vk = quint8(parseCodeText(field2));
+        break;
+    case KindChangeLayout:
+        m_button.charCode = quint16(selected);
+        m_button.vk = quint8(parseCodeText(field2));
+        break;
+    case KindCalculator:
+        m_button.charCode = quint16(selected);
+        m_button.vk = 0;
+        break;
+    case KindTaskManager:
+    case KindMacro:
+    case KindShortcut:
+        m_button.vk = quint8(selected);
+        m_button.charCode = quint16(readNumber(m_fieldEdits[1]));
+        break;
+    case KindKeyOnly:
+        m_button.vk = quint8(parseCodeText(field2));
+        break;
+    }
+
+    flags |= quint16(quint64(readNumber(m_fieldEdits[2])) << 12);
+    m_button.flags = flags;
+    done(Ok);
+}
+
+void CButtonDlg::reject()
+{
+    restoreOpenedState();
+    done(Cancel);
+}
+
+void CButtonDlg::restoreOpenedState()
+{
+    m_button.copyFieldsFrom(m_opened);
+}
+
+bool CButtonDlg::refuseWhenRowFull()
+{
+    if (!m_rowFull)
+        return false;
+    QMessageBox::warning(this, QStringLiteral("Button Properties"),
+                         QStringLiteral("This row is full: a row holds at most 30 buttons, the "
+                                        "\"New\" cell included."));
+    return true;
+}
+
+void CButtonDlg::copyButton()
+{
+    restoreOpenedState();
+    m_project.copiedButton = &m_button;
+    done(Cancel);
+}
+
+void CButtonDlg::pasteButton()
+{
+    const SkinButton *source = m_project.copiedButton;
+    if (!source)
+        return;
+    m_button.copyFieldsFrom(*source);
+    showButton();
+}
+
+void CButtonDlg::insertCopy(int result)
+{
+    if (!refuseWhenRowFull())
+        done(result);
+}
+
+} // namespace velkari
