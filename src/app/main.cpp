@@ -1,0 +1,7 @@
+#include "vizizareroapp.h"
+
+int main(int argc, char *argv[])
+{
+    velkari::CViziZareroApp app(argc, argv);
+    return app.run();
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "filecommandhost.h"
+#include "skinproject.h"
+
+#include <QDialog>
+#include <QImage>
+
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace velkari {
+
+class DialogUnits;
+class HelpWindow;
+class SwatchButton;
+
+// The editor's main window: holds the one skin project, shows the current layout of the current
+// screen shape as a grid of buttons drawn to scale with its picture below, describes the control
+// under the mouse, and runs every command.
+class CViziZareroDlg : public QDialog, public FileCommandHost
+{
+    Q_OBJECT
+
+public:
+    static constexpr int GridRows = 6;
+    static constexpr int GridColumns = 30;
+    static constexpr int GridFirstId = 5000;
+    static constexpr int GridLeft = 10;
+    static constexpr int GridTop = 150;
+    static constexpr int HoverInterval = 200;
+
+    explicit CViziZareroDlg(QWidget *parent = nullptr);
+    ~CViziZareroDlg() override;
+
+    SkinProject &project() { return m_project; }
+    int currentShape() const { return m_currentShape; }
+    int currentLayout() const { return m_currentLayout; }
+    SkinLayout *currentLayoutRecord() const;
+    QPushButton *gridButton(int row, int column) const;
+    const QImage &pictureImage() const { return m_picture; }
+
+    void fullRefresh();
+    void layoutSelected();
+    void gridRefresh();
+    void pictureRefresh();
+    // One tick of the hover timer: describes the control under the mouse when it changed.
+    void hoverTick();
+
+    // Opens a project file as Open does after its dialog (the editor's command line).
+    void openProjectFile(const QString &path);
+
+    // The commands, as the window's buttons run them.
+    void commandNew();
+    void commandOpen();
+    void commandSave();
+    void commandSaveAs();
+    void commandCreateSkin();
+    void commandAddLayout();
+    void commandLayoutProperties();
+    void commandCopyLayout();
+    void commandGridButton(int id);
+    void commandClose();
+    void chooseTextColor();
+    void chooseHighlightColor();
+    void showHelp();
+    void showAbout();
+
+    // FileCommandHost
+    Answer askToSaveChanges() override;
+    QString askOpenPath() override;
+    QString askSavePath() override;
+    void showMessage(const QString &text, const QString &caption, Icon icon) override;
+    void beginWait() override;
+    void endWait() override;
+    void setTitle(const QString &title) override;
+    void showProjectSettings() override;
+    QString helpFileNameText() override;
+    void resetView(bool selectFirstShape) override;
+
+    // Only Close and the window's close box end the editor.
+    void reject() override;
+    void accept() override;
+
+protected:
+    // Where the hover description looks; tests may answer without moving the mouse.
+    virtual QWidget *widgetUnderMouse() const;
+
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void createControls(const DialogUnits &units);
+    QPushButton *addButton(int id, const QString &caption, const QRect &rect);
+    QLabel *addLabel(const QString &text, const QRect &rect, Qt::Alignment alignment = Qt::AlignRight);
+    // Runs a command; a file error ends it with a stop-icon message, the window carries on.
+    bool runCommand(const std::function<void()> &command);
+    bool confirmClose();
+    void chooseColor(quint32 &color, SwatchButton *swatch);
+    void helpFileNameEdited(const QString &text);
+    LayoutList *currentShapeLayouts() const;
+    // Suspends the wait cursor while a dialog waits for the user.
+    template <typename Result>
+    Result withoutWaitCursor(const std::function<Result()> &ask);
+
+    SkinProject m_project;
+    int m_currentShape = 0;
+    int m_currentLayout = -1;
+    QImage m_picture;
+    int m_lastHoveredId = 0;
+    int m_waitDepth = 0;
+    bool m_closing = false;
+
+    QComboBox *m_shapeList = nullptr;
+    QComboBox *m_layoutList = nullptr;
+    SwatchButton *m_textColorButton = nullptr;
+    SwatchButton *m_highlightColorButton = nullptr;
+    QLineEdit *m_helpFileEdit = nullptr;
+    QLabel *m_pictureLabel = nullptr;
+    QLabel *m_status = nullptr;
+    QTimer *m_hoverTimer = nullptr;
+    HelpWindow *m_helpWindow = nullptr;
+    std::array<std::array<QPushButton *, GridColumns>, GridRows> m_grid {};
+};
+
+} // namespace velkari
