@@ -428,8 +428,13 @@ void CViziZareroDlg::commandGridButton(int id)
     if (!button)
         return;
     const bool wasLast = c == row->buttons.count() - 1;
+    const bool wasPlaceholder = button->isPlaceholder();
     CButtonDlg dialog(*button, m_project, *currentShapeLayouts(), row->buttons.isFull(), this);
-    switch (dialog.exec()) {
+    int result = dialog.exec();
+    // The "New" cell offers OK alone; a copy or removal of it would break the row's form.
+    if (wasPlaceholder && result != Ok)
+        result = Cancel;
+    switch (result) {
     case Ok:
         m_project.modified = true;
         if (wasLast)

@@ -4,6 +4,7 @@
 #include "controlid.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "widgetdriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QTimer>
 
 using namespace velkari;
+using namespace velkari::test;
 
 namespace {
 
@@ -64,46 +66,9 @@ QString fields(const SkinButton &button)
         .arg(button.width);
 }
 
-template <typename T = QWidget>
-T *control(const QWidget &dialog, int id)
-{
-    T *widget = findControl<T>(&dialog, id);
-    if (!widget)
-        qFatal("no control %d", id);
-    return widget;
-}
-
-void click(const QWidget &dialog, int id)
-{
-    auto *widget = control(dialog, id);
-    // A check box only takes a click on its indicator or its text.
-    const QPoint point = qobject_cast<QCheckBox *>(widget) ? QPoint(widget->height() / 2, widget->height() / 2)
-                                                           : widget->rect().center();
-    QTest::mouseClick(widget, Qt::LeftButton, {}, point);
-}
-
-void typeInto(const QWidget &dialog, int id, const QString &text)
-{
-    auto *edit = control<QLineEdit>(dialog, id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-void chooseEntry(const QWidget &dialog, int entry)
-{
-    auto *list = control<QComboBox>(dialog, IdList);
-    list->setFocus();
-    for (int step = 0; step <= list->count() && list->currentIndex() != entry; ++step)
-        QTest::keyClick(list, list->currentIndex() < entry ? Qt::Key_Down : Qt::Key_Up);
-}
-
 QString text(const QWidget &dialog, int id)
 {
-    if (auto *label = qobject_cast<QLabel *>(control(dialog, id)))
-        return label->text();
-    return control<QLineEdit>(dialog, id)->text();
+    return textOf(dialog, id);
 }
 
 bool shown(const QWidget &dialog, int id)
@@ -127,34 +92,10 @@ QList<int> disabledBoxes(const QWidget &dialog)
     return ids;
 }
 
-QStringList entries(const QWidget &dialog)
+QStringList listEntries(const QWidget &dialog)
 {
-    auto *list = control<QComboBox>(dialog, IdList);
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
+    return entries(control<QComboBox>(dialog, IdList));
 }
-
-// Answers the next modal message box with OK and tells what it showed.
-struct MessageBoxAnswer
-{
-    QString title;
-    QString text;
-    bool answered = false;
-
-    void arm(QObject *context)
-    {
-        QTimer::singleShot(0, context, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                answered = true;
-                title = box->windowTitle();
-                text = box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-    }
-};
 
 } // namespace
 
@@ -444,7 +385,7 @@ void TestButtonDlg::functionBoxLaysOutFields()
     QCOMPARE(shown(dlg, IdField1), editShown);
     QCOMPARE(shown(dlg, IdList), !list.isEmpty());
     if (!list.isEmpty()) {
-        QCOMPARE(entries(dlg), list);
+        QCOMPARE(listEntries(dlg), list);
         QCOMPARE(control<QComboBox>(dlg, IdList)->currentIndex(), selected);
     }
     QCOMPARE(shown(dlg, IdLabel2), !label2.isEmpty());
@@ -572,7 +513,7 @@ void TestButtonDlg::okParameters()
     if (box)
         click(dlg, box);
     if (entry >= 0)
-        chooseEntry(dlg, entry);
+        chooseEntry(dlg, IdList, entry);
     if (!field2.isEmpty())
         typeInto(dlg, IdField2, field2);
     click(dlg, Ok);
@@ -706,12 +647,13 @@ void TestButtonDlg::rowOperations()
     typeInto(dlg, IdField1, QStringLiteral("z"));
     typeInto(dlg, IdCaption, QStringLiteral("typed"));
 
-    MessageBoxAnswer answer;
-    answer.arm(&dlg);
+    // Armed only when a refusal is due: an answer left waiting would meet a later test's box.
+    MessageBoxSeen answer;
+    if (result == 0)
+        answerMessageBox(answer);
     click(dlg, clicked);
-    QCoreApplication::processEvents();
 
-    QCOMPARE(answer.answered, result == 0);
+    QCOMPARE(answer.shown, result == 0);
     if (result == 0) {
         QCOMPARE(answer.title, QStringLiteral("Button Properties"));
         QCOMPARE(answer.text, QStringLiteral("This row is full: a row holds at most 30 buttons, the \"New\" cell included."));

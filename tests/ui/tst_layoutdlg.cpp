@@ -3,6 +3,7 @@
 #include "controlid.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "widgetdriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 using namespace velkari;
+using namespace velkari::test;
 
 namespace {
 
@@ -85,47 +87,9 @@ QStringList rowsAsText(const SkinLayout &layout)
     return rows;
 }
 
-template <typename T = QWidget>
-T *control(const QWidget &dialog, int id)
-{
-    T *widget = findControl<T>(&dialog, id);
-    if (!widget)
-        qFatal("no control %d", id);
-    return widget;
-}
-
-void click(const QWidget &dialog, int id)
-{
-    QTest::mouseClick(control(dialog, id), Qt::LeftButton);
-}
-
-void clickBox(const QWidget &dialog, int id)
-{
-    auto *box = control<QCheckBox>(dialog, id);
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
-}
-
-void typeInto(const QWidget &dialog, int id, const QString &text)
-{
-    auto *edit = control<QLineEdit>(dialog, id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-// Moves the selection with the arrow keys, as a user would without opening the list.
-void chooseEntry(const QWidget &dialog, int id, int entry)
-{
-    auto *list = control<QComboBox>(dialog, id);
-    list->setFocus();
-    for (int step = 0; step <= list->count() && list->currentIndex() != entry; ++step)
-        QTest::keyClick(list, list->currentIndex() < entry ? Qt::Key_Down : Qt::Key_Up);
-}
-
 QString text(const QWidget &dialog, int id)
 {
-    return control<QLineEdit>(dialog, id)->text();
+    return textOf(dialog, id);
 }
 
 QStringList heightTexts(const QWidget &dialog)
@@ -142,14 +106,6 @@ QList<bool> heightsEnabled(const QWidget &dialog)
     for (int i = 0; i < RowList::capacity; ++i)
         enabled << control(dialog, IdFirstHeight + i)->isEnabled();
     return enabled;
-}
-
-QStringList entries(const QComboBox *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
 }
 
 } // namespace
@@ -447,7 +403,7 @@ void TestLayoutDlg::flagsAreRewritten()
         QCOMPARE(control<QCheckBox>(dlg, id)->isChecked(), (stored & bit) != 0);
 
     for (int id : clicked)
-        clickBox(dlg, id);
+        click(dlg, id);
     QCOMPARE(int(layout->flags), stored);
     click(dlg, Ok);
     QCOMPARE(int(layout->flags), expected);
@@ -476,7 +432,7 @@ void TestLayoutDlg::resultCodes()
     typeInto(dlg, IdName, QStringLiteral("Changed"));
     typeInto(dlg, IdFirstHeight, QStringLiteral("99"));
     chooseEntry(dlg, IdRowCount, 0);
-    clickBox(dlg, IdMacros);
+    click(dlg, IdMacros);
 
     if (button > 0)
         click(dlg, button);

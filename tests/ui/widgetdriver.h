@@ -27,9 +27,12 @@ T *control(const QWidget &root, int id)
     return widget;
 }
 
+// Like a user, a click reaches only a control that is shown.
 inline void click(const QWidget &root, int id)
 {
     QWidget *widget = control(root, id);
+    if (!widget->isVisible())
+        return;
     // A check box only takes a click on its indicator or its text.
     const QPoint point = qobject_cast<QCheckBox *>(widget) ? QPoint(widget->height() / 2, widget->height() / 2)
                                                            : widget->rect().center();

@@ -1,0 +1,463 @@
+#include "buttondlg.h"
+#include "dialogresult.h"
+#include "layoutdlg.h"
+#include "vizizarerodlg.h"
+#include "widgetdriver.h"
+
+#include <QRandomGenerator>
+
+using namespace velkari;
+using namespace velkari::test;
+
+namespace {
+
+enum : int {
+    IdAddLayout = 1007,
+    IdLayoutProperties = 1009,
+    IdCopyLayout = 1015,
+    IdLayoutList = 1026,
+    // Layout dialog
+    IdLayoutName = 1014,
+    IdRowCount = 1004,
+    IdFirstHeight = 1008,
+    IdPasteLayout = 5,
+    IdDeleteLayout = 3,
+    // Button dialog
+    IdButtonCaption = 1025,
+    IdButtonWidth = 1007,
+    IdCopyButton = 11,
+    IdPasteButton = 12,
+};
+
+// Presses one of a modal dialog's push buttons once it is shown, after `before` ran on it.
+template <typename Dialog>
+void press(int id, std::function<void(Dialog *)> before = {})
+{
+    whenModal<Dialog>([id, before](Dialog *dialog) {
+        if (before)
+            before(dialog);
+        click(*dialog, id);
+    });
+}
+
+QStringList rowText(const SkinRow &row)
+{
+    QStringList captions;
+    for (const auto &button : row.buttons)
+        captions << (button->isPlaceholder() ? QStringLiteral("+") : button->caption);
+    return captions;
+}
+
+std::unique_ptr<SkinButton> key(const QString &caption)
+{
+    auto button = std::make_unique<SkinButton>();
+    button->caption = caption;
+    button->flags = ButtonFlagCharacter;
+    button->width = 20;
+    return button;
+}
+
+// The form every edit must keep: rows end in exactly one placeholder, lists within capacity,
+// every record numbered by its place, and the grid showing exactly the current layout.
+void checkForm(const CViziZareroDlg &window)
+{
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        const LayoutList &layouts = const_cast<CViziZareroDlg &>(window).project().layoutList(shape);
+        QVERIFY(layouts.count() >= 1 && layouts.count() <= LayoutList::capacity);
+        for (int l = 0; l < layouts.count(); ++l) {
+            const SkinLayout &layout = *layouts.at(l);
+            QCOMPARE(layout.index, l);
+            QVERIFY(layout.rows.count() <= RowList::capacity);
+            for (int r = 0; r < layout.rows.count(); ++r) {
+                const SkinRow &row = *layout.rows.at(r);
+                QCOMPARE(row.index, r);
+                QVERIFY(row.buttons.count() >= 1 && row.buttons.count() <= ButtonList::capacity);
+                QVERIFY(row.buttons.last()->isPlaceholder());
+                for (int b = 0; b < row.buttons.count(); ++b)
+                    QCOMPARE(row.buttons.at(b)->index, b);
+            }
+        }
+    }
+    const SkinLayout *layout = window.currentLayoutRecord();
+    QVERIFY(layout);
+    for (int r = 0; r < CViziZareroDlg::GridRows; ++r) {
+        const SkinRow *row = layout->rows.at(r);
+        for (int c = 0; c < CViziZareroDlg::GridColumns; ++c)
+            QCOMPARE(!window.gridButton(r, c)->isHidden(), row && c < row->buttons.count());
+    }
+}
+
+} // namespace
+
+class TestEditing : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tooManyLayouts_data();
+    void tooManyLayouts();
+    void addLayoutThenCancel();
+    void layoutPropertiesRepairsRows();
+    void deleteLayout_data();
+    void deleteLayout();
+    void confirmingTheNewCellAppendsAnother();
+    void insertCopies_data();
+    void insertCopies();
+    void deleteButton();
+    void copyLayoutSharesTheLiveRecord();
+    void fullRowRefusals_data();
+    void fullRowRefusals();
+    void cancelAfterPasteLeavesTheGridTrue();
+    void anySequenceKeepsTheForm();
+};
+
+void TestEditing::tooManyLayouts_data()
+{
+    QTest::addColumn<int>("existing");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("19 layouts") << 19 << true;
+    QTest::newRow("18 layouts") << 18 << false;
+}
+
+void TestEditing::tooManyLayouts()
+{
+    QFETCH(int, existing);
+    QFETCH(bool, refused);
+    CViziZareroDlg window;
+    window.show();
+    LayoutList &layouts = window.project().layoutList(Portrait);
+    while (layouts.count() < existing)
+        layouts.append(std::make_unique<SkinLayout>());
+    NormalizeProject(window.project());
+    window.fullRefresh();
+    chooseEntry(window, IdLayoutList, 3);
+
+    MessageBoxSeen seen;
+    if (refused)
+        answerMessageBox(seen);
+    else
+        press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) { typeInto(*dialog, IdLayoutName, QStringLiteral("Added")); });
+    click(window, IdAddLayout);
+    QCOMPARE(seen.shown, refused);
+    if (refused) {
+        QCOMPARE(seen.title, QStringLiteral("Error:"));
+        QCOMPARE(seen.text, QStringLiteral("Too many Layouts!"));
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(layouts.count(), 19);
+        QVERIFY(!window.project().modified);
+    } else {
+        QCOMPARE(layouts.count(), 19);
+        QCOMPARE(layouts.at(18)->name, QStringLiteral("Added"));
+        QCOMPARE(entries(control<QComboBox>(window, IdLayoutList)).last(), QStringLiteral("Added"));
+        QCOMPARE(window.currentLayout(), 3); // the new layout is listed, not selected
+        QVERIFY(window.project().modified);
+    }
+    checkForm(window);
+}
+
+void TestEditing::addLayoutThenCancel()
+{
+    CViziZareroDlg window;
+    window.show();
+    const int counter = CLayoutDlg::layoutNameCounter();
+    press<CLayoutDlg>(Cancel);
+    click(window, IdAddLayout);
+    QCOMPARE(window.project().layoutList(Portrait).count(), 1);
+    QCOMPARE(CLayoutDlg::layoutNameCounter(), counter + 1);
+    QVERIFY(!window.project().modified);
+    checkForm(window);
+}
+
+void TestEditing::layoutPropertiesRepairsRows()
+{
+    CViziZareroDlg window;
+    window.show();
+    // Two rows of heights 12 and 30: the new second row gets its placeholder.
+    press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) {
+        chooseEntry(*dialog, IdRowCount, 1);
+        typeInto(*dialog, IdFirstHeight + 1, QStringLiteral("30"));
+    });
+    click(window, IdLayoutProperties);
+    const SkinLayout &layout = *window.currentLayoutRecord();
+    QCOMPARE(layout.rows.count(), 2);
+    QCOMPARE(layout.rows.at(1)->height, 30);
+    QCOMPARE(rowText(*layout.rows.at(1)), QStringList{"+"});
+    QVERIFY(window.project().modified);
+    QCOMPARE(window.gridButton(1, 0)->geometry(), QRect(10, 150 + 32, 140, 60));
+    QVERIFY(window.gridButton(2, 0)->isHidden());
+    checkForm(window);
+}
+
+void TestEditing::deleteLayout_data()
+{
+    QTest::addColumn<int>("layouts");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("remaining");
+    QTest::addColumn<int>("currentAfter");
+    QTest::newRow("the last of three") << 3 << 2 << 2 << 1;
+    QTest::newRow("the first of three") << 3 << 0 << 2 << 0;
+    QTest::newRow("the only one") << 1 << 0 << 1 << 0;
+}
+
+void TestEditing::deleteLayout()
+{
+    QFETCH(int, layouts);
+    QFETCH(int, current);
+    QFETCH(int, remaining);
+    QFETCH(int, currentAfter);
+    CViziZareroDlg window;
+    window.show();
+    LayoutList &list = window.project().layoutList(Portrait);
+    for (int i = 1; i < layouts; ++i) {
+        list.append(std::make_unique<SkinLayout>());
+        list.at(i)->flags = 0; // confirmed layouts offer Delete
+        list.at(i)->name = QStringLiteral("L%1").arg(i);
+    }
+    list.at(0)->flags = 0;
+    NormalizeProject(window.project());
+    window.fullRefresh();
+    chooseEntry(window, IdLayoutList, current);
+    press<CLayoutDlg>(IdDeleteLayout);
+    click(window, IdLayoutProperties);
+    QCOMPARE(list.count(), remaining);
+    QCOMPARE(window.currentLayout(), currentAfter);
+    QCOMPARE(window.project().modified, remaining < layouts);
+    checkForm(window);
+}
+
+void TestEditing::confirmingTheNewCellAppendsAnother()
+{
+    CViziZareroDlg window;
+    window.show();
+    const int counter = CButtonDlg::newButtonCounter();
+    press<CButtonDlg>(Ok);
+    QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
+    const SkinRow &row = *window.currentLayoutRecord()->rows.at(0);
+    const QString caption = QStringLiteral("B%1").arg(counter, 2, 10, QLatin1Char('0'));
+    QCOMPARE(rowText(row), (QStringList{caption, "+"}));
+    QCOMPARE(row.buttons.at(0)->flags, 0);
+    QCOMPARE(row.buttons.at(0)->width, 70);
+    QCOMPARE(window.gridButton(0, 0)->text(), caption);
+    QCOMPARE(window.gridButton(0, 1)->text(), QStringLiteral("New"));
+    QVERIFY(window.project().modified);
+
+    // Confirming a key that is not the last adds nothing.
+    press<CButtonDlg>(Ok, [](CButtonDlg *dialog) { typeInto(*dialog, IdButtonCaption, QStringLiteral("Q")); });
+    QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
+    QCOMPARE(rowText(row), (QStringList{"Q", "+"}));
+    checkForm(window);
+}
+
+void TestEditing::insertCopies_data()
+{
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("insert after the first") << int(InsertAfter) << 0 << QStringList{"A", "A", "B", "+"};
+    QTest::newRow("insert before the second") << int(InsertBefore) << 1 << QStringList{"A", "B", "B", "+"};
+    QTest::newRow("insert after the last key") << int(InsertAfter) << 1 << QStringList{"A", "B", "B", "+"};
+    QTest::newRow("cancel") << int(Cancel) << 1 << QStringList{"A", "B", "+"};
+    QTest::newRow("copy ends like cancel") << int(IdCopyButton) << 0 << QStringList{"A", "B", "+"};
+}
+
+void TestEditing::insertCopies()
+{
+    QFETCH(int, result);
+    QFETCH(int, clicked);
+    QFETCH(QStringList, after);
+    CViziZareroDlg window;
+    window.show();
+    ButtonList &buttons = window.currentLayoutRecord()->rows.at(0)->buttons;
+    buttons.insertCopyAt(0, *key(QStringLiteral("B")));
+    buttons.insertCopyAt(0, *key(QStringLiteral("A")));
+    window.gridRefresh();
+    press<CButtonDlg>(result, [](CButtonDlg *dialog) { typeInto(*dialog, IdButtonWidth, QStringLiteral("99")); });
+    QTest::mouseClick(window.gridButton(0, clicked), Qt::LeftButton);
+    QCOMPARE(rowText(*window.currentLayoutRecord()->rows.at(0)), after);
+    // A copy carries the key as stored, not what was typed before the request.
+    for (const auto &button : buttons)
+        QVERIFY(button->width != 99);
+    QCOMPARE(window.project().modified, result == InsertAfter || result == InsertBefore);
+    if (result == IdCopyButton)
+        QCOMPARE(window.project().copiedButton, buttons.at(0));
+    checkForm(window);
+    QCOMPARE(window.gridButton(0, after.size() - 1)->text(), QStringLiteral("New"));
+}
+
+void TestEditing::deleteButton()
+{
+    CViziZareroDlg window;
+    window.show();
+    ButtonList &buttons = window.currentLayoutRecord()->rows.at(0)->buttons;
+    buttons.insertCopyAt(0, *key(QStringLiteral("B")));
+    buttons.insertCopyAt(0, *key(QStringLiteral("A")));
+    window.project().copiedButton = buttons.at(0);
+    window.gridRefresh();
+    press<CButtonDlg>(Delete);
+    QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
+    QCOMPARE(rowText(*window.currentLayoutRecord()->rows.at(0)), (QStringList{"B", "+"}));
+    QVERIFY(!window.project().copiedButton);
+    QVERIFY(window.project().modified);
+    QVERIFY(window.gridButton(0, 2)->isHidden());
+    checkForm(window);
+}
+
+void TestEditing::copyLayoutSharesTheLiveRecord()
+{
+    CViziZareroDlg window;
+    window.show();
+    click(window, IdCopyLayout);
+    QCOMPARE(window.project().copiedLayout, window.currentLayoutRecord());
+    // A change made after the copy is what a later paste takes.
+    press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) {
+        typeInto(*dialog, IdLayoutName, QStringLiteral("Changed"));
+        chooseEntry(*dialog, IdRowCount, 2);
+        typeInto(*dialog, IdFirstHeight + 2, QStringLiteral("9"));
+    });
+    click(window, IdLayoutProperties);
+    press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) { click(*dialog, IdPasteLayout); });
+    click(window, IdAddLayout);
+    const LayoutList &list = window.project().layoutList(Portrait);
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.at(1)->name, QStringLiteral("Changed"));
+    QCOMPARE(list.at(1)->rows.count(), 3);
+    QCOMPARE(list.at(1)->rows.at(2)->height, 9);
+    QVERIFY(list.at(1)->rows.at(0) != list.at(0)->rows.at(0));
+    checkForm(window);
+}
+
+void TestEditing::fullRowRefusals_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("request");
+    QTest::newRow("OK on the New cell") << 29 << int(Ok);
+    QTest::newRow("insert after") << 3 << int(InsertAfter);
+    QTest::newRow("insert before") << 28 << int(InsertBefore);
+}
+
+void TestEditing::fullRowRefusals()
+{
+    QFETCH(int, column);
+    QFETCH(int, request);
+    CViziZareroDlg window;
+    window.show();
+    ButtonList &buttons = window.currentLayoutRecord()->rows.at(0)->buttons;
+    for (int i = 0; i < ButtonList::capacity - 1; ++i)
+        buttons.insertCopyAt(i, *key(QString::number(i)));
+    window.gridRefresh();
+    const QStringList before = rowText(*window.currentLayoutRecord()->rows.at(0));
+    QCOMPARE(before.size(), 30);
+
+    MessageBoxSeen seen;
+    whenModal<CButtonDlg>([&seen, request](CButtonDlg *dialog) {
+        answerMessageBox(seen);
+        click(*dialog, request);
+        // The dialog stays open after the refusal; the user cancels.
+        whenModal<CButtonDlg>([](CButtonDlg *stillOpen) { click(*stillOpen, Cancel); });
+    });
+    QTest::mouseClick(window.gridButton(0, column), Qt::LeftButton);
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(rowText(*window.currentLayoutRecord()->rows.at(0)), before);
+    QVERIFY(!window.project().modified);
+    checkForm(window);
+}
+
+void TestEditing::cancelAfterPasteLeavesTheGridTrue()
+{
+    CViziZareroDlg window;
+    window.show();
+    // A layout of another shape, one row high, to paste from.
+    SkinLayout &source = *window.project().layoutList(Landscape).at(0);
+    source.rows.removeAt(4);
+    source.rows.removeAt(3);
+    source.rows.removeAt(2);
+    source.rows.removeAt(1);
+    window.project().copiedLayout = &source;
+    window.currentLayoutRecord()->flags = 0;
+
+    press<CLayoutDlg>(Cancel, [](CLayoutDlg *dialog) { click(*dialog, IdPasteLayout); });
+    click(window, IdLayoutProperties);
+    QCOMPARE(window.currentLayoutRecord()->rows.count(), 5);
+    checkForm(window);
+
+    // Delete is refused for a shape's only layout; what Paste wrote stays, and the grid shows it.
+    press<CLayoutDlg>(IdDeleteLayout, [](CLayoutDlg *dialog) { click(*dialog, IdPasteLayout); });
+    click(window, IdLayoutProperties);
+    QCOMPARE(window.project().layoutList(Portrait).count(), 1);
+    QCOMPARE(window.currentLayoutRecord()->rows.count(), 1);
+    QVERIFY(window.gridButton(1, 0)->isHidden());
+    checkForm(window);
+}
+
+// Random edits through the real dialogs, from a fixed seed: whatever the sequence, the project
+// keeps its form.
+void TestEditing::anySequenceKeepsTheForm()
+{
+    CViziZareroDlg window;
+    window.show();
+    ButtonList &first = window.currentLayoutRecord()->rows.at(0)->buttons;
+    while (first.count() < 27)
+        first.insertCopyAt(0, *key(QString::number(first.count())));
+    window.gridRefresh();
+    QRandomGenerator random(20261207);
+    // Inserts come often, so that rows fill up and meet their limit.
+    const int buttonResults[] = {Ok, Cancel, InsertAfter, InsertBefore, InsertAfter, InsertBefore, Delete,
+                                 IdCopyButton, IdPasteButton};
+    MessageBoxSeen refusal;
+    int refusals = 0;
+    for (int step = 0; step < 400; ++step) {
+        const int action = random.bounded(10);
+        if (action < 7) {
+            const SkinLayout &layout = *window.currentLayoutRecord();
+            const int r = random.bounded(qMin(2, layout.rows.count()));
+            const ButtonList &buttons = layout.rows.at(r)->buttons;
+            const int c = random.bounded(buttons.count());
+            const int result = buttonResults[random.bounded(int(std::size(buttonResults)))];
+            const bool refused = buttons.isFull()
+                && (result == InsertAfter || result == InsertBefore || (result == Ok && c == buttons.count() - 1));
+            whenModal<CButtonDlg>([&refusal, result, refused](CButtonDlg *dialog) {
+                if (result == IdPasteButton) {
+                    click(*dialog, IdPasteButton);
+                    click(*dialog, Cancel);
+                    return;
+                }
+                if (refused)
+                    answerMessageBox(refusal);
+                click(*dialog, result);
+                if (dialog->isVisible())
+                    click(*dialog, Cancel);
+            });
+            QTest::mouseClick(window.gridButton(r, c), Qt::LeftButton);
+            QCOMPARE(refusal.shown, refused);
+            refusals += refused;
+            refusal = MessageBoxSeen();
+        } else if (action < 8) {
+            const int rows = random.bounded(6);
+            const int result = random.bounded(3) == 0 ? int(IdPasteLayout) : int(Ok);
+            whenModal<CLayoutDlg>([rows, result](CLayoutDlg *dialog) {
+                if (result == IdPasteLayout) {
+                    click(*dialog, IdPasteLayout);
+                    click(*dialog, Cancel);
+                    return;
+                }
+                chooseEntry(*dialog, IdRowCount, rows);
+                for (int i = 0; i <= rows; ++i)
+                    typeInto(*dialog, IdFirstHeight + i, QStringLiteral("10"));
+                click(*dialog, Ok);
+            });
+            click(window, random.bounded(2) ? IdAddLayout : IdLayoutProperties);
+        } else if (action == 8) {
+            click(window, IdCopyLayout);
+        } else {
+            chooseEntry(window, IdLayoutList, random.bounded(window.project().layoutList(Portrait).count()));
+        }
+        checkForm(window);
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("after step %1").arg(step)));
+    }
+    QVERIFY(refusals > 0); // the sequence did meet a full row
+}
+
+QTEST_MAIN(TestEditing)
+#include "tst_editing.moc"
