@@ -86,7 +86,7 @@ bool parseArguments(const QStringList &args, bool allowOutput, QString &input, Q
             return false;
         }
     }
-    return !input.isEmpty() && (!allowOutput || args.size() != 0);
+    return !input.isEmpty();
 }
 
 QString absolute(const QString &path)

@@ -209,17 +209,18 @@ bool CViziZareroDlg::runCommand(const std::function<void()> &command)
     }
 }
 
-LayoutList *CViziZareroDlg::currentShapeLayouts() const
+LayoutList *CViziZareroDlg::currentShapeLayouts()
 {
     if (m_currentShape < 0 || m_currentShape >= ScreenShapeCount)
         return nullptr;
-    return const_cast<LayoutList *>(&m_project.layoutList(m_currentShape));
+    return &m_project.layoutList(m_currentShape);
 }
 
 SkinLayout *CViziZareroDlg::currentLayoutRecord() const
 {
-    const LayoutList *layouts = currentShapeLayouts();
-    return layouts ? layouts->at(m_currentLayout) : nullptr;
+    if (m_currentShape < 0 || m_currentShape >= ScreenShapeCount)
+        return nullptr;
+    return m_project.layoutList(m_currentShape).at(m_currentLayout);
 }
 
 QPushButton *CViziZareroDlg::gridButton(int row, int column) const
@@ -265,7 +266,7 @@ void CViziZareroDlg::layoutSelected()
 
 void CViziZareroDlg::gridRefresh()
 {
-    const SkinLayout *layout = m_currentShape < 0 ? nullptr : currentLayoutRecord();
+    const SkinLayout *layout = currentLayoutRecord();
     if (!layout) {
         for (const auto &row : m_grid) {
             for (QPushButton *cell : row)

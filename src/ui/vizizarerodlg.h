@@ -105,7 +105,7 @@ private:
     bool confirmClose();
     void chooseColor(quint32 &color, SwatchButton *swatch);
     void helpFileNameEdited(const QString &text);
-    LayoutList *currentShapeLayouts() const;
+    LayoutList *currentShapeLayouts();
     // Suspends the wait cursor while a dialog waits for the user.
     template <typename Result>
     Result withoutWaitCursor(const std::function<Result()> &ask);
