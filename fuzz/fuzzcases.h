@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace velkari::fuzz {
+
+// What the fuzz targets do with one input, shared with the regression test so that a kept input
+// goes through exactly the same calls. Each returns an empty text when every check held, or the
+// first broken one; a crash, a hang or a huge allocation is left to the sanitizers and to libFuzzer.
+
+// Arbitrary bytes through the container reader: opened with the class name the bytes begin with
+// and with fixed ones, every entry read back in file order and copied to an in-memory writer whose
+// output must read back the same, a walk driven by the input's last bytes, and every "D" value
+// decoded as skin layout data.
+QString CheckContainerBytes(const QByteArray &bytes);
+
+// Arbitrary bytes opened as a project: read and normalised, saved and read again (which must
+// give the same bytes), every key described and every layout checked, then compiled into a skin
+// in memory with each layout's picture replaced by `picturePath`, and every "D" record decoded.
+QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath);
+
+} // namespace velkari::fuzz
