@@ -223,12 +223,10 @@ int SkinTool::commandDump(const QStringList &args)
         m_err << QStringLiteral("Cannot read \"%1\".").arg(path) << '\n';
         return Failed;
     }
-    QString text;
-    if (!DumpContainer(file.read(info.size()), text)) {
+    if (!DumpContainer(file.read(info.size()), m_out)) {
         m_err << QStringLiteral("\"%1\" is not a container file.").arg(path) << '\n';
         return Failed;
     }
-    m_out << text;
     return Success;
 }
 
