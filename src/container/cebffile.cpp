@@ -189,7 +189,9 @@ bool CEBFFile::findEntry(QByteArrayView name, ContainerEntry &entry)
             record.cursor = record.start;
             continue;
         }
-        if (entry.name == name)
+        // Sizes first and memcmp inline: this runs once for every value and section read.
+        if (entry.name.size() == name.size()
+            && (name.isEmpty() || std::memcmp(entry.name.data(), name.data(), size_t(name.size())) == 0))
             return true;
         advancePast(record, entry.length());
         ++misses;
