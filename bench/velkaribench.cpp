@@ -159,11 +159,11 @@ qint64 walkEntries(const uchar *bytes, quint32 pos, quint32 end, qint32 count)
     return seen;
 }
 
-// Paints what is pending now, as the screen would show it before the next input is handled.
-void showNow(QWidget &window)
+// Delivers the pending expose, move and update events, so that what changed is painted as the
+// screen would show it before the next input is handled.
+void paintPending()
 {
     QCoreApplication::processEvents();
-    window.repaint();
 }
 
 // The main window on one full layout (6 rows of 30 cells), and the same 180 cells as plain push
@@ -185,7 +185,7 @@ void benchGrid(int runs)
     }
     window.show();
     window.gridRefresh();
-    showNow(window);
+    paintPending();
 
     QDialog plain;
     plain.setFixedSize(window.size());
@@ -199,7 +199,7 @@ void benchGrid(int runs)
         runs,
         [&] {
             window.gridRefresh();
-            showNow(window);
+            paintPending();
         },
         [&] {
             const int width = (wide ? 9 : 8) * 2;
@@ -210,7 +210,7 @@ void benchGrid(int runs)
                     cell->show();
                 }
             }
-            showNow(plain);
+            paintPending();
         },
         [&] {
             wide = !wide;
@@ -238,13 +238,13 @@ void benchStartup(int runs)
         [] {
             CViziZareroDlg window;
             window.show();
-            showNow(window);
+            paintPending();
         },
         [&] {
             QDialog dialog;
             dialog.setFixedSize(size);
             dialog.show();
-            showNow(dialog);
+            paintPending();
         });
     report("startup", "empty_dialog", timing);
 }
