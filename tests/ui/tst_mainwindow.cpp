@@ -12,6 +12,8 @@
 #include <QQueue>
 #include <QTemporaryDir>
 
+#include <memory>
+
 using namespace velkari;
 using namespace velkari::test;
 
@@ -104,6 +106,8 @@ private Q_SLOTS:
     void fullRefreshKeepsOrClampsTheLayout();
     void openKeepsTheShapeOnView();
     void openFromTheRealFileDialog();
+    void damagedFilesLeaveTheWindowUsable_data();
+    void damagedFilesLeaveTheWindowUsable();
     void pictureIsShownUnscaled_data();
     void pictureIsShownUnscaled();
     void hoverDescribesTheControlUnderTheMouse();
@@ -275,6 +279,87 @@ void TestMainWindow::openFromTheRealFileDialog()
     QCOMPARE(filters, (QStringList{"Velkari Skin Project Files (*.vsp)", "All Files (*.*)"}));
     QCOMPARE(suffix, QStringLiteral("vsp"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Velkari Skin Editor"));
+}
+
+void TestMainWindow::damagedFilesLeaveTheWindowUsable_data()
+{
+    QFile file(QStringLiteral(VELKARI_TEST_DATA "/valid-project.vsp"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray valid = file.readAll();
+    QFile skin(QStringLiteral(VELKARI_TEST_DATA "/valid-skin.vsk"));
+    QVERIFY(skin.open(QIODevice::ReadOnly));
+
+    // A flipped byte deep inside the body leaves the outer section whole: it opens with defaults.
+    QByteArray flipped = valid;
+    for (qsizetype i = valid.size() / 2; i < valid.size() / 2 + 64; ++i)
+        flipped[i] = char(~flipped[i]);
+    QByteArray hugeCount = valid;
+    hugeCount.replace(16, 4, QByteArray("\xff\xff\xff\x7f", 4));
+
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("cut in half") << valid.left(valid.size() / 2) << false;
+    QTest::newRow("a skin file") << skin.readAll() << false;
+    QTest::newRow("garbage") << QByteArray(4096, '\xa5') << false;
+    QTest::newRow("bytes flipped") << flipped << true;
+    QTest::newRow("huge count") << hugeCount << true;
+}
+
+// Whatever a file holds, the window either opens it in normal form or says it is not a project
+// and keeps what it had.
+void TestMainWindow::damagedFilesLeaveTheWindowUsable()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, opens);
+    const QString path = m_dir.filePath(QStringLiteral("damaged.vsp"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    ScriptedWindow window;
+    window.show();
+    window.project().layoutList(Portrait).at(0)->name = QStringLiteral("Mine");
+    window.fullRefresh();
+    window.openPaths.enqueue(path);
+    // Where no box comes, the answerer stays armed for a while: disarmed, it leaves later boxes alone.
+    const auto seen = std::make_shared<MessageBoxSeen>();
+    const auto armed = std::make_shared<bool>(true);
+    whenModal<QMessageBox>([seen, armed](QMessageBox *box) {
+        if (!*armed)
+            return;
+        seen->shown = true;
+        seen->text = box->text();
+        seen->icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    click(window, IdOpen);
+    *armed = false;
+
+    if (opens) {
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velkari Skin Editor-") + path);
+        QVERIFY(!seen->shown || seen->icon == QMessageBox::Warning); // at most the left-out report
+    } else {
+        QVERIFY(seen->shown);
+        QCOMPARE(seen->text, QStringLiteral("Invalid Velkari Skin Project File!"));
+        QCOMPARE(textOf(window, IdLayoutList), QStringLiteral("Mine"));
+    }
+    QVERIFY(!QApplication::overrideCursor());
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        chooseEntry(window, IdShapeList, shape);
+        const SkinLayout *layout = window.currentLayoutRecord();
+        QVERIFY(layout);
+        QVERIFY(!layout->rows.isEmpty());
+        for (const auto &row : layout->rows)
+            QVERIFY(row->buttons.last()->isPlaceholder());
+        QCOMPARE(visibleCells(window).size(), [&] {
+            qsizetype cells = 0;
+            for (const auto &row : layout->rows)
+                cells += row->buttons.count();
+            return cells;
+        }());
+    }
 }
 
 void TestMainWindow::pictureIsShownUnscaled_data()
