@@ -11,11 +11,11 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPushButton>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QTemporaryDir>

@@ -189,9 +189,7 @@ bool CEBFFile::findEntry(QByteArrayView name, ContainerEntry &entry)
             record.cursor = record.start;
             continue;
         }
-        // Sizes first and memcmp inline: this runs once for every value and section read.
-        if (entry.name.size() == name.size()
-            && (name.isEmpty() || std::memcmp(entry.name.data(), name.data(), size_t(name.size())) == 0))
+        if (entry.name == name)
             return true;
         advancePast(record, entry.length());
         ++misses;
