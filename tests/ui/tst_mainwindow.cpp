@@ -12,8 +12,6 @@
 #include <QQueue>
 #include <QTemporaryDir>
 
-#include <memory>
-
 using namespace velkari;
 using namespace velkari::test;
 
@@ -323,27 +321,18 @@ void TestMainWindow::damagedFilesLeaveTheWindowUsable()
     window.project().layoutList(Portrait).at(0)->name = QStringLiteral("Mine");
     window.fullRefresh();
     window.openPaths.enqueue(path);
-    // Where no box comes, the answerer stays armed for a while: disarmed, it leaves later boxes alone.
-    const auto seen = std::make_shared<MessageBoxSeen>();
-    const auto armed = std::make_shared<bool>(true);
-    whenModal<QMessageBox>([seen, armed](QMessageBox *box) {
-        if (!*armed)
-            return;
-        seen->shown = true;
-        seen->text = box->text();
-        seen->icon = box->icon();
-        box->button(QMessageBox::Ok)->click();
-    });
-    click(window, IdOpen);
-    *armed = false;
-
-    if (opens) {
-        QCOMPARE(window.windowTitle(), QStringLiteral("Velkari Skin Editor-") + path);
-        QVERIFY(!seen->shown || seen->icon == QMessageBox::Warning); // at most the left-out report
-    } else {
-        QVERIFY(seen->shown);
-        QCOMPARE(seen->text, QStringLiteral("Invalid Velkari Skin Project File!"));
-        QCOMPARE(textOf(window, IdLayoutList), QStringLiteral("Mine"));
+    {
+        const MessageBoxAnswer answer;
+        click(window, IdOpen);
+        if (opens) {
+            QCOMPARE(window.windowTitle(), QStringLiteral("Velkari Skin Editor-") + path);
+            // At most the report of what was left out.
+            QVERIFY(!answer.seen().shown || answer.seen().icon == QMessageBox::Warning);
+        } else {
+            QVERIFY(answer.seen().shown);
+            QCOMPARE(answer.seen().text, QStringLiteral("Invalid Velkari Skin Project File!"));
+            QCOMPARE(textOf(window, IdLayoutList), QStringLiteral("Mine"));
+        }
     }
     QVERIFY(!QApplication::overrideCursor());
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {

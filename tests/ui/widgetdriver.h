@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 // Drives the editor's windows as a user would: controls are found by id, clicked with the
 // mouse, typed into and chosen from with the keyboard; modal windows are answered from a timer.
@@ -99,18 +100,45 @@ struct MessageBoxSeen
     QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
+inline void recordAndAnswer(QMessageBox *box, MessageBoxSeen &seen, QMessageBox::StandardButton button)
+{
+    seen.shown = true;
+    seen.title = box->windowTitle();
+    seen.text = box->text();
+    seen.icon = box->icon();
+    if (QAbstractButton *pressed = box->button(button))
+        pressed->click();
+    else
+        box->reject();
+}
+
+// For a step that is sure to show a box: `seen` must outlive it.
 inline void answerMessageBox(MessageBoxSeen &seen, QMessageBox::StandardButton button = QMessageBox::Ok)
 {
-    whenModal<QMessageBox>([&seen, button](QMessageBox *box) {
-        seen.shown = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        if (QAbstractButton *pressed = box->button(button))
-            pressed->click();
-        else
-            box->reject();
-    });
+    whenModal<QMessageBox>([&seen, button](QMessageBox *box) { recordAndAnswer(box, seen, button); });
 }
+
+// For a step that may show no box: the answerer keeps looking for a while after the step, so it
+// is disarmed when this goes out of scope and never answers a later step's box.
+class MessageBoxAnswer
+{
+public:
+    explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok)
+    {
+        whenModal<QMessageBox>([seen = m_seen, armed = m_armed, button](QMessageBox *box) {
+            if (*armed)
+                recordAndAnswer(box, *seen, button);
+        });
+    }
+    ~MessageBoxAnswer() { *m_armed = false; }
+    MessageBoxAnswer(const MessageBoxAnswer &) = delete;
+    MessageBoxAnswer &operator=(const MessageBoxAnswer &) = delete;
+
+    const MessageBoxSeen &seen() const { return *m_seen; }
+
+private:
+    std::shared_ptr<MessageBoxSeen> m_seen = std::make_shared<MessageBoxSeen>();
+    std::shared_ptr<bool> m_armed = std::make_shared<bool>(true);
+};
 
 } // namespace velkari::test
