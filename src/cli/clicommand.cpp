@@ -1,0 +1,92 @@
+#include "clicommand.h"
+
+#include "filecommands.h"
+#include "projectfile.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace velkari {
+
+CommandLine ParseCommandLine(const QStringList &args, const QList<CliOption> &options)
+{
+    CommandLine line;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (optionsEnded || !arg.startsWith(u'-') || arg == QLatin1String("-")) {
+            line.positional << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        // --name=value is accepted for options that take a value.
+        const qsizetype equals = arg.startsWith(QLatin1String("--")) ? arg.indexOf(u'=') : -1;
+        const QString name = equals > 0 ? arg.left(equals) : arg;
+        const CliOption *option = nullptr;
+        for (const CliOption &candidate : options) {
+            if (name == candidate.longName || (!candidate.shortName.isEmpty() && name == candidate.shortName))
+                option = &candidate;
+        }
+        if (!option) {
+            line.error = QStringLiteral("unknown option \"%1\"").arg(name);
+            return line;
+        }
+        if (line.has(option->longName)) {
+            line.error = QStringLiteral("%1 given twice").arg(option->longName);
+            return line;
+        }
+        if (!option->takesValue) {
+            if (equals > 0) {
+                line.error = QStringLiteral("%1 takes no value").arg(option->longName);
+                return line;
+            }
+            line.flags << option->longName;
+        } else if (equals > 0) {
+            line.values.insert(option->longName, arg.mid(equals + 1));
+        } else if (i + 1 < args.size()) {
+            line.values.insert(option->longName, args[++i]);
+        } else {
+            line.error = QStringLiteral("%1 needs a value").arg(option->longName);
+            return line;
+        }
+    }
+    return line;
+}
+
+int CommandUsageError(CliContext &context, const CliCommand &command, const QString &problem)
+{
+    context.err << "velkari-skin: " << problem << "\nUsage: velkari-skin " << command.synopsis
+                << "\nvelkari-skin " << command.name << " --help says more.\n";
+    return ExitFailed;
+}
+
+QString AbsolutePath(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+bool OpenProjectForCommand(CliContext &context, SkinProject &project, const QString &path)
+{
+    LoadReport report;
+    if (!LoadProjectFile(project, AbsolutePath(path), &report)) {
+        context.err << InvalidProjectMessage() << '\n';
+        return false;
+    }
+    if (!report.isEmpty())
+        context.err << report.message() << '\n';
+    return true;
+}
+
+const QList<const CliCommand *> &CliCommands()
+{
+    static const QList<const CliCommand *> commands{
+        &NewCommand(),  &BuildCommand(), &CheckCommand(), &NormalizeCommand(),
+        &DumpCommand(), &DescribeCommand(),
+    };
+    return commands;
+}
+
+} // namespace velkari

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace velkari {
+
+struct SkinProject;
+
+// Where a command writes: results to `out`, problems to `err`.
+struct CliContext
+{
+    QTextStream &out;
+    QTextStream &err;
+};
+
+// One command of velkari-skin. `run` gets the arguments after the command's name and returns the
+// exit code; a FileError it raises is reported by the dispatcher with exit code 2.
+struct CliCommand
+{
+    const char *name;
+    const char *synopsis; // "build PROJECT.vsp [-o SKIN.vsk]"
+    const char *summary;  // one line for the general help
+    const char *help;     // the paragraph of COMMAND --help
+    int (*run)(CliContext &context, const QStringList &args);
+};
+
+enum CliExitCode { ExitSuccess = 0, ExitRuleFailed = 1, ExitFailed = 2 };
+
+// An option a command accepts: a flag, or one that takes the next argument as its value.
+struct CliOption
+{
+    QString shortName; // "-o", or empty
+    QString longName;  // "--output"; the key under which the result is found
+    bool takesValue = false;
+};
+
+// The arguments of one command, split into options and positional arguments. "--" ends the
+// options; a lone "-" is positional.
+struct CommandLine
+{
+    QStringList positional;
+    QHash<QString, QString> values; // by long name
+    QStringList flags;              // long names
+    QString error;                  // empty when the arguments parse
+
+    bool ok() const { return error.isEmpty(); }
+    bool has(const QString &longName) const { return flags.contains(longName) || values.contains(longName); }
+    QString value(const QString &longName, const QString &fallback = {}) const
+    {
+        return values.value(longName, fallback);
+    }
+};
+
+CommandLine ParseCommandLine(const QStringList &args, const QList<CliOption> &options);
+
+// Prints "velkari-skin: PROBLEM" and the command's usage; returns ExitFailed.
+int CommandUsageError(CliContext &context, const CliCommand &command, const QString &problem);
+
+QString AbsolutePath(const QString &path);
+
+// Opens a project as the editor's Open does; reports why not, and what opening had to leave
+// out, on `err`.
+bool OpenProjectForCommand(CliContext &context, SkinProject &project, const QString &path);
+
+// The commands, in the order the general help lists them.
+const QList<const CliCommand *> &CliCommands();
+
+const CliCommand &NewCommand();
+const CliCommand &BuildCommand();
+const CliCommand &CheckCommand();
+const CliCommand &NormalizeCommand();
+const CliCommand &DumpCommand();
+const CliCommand &DescribeCommand();
+
+} // namespace velkari

@@ -1,0 +1,47 @@
+#include "clicommand.h"
+
+#include "containerdump.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace velkari {
+
+namespace {
+
+// A skin file holds at most 80 pictures of a few megabytes each.
+constexpr qint64 MaxDumpFileSize = 512LL * 1024 * 1024;
+
+int runDump(CliContext &context, const QStringList &args)
+{
+    const CommandLine line = ParseCommandLine(args, {});
+    if (!line.ok() || line.positional.size() != 1)
+        return CommandUsageError(context, DumpCommand(), line.ok() ? QStringLiteral("dump takes one file name") : line.error);
+    const QString path = line.positional.first();
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > MaxDumpFileSize || !file.open(QIODevice::ReadOnly)) {
+        context.err << QStringLiteral("Cannot read \"%1\".").arg(path) << '\n';
+        return ExitFailed;
+    }
+    if (!DumpContainer(file.read(info.size()), context.out)) {
+        context.err << QStringLiteral("\"%1\" is not a container file.").arg(path) << '\n';
+        return ExitFailed;
+    }
+    return ExitSuccess;
+}
+
+} // namespace
+
+const CliCommand &DumpCommand()
+{
+    static const CliCommand command{
+        "dump", "dump FILE", "print the container tree of a project or skin file",
+        "Prints the container tree of a project or skin file: sections with their entry counts and\n"
+        "sizes, values with their sizes and contents, and the key data of each skin layout decoded.",
+        runDump};
+    return command;
+}
+
+} // namespace velkari
