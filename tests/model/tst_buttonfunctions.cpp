@@ -1,6 +1,8 @@
 #include "buttondescription.h"
 #include "buttonfunctions.h"
 
+#include <QFile>
+#include <QHash>
 #include <QTest>
 
 using namespace velkari;
@@ -86,6 +88,8 @@ private Q_SLOTS:
     void codeTableLengths();
     void calcKeyTexts_data();
     void calcKeyTexts();
+    void codeTablesMatchTheGoldenFile_data();
+    void codeTablesMatchTheGoldenFile();
     void calcKeyListAndDescriptionDifferOnlyAtDisplay();
     void calcKeyDescriptionOutsideTableIsEmpty_data();
     void calcKeyDescriptionOutsideTableIsEmpty();
@@ -192,6 +196,68 @@ void TestButtonFunctions::calcKeyTexts()
     QFETCH(QString, text);
     QCOMPARE(calcKeyListTexts().at(code), text);
     QCOMPARE(calcKeyDescription(code), text);
+}
+
+// One row of tests/data/code-tables.tsv per code: a slip in any table's order or wording fails the
+// row of that code, whatever the other rows say.
+void TestButtonFunctions::codeTablesMatchTheGoldenFile_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("listText");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("tableSize");
+
+    QFile file(QStringLiteral(VELKARI_TEST_DATA "/code-tables.tsv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QList<QStringList> rows;
+    QHash<QString, int> sizes;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList fields = QString::fromUtf8(line).split(u'\t');
+        QCOMPARE(fields.size(), 4);
+        rows << fields;
+        ++sizes[fields[0]];
+    }
+    QCOMPARE(sizes.size(), 4);
+    for (const QStringList &fields : rows) {
+        QTest::addRow("%s %s", qPrintable(fields[0]), qPrintable(fields[1]))
+            << fields[0] << fields[1].toInt() << fields[2] << fields[3] << sizes.value(fields[0]);
+    }
+}
+
+void TestButtonFunctions::codeTablesMatchTheGoldenFile()
+{
+    QFETCH(QString, table);
+    QFETCH(int, code);
+    QFETCH(QString, listText);
+    QFETCH(QString, description);
+    QFETCH(int, tableSize);
+
+    const QHash<QString, QPair<quint16, QStringList>> tables{
+        {QStringLiteral("calc"), {ButtonFlagCalculator, calcKeyListTexts()}},
+        {QStringLiteral("task"), {ButtonFlagTaskManager, taskActionListTexts()}},
+        {QStringLiteral("macro"), {ButtonFlagMacro, macroActionListTexts()}},
+        {QStringLiteral("shortcut"), {ButtonFlagShortcut, shortcutTypeListTexts()}},
+    };
+    QVERIFY2(tables.contains(table), qPrintable(table));
+    const auto &[flag, texts] = tables.value(table);
+    QCOMPARE(texts.size(), tableSize);
+    QCOMPARE(texts.value(code), listText);
+
+    // The calculator's code is the key's charCode; the others' is its vk, charCode their number.
+    SkinButton button;
+    button.caption = QStringLiteral("K");
+    button.flags = flag;
+    button.charCode = flag == ButtonFlagCalculator ? quint16(code) : 7;
+    button.vk = flag == ButtonFlagCalculator ? 0 : quint8(code);
+    button.width = 30;
+    LayoutList layouts;
+    QStringList lines = DescribeButton(button, layouts, QStringLiteral("Velkari.htm")).split(u'\n');
+    QCOMPARE(lines.takeFirst(), QStringLiteral("K:"));
+    QCOMPARE(lines.takeLast(), QString()); // every line ends in a line feed
+    QCOMPARE(lines.join(QStringLiteral(" | ")), description);
 }
 
 void TestButtonFunctions::calcKeyListAndDescriptionDifferOnlyAtDisplay()
