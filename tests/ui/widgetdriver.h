@@ -5,9 +5,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -78,17 +83,115 @@ inline QStringList entries(const QComboBox *list)
     return texts;
 }
 
-// Runs `answer` on the next modal window of type T once it is shown (a modal run blocks the
-// test until it ends, so the answer has to come from the event loop).
-template <typename T>
-void whenModal(std::function<void(T *)> answer, int attempts = 400)
+namespace detail {
+
+// The answers a test has armed for modal windows still to come, by registration number: each
+// says which windows it is waiting for.
+inline QHash<int, std::function<bool(QWidget *)>> &armedAnswers()
 {
-    QTimer::singleShot(5, qApp, [answer, attempts] {
-        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget()); window && window->isVisible())
-            answer(window);
-        else if (attempts > 0)
-            whenModal<T>(answer, attempts - 1);
-    });
+    static QHash<int, std::function<bool(QWidget *)>> answers;
+    return answers;
+}
+
+inline int arm(std::function<bool(QWidget *)> accepts)
+{
+    static int next = 0;
+    armedAnswers().insert(++next, std::move(accepts));
+    return next;
+}
+
+inline void disarm(int registration)
+{
+    armedAnswers().remove(registration);
+}
+
+inline bool isArmed(int registration)
+{
+    return armedAnswers().contains(registration);
+}
+
+inline QString describeWindow(QWidget *window)
+{
+    QString text = QStringLiteral("%1 \"%2\"").arg(QLatin1String(window->metaObject()->className()),
+                                                 window->windowTitle());
+    if (auto *box = qobject_cast<QMessageBox *>(window))
+        text += QStringLiteral(": ") + box->text();
+    return text;
+}
+
+// A modal window that no armed answer is waiting for would block the test until CTest gives up
+// on it, many minutes later. Instead the test fails at once, naming the window and what it says,
+// and the window is closed so that the test can run to its end.
+inline void watchModalWindows()
+{
+    constexpr qint64 GraceMs = 1000; // an answer armed by a timer of its own gets this long
+    static QPointer<QWidget> unanswered;
+    static QElapsedTimer since;
+    QWidget *modal = QApplication::activeModalWidget();
+    bool awaited = false;
+    if (modal && modal->isVisible()) {
+        for (const auto &accepts : std::as_const(armedAnswers()))
+            awaited = awaited || accepts(modal);
+    }
+    if (!modal || !modal->isVisible() || awaited) {
+        unanswered = nullptr;
+        return;
+    }
+    if (unanswered != modal) {
+        unanswered = modal;
+        since.start();
+        return;
+    }
+    if (since.elapsed() < GraceMs)
+        return;
+    unanswered = nullptr;
+    const QString message = QStringLiteral("A modal window appeared that the test did not expect: ")
+        + describeWindow(modal);
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+        dialog->done(QDialog::Rejected);
+    else
+        modal->close();
+}
+
+inline void startModalWatch()
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(50);
+    QObject::connect(timer, &QTimer::timeout, qApp, &watchModalWindows);
+    timer->start();
+}
+
+} // namespace detail
+
+// Runs `answer` on the next modal window of type T once it is shown (a modal run blocks the
+// test until it ends, so the answer has to come from the event loop). Returns the registration
+// of the answer, which disarm() withdraws.
+template <typename T>
+int whenModal(std::function<void(T *)> answer, int attempts = 400)
+{
+    const int registration = detail::arm([](QWidget *window) { return qobject_cast<T *>(window) != nullptr; });
+    const auto poll = std::make_shared<std::function<void(int)>>();
+    *poll = [answer, registration, poll](int left) {
+        QTimer::singleShot(5, qApp, [answer, registration, poll, left] {
+            if (!detail::isArmed(registration)) {
+                *poll = nullptr; // ends the cycle the function holds on itself
+                return;
+            }
+            if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget()); window && window->isVisible()) {
+                detail::disarm(registration);
+                answer(window);
+                *poll = nullptr;
+            } else if (left > 0) {
+                (*poll)(left - 1);
+            } else {
+                detail::disarm(registration);
+                *poll = nullptr;
+            }
+        });
+    };
+    (*poll)(attempts);
+    return registration;
 }
 
 // What a message box showed, once answered with one of its buttons.
@@ -124,13 +227,11 @@ class MessageBoxAnswer
 {
 public:
     explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok)
+        : m_registration(whenModal<QMessageBox>(
+              [seen = m_seen, button](QMessageBox *box) { recordAndAnswer(box, *seen, button); }))
     {
-        whenModal<QMessageBox>([seen = m_seen, armed = m_armed, button](QMessageBox *box) {
-            if (*armed)
-                recordAndAnswer(box, *seen, button);
-        });
     }
-    ~MessageBoxAnswer() { *m_armed = false; }
+    ~MessageBoxAnswer() { detail::disarm(m_registration); }
     MessageBoxAnswer(const MessageBoxAnswer &) = delete;
     MessageBoxAnswer &operator=(const MessageBoxAnswer &) = delete;
 
@@ -138,7 +239,14 @@ public:
 
 private:
     std::shared_ptr<MessageBoxSeen> m_seen = std::make_shared<MessageBoxSeen>();
-    std::shared_ptr<bool> m_armed = std::make_shared<bool>(true);
+    int m_registration;
 };
 
 } // namespace velkari::test
+
+// Every program that drives the editor's windows fails fast on a modal window it did not expect.
+inline void velkariStartModalWatch()
+{
+    velkari::test::detail::startModalWatch();
+}
+Q_COREAPP_STARTUP_FUNCTION(velkariStartModalWatch)
