@@ -7,13 +7,10 @@ namespace velkari {
 QString ProblemCodeName(ProblemCode code)
 {
     static const char *const names[ProblemCodeCount] = {
-        "no-picture",        "picture-unreadable", "no-rows",
-        "row-height",        "row-empty",          "key-width",
-        "layout-width",      "row-width",          "picture-format",
-        "picture-size",      "layout-target",      "layout-target-unset",
-        "drag-up-target",    "unreachable-layout", "dead-end-layout",
-        "duplicate-special-key", "surrogate-character", "code-out-of-range",
-        "duplicate-layout-name", "shape-width",
+        "no-picture", "picture-unreadable", "no-rows", "row-height", "row-empty", "key-width", "layout-width",
+        "row-width", "picture-format", "picture-size", "layout-target", "layout-target-unset",
+        "drag-up-target", "unreachable-layout", "dead-end-layout", "duplicate-special-key",
+        "surrogate-character", "code-out-of-range", "duplicate-layout-name", "shape-width",
     };
     const int i = int(code);
     return i >= 0 && i < ProblemCodeCount ? QString::fromLatin1(names[i]) : QString();
