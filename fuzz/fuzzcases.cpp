@@ -4,11 +4,13 @@
 #include "cebffile.h"
 #include "containerentry.h"
 #include "fileerror.h"
+#include "projectchecker.h"
 #include "projectfile.h"
 #include "skinfile.h"
 #include "skinlayoutdata.h"
 
 #include <QFile>
+#include <QSet>
 
 namespace velkari::fuzz {
 
@@ -381,6 +383,17 @@ QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath)
     const QStringList failures = AllValidationFailures(project);
     if (FirstValidationFailure(project) != failures.value(0))
         return QStringLiteral("the first validation failure is not the first of all");
+    // One checker for the whole run: the picture is the same for every input.
+    static ProjectChecker checker;
+    QSet<std::pair<int, int>> layoutsWithErrors;
+    for (const Problem &problem : checker.check(project, QString())) {
+        if (problem.isError())
+            layoutsWithErrors.insert({problem.shape, problem.layout});
+    }
+    if (layoutsWithErrors.size() != failures.size())
+        return QStringLiteral("the checker finds errors in %1 layouts, the rules in %2")
+            .arg(layoutsWithErrors.size())
+            .arg(failures.size());
 
     CEBFFile skin(SkinFileClassName());
     skin.OpenForWriteInMemory();

@@ -16,7 +16,8 @@ namespace velkari::fuzz {
 QString CheckContainerBytes(const QByteArray &bytes);
 
 // Arbitrary bytes opened as a project: read and normalised, saved and read again (which must
-// give the same bytes), every key described and every layout checked, then compiled into a skin
+// give the same bytes), every key described and every layout checked (the errors the checker
+// finds agreeing with the rules), then compiled into a skin
 // in memory with each layout's picture replaced by `picturePath`, and every "D" record decoded.
 QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath);
 

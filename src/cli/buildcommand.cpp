@@ -1,8 +1,10 @@
 #include "clicommand.h"
 
+#include "projectchecker.h"
 #include "projectfile.h"
 #include "skinfile.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace velkari {
@@ -25,6 +27,10 @@ int runBuild(CliContext &context, const QStringList &args)
         context.err << failure << '\n';
         return ExitRuleFailed;
     }
+    for (const Problem &problem : CheckProject(project, QFileInfo(project.projectPath).absolutePath())) {
+        if (!problem.isError())
+            context.err << ProblemLine(line.positional.first(), problem) << '\n';
+    }
     const QString output = line.value(QStringLiteral("--output"));
     WriteSkinFile(project, output.isEmpty() ? SkinFilePath(project.projectPath) : AbsolutePath(output));
     return ExitSuccess;
@@ -38,7 +44,8 @@ const CliCommand &BuildCommand()
         "build", "build PROJECT.vsp [-o SKIN.vsk]", "check every layout and compile the skin file",
         "Checks every layout as Create Skin does and compiles the project, pictures included, into the\n"
         "skin file (by default beside the project, with the extension .vsk). On the first layout that\n"
-        "breaks a rule, prints its message and writes nothing.",
+        "breaks a rule, prints its message and writes nothing. Warnings (see check) are printed too, but\n"
+        "the skin is written all the same.",
         runBuild};
     return command;
 }

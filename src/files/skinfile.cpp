@@ -37,6 +37,28 @@ QByteArray readPicture(const QString &path)
     return bytes;
 }
 
+// False once `report` has asked to stop.
+bool visitRowFailures(const SkinRow &row, const QString &shapeName, const QString &layoutName,
+                      const std::function<bool(const RuleFailure &)> &report)
+{
+    const QString label = layoutLabel(shapeName, layoutName);
+    if (row.height == 0
+        && !report({LayoutRule::RowHeight, row.index, -1,
+                    QStringLiteral("Invalid Height for the row %1 in layout \"%2\".").arg(QString::number(row.index), label)}))
+        return false;
+    if (row.buttons.isEmpty()) {
+        return report({LayoutRule::RowEmpty, row.index, -1,
+                       QStringLiteral("No button defined for the row %1 in layout \"%2\".")
+                           .arg(QString::number(row.index), label)});
+    }
+    for (const auto &button : row.buttons) {
+        QString message = ValidateButton(*button, shapeName, layoutName, row.index);
+        if (!message.isEmpty() && !report({LayoutRule::KeyWidth, row.index, button->index, std::move(message)}))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 quint16 RowKeyWidth(const SkinRow &row)
@@ -58,51 +80,69 @@ QString ValidateButton(const SkinButton &button, const QString &shapeName, const
 
 QString ValidateRow(const SkinRow &row, const QString &shapeName, const QString &layoutName)
 {
-    const QString label = layoutLabel(shapeName, layoutName);
-    if (row.height == 0)
-        return QStringLiteral("Invalid Height for the row %1 in layout \"%2\".").arg(QString::number(row.index), label);
-    if (row.buttons.isEmpty())
-        return QStringLiteral("No button defined for the row %1 in layout \"%2\".").arg(QString::number(row.index), label);
-    for (const auto &button : row.buttons) {
-        const QString message = ValidateButton(*button, shapeName, layoutName, row.index);
-        if (!message.isEmpty())
-            return message;
+    QString first;
+    visitRowFailures(row, shapeName, layoutName, [&](const RuleFailure &failure) {
+        first = failure.message;
+        return false;
+    });
+    return first;
+}
+
+void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName, const QString &picturePath,
+                       const std::function<bool(const RuleFailure &)> &report)
+{
+    const QString label = layoutLabel(shapeName, layout.name);
+    if (layout.picFileName.isEmpty()) {
+        if (!report({LayoutRule::NoPicture, -1, -1,
+                     QStringLiteral("No picture file is specified for the layout \"%1\".").arg(label)}))
+            return;
+    } else {
+        const QFileInfo picture(picturePath);
+        QFile file(picturePath);
+        QString unreadable;
+        if (!picture.isFile() || !file.open(QIODevice::ReadOnly)) {
+            unreadable = QStringLiteral("Cannot Open the picture file \"%1\".").arg(layout.picFileName);
+        } else if (picture.size() > MaxPictureFileSize) {
+            unreadable = QStringLiteral("The picture file \"%1\" is too large (%2 bytes); a picture may have at most %3 bytes.")
+                             .arg(layout.picFileName, QString::number(picture.size()), QString::number(MaxPictureFileSize));
+        }
+        if (!unreadable.isEmpty() && !report({LayoutRule::PictureUnreadable, -1, -1, unreadable}))
+            return;
     }
-    return {};
+    if (layout.rows.isEmpty()) {
+        report({LayoutRule::NoRows, -1, -1, QStringLiteral("The layout \"%1\" has no rows.").arg(label)});
+        return;
+    }
+    int firstRowWidth = 0;
+    for (const auto &row : layout.rows) {
+        if (!visitRowFailures(*row, shapeName, layout.name, report))
+            return;
+        if (row->buttons.isEmpty())
+            continue; // reported as empty; its width says nothing more
+        const int width = RowKeyWidth(*row);
+        if (row->index == 0) {
+            firstRowWidth = width;
+            if (!isAllowedLayoutWidth(width)
+                && !report({LayoutRule::LayoutWidth, -1, -1,
+                            QStringLiteral("The layout \"%1\" has invalid width (%2).").arg(label, QString::number(width))}))
+                return;
+        } else if (width != firstRowWidth && (isAllowedLayoutWidth(firstRowWidth) || !isAllowedLayoutWidth(width))) {
+            if (!report({LayoutRule::RowWidth, row->index, -1,
+                         QStringLiteral("The layout \"%1\" row %2 has invalid width(%3).")
+                             .arg(label, QString::number(row->index), QString::number(width))}))
+                return;
+        }
+    }
 }
 
 QString ValidateLayout(const SkinLayout &layout, const QString &shapeName)
 {
-    const QString label = layoutLabel(shapeName, layout.name);
-    if (layout.picFileName.isEmpty())
-        return QStringLiteral("No picture file is specified for the layout \"%1\".").arg(label);
-    const QFileInfo picture(layout.picFileName);
-    QFile file(layout.picFileName);
-    if (!picture.isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot Open the picture file \"%1\".").arg(layout.picFileName);
-    file.close();
-    if (picture.size() > MaxPictureFileSize) {
-        return QStringLiteral("The picture file \"%1\" is too large (%2 bytes); a picture may have at most %3 bytes.")
-            .arg(layout.picFileName, QString::number(picture.size()), QString::number(MaxPictureFileSize));
-    }
-    if (layout.rows.isEmpty())
-        return QStringLiteral("The layout \"%1\" has no rows.").arg(label);
-    int firstRowWidth = 0;
-    for (const auto &row : layout.rows) {
-        const QString message = ValidateRow(*row, shapeName, layout.name);
-        if (!message.isEmpty())
-            return message;
-        const int width = RowKeyWidth(*row);
-        if (row->index == 0) {
-            firstRowWidth = width;
-            if (!isAllowedLayoutWidth(width))
-                return QStringLiteral("The layout \"%1\" has invalid width (%2).").arg(label, QString::number(width));
-        } else if (width != firstRowWidth) {
-            return QStringLiteral("The layout \"%1\" row %2 has invalid width(%3).")
-                .arg(label, QString::number(row->index), QString::number(width));
-        }
-    }
-    return {};
+    QString first;
+    VisitRuleFailures(layout, shapeName, layout.picFileName, [&](const RuleFailure &failure) {
+        first = failure.message;
+        return false;
+    });
+    return first;
 }
 
 QString FirstValidationFailure(const SkinProject &project)

@@ -5,6 +5,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 namespace velkari {
 
 class CEBFFile;
@@ -17,6 +19,24 @@ constexpr qint64 MaxPictureFileSize = 4 * 1024 * 1024;
 
 // The sum of the widths of a row's keys, its trailing placeholder left out; 16-bit, wrapping.
 quint16 RowKeyWidth(const SkinRow &row);
+
+// The device's rules for a layout, in the order in which they are tried.
+enum class LayoutRule { NoPicture, PictureUnreadable, NoRows, RowHeight, RowEmpty, KeyWidth, LayoutWidth, RowWidth };
+
+struct RuleFailure
+{
+    LayoutRule rule;
+    int row = -1; // -1 when the rule is about the whole layout
+    int key = -1; // -1 when the rule is about more than one key
+    QString message;
+};
+
+// Every rule the layout breaks, in the order above, row by row; stops as soon as `report` returns
+// false. `picturePath` is where the layout's picture is looked for. A row that fails only because
+// row 0 is too wide or too narrow itself is not reported: with no valid width to compare with,
+// such a report would point at rows that are right.
+void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName, const QString &picturePath,
+                       const std::function<bool(const RuleFailure &)> &report);
 
 // The first rule a layout breaks, as the message shown to the user; empty when it breaks none.
 QString ValidateButton(const SkinButton &button, const QString &shapeName, const QString &layoutName, int row);

@@ -17,4 +17,10 @@ QString ScreenShapeName(int shape)
     return {};
 }
 
+int ScreenShapeWidth(int shape)
+{
+    static constexpr int widths[ScreenShapeCount] = {240, 320, 480, 640};
+    return shape >= 0 && shape < ScreenShapeCount ? widths[shape] : 0;
+}
+
 } // namespace velkari

@@ -10,5 +10,7 @@ constexpr int ScreenShapeCount = 4;
 
 // "Portrait", "Landscape", "Hi-Res. Portrait", "Hi-Res. Landscape"; empty for any other number.
 QString ScreenShapeName(int shape);
+// The width in pixels of the shape's screen: 240, 320, 480 or 640; 0 for any other number.
+int ScreenShapeWidth(int shape);
 
 } // namespace velkari

@@ -1,5 +1,7 @@
 #include "skinproject.h"
 
+#include "buttonfunctions.h"
+
 namespace velkari {
 
 namespace {
@@ -87,6 +89,30 @@ void FixRowPlaceholders(SkinLayout &layout)
 {
     for (const auto &row : layout.rows)
         fixPlaceholders(*row);
+}
+
+bool RemoveLayout(LayoutList &layouts, int position)
+{
+    const int count = layouts.count();
+    if (!layouts.removeAt(position))
+        return false;
+    // The new number of a layout that was at `target`, for targets that named a layout.
+    const auto follow = [&](int target, int notSet) {
+        if (target == position)
+            return notSet;
+        return target > position && target < count ? target - 1 : target;
+    };
+    for (const auto &layout : layouts) {
+        if (layout->dragUpLayout >= 0)
+            layout->dragUpLayout = qint8(follow(layout->dragUpLayout, -1));
+        for (const auto &row : layout->rows) {
+            for (const auto &button : row->buttons) {
+                if (buttonKind(button->flags) == KindChangeLayout && button->charCode != LayoutNotSet)
+                    button->charCode = quint16(follow(button->charCode, LayoutNotSet));
+            }
+        }
+    }
+    return true;
 }
 
 } // namespace velkari

@@ -50,5 +50,10 @@ private:
 void NormalizeProject(SkinProject &project);
 // Every row of the layout ends in exactly one placeholder; no rows are added.
 void FixRowPlaceholders(SkinLayout &layout);
+// Removes the layout at `position` and keeps the links of the others pointing where they did:
+// Change Layout targets and drag-up layouts of later layouts move down with them, those of the
+// removed one become "not set". Numbers that named no layout before stay as they are. False when
+// there is no such layout.
+bool RemoveLayout(LayoutList &layouts, int position);
 
 } // namespace velkari

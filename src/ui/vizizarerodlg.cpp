@@ -404,7 +404,7 @@ void CViziZareroDlg::commandLayoutProperties()
     case Delete:
         if (layouts->count() > 1) {
             m_project.modified = true;
-            layouts->removeAt(m_currentLayout);
+            RemoveLayout(*layouts, m_currentLayout);
         }
         break;
     default:

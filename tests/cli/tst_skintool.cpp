@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void newWritesTheFreshProject();
     void buildWritesTheSkinBesideTheProject();
     void buildStopsAtTheFirstFailingRule();
+    void checkListsEveryFailingLayout_data();
     void checkListsEveryFailingLayout();
     void normalizeRepairsAndRelocates();
     void dumpShowsTheTree();
@@ -86,7 +88,10 @@ void TestSkinTool::buildWritesTheSkinBesideTheProject()
 {
     Run run = runTool({QStringLiteral("build"), m_valid});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    // Its picture is no picture at all: warned about, but the skin is written.
+    QCOMPARE(run.err.count(QStringLiteral(": warning: ")), run.err.count(u'\n'));
+    QVERIFY2(run.err.contains(QStringLiteral("valid.vsp: warning: Portrait/Layout0: The picture file")), qPrintable(run.err));
+    QVERIFY(run.err.contains(QStringLiteral("[picture-format]\n")));
     const QByteArray skin = readFile(m_dir.filePath(QStringLiteral("proj/valid.vsk")));
     QVERIFY(skin.startsWith("\x0cVELKARI_SKIN"));
     QCOMPARE(skin.count("GIF89a-picture-bytes"), 4);
@@ -114,22 +119,58 @@ void TestSkinTool::buildStopsAtTheFirstFailingRule()
     QCOMPARE(readFile(skin), QByteArray("old"));
 }
 
+void TestSkinTool::checkListsEveryFailingLayout_data()
+{
+    QTest::addColumn<bool>("brokenPicture");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    const QString error = QStringLiteral(
+        "%P: error: Portrait/Letters: Cannot Open the picture file \"%D/nope.bmp\". [picture-unreadable]\n");
+    const QString warning = QStringLiteral(
+        "%P: warning: Landscape/Calculator/row 0/key 1: The calculator key code 40 is not one of 0 to 39; choose the "
+        "key's function again. [code-out-of-range]\n");
+    QTest::newRow("text") << true << QStringList{} << 1 << error + warning + "1 errors, 1 warnings\n";
+    QTest::newRow("warnings only") << false << QStringList{"--format", "text"} << 0 << warning + "0 errors, 1 warnings\n";
+    QTest::newRow("warnings only, strict") << false << QStringList{"--strict"} << 1 << warning + "0 errors, 1 warnings\n";
+    QTest::newRow("json") << true << QStringList{"--format=json"} << 1
+                          << R"({"file": "%P", "errors": 1, "warnings": 1, "problems": [
+                                 {"severity": "error", "code": "picture-unreadable", "shape": "Portrait", "layout": 0,
+                                  "layoutName": "Letters", "row": null, "key": null,
+                                  "message": "Cannot Open the picture file \"%D/nope.bmp\"."},
+                                 {"severity": "warning", "code": "code-out-of-range", "shape": "Landscape", "layout": 2,
+                                  "layoutName": "Calculator", "row": 0, "key": 1,
+                                  "message": "The calculator key code 40 is not one of 0 to 39; choose the key's function again."}]})";
+}
+
 void TestSkinTool::checkListsEveryFailingLayout()
 {
+    QFETCH(bool, brokenPicture);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
     SkinProject project;
-    makeValidProject(project, m_picture);
-    project.layoutList(Portrait).at(0)->rows.at(0)->height = 0;
-    project.layoutList(HiResLandscape).at(0)->picFileName = m_dir.filePath(QStringLiteral("nope.bmp"));
+    QVERIFY(LoadProjectFile(project, QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp")));
+    if (brokenPicture)
+        project.layoutList(Portrait).at(0)->picFileName = m_dir.filePath(QStringLiteral("nope.bmp"));
+    SkinButton &calculatorKey = *project.layoutList(Landscape).at(2)->rows.at(0)->buttons.at(1);
+    QCOMPARE(calculatorKey.flags, ButtonFlagCalculator);
+    calculatorKey.charCode = 40;
     const QString path = m_dir.filePath(QStringLiteral("proj/check.vsp"));
     SaveProjectFile(project, path);
-    Run run = runTool({QStringLiteral("check"), path});
-    QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.out, QStringLiteral("Invalid Height for the row 0 in layout \"Portrait->Layout0\".\n"
-                                     "Cannot Open the picture file \"%1\".\n")
-                          .arg(m_dir.filePath(QStringLiteral("nope.bmp"))));
-    run = runTool({QStringLiteral("check"), m_valid});
-    QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.out.isEmpty());
+    output.replace(QLatin1String("%P"), path).replace(QLatin1String("%D"), m_dir.path());
+
+    const Run run = runTool(QStringList{QStringLiteral("check"), path} + options);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    if (options.contains(QStringLiteral("--format=json"))) {
+        QJsonParseError error;
+        const QJsonDocument expected = QJsonDocument::fromJson(output.toUtf8(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+        QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()), expected);
+    } else {
+        QCOMPARE(run.out, output);
+    }
 }
 
 void TestSkinTool::normalizeRepairsAndRelocates()
@@ -244,6 +285,7 @@ void TestSkinTool::usage_data()
     QTest::newRow("two files") << QStringList{"check", "a.vsp", "b.vsp"} << 2 << "Usage";
     QTest::newRow("-o without path") << QStringList{"build", "a.vsp", "-o"} << 2 << "Usage";
     QTest::newRow("-o on check") << QStringList{"check", "a.vsp", "-o", "x"} << 2 << "Usage";
+    QTest::newRow("unknown format") << QStringList{"check", "a.vsp", "--format", "xml"} << 2 << "text or json";
     QTest::newRow("general help") << QStringList{"--help"} << 0 << "Exit codes: 0";
     QTest::newRow("command help") << QStringList{"build", "--help"} << 0 << "velkari-skin build PROJECT.vsp [-o SKIN.vsk]";
     QTest::newRow("unwritable output") << QStringList{"new", "/nonexistent-folder/x.vsp"} << 2 << "/nonexistent-folder/x.vsp";

@@ -1,3 +1,4 @@
+#include "buttonfunctions.h"
 #include "skinproject.h"
 
 #include <QTest>
@@ -53,6 +54,8 @@ private Q_SLOTS:
     void normalizeRow();
     void normalizeKeepsRowsAndAddsNone();
     void removeRenumbersButKeepsReferences();
+    void removeLayoutKeepsLinks_data();
+    void removeLayoutKeepsLinks();
     void insertCopyAtRenumbers();
     void copiesTakeFieldsNotPositions();
     void copiedReferencesAreCleared_data();
@@ -184,6 +187,51 @@ void TestSkinModel::removeRenumbersButKeepsReferences()
     QVERIFY(!list.at(2));
     QVERIFY(!list.removeAt(2));
     QCOMPARE(list.count(), 2);
+}
+
+void TestSkinModel::removeLayoutKeepsLinks_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("dragUps");
+    QTest::addColumn<QString>("keys");
+    // Before: four layouts, each dragging up to the next one round, each with keys that change to
+    // layouts 0, 1, 2, 3, none and 9, and a character key whose code is 2.
+    QTest::newRow("the first") << 0 << "1 2 -1" << "65535 0 1 2 65535 9 c2";
+    QTest::newRow("one in the middle") << 1 << "-1 2 0" << "0 65535 1 2 65535 9 c2";
+    QTest::newRow("the last") << 3 << "1 2 -1" << "0 1 2 65535 65535 9 c2";
+    QTest::newRow("no such layout") << 4 << "1 2 3 0" << "0 1 2 3 65535 9 c2";
+}
+
+void TestSkinModel::removeLayoutKeepsLinks()
+{
+    QFETCH(int, position);
+    QFETCH(QString, dragUps);
+    QFETCH(QString, keys);
+    LayoutList list;
+    for (int i = 0; i < 4; ++i) {
+        auto layout = std::make_unique<SkinLayout>();
+        layout->dragUpLayout = qint8((i + 1) % 4);
+        auto row = std::make_unique<SkinRow>();
+        for (int target : {0, 1, 2, 3, int(LayoutNotSet), 9}) {
+            row->buttons.append(key(QString(), ButtonFlagChangeLayout | ButtonFlagReturn)); // options do not hide a link
+            row->buttons.last()->charCode = quint16(target);
+        }
+        row->buttons.append(key(QString()));
+        row->buttons.last()->charCode = 2;
+        layout->rows.append(std::move(row));
+        list.append(std::move(layout));
+    }
+    QCOMPARE(RemoveLayout(list, position), position < 4);
+    checkIndices(list);
+    QStringList seenDragUps;
+    for (const auto &layout : list) {
+        seenDragUps << QString::number(layout->dragUpLayout);
+        QStringList seenKeys;
+        for (const auto &button : layout->rows.at(0)->buttons)
+            seenKeys << (button->flags == ButtonFlagCharacter ? QStringLiteral("c") : QString()) + QString::number(button->charCode);
+        QCOMPARE(seenKeys.join(u' '), keys);
+    }
+    QCOMPARE(seenDragUps.join(u' '), dragUps);
 }
 
 void TestSkinModel::insertCopyAtRenumbers()

@@ -194,9 +194,10 @@ void TestEditing::deleteLayout_data()
     QTest::addColumn<int>("current");
     QTest::addColumn<int>("remaining");
     QTest::addColumn<int>("currentAfter");
-    QTest::newRow("the last of three") << 3 << 2 << 2 << 1;
-    QTest::newRow("the first of three") << 3 << 0 << 2 << 0;
-    QTest::newRow("the only one") << 1 << 0 << 1 << 0;
+    QTest::addColumn<int>("firstDragUpAfter"); // every layout drags up to the last one before
+    QTest::newRow("the last of three") << 3 << 2 << 2 << 1 << -1;
+    QTest::newRow("the first of three") << 3 << 0 << 2 << 0 << 1;
+    QTest::newRow("the only one") << 1 << 0 << 1 << 0 << 0;
 }
 
 void TestEditing::deleteLayout()
@@ -205,6 +206,7 @@ void TestEditing::deleteLayout()
     QFETCH(int, current);
     QFETCH(int, remaining);
     QFETCH(int, currentAfter);
+    QFETCH(int, firstDragUpAfter);
     CViziZareroDlg window;
     window.show();
     LayoutList &list = window.project().layoutList(Portrait);
@@ -214,6 +216,8 @@ void TestEditing::deleteLayout()
         list.at(i)->name = QStringLiteral("L%1").arg(i);
     }
     list.at(0)->flags = 0;
+    for (const auto &layout : list)
+        layout->dragUpLayout = qint8(layouts - 1);
     NormalizeProject(window.project());
     window.fullRefresh();
     chooseEntry(window, IdLayoutList, current);
@@ -221,6 +225,7 @@ void TestEditing::deleteLayout()
     click(window, IdLayoutProperties);
     QCOMPARE(list.count(), remaining);
     QCOMPARE(window.currentLayout(), currentAfter);
+    QCOMPARE(list.at(0)->dragUpLayout, firstDragUpAfter);
     QCOMPARE(window.project().modified, remaining < layouts);
     checkForm(window);
 }

@@ -1,0 +1,42 @@
+#include "problem.h"
+
+#include "screenshape.h"
+
+namespace velkari {
+
+QString ProblemCodeName(ProblemCode code)
+{
+    static const char *const names[ProblemCodeCount] = {
+        "no-picture", "picture-unreadable", "no-rows", "row-height", "row-empty", "key-width", "layout-width",
+        "row-width", "picture-format", "picture-size", "layout-target", "layout-target-unset",
+        "drag-up-target", "unreachable-layout", "dead-end-layout", "duplicate-special-key",
+        "surrogate-character", "code-out-of-range", "duplicate-layout-name", "shape-width",
+    };
+    const int i = int(code);
+    return i >= 0 && i < ProblemCodeCount ? QString::fromLatin1(names[i]) : QString();
+}
+
+Severity ProblemSeverity(ProblemCode code)
+{
+    return int(code) <= int(ProblemCode::RowWidth) ? Severity::Error : Severity::Warning;
+}
+
+QString ProblemPlace(const Problem &problem)
+{
+    QString place = ScreenShapeName(problem.shape) + u'/' + problem.layoutName;
+    if (problem.row >= 0) {
+        place += QStringLiteral("/row %1").arg(problem.row);
+        if (problem.key >= 0)
+            place += QStringLiteral("/key %1").arg(problem.key);
+    }
+    return place;
+}
+
+QString ProblemLine(const QString &file, const Problem &problem)
+{
+    return QStringLiteral("%1: %2: %3: %4 [%5]")
+        .arg(file, problem.isError() ? QStringLiteral("error") : QStringLiteral("warning"), ProblemPlace(problem),
+             problem.message, ProblemCodeName(problem.code));
+}
+
+} // namespace velkari

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+namespace velkari {
+
+enum class Severity { Error, Warning };
+
+// Errors are the device's rules: a project with one cannot become a skin. Warnings are faults
+// the device accepts but a user would not want. The names (ProblemCodeName) are stable: scripts
+// and the README use them.
+enum class ProblemCode {
+    NoPicture,
+    PictureUnreadable,
+    NoRows,
+    RowHeight,
+    RowEmpty,
+    KeyWidth,
+    LayoutWidth,
+    RowWidth,
+    PictureFormat,
+    PictureSize,
+    LayoutTarget,
+    LayoutTargetUnset,
+    DragUpTarget,
+    UnreachableLayout,
+    DeadEndLayout,
+    DuplicateSpecialKey,
+    SurrogateCharacter,
+    CodeOutOfRange,
+    DuplicateLayoutName,
+    ShapeWidth,
+};
+constexpr int ProblemCodeCount = int(ProblemCode::ShapeWidth) + 1;
+
+// "no-picture", "picture-unreadable", ... "shape-width".
+QString ProblemCodeName(ProblemCode code);
+Severity ProblemSeverity(ProblemCode code);
+
+// One thing wrong with a project, located as precisely as it can be.
+struct Problem
+{
+    ProblemCode code;
+    int shape = 0;  // ScreenShape
+    int layout = 0; // position in the shape's list
+    QString layoutName;
+    int row = -1; // -1 when the problem is about the whole layout
+    int key = -1; // -1 when it is about a whole row or layout
+    QString message;
+
+    Severity severity() const { return ProblemSeverity(code); }
+    bool isError() const { return severity() == Severity::Error; }
+};
+
+// "SHAPE/LAYOUT-NAME", then "/row R" and "/key K" where they apply.
+QString ProblemPlace(const Problem &problem);
+// "FILE: error: SHAPE/LAYOUT-NAME/row R/key K: MESSAGE [CODE]", the line of a command-line report.
+QString ProblemLine(const QString &file, const Problem &problem);
+
+} // namespace velkari
