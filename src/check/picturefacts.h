@@ -5,18 +5,16 @@
 
 namespace velkari {
 
-// What decoding a layout's picture found out.
+// What a layout's picture file is, by its content.
 struct PictureFacts
 {
-    bool decodes = false; // a GIF or a BMP, whatever the file's name says, that decodes
+    bool decodes = false; // a GIF or a BMP, whatever the file's name says, with a readable header
     QSize size;           // valid when it decodes
 };
 
-// A keyboard picture has some hundred thousand pixels; one whose header claims more than this
-// is not decoded but taken at its header's word, so a hostile header cannot make us allocate.
-constexpr qint64 MaxDecodedPixels = 16 * 1024 * 1024;
-
-// Reads the picture's header and, when its size is within reason, decodes it.
+// Reads the picture's header only: its format from the content and its size. Decoding every
+// pixel of eighty pictures would cost ten times what checking the rest of a project does, on
+// every check, and the header is what tells a text file or a picture of the wrong size.
 PictureFacts InspectPicture(const QString &path);
 
 } // namespace velkari
