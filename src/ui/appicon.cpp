@@ -10,7 +10,7 @@ QString applicationId()
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(applicationId()),
                      QSize(size, size));
     }

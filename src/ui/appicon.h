@@ -8,7 +8,7 @@ namespace velkari {
 // the window's application id on Wayland.
 QString applicationId();
 
-// The editor's icon, a small keyboard, in every size the icon theme gets.
+// The editor's window icon, a small keyboard, from 16 to 64 pixels.
 QIcon applicationIcon();
 
 } // namespace velkari
