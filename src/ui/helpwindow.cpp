@@ -11,7 +11,7 @@ namespace velkari {
 HelpWindow::HelpWindow(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(ApplicationName() + QStringLiteral(" Help"));
+    setWindowTitle(tr("%1 Help").arg(ApplicationName()));
     auto *browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(false);
     browser->setHtml(guideHtml());
@@ -25,47 +25,45 @@ HelpWindow::HelpWindow(QWidget *parent)
 
 QString HelpWindow::guideHtml()
 {
-    return QStringLiteral(R"(
-<h2>Velkari Skin Editor</h2>
-<p>A skin tells the on-screen keyboard what its keys look like and what they do, for each of four
-screen shapes: Portrait, Landscape, Hi-Res. Portrait and Hi-Res. Landscape. Each shape has its own
-list of layouts; a layout is a picture of the keys and up to six rows of keys drawn over it.</p>
-
-<h3>Starting a layout</h3>
-<ol>
-<li>Draw the keyboard picture in any paint program and save it as a GIF or BMP file. Draw it at the
-real size of the device's screen: 240 or 320 pixels wide for the low-resolution shapes, 480 or 640
-for the Hi-Res. ones.</li>
-<li>Choose the shape in <b>Orientation and Resolution</b> and press <b>Layout Properties</b> (or
-<b>Add Layout</b> for another one). Give the layout a name, <b>Browse</b> for its picture, choose the
-number of rows and type each row's height in pixels.</li>
-<li>Click a <b>New</b> cell of a row to add a key: give it a caption, its width in pixels and what it
-does (send a character, change the layout, a calculator key, a task-manager action, a macro or a
-shortcut). A key's own cell offers to insert a copy before or after it, or to delete it.</li>
-</ol>
-<p><b>Copy Layout</b> remembers the current layout; <b>Paste Layout Info</b> in another layout's
-properties copies it there, rows and keys included. Keys copy and paste the same way in their own
-dialog.</p>
-
-<h3>What the grid shows</h3>
-<p>The grid shows the current layout's rows from top to bottom and each row's keys from left to right,
-drawn to scale: one pixel per screen pixel for the Hi-Res. shapes, two for the others. The last cell
-of every row, <b>New</b>, is where the next key goes; it is not part of the skin. The layout's picture
-is shown under the grid at its real size. Rest the mouse on a key to read what it does in the status
-area at the bottom.</p>
-
-<h3>Creating the skin</h3>
-<p><b>Create Skin</b> saves the project if needed and checks every layout of every shape: each needs a
-picture file that can be read, at least one row, rows and keys that are not 0 pixels high or wide, and
-rows whose keys (the New cell not counted) add up to the same width, which must be 240, 320, 480 or 640
-pixels. The first problem found is shown and nothing is written; fix it and try again.</p>
-
-<h3>Where the files go</h3>
-<p>The project is saved as a <code>.vsp</code> file; pictures are remembered relative to it, so a
-folder holding the project and its pictures can be moved as a whole. The skin is written beside the
-project with the same name and the extension <code>.vsk</code>, with the pictures inside it: the skin
-file is all the device needs.</p>
-)");
+    // One message per section, so that a translator works on pieces of a sensible size.
+    const QStringList sections{
+        QStringLiteral("<h2>%1</h2>").arg(ApplicationName()),
+        tr("<p>A skin tells the on-screen keyboard what its keys look like and what they do, for each of four "
+           "screen shapes: Portrait, Landscape, Hi-Res. Portrait and Hi-Res. Landscape. Each shape has its own "
+           "list of layouts; a layout is a picture of the keys and up to six rows of keys drawn over it.</p>"),
+        tr("<h3>Starting a layout</h3>"
+           "<ol>"
+           "<li>Draw the keyboard picture in any paint program and save it as a GIF or BMP file. Draw it at the "
+           "real size of the device's screen: 240 or 320 pixels wide for the low-resolution shapes, 480 or 640 "
+           "for the Hi-Res. ones.</li>"
+           "<li>Choose the shape in <b>Orientation and Resolution</b> and press <b>Layout Properties</b> (or "
+           "<b>Add Layout</b> for another one). Give the layout a name, <b>Browse</b> for its picture, choose the "
+           "number of rows and type each row's height in pixels.</li>"
+           "<li>Click a <b>New</b> cell of a row to add a key: give it a caption, its width in pixels and what it "
+           "does (send a character, change the layout, a calculator key, a task-manager action, a macro or a "
+           "shortcut). A key's own cell offers to insert a copy before or after it, or to delete it.</li>"
+           "</ol>"),
+        tr("<p><b>Copy Layout</b> remembers the current layout; <b>Paste Layout Info</b> in another layout's "
+           "properties copies it there, rows and keys included. Keys copy and paste the same way in their own "
+           "dialog.</p>"),
+        tr("<h3>What the grid shows</h3>"
+           "<p>The grid shows the current layout's rows from top to bottom and each row's keys from left to right, "
+           "drawn to scale: one pixel per screen pixel for the Hi-Res. shapes, two for the others. The last cell "
+           "of every row, <b>New</b>, is where the next key goes; it is not part of the skin. The layout's picture "
+           "is shown under the grid at its real size. Rest the mouse on a key to read what it does in the status "
+           "area at the bottom.</p>"),
+        tr("<h3>Creating the skin</h3>"
+           "<p><b>Create Skin</b> saves the project if needed and checks every layout of every shape: each needs a "
+           "picture file that can be read, at least one row, rows and keys that are not 0 pixels high or wide, and "
+           "rows whose keys (the New cell not counted) add up to the same width, which must be 240, 320, 480 or 640 "
+           "pixels. The first problem found is shown and nothing is written; fix it and try again.</p>"),
+        tr("<h3>Where the files go</h3>"
+           "<p>The project is saved as a <code>.vsp</code> file; pictures are remembered relative to it, so a "
+           "folder holding the project and its pictures can be moved as a whole. The skin is written beside the "
+           "project with the same name and the extension <code>.vsk</code>, with the pictures inside it: the skin "
+           "file is all the device needs.</p>"),
+    };
+    return sections.join(u'\n');
 }
 
 } // namespace velkari

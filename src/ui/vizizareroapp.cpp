@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "filecommands.h"
+#include "translations.h"
 #include "vizizarerodlg.h"
 
 namespace velkari {
@@ -13,7 +14,9 @@ CViziZareroApp::CViziZareroApp(int &argc, char **argv)
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     setApplicationName(ApplicationName());
     setApplicationVersion(QStringLiteral(VELKARI_VERSION));
+    setDesktopFileName(applicationId());
     setWindowIcon(applicationIcon());
+    installTranslations(QLocale::system());
 }
 
 int CViziZareroApp::run()

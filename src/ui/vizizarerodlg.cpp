@@ -1,5 +1,6 @@
 #include "vizizarerodlg.h"
 
+#include "aboutbox.h"
 #include "appicon.h"
 #include "buttondescription.h"
 #include "buttondlg.h"
@@ -509,17 +510,13 @@ void CViziZareroDlg::keyPressEvent(QKeyEvent *event)
 void CViziZareroDlg::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("&About ViziZarero..."), this, &CViziZareroDlg::showAbout);
+    menu.addAction(AboutBox::menuText(), this, &CViziZareroDlg::showAbout);
     menu.exec(event->globalPos());
 }
 
 void CViziZareroDlg::showAbout()
 {
-    QMessageBox::about(this, QStringLiteral("About ViziZarero"),
-                       QStringLiteral("<b>%1</b> %2<p>Describes the keys of the Velkari on-screen keyboard for each "
-                                      "screen shape, checks every layout against the device's rules and compiles the "
-                                      "project, pictures included, into the skin file the device reads.</p>")
-                           .arg(ApplicationName(), QApplication::applicationVersion()));
+    AboutBox::exec(this);
 }
 
 void CViziZareroDlg::showHelp()

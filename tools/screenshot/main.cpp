@@ -1,0 +1,36 @@
+#include "vizizareroapp.h"
+#include "vizizarerodlg.h"
+
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+const char *const Usage = "Usage: velkari-screenshot PROJECT.vsp OUTPUT.png\n\n"
+                          "Opens the project in the editor's window, off screen, and saves what the window shows.\n";
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Off screen, the pixels depend only on the fonts installed, not on a display or its theme.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    velkari::CViziZareroApp app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() != 2) {
+        err << Usage;
+        return 2;
+    }
+    velkari::CViziZareroDlg window;
+    window.show();
+    window.openProjectFile(args[0]);
+    QCoreApplication::processEvents();
+    const QImage image = window.grab().toImage();
+    QSaveFile file(args[1]);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        err << "velkari-screenshot: cannot write \"" << args[1] << "\": " << file.errorString() << '\n';
+        return 2;
+    }
+    return 0;
+}

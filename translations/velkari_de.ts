@@ -1,0 +1,50 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>&amp;About ViziZarero...</source>
+        <translation>Ü&amp;ber ViziZarero...</translation>
+    </message>
+    <message>
+        <source>About ViziZarero</source>
+        <translation>Über ViziZarero</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Describes the keys of the Velkari on-screen keyboard for each screen shape, checks every layout against the device&apos;s rules and compiles the project, pictures included, into the skin file the device reads.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Beschreibt die Tasten der Velkari-Bildschirmtastatur für jede Bildschirmform, prüft jedes Layout gegen die Regeln des Geräts und übersetzt das Projekt samt Bildern in die Skin-Datei, die das Gerät liest.&lt;/p&gt;&lt;p&gt;Freie Software unter der MIT-Lizenz.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::HelpWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>Hilfe zu %1</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;A skin tells the on-screen keyboard what its keys look like and what they do, for each of four screen shapes: Portrait, Landscape, Hi-Res. Portrait and Hi-Res. Landscape. Each shape has its own list of layouts; a layout is a picture of the keys and up to six rows of keys drawn over it.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ein Skin sagt der Bildschirmtastatur, wie ihre Tasten aussehen und was sie tun, für jede der vier Bildschirmformen: Hochformat, Querformat, Hochformat (hohe Auflösung) und Querformat (hohe Auflösung). Jede Form hat ihre eigene Liste von Layouts; ein Layout ist ein Bild der Tasten mit bis zu sechs Tastenreihen darüber.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Starting a layout&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Draw the keyboard picture in any paint program and save it as a GIF or BMP file. Draw it at the real size of the device&apos;s screen: 240 or 320 pixels wide for the low-resolution shapes, 480 or 640 for the Hi-Res. ones.&lt;/li&gt;&lt;li&gt;Choose the shape in &lt;b&gt;Orientation and Resolution&lt;/b&gt; and press &lt;b&gt;Layout Properties&lt;/b&gt; (or &lt;b&gt;Add Layout&lt;/b&gt; for another one). Give the layout a name, &lt;b&gt;Browse&lt;/b&gt; for its picture, choose the number of rows and type each row&apos;s height in pixels.&lt;/li&gt;&lt;li&gt;Click a &lt;b&gt;New&lt;/b&gt; cell of a row to add a key: give it a caption, its width in pixels and what it does (send a character, change the layout, a calculator key, a task-manager action, a macro or a shortcut). A key&apos;s own cell offers to insert a copy before or after it, or to delete it.&lt;/li&gt;&lt;/ol&gt;</source>
+        <translation>&lt;h3&gt;Ein Layout anlegen&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Zeichnen Sie das Tastaturbild in einem beliebigen Malprogramm und speichern Sie es als GIF- oder BMP-Datei. Zeichnen Sie es in der echten Größe des Gerätebildschirms: 240 oder 320 Pixel breit für die Formen mit niedriger Auflösung, 480 oder 640 für die mit hoher Auflösung.&lt;/li&gt;&lt;li&gt;Wählen Sie die Form unter &lt;b&gt;Ausrichtung und Auflösung&lt;/b&gt; und drücken Sie &lt;b&gt;Layout-Eigenschaften&lt;/b&gt; (oder &lt;b&gt;Layout hinzufügen&lt;/b&gt; für ein weiteres). Geben Sie dem Layout einen Namen, wählen Sie mit &lt;b&gt;Durchsuchen&lt;/b&gt; sein Bild, legen Sie die Zahl der Reihen fest und tragen Sie die Höhe jeder Reihe in Pixeln ein.&lt;/li&gt;&lt;li&gt;Klicken Sie auf eine &lt;b&gt;Neu&lt;/b&gt;-Zelle einer Reihe, um eine Taste hinzuzufügen: Geben Sie ihr eine Beschriftung, ihre Breite in Pixeln und ihre Funktion (ein Zeichen senden, das Layout wechseln, eine Rechnertaste, eine Aktion des Task-Managers, ein Makro oder eine Verknüpfung). Die eigene Zelle einer Taste bietet an, eine Kopie vor oder hinter ihr einzufügen oder sie zu löschen.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Copy Layout&lt;/b&gt; remembers the current layout; &lt;b&gt;Paste Layout Info&lt;/b&gt; in another layout&apos;s properties copies it there, rows and keys included. Keys copy and paste the same way in their own dialog.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Layout kopieren&lt;/b&gt; merkt sich das aktuelle Layout; &lt;b&gt;Layout-Info einfügen&lt;/b&gt; in den Eigenschaften eines anderen Layouts überträgt es dorthin, samt Reihen und Tasten. Tasten werden auf dieselbe Weise in ihrem eigenen Dialog kopiert und eingefügt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;What the grid shows&lt;/h3&gt;&lt;p&gt;The grid shows the current layout&apos;s rows from top to bottom and each row&apos;s keys from left to right, drawn to scale: one pixel per screen pixel for the Hi-Res. shapes, two for the others. The last cell of every row, &lt;b&gt;New&lt;/b&gt;, is where the next key goes; it is not part of the skin. The layout&apos;s picture is shown under the grid at its real size. Rest the mouse on a key to read what it does in the status area at the bottom.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Was das Raster zeigt&lt;/h3&gt;&lt;p&gt;Das Raster zeigt die Reihen des aktuellen Layouts von oben nach unten und die Tasten jeder Reihe von links nach rechts, maßstabsgetreu: ein Pixel je Bildschirmpixel für die Formen mit hoher Auflösung, zwei für die anderen. Die letzte Zelle jeder Reihe, &lt;b&gt;Neu&lt;/b&gt;, ist der Platz für die nächste Taste; sie gehört nicht zum Skin. Das Bild des Layouts wird unter dem Raster in seiner echten Größe gezeigt. Lassen Sie die Maus auf einer Taste ruhen, um im Statusbereich unten zu lesen, was sie tut.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Creating the skin&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Create Skin&lt;/b&gt; saves the project if needed and checks every layout of every shape: each needs a picture file that can be read, at least one row, rows and keys that are not 0 pixels high or wide, and rows whose keys (the New cell not counted) add up to the same width, which must be 240, 320, 480 or 640 pixels. The first problem found is shown and nothing is written; fix it and try again.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Den Skin erstellen&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Skin erstellen&lt;/b&gt; speichert das Projekt, wenn nötig, und prüft jedes Layout jeder Form: Jedes braucht eine lesbare Bilddatei, mindestens eine Reihe, Reihen und Tasten, die nicht 0 Pixel hoch oder breit sind, und Reihen, deren Tasten (ohne die Neu-Zelle) zusammen dieselbe Breite ergeben, und zwar 240, 320, 480 oder 640 Pixel. Das erste gefundene Problem wird angezeigt und nichts geschrieben; beheben Sie es und versuchen Sie es erneut.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Where the files go&lt;/h3&gt;&lt;p&gt;The project is saved as a &lt;code&gt;.vsp&lt;/code&gt; file; pictures are remembered relative to it, so a folder holding the project and its pictures can be moved as a whole. The skin is written beside the project with the same name and the extension &lt;code&gt;.vsk&lt;/code&gt;, with the pictures inside it: the skin file is all the device needs.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Wohin die Dateien gehen&lt;/h3&gt;&lt;p&gt;Das Projekt wird als &lt;code&gt;.vsp&lt;/code&gt;-Datei gespeichert; Bilder werden relativ zu ihr vermerkt, sodass ein Ordner mit dem Projekt und seinen Bildern als Ganzes verschoben werden kann. Der Skin wird neben das Projekt geschrieben, mit demselben Namen und der Endung &lt;code&gt;.vsk&lt;/code&gt;, die Bilder darin enthalten: Die Skin-Datei ist alles, was das Gerät braucht.&lt;/p&gt;</translation>
+    </message>
+</context>
+</TS>
