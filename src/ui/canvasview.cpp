@@ -21,7 +21,6 @@ namespace velkari {
 namespace {
 
 constexpr int IdPicture = 1029;
-constexpr int BadgeGap = 6;
 constexpr int SizeLineGap = 4;
 constexpr int ContentMargin = 10;
 // A keyboard picture for a hand-held screen is far smaller; a larger one is refused unread.
@@ -36,10 +35,18 @@ QString cellCaption(const SkinButton &button)
     return caption.replace(u'&', QStringLiteral("&&"));
 }
 
+// An invalid colour is the normal text colour. A new palette costs a round of events, so it is
+// set only when the colour changes.
 void setTextColor(QLabel *label, const QColor &color)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
+    const QColor shown = color.isValid() ? color : label->parentWidget()->palette().color(QPalette::WindowText);
+    if (label->palette().color(QPalette::WindowText) == shown)
+        return;
+    QPalette palette;
+    if (color.isValid()) {
+        palette = label->palette();
+        palette.setColor(QPalette::WindowText, color);
+    }
     label->setPalette(palette);
 }
 
@@ -50,7 +57,9 @@ CanvasView::CanvasView(QWidget *parent)
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
+    // Given to the scroll area while still empty, as moving its 200 children in costs.
     m_content = new QWidget;
+    setWidget(m_content);
 
     // The picture goes first so that the cells and labels stay above it should they ever meet.
     m_picture = new PictureView(m_content);
@@ -76,8 +85,6 @@ CanvasView::CanvasView(QWidget *parent)
     }
     m_sizeLine = new QLabel(m_content);
     m_sizeLine->setTextFormat(Qt::PlainText);
-
-    setWidget(m_content);
     createViewControls(parent);
 }
 
@@ -136,14 +143,13 @@ QLabel *CanvasView::rowWidthBadge(int row) const
 void CanvasView::showLayout(const SkinLayout *layout, int scale)
 {
     setHoveredKey({});
-    const quint16 expectedWidth = layout ? ExpectedRowKeyWidth(*layout) : 0;
+    std::array<QRect, GridRows> rowAreas;
     int y = m_gridOrigin.y();
     for (int r = 0; r < GridRows; ++r) {
         const SkinRow *row = layout ? layout->rows.at(r) : nullptr;
         if (!row) {
             for (GridCell *cell : m_cells[r])
                 cell->hide();
-            m_badges[r]->hide();
             continue;
         }
         const bool flatRow = row->height == 0;
@@ -164,30 +170,55 @@ void CanvasView::showLayout(const SkinLayout *layout, int scale)
             cell->show();
             x += width;
         }
-
-        const quint16 width = RowKeyWidth(*row);
-        QLabel *badge = m_badges[r];
-        if (width == expectedWidth) {
-            badge->setText(QString::number(width));
-            badge->setPalette(QPalette());
-            badge->setToolTip(tr("The keys of this row are %1 pixels wide.").arg(width));
-        } else {
-            badge->setText(QStringLiteral("%1 / %2").arg(width).arg(expectedWidth));
-            setTextColor(badge, errorColor(palette()));
-            badge->setToolTip(tr("The keys of this row are %1 pixels wide; every row must be %2.")
-                                  .arg(width)
-                                  .arg(expectedWidth));
-        }
-        const QSize badgeSize = badge->sizeHint();
-        badge->setGeometry(x + BadgeGap, y + (height - badgeSize.height()) / 2, badgeSize.width(),
-                           badgeSize.height());
-        badge->show();
+        rowAreas[r] = QRect(m_gridOrigin.x(), y, x - m_gridOrigin.x(), height);
         y += height;
     }
+    showRowWidths(layout, rowAreas);
     m_picture->setKeys(layout ? SkinLayoutKeyRects(*layout) : SkinKeyRects());
     updateSizeLine();
     placeContent();
+    if (layout != m_shownLayout) {
+        // Another layout starts from the top-left, as the grid's origin promises.
+        m_shownLayout = layout;
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
+    }
     Q_EMIT refreshed();
+}
+
+void CanvasView::showRowWidths(const SkinLayout *layout, const std::array<QRect, GridRows> &rowAreas)
+{
+    const quint16 expectedWidth = layout ? ExpectedRowKeyWidth(*layout) : 0;
+    // One column right of the widest row: a label never covers a cell, and rows too flat for
+    // a line of text push the labels below them down instead of overlapping them.
+    int column = 0;
+    for (const QRect &area : rowAreas)
+        column = qMax(column, area.right() + 1 + BadgeGap);
+    int previousBottom = 0;
+    for (int r = 0; r < GridRows; ++r) {
+        const SkinRow *row = layout ? layout->rows.at(r) : nullptr;
+        QLabel *badge = m_badges[r];
+        if (!row) {
+            badge->hide();
+            continue;
+        }
+        const quint16 width = RowKeyWidth(*row);
+        if (width == expectedWidth) {
+            badge->setText(QString::number(width));
+            setTextColor(badge, QColor());
+            badge->setToolTip(tr("Row %1: the keys are %2 pixels wide.").arg(r).arg(width));
+        } else {
+            badge->setText(QStringLiteral("%1 / %2").arg(width).arg(expectedWidth));
+            setTextColor(badge, errorColor(palette()));
+            badge->setToolTip(
+                tr("Row %1: the keys are %2 pixels wide; every row must be %3.").arg(r).arg(width).arg(expectedWidth));
+        }
+        const QSize size = badge->sizeHint();
+        const int top = qMax(rowAreas[r].center().y() - size.height() / 2, previousBottom);
+        badge->setGeometry(column, top, size.width(), size.height());
+        badge->show();
+        previousBottom = top + size.height();
+    }
 }
 
 void CanvasView::showPicture(const SkinLayout *layout)
@@ -230,10 +261,7 @@ void CanvasView::updateSizeLine()
         break;
     }
     m_sizeLine->setText(text);
-    if (warn)
-        setTextColor(m_sizeLine, warningColor(palette()));
-    else
-        m_sizeLine->setPalette(QPalette());
+    setTextColor(m_sizeLine, warn ? warningColor(palette()) : QColor());
 }
 
 void CanvasView::placeContent()

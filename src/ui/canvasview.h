@@ -31,6 +31,7 @@ public:
     static constexpr int StandInWidth = 4;
     static constexpr int StandInHeight = 6;
     static constexpr int PictureGap = 10;
+    static constexpr int BadgeGap = 6;
 
     static int cellId(int row, int column) { return GridFirstId + GridRowStride * row + column; }
 
@@ -69,6 +70,7 @@ private:
     enum class PictureState { None, Shown, Unreadable };
 
     void createViewControls(QWidget *parent);
+    void showRowWidths(const SkinLayout *layout, const std::array<QRect, GridRows> &rowAreas);
     void placeContent();
     void updateSizeLine();
     void setHoveredKey(PictureView::KeyPosition key);
@@ -90,6 +92,7 @@ private:
     QString m_picturePath;
     QColor m_highlight = Qt::red;
     PictureView::KeyPosition m_hovered;
+    const SkinLayout *m_shownLayout = nullptr;
 };
 
 } // namespace velkari

@@ -2,7 +2,6 @@
 
 #include "palettecolors.h"
 
-#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -41,23 +40,21 @@ void GridCell::leaveEvent(QEvent *event)
     Q_EMIT hoverChanged(false);
 }
 
-void GridCell::paintEvent(QPaintEvent *event)
+void GridCell::paintEvent(QPaintEvent *)
 {
-    if (m_standIn) {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // Cells keep the keys' scale: a caption is left out where not even one line of it would
+    // show; the status area names the key anyway.
+    if (m_standIn || height() < option.fontMetrics.height())
         option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        // The key breaks a rule: it is there to be found and mended.
+    painter.drawControl(QStyle::CE_PushButton, option);
+    // A stand-in key breaks a rule: it is there to be found and mended.
+    if (m_standIn)
         painter.fillRect(rect(), QBrush(errorColor(palette()), Qt::BDiagPattern));
-    } else {
-        QPushButton::paintEvent(event);
-    }
-    if (m_highlight.isValid()) {
-        QPainter painter(this);
+    if (m_highlight.isValid())
         painter.fillRect(rect(), m_highlight);
-    }
 }
 
 } // namespace velkari

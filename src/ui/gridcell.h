@@ -6,7 +6,8 @@
 namespace velkari {
 
 // One cell of the key grid: a push button that can stand in for a key too small to draw (width
-// or row height 0) and can show the hover highlight the picture shares.
+// or row height 0), leaves out a caption too tall for it, and can show the hover highlight the
+// picture shares.
 class GridCell : public QPushButton
 {
     Q_OBJECT

@@ -13,6 +13,15 @@ namespace {
 
 constexpr int WheelStep = 120;
 
+// A one-pixel frame just inside `rect`.
+void fillFrame(QPainter &painter, const QRect &rect, const QColor &color)
+{
+    painter.fillRect(rect.x(), rect.y(), rect.width(), 1, color);
+    painter.fillRect(rect.x(), rect.bottom(), rect.width(), 1, color);
+    painter.fillRect(rect.x(), rect.y(), 1, rect.height(), color);
+    painter.fillRect(rect.right(), rect.y(), 1, rect.height(), color);
+}
+
 } // namespace
 
 PictureView::PictureView(QWidget *parent)
@@ -147,20 +156,17 @@ void PictureView::paintEvent(QPaintEvent *event)
 
     if (!m_showKeys)
         return;
-    // Black under white dots: an outline that shows on any picture.
-    const QPen solid(Qt::black, 0);
-    const QPen dotted(Qt::white, 0, Qt::DotLine);
+    // Black edged with white inside: an outline that shows on any picture. Its edges are filled
+    // as thin rectangles, far cheaper than stroking 180 outlines.
     const QRect exposed = event->rect();
     for (const QList<QRect> &row : m_keys.rows) {
         for (const QRect &key : row) {
             const QRect shown = toView(key);
             if (shown.isEmpty() || !shown.intersects(exposed))
                 continue;
-            const QRect outline = shown.adjusted(0, 0, -1, -1);
-            painter.setPen(solid);
-            painter.drawRect(outline);
-            painter.setPen(dotted);
-            painter.drawRect(outline);
+            fillFrame(painter, shown, Qt::black);
+            if (shown.width() > 2 && shown.height() > 2)
+                fillFrame(painter, shown.adjusted(1, 1, -1, -1), Qt::white);
         }
     }
 }

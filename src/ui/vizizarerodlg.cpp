@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -84,9 +85,16 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     setWindowTitle(ApplicationName());
     setWindowIcon(applicationIcon());
     createControls(units);
-    fitMinimumSize();
-    if (!restoreGeometry(EditorSettings().windowGeometry()))
-        resize(m_templateSize.expandedTo(minimumSize()).boundedTo(screen()->availableGeometry().size()));
+    const QSize frame = fitMinimumSize();
+    if (!restoreGeometry(EditorSettings().windowGeometry())) {
+        // Placed by hand: centring without knowing the frame could put the title bar off a
+        // small screen.
+        const QRect available = screen()->availableGeometry();
+        resize(minimumSize());
+        const QSize outer = size() + frame;
+        move(available.left() + qMax(0, (available.width() - outer.width()) / 2),
+             available.top() + qMax(0, (available.height() - outer.height()) / 2));
+    }
 
     m_project.modified = false;
     runCommand([this] { ProjectNew(m_project, *this); });
@@ -123,7 +131,10 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pageScroll);
+    // Given to its scroll area while still empty: moving 200 controls into it later costs a
+    // round of events each.
     m_page = new QWidget;
+    pageScroll->setWidget(m_page);
 
     connect(addButton(IdNew, QStringLiteral("New"), units.rect(7, 0, 38, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::commandNew);
@@ -209,7 +220,6 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
         + 2 * (m_templateSize.width() - m_closeRect.right() - 1);
     m_page->setMinimumSize(qMax(right + m_statusRect.left(), bottomRow),
                            m_canvasTop + MinCanvasHeight + m_templateSize.height() - m_closeRect.top());
-    pageScroll->setWidget(m_page);
     m_page->installEventFilter(this);
 }
 
@@ -227,11 +237,15 @@ void CViziZareroDlg::placeControls()
     m_canvas->setGeometry(0, m_canvasTop, m_page->width(), qMin(close.top(), viewControls->y()) - gap - m_canvasTop);
 }
 
-void CViziZareroDlg::fitMinimumSize()
+QSize CViziZareroDlg::fitMinimumSize()
 {
+    // Until the window manager has framed the window, a title bar and thin borders are assumed.
+    QSize frame = frameGeometry().size() - size();
+    if (frame.height() <= 0)
+        frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 8);
     // The template's size, unless the screen is smaller; then the page scrolls.
-    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
     setMinimumSize(m_templateSize.boundedTo(screen()->availableGeometry().size() - frame));
+    return frame;
 }
 
 void CViziZareroDlg::showEvent(QShowEvent *event)

@@ -108,7 +108,9 @@ private:
     // Lays the page out for its size: Close and the status area follow the bottom edge, the
     // canvas takes the rest.
     void placeControls();
-    void fitMinimumSize();
+    // The template's size or what the screen holds; gives the window frame's size, known or
+    // assumed.
+    QSize fitMinimumSize();
     void finishClose();
     QPushButton *addButton(int id, const QString &caption, const QRect &rect);
     QLabel *addLabel(const QString &text, const QRect &rect, Qt::Alignment alignment = Qt::AlignRight);
