@@ -105,7 +105,7 @@ void CanvasView::createViewControls(QWidget *parent)
     layout->addWidget(m_showKeys);
     layout->addSpacing(12);
 
-    auto *zoomLabel = new QLabel(tr("Zoom:"), m_viewControls);
+    auto *zoomLabel = new QLabel(tr("&Zoom:"), m_viewControls);
     layout->addWidget(zoomLabel);
     m_zoomList = new QComboBox(m_viewControls);
     for (int zoom = EditorSettings::MinZoom; zoom <= EditorSettings::MaxZoom; ++zoom)
