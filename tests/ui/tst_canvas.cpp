@@ -208,11 +208,11 @@ void TestCanvas::rowWidthBadges()
 {
     QFETCH(QList<QList<quint16>>, rows);
     QFETCH(QStringList, badges);
-    QList<std::pair<quint16, QList<quint16>>> spec;
+    QList<std::pair<quint16, QList<quint16>>> heightsAndWidths;
     for (const QList<quint16> &widths : rows)
-        spec.append({20, widths});
+        heightsAndWidths.append({20, widths});
     CViziZareroDlg window;
-    showOnly(window, layoutOf(spec));
+    showOnly(window, layoutOf(heightsAndWidths));
     const CanvasView *canvas = window.canvas();
     for (int r = 0; r < CanvasView::GridRows; ++r) {
         const QLabel *label = canvas->rowWidthBadge(r);
