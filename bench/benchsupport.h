@@ -60,5 +60,6 @@ struct BenchGroup
 void benchFiles(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchWindow(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchCheck(BenchContext &context, const std::function<bool(const char *)> &wanted);
+void benchCanvas(BenchContext &context, const std::function<bool(const char *)> &wanted);
 
 } // namespace velkari::bench

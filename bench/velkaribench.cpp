@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
 
 using namespace velkari;
@@ -26,6 +27,7 @@ const BenchGroup groups[] = {
     {"files", benchFiles},
     {"window", benchWindow},
     {"check", benchCheck},
+    {"canvas", benchCanvas},
 };
 
 // 4 shapes of 20 layouts of 6 rows of 29 keys and the "New" cell, every caption filled. Each row
@@ -99,6 +101,8 @@ int runBenchmarks(int runs, const QString &only)
     QTemporaryDir dir;
     if (!dir.isValid())
         qFatal("no temporary folder");
+    // The editor's windows read and write their settings; never the user's own.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
 
     QStringList pictures;
     for (int i = 0; i < PictureCount; ++i) {

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace velkari {
 
 namespace {
@@ -17,9 +19,12 @@ QString layoutLabel(const QString &shapeName, const QString &layoutName)
     return shapeName + QStringLiteral("->") + layoutName;
 }
 
+constexpr int AllowedLayoutWidths[] = {240, 320, 480, 640};
+
 bool isAllowedLayoutWidth(int width)
 {
-    return width == 240 || width == 320 || width == 480 || width == 640;
+    return std::find(std::begin(AllowedLayoutWidths), std::end(AllowedLayoutWidths), width)
+        != std::end(AllowedLayoutWidths);
 }
 
 QByteArray readPicture(const QString &path)
@@ -67,6 +72,20 @@ quint16 RowKeyWidth(const SkinRow &row)
     for (int i = 0; i + 1 < row.buttons.count(); ++i)
         width = quint16(width + row.buttons.at(i)->width);
     return width;
+}
+
+quint16 ExpectedRowKeyWidth(const SkinLayout &layout)
+{
+    if (layout.rows.isEmpty())
+        return 0;
+    const int first = RowKeyWidth(*layout.rows.at(0));
+    // On a tie the narrower width wins.
+    int nearest = AllowedLayoutWidths[0];
+    for (const int allowed : AllowedLayoutWidths) {
+        if (qAbs(allowed - first) < qAbs(nearest - first))
+            nearest = allowed;
+    }
+    return quint16(nearest);
 }
 
 QString ValidateButton(const SkinButton &button, const QString &shapeName, const QString &layoutName, int row)

@@ -19,6 +19,10 @@ constexpr qint64 MaxPictureFileSize = 4 * 1024 * 1024;
 
 // The sum of the widths of a row's keys, its trailing placeholder left out; 16-bit, wrapping.
 quint16 RowKeyWidth(const SkinRow &row);
+// The key width every row of the layout needs to pass the width rules: the allowed layout width
+// nearest to row 0's own (row 0's when it is allowed), so that a later row is not blamed for a
+// wrong row 0. 0 for a layout without rows.
+quint16 ExpectedRowKeyWidth(const SkinLayout &layout);
 
 // The device's rules for a layout, in the order in which they are tried.
 enum class LayoutRule { NoPicture, PictureUnreadable, NoRows, RowHeight, RowEmpty, KeyWidth, LayoutWidth, RowWidth };

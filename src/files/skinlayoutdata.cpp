@@ -66,6 +66,39 @@ int keyCount(const SkinRow &row)
 
 } // namespace
 
+QSize SkinKeyRects::extent() const
+{
+    int widest = 0;
+    for (const auto &row : rows) {
+        if (!row.isEmpty())
+            widest = qMax(widest, row.last().x() + row.last().width());
+    }
+    return QSize(widest, height);
+}
+
+SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout)
+{
+    SkinKeyRects rects;
+    qint32 x = 0;
+    qint32 y = 0;
+    rects.rows.reserve(layout.rows.count());
+    for (const auto &row : layout.rows) {
+        const int keys = keyCount(*row);
+        QList<QRect> &keyRects = rects.rows.emplace_back();
+        keyRects.reserve(keys);
+        x = 0;
+        for (int i = 0; i < keys; ++i) {
+            const int width = row->buttons.at(i)->width;
+            keyRects.append(QRect(x, y, width, row->height));
+            x += width;
+        }
+        y += row->height;
+    }
+    rects.width = x;
+    rects.height = y;
+    return rects;
+}
+
 qint64 SkinLayoutDataSize(const SkinLayout &layout)
 {
     qint64 size = SkinLayoutData::HeaderSize + SkinLayoutData::FooterSize;
@@ -100,27 +133,25 @@ QByteArray EncodeSkinLayoutData(const SkinLayout &layout)
     }
     out.put<qint32>(layout.rows.count());
 
-    qint32 x = 0;
-    qint32 y = 0;
-    for (const auto &row : layout.rows) {
-        const int keys = keyCount(*row);
-        out.put<qint32>(keys);
-        x = 0;
-        for (int i = 0; i < keys; ++i) {
-            const SkinButton &button = *row->buttons.at(i);
+    const SkinKeyRects rects = SkinLayoutKeyRects(layout);
+    for (int r = 0; r < layout.rows.count(); ++r) {
+        const QList<QRect> &keys = rects.rows.at(r);
+        out.put<qint32>(qint32(keys.size()));
+        for (int i = 0; i < keys.size(); ++i) {
+            const SkinButton &button = *layout.rows.at(r)->buttons.at(i);
+            const QRect &key = keys.at(i);
             out.put<quint16>(button.flags);
             out.put<quint16>(button.charCode);
             out.put<quint8>(button.vk);
-            out.put<qint32>(x);
-            out.put<qint32>(y);
-            out.put<qint32>(x + button.width);
-            out.put<qint32>(y + row->height);
-            x += button.width;
+            // Half-open: right and bottom are the first pixel outside the key.
+            out.put<qint32>(key.x());
+            out.put<qint32>(key.y());
+            out.put<qint32>(key.x() + key.width());
+            out.put<qint32>(key.y() + key.height());
         }
-        y += row->height;
     }
-    out.put<qint32>(x);
-    out.put<qint32>(y);
+    out.put<qint32>(rects.width);
+    out.put<qint32>(rects.height);
     return out.take();
 }
 

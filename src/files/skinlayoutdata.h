@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QRect>
 
 namespace velkari {
 
@@ -42,6 +43,21 @@ struct SkinLayoutData
     static constexpr int HeaderSize = 31;
     static constexpr int FooterSize = 8;
 };
+
+// Where the keys of a layout lie on the device screen, exactly as its skin records them: x restarts
+// at 0 in every row and grows by each written key's width, y grows by each row's height. A row's
+// placeholder is not written, so it has no rectangle.
+struct SkinKeyRects
+{
+    QList<QList<QRect>> rows;
+    qint32 width = 0; // the x reached after the last key of the last row
+    qint32 height = 0; // the sum of all row heights
+
+    // The smallest rectangle from the origin that holds every row, the widest included.
+    QSize extent() const;
+};
+
+SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout);
 
 // 31 + 4·rows + 21·keys + 8; every row's last button is its placeholder and is not written.
 qint64 SkinLayoutDataSize(const SkinLayout &layout);

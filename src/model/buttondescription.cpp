@@ -226,6 +226,9 @@ QString DescribeControl(int id, const SkinLayout *currentLayout, const LayoutLis
     const SkinButton *button = gridRow ? gridRow->buttons.at(column) : nullptr;
     if (!button)
         return QString();
+    // A placeholder has nothing to describe; what it is for is worth saying.
+    if (button->isPlaceholder())
+        return QStringLiteral("Click to add a button at the end of this row.");
     static const LayoutList noLayouts;
     return DescribeButton(*button, shapeLayouts ? *shapeLayouts : noLayouts, helpFileName);
 }

@@ -7,8 +7,10 @@
 #include "controlid.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "editorsettings.h"
 #include "fileerror.h"
 #include "filecommands.h"
+#include "gridcell.h"
 #include "helpwindow.h"
 #include "layoutdlg.h"
 #include "swatchbutton.h"
@@ -20,15 +22,18 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace velkari {
 
@@ -48,20 +53,13 @@ enum ControlId : int {
     IdTextColor = 1017,
     IdHighlightColor = 1018,
     IdLayoutList = 1026,
-    IdPicture = 1029,
     IdStatus = 1030,
     IdClose = 1031,
     IdHelp = 57670,
 };
 
-// A grid caption is the key's own text: an ampersand is shown, not taken for a mnemonic.
-QString cellCaption(const SkinButton &button)
-{
-    if (button.isPlaceholder())
-        return QStringLiteral("New");
-    QString caption = button.caption;
-    return caption.replace(u'&', QStringLiteral("&&"));
-}
+// Below this the canvas would be too small to use; the page scrolls instead.
+constexpr int MinCanvasHeight = 120;
 
 QMessageBox::Icon messageIcon(FileCommandHost::Icon icon)
 {
@@ -80,14 +78,24 @@ QMessageBox::Icon messageIcon(FileCommandHost::Icon icon)
 
 CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+                          | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setFont(DialogUnits::dialogFont());
     const DialogUnits units(font());
-    setFixedSize(units.size(553, 398));
+    m_templateSize = units.size(553, 398);
     setWindowTitle(ApplicationName());
     setWindowIcon(applicationIcon());
     createControls(units);
+    const QSize frame = fitMinimumSize();
+    if (!restoreGeometry(EditorSettings().windowGeometry())) {
+        // Placed by hand: centring without knowing the frame could put the title bar off a
+        // small screen.
+        const QRect available = screen()->availableGeometry();
+        resize(minimumSize());
+        const QSize outer = size() + frame;
+        move(available.left() + qMax(0, (available.width() - outer.width()) / 2),
+             available.top() + qMax(0, (available.height() - outer.height()) / 2));
+    }
 
     m_project.modified = false;
     runCommand([this] { ProjectNew(m_project, *this); });
@@ -102,7 +110,7 @@ CViziZareroDlg::~CViziZareroDlg() = default;
 
 QPushButton *CViziZareroDlg::addButton(int id, const QString &caption, const QRect &rect)
 {
-    auto *button = new QPushButton(caption, this);
+    auto *button = new QPushButton(caption, m_page);
     setControlId(button, id);
     button->setGeometry(rect);
     return button;
@@ -110,7 +118,7 @@ QPushButton *CViziZareroDlg::addButton(int id, const QString &caption, const QRe
 
 QLabel *CViziZareroDlg::addLabel(const QString &text, const QRect &rect, Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, this);
+    auto *label = new QLabel(text, m_page);
     label->setGeometry(rect);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
@@ -118,11 +126,16 @@ QLabel *CViziZareroDlg::addLabel(const QString &text, const QRect &rect, Qt::Ali
 
 void CViziZareroDlg::createControls(const DialogUnits &units)
 {
-    // The picture goes first so that every control stays above a large one.
-    m_pictureLabel = new QLabel(this);
-    setControlId(m_pictureLabel, IdPicture);
-    m_pictureLabel->move(units.x(7), units.y(221));
-    m_pictureLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *pageScroll = new QScrollArea(this);
+    pageScroll->setFrameShape(QFrame::NoFrame);
+    pageScroll->setWidgetResizable(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pageScroll);
+    // Given to its scroll area while still empty: moving 200 controls into it later costs a
+    // round of events each.
+    m_page = new QWidget;
+    pageScroll->setWidget(m_page);
 
     connect(addButton(IdNew, QStringLiteral("New"), units.rect(7, 0, 38, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::commandNew);
@@ -138,7 +151,7 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
             &CViziZareroDlg::showHelp);
 
     addLabel(QStringLiteral("Orientation and Resolution:"), units.rect(7, 27, 96, 12));
-    m_shapeList = new QComboBox(this);
+    m_shapeList = new QComboBox(m_page);
     setControlId(m_shapeList, IdShapeList);
     m_shapeList->setGeometry(units.rect(105, 27, 82, 12));
     for (int shape = 0; shape < ScreenShapeCount; ++shape)
@@ -146,7 +159,7 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     connect(m_shapeList, &QComboBox::activated, this, &CViziZareroDlg::fullRefresh);
 
     addLabel(QStringLiteral("Current Layout:"), units.rect(7, 41, 96, 12));
-    m_layoutList = new QComboBox(this);
+    m_layoutList = new QComboBox(m_page);
     setControlId(m_layoutList, IdLayoutList);
     m_layoutList->setGeometry(units.rect(105, 41, 82, 12));
     m_layoutList->setMaxVisibleItems(LayoutList::capacity);
@@ -160,43 +173,93 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
             &QPushButton::clicked, this, &CViziZareroDlg::commandCopyLayout);
 
     addLabel(QStringLiteral("Text Color:"), units.rect(7, 55, 96, 12));
-    m_textColorButton = new SwatchButton(this);
+    m_textColorButton = new SwatchButton(m_page);
     setControlId(m_textColorButton, IdTextColor);
     m_textColorButton->setGeometry(units.rect(105, 55, 82, 12));
     connect(m_textColorButton, &QPushButton::clicked, this, &CViziZareroDlg::chooseTextColor);
 
     addLabel(QStringLiteral("Highlight Color:"), units.rect(7, 69, 96, 12));
-    m_highlightColorButton = new SwatchButton(this);
+    m_highlightColorButton = new SwatchButton(m_page);
     setControlId(m_highlightColorButton, IdHighlightColor);
     m_highlightColorButton->setGeometry(units.rect(105, 69, 82, 12));
     connect(m_highlightColorButton, &QPushButton::clicked, this, &CViziZareroDlg::chooseHighlightColor);
 
     addLabel(QStringLiteral("Help File Name:"), units.rect(250, 69, 63, 12));
-    m_helpFileEdit = new QLineEdit(this);
+    m_helpFileEdit = new QLineEdit(m_page);
     setControlId(m_helpFileEdit, IdHelpFileName);
     m_helpFileEdit->setGeometry(units.rect(315, 69, 61, 12));
     connect(m_helpFileEdit, &QLineEdit::textChanged, this, &CViziZareroDlg::helpFileNameEdited);
 
-    for (int r = 0; r < GridRows; ++r) {
-        for (int c = 0; c < GridColumns; ++c) {
-            const int id = GridFirstId + 100 * r + c;
-            QPushButton *cell = addButton(id, QStringLiteral("B%1%2").arg(r).arg(c, 2, 10, QLatin1Char('0')),
-                                          units.rect(7 + 18 * c, 87 + 20 * r, 17, 20));
-            connect(cell, &QPushButton::clicked, this, [this, id] { commandGridButton(id); });
-            m_grid[r][c] = cell;
-        }
-    }
+    // The canvas starts just below the lowest control above it; unscrolled, its content lies
+    // where it lay in the fixed window.
+    m_canvasTop = units.y(83);
+    m_canvas = new CanvasView(m_page);
+    m_canvas->move(0, m_canvasTop);
+    m_canvas->setOrigins(QPoint(GridLeft, GridTop - m_canvasTop), QPoint(units.x(7), units.y(221) - m_canvasTop));
+    connect(m_canvas, &CanvasView::cellClicked, this, &CViziZareroDlg::commandGridButton);
 
-    connect(addButton(IdClose, QStringLiteral("Close"), units.rect(496, 313, 50, 14)), &QPushButton::clicked, this,
-            &CViziZareroDlg::commandClose);
+    m_closeRect = units.rect(496, 313, 50, 14);
+    m_closeButton = addButton(IdClose, QStringLiteral("Close"), m_closeRect);
+    connect(m_closeButton, &QPushButton::clicked, this, &CViziZareroDlg::commandClose);
 
-    m_status = new QLabel(this);
+    m_statusRect = units.rect(7, 331, 539, 60);
+    m_status = new QLabel(m_page);
     setControlId(m_status, IdStatus);
-    m_status->setGeometry(units.rect(7, 331, 539, 60));
+    m_status->setGeometry(m_statusRect);
     m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
+
+    // The page never gets so small that a control above the canvas or on the bottom row is cut.
+    int right = 0;
+    for (const QWidget *child : m_page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child != m_canvas->viewControls() && child->geometry().bottom() < m_canvasTop)
+            right = qMax(right, child->geometry().right() + 1);
+    }
+    const int bottomRow = m_statusRect.left() + m_canvas->viewControls()->sizeHint().width() + m_closeRect.width()
+        + 2 * (m_templateSize.width() - m_closeRect.right() - 1);
+    m_page->setMinimumSize(qMax(right + m_statusRect.left(), bottomRow),
+                           m_canvasTop + MinCanvasHeight + m_templateSize.height() - m_closeRect.top());
+    m_page->installEventFilter(this);
+}
+
+void CViziZareroDlg::placeControls()
+{
+    const QSize grown = m_page->size() - m_templateSize;
+    const QRect close = m_closeRect.translated(grown.width(), grown.height());
+    m_closeButton->setGeometry(close);
+    m_status->setGeometry(m_statusRect.adjusted(0, grown.height(), grown.width(), grown.height()));
+    const int gap = m_statusRect.top() - m_closeRect.bottom() - 1;
+    QWidget *viewControls = m_canvas->viewControls();
+    const QSize wanted = viewControls->sizeHint();
+    viewControls->setGeometry(m_statusRect.left(), close.center().y() - wanted.height() / 2,
+                              qMin(wanted.width(), close.left() - gap - m_statusRect.left()), wanted.height());
+    m_canvas->setGeometry(0, m_canvasTop, m_page->width(), qMin(close.top(), viewControls->y()) - gap - m_canvasTop);
+}
+
+QSize CViziZareroDlg::fitMinimumSize()
+{
+    // Until the window manager has framed the window, a title bar and thin borders are assumed.
+    QSize frame = frameGeometry().size() - size();
+    if (frame.height() <= 0)
+        frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 8);
+    // The template's size, unless the screen is smaller; then the page scrolls.
+    setMinimumSize(m_templateSize.boundedTo(screen()->availableGeometry().size() - frame));
+    return frame;
+}
+
+void CViziZareroDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    fitMinimumSize();
+}
+
+bool CViziZareroDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_page && event->type() == QEvent::Resize)
+        placeControls();
+    return QDialog::eventFilter(watched, event);
 }
 
 bool CViziZareroDlg::runCommand(const std::function<void()> &command)
@@ -226,9 +289,7 @@ SkinLayout *CViziZareroDlg::currentLayoutRecord() const
 
 QPushButton *CViziZareroDlg::gridButton(int row, int column) const
 {
-    if (row < 0 || row >= GridRows || column < 0 || column >= GridColumns)
-        return nullptr;
-    return m_grid[row][column];
+    return m_canvas->cell(row, column);
 }
 
 void CViziZareroDlg::fullRefresh()
@@ -267,56 +328,15 @@ void CViziZareroDlg::layoutSelected()
 
 void CViziZareroDlg::gridRefresh()
 {
-    const SkinLayout *layout = currentLayoutRecord();
-    if (!layout) {
-        for (const auto &row : m_grid) {
-            for (QPushButton *cell : row)
-                cell->hide();
-        }
-        return;
-    }
     // The low-resolution shapes are shown at twice their size.
     const int scale = m_currentShape == Portrait || m_currentShape == Landscape ? 2 : 1;
-    int y = GridTop;
-    for (int r = 0; r < GridRows; ++r) {
-        const SkinRow *row = layout->rows.at(r);
-        if (!row) {
-            for (QPushButton *cell : m_grid[r])
-                cell->hide();
-            continue;
-        }
-        const int height = row->height * scale;
-        int x = GridLeft;
-        for (int c = 0; c < GridColumns; ++c) {
-            QPushButton *cell = m_grid[r][c];
-            const SkinButton *button = row->buttons.at(c);
-            if (!button) {
-                cell->hide();
-                continue;
-            }
-            const int width = button->width * scale;
-            cell->setGeometry(x, y, width, height);
-            cell->setText(cellCaption(*button));
-            cell->show();
-            x += width;
-        }
-        y += height;
-    }
+    m_canvas->showLayout(currentLayoutRecord(), scale);
 }
 
 void CViziZareroDlg::pictureRefresh()
 {
-    const SkinLayout *layout = currentLayoutRecord();
-    if (layout && !layout->picFileName.isEmpty()) {
-        // A missing or undecodable file shows no picture and is reported at Create Skin only.
-        QImageReader reader(layout->picFileName);
-        m_picture = reader.read();
-        m_pictureLabel->setPixmap(m_picture.isNull() ? QPixmap() : QPixmap::fromImage(m_picture));
-    } else {
-        m_pictureLabel->setPixmap(QPixmap());
-    }
-    m_pictureLabel->resize(m_pictureLabel->pixmap().isNull() ? QSize(0, 0) : m_pictureLabel->pixmap().size());
-    m_pictureLabel->repaint();
+    // A missing or undecodable file is reported under the picture and at Create Skin.
+    m_canvas->showPicture(currentLayoutRecord());
 }
 
 QWidget *CViziZareroDlg::widgetUnderMouse() const
@@ -329,7 +349,7 @@ void CViziZareroDlg::hoverTick()
     // The control is the nearest widget with an id: a combo box's inner parts count as the box.
     int id = 0;
     for (QWidget *widget = widgetUnderMouse(); widget && !id; widget = widget->parentWidget()) {
-        id = controlId(widget);
+        id = m_canvas->describedControlId(widget, QCursor::pos());
         if (widget == this)
             break;
     }
@@ -471,21 +491,26 @@ bool CViziZareroDlg::confirmClose()
 
 void CViziZareroDlg::commandClose()
 {
-    if (!confirmClose())
-        return;
-    m_closing = true;
-    done(Ok);
+    if (confirmClose())
+        finishClose();
 }
 
 void CViziZareroDlg::closeEvent(QCloseEvent *event)
 {
     if (m_closing || confirmClose()) {
-        m_closing = true;
         event->accept();
-        done(Ok);
+        finishClose();
     } else {
         event->ignore();
     }
+}
+
+void CViziZareroDlg::finishClose()
+{
+    if (!m_closing)
+        EditorSettings().setWindowGeometry(saveGeometry());
+    m_closing = true;
+    done(Ok);
 }
 
 void CViziZareroDlg::reject()
@@ -547,6 +572,7 @@ void CViziZareroDlg::chooseTextColor()
 void CViziZareroDlg::chooseHighlightColor()
 {
     chooseColor(m_project.highlightColor, m_highlightColorButton);
+    m_canvas->setHighlightColor(SwatchButton::toQColor(m_project.highlightColor));
 }
 
 void CViziZareroDlg::helpFileNameEdited(const QString &text)
@@ -632,6 +658,7 @@ void CViziZareroDlg::showProjectSettings()
 {
     m_textColorButton->setColor(m_project.textColor);
     m_highlightColorButton->setColor(m_project.highlightColor);
+    m_canvas->setHighlightColor(SwatchButton::toQColor(m_project.highlightColor));
     m_helpFileEdit->setText(m_project.helpFileName);
 }
 

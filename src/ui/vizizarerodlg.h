@@ -1,12 +1,12 @@
 #pragma once
 
+#include "canvasview.h"
 #include "filecommandhost.h"
 #include "skinproject.h"
 
 #include <QDialog>
 #include <QImage>
 
-#include <array>
 #include <functional>
 
 class QComboBox;
@@ -22,16 +22,18 @@ class HelpWindow;
 class SwatchButton;
 
 // The editor's main window: holds the one skin project, shows the current layout of the current
-// screen shape as a grid of buttons drawn to scale with its picture below, describes the control
-// under the mouse, and runs every command.
+// screen shape on its canvas (a grid of buttons drawn to scale, the picture with the key map
+// below), describes the control under the mouse, and runs every command. The controls above the
+// canvas keep their places; the canvas takes what the window gains, Close and the status area
+// stay at its bottom.
 class CViziZareroDlg : public QDialog, public FileCommandHost
 {
     Q_OBJECT
 
 public:
-    static constexpr int GridRows = 6;
-    static constexpr int GridColumns = 30;
-    static constexpr int GridFirstId = 5000;
+    static constexpr int GridRows = CanvasView::GridRows;
+    static constexpr int GridColumns = CanvasView::GridColumns;
+    static constexpr int GridFirstId = CanvasView::GridFirstId;
     static constexpr int GridLeft = 10;
     static constexpr int GridTop = 150;
     static constexpr int HoverInterval = 200;
@@ -44,10 +46,13 @@ public:
     int currentLayout() const { return m_currentLayout; }
     SkinLayout *currentLayoutRecord() const;
     QPushButton *gridButton(int row, int column) const;
-    const QImage &pictureImage() const { return m_picture; }
+    const QImage &pictureImage() const { return m_canvas->pictureView()->picture(); }
+    CanvasView *canvas() const { return m_canvas; }
 
     void fullRefresh();
     void layoutSelected();
+    // After every edit of the current layout: the canvas shows it anew and says so
+    // (CanvasView::refreshed).
     void gridRefresh();
     void pictureRefresh();
     // One tick of the hover timer: describes the control under the mouse when it changed.
@@ -93,11 +98,20 @@ protected:
     virtual QWidget *widgetUnderMouse() const;
 
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void createControls(const DialogUnits &units);
+    // Lays the page out for its size: Close and the status area follow the bottom edge, the
+    // canvas takes the rest.
+    void placeControls();
+    // The template's size or what the screen holds; gives the window frame's size, known or
+    // assumed.
+    QSize fitMinimumSize();
+    void finishClose();
     QPushButton *addButton(int id, const QString &caption, const QRect &rect);
     QLabel *addLabel(const QString &text, const QRect &rect, Qt::Alignment alignment = Qt::AlignRight);
     // Runs a command; a file error ends it with a stop-icon message, the window carries on.
@@ -113,7 +127,6 @@ private:
     SkinProject m_project;
     int m_currentShape = 0;
     int m_currentLayout = -1;
-    QImage m_picture;
     int m_lastHoveredId = 0;
     int m_waitDepth = 0;
     bool m_closing = false;
@@ -123,11 +136,17 @@ private:
     SwatchButton *m_textColorButton = nullptr;
     SwatchButton *m_highlightColorButton = nullptr;
     QLineEdit *m_helpFileEdit = nullptr;
-    QLabel *m_pictureLabel = nullptr;
     QLabel *m_status = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    CanvasView *m_canvas = nullptr;
+    // Everything lives on one page, which scrolls only on a screen smaller than the template.
+    QWidget *m_page = nullptr;
+    QSize m_templateSize;
+    QRect m_closeRect;
+    QRect m_statusRect;
+    int m_canvasTop = 0;
     QTimer *m_hoverTimer = nullptr;
     HelpWindow *m_helpWindow = nullptr;
-    std::array<std::array<QPushButton *, GridColumns>, GridRows> m_grid {};
 };
 
 } // namespace velkari

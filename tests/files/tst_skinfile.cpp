@@ -71,6 +71,10 @@ private Q_SLOTS:
     void specialKeys();
     void rowKeyWidth_data();
     void rowKeyWidth();
+    void keyRects_data();
+    void keyRects();
+    void expectedRowKeyWidth_data();
+    void expectedRowKeyWidth();
     void validation_data();
     void validation();
     void firstFailureStopsAtTheFirstLayout();
@@ -172,6 +176,92 @@ void TestSkinFile::rowKeyWidth()
     QFETCH(int, expected);
     QCOMPARE(int(RowKeyWidth(*makeRow(10, widths))), expected);
     QCOMPARE(int(RowKeyWidth(SkinRow())), 0);
+}
+
+using Widths = QList<QList<quint16>>;
+
+// Rectangles as "x,y,w,h" separated by spaces, rows by "|".
+void TestSkinFile::keyRects_data()
+{
+    QTest::addColumn<QList<quint16>>("heights");
+    QTest::addColumn<Widths>("widths");
+    QTest::addColumn<QString>("rects");
+    QTest::addColumn<QSize>("extent");
+    QTest::addColumn<QSize>("footer");
+
+    QTest::newRow("worked example") << QList<quint16>{20, 20} << Widths{{120, 120}, {240}}
+                                    << "0,0,120,20 120,0,120,20|0,20,240,20" << QSize(240, 40) << QSize(240, 40);
+    QTest::newRow("last row narrower") << QList<quint16>{10, 10} << Widths{{100, 140}, {50}}
+                                       << "0,0,100,10 100,0,140,10|0,10,50,10" << QSize(240, 20) << QSize(50, 20);
+    QTest::newRow("zero width and zero height") << QList<quint16>{0, 10} << Widths{{0, 30}, {30}}
+                                                << "0,0,0,0 0,0,30,0|0,0,30,10" << QSize(30, 10) << QSize(30, 10);
+    QTest::newRow("row of its placeholder only") << QList<quint16>{10, 10} << Widths{{}, {20}} << "|0,10,20,10"
+                                                 << QSize(20, 20) << QSize(20, 20);
+    QTest::newRow("no rows") << QList<quint16>{} << Widths{} << "" << QSize(0, 0) << QSize(0, 0);
+}
+
+// The rectangles the editor draws are the ones the skin records.
+void TestSkinFile::keyRects()
+{
+    QFETCH(QList<quint16>, heights);
+    QFETCH(Widths, widths);
+    QFETCH(QString, rects);
+    QFETCH(QSize, extent);
+    QFETCH(QSize, footer);
+    SkinLayout layout;
+    for (int r = 0; r < heights.size(); ++r) {
+        layout.rows.append(makeRow(heights[r], widths[r]));
+        layout.rows.at(r)->buttons.last()->width = 999;
+    }
+    const SkinKeyRects keys = SkinLayoutKeyRects(layout);
+    QStringList shown;
+    for (const QList<QRect> &row : keys.rows) {
+        QStringList texts;
+        for (const QRect &key : row)
+            texts << QStringLiteral("%1,%2,%3,%4").arg(key.x()).arg(key.y()).arg(key.width()).arg(key.height());
+        shown << texts.join(u' ');
+    }
+    QCOMPARE(shown.join(u'|'), rects);
+    QCOMPARE(keys.extent(), extent);
+
+    SkinLayoutData data;
+    QVERIFY(DecodeSkinLayoutData(EncodeSkinLayoutData(layout), data));
+    QCOMPARE(QSize(data.width, data.height), footer);
+    QCOMPARE(data.rows.size(), keys.rows.size());
+    for (int r = 0; r < data.rows.size(); ++r) {
+        QCOMPARE(data.rows[r].size(), keys.rows[r].size());
+        for (int k = 0; k < data.rows[r].size(); ++k) {
+            const SkinKeyRecord &record = data.rows[r][k];
+            QCOMPARE(QRect(QPoint(record.left, record.top), QPoint(record.right - 1, record.bottom - 1)),
+                     keys.rows[r][k]);
+        }
+    }
+}
+
+void TestSkinFile::expectedRowKeyWidth_data()
+{
+    QTest::addColumn<QList<quint16>>("row0");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("allowed") << QList<quint16>{200, 280} << 480;
+    QTest::newRow("two short") << QList<quint16>{238} << 240;
+    QTest::newRow("nearer 320") << QList<quint16>{300} << 320;
+    QTest::newRow("tie takes the narrower") << QList<quint16>{280} << 240;
+    QTest::newRow("beyond the widest") << QList<quint16>{1000} << 640;
+    QTest::newRow("placeholder only") << QList<quint16>{} << 240;
+}
+
+void TestSkinFile::expectedRowKeyWidth()
+{
+    QFETCH(QList<quint16>, row0);
+    QFETCH(int, expected);
+    SkinLayout layout;
+    QCOMPARE(int(ExpectedRowKeyWidth(layout)), 0);
+    layout.rows.append(makeRow(10, row0));
+    layout.rows.append(makeRow(10, {quint16(expected)}));
+    QCOMPARE(int(ExpectedRowKeyWidth(layout)), expected);
+    // A later row of that width is never the one the rules name.
+    layout.picFileName = QStringLiteral(VELKARI_TEST_DATA "/valid-project.vsp");
+    QVERIFY(!ValidateLayout(layout, QStringLiteral("Portrait")).contains(QStringLiteral("row 1")));
 }
 
 // Each row changes one thing in a valid two-row layout named "L" of shape "Portrait".

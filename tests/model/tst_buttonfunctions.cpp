@@ -526,8 +526,8 @@ void TestButtonFunctions::gridCellDescribesItsButton_data()
     QTest::addColumn<QString>("expected");
 
     const QList<int> full = {30, 30, 30, 30, 30, 30};
-    QTest::newRow("row 5 column 25, 26 buttons") << QList<int>{1, 1, 1, 1, 1, 26} << 5 << 25
-                                                 << lines({":", "Width:70"});
+    const QString newCell = QStringLiteral("Click to add a button at the end of this row.");
+    QTest::newRow("row 5 column 25, 26 buttons") << QList<int>{1, 1, 1, 1, 1, 26} << 5 << 25 << newCell;
     QTest::newRow("row 5 column 25, 27 buttons") << QList<int>{1, 1, 1, 1, 1, 27} << 5 << 25
                                                  << lines({"r5c25:", "Sends Char:a and VK:41", "Width:35"});
     QTest::newRow("row 5 column 25, 25 buttons") << QList<int>{1, 1, 1, 1, 1, 25} << 5 << 25 << QString();
@@ -539,7 +539,7 @@ void TestButtonFunctions::gridCellDescribesItsButton_data()
                                     << lines({"r1c0:", "Sends Char:a and VK:41", "Width:10"});
     QTest::newRow("row 2 column 3") << full << 2 << 3
                                     << lines({"r2c3:", "Sends Char:a and VK:41", "Width:13"});
-    QTest::newRow("last cell is the placeholder") << full << 5 << 29 << lines({":", "Width:70"});
+    QTest::newRow("last cell is the placeholder") << full << 5 << 29 << newCell;
     QTest::newRow("row 5 column 28") << full << 5 << 28
                                      << lines({"r5c28:", "Sends Char:a and VK:41", "Width:38"});
 }

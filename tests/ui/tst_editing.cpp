@@ -183,7 +183,7 @@ void TestEditing::layoutPropertiesRepairsRows()
     QCOMPARE(layout.rows.at(1)->height, 30);
     QCOMPARE(rowText(*layout.rows.at(1)), QStringList{"+"});
     QVERIFY(window.project().modified);
-    QCOMPARE(window.gridButton(1, 0)->geometry(), QRect(10, 150 + 32, 140, 60));
+    QCOMPARE(windowRect(window, window.gridButton(1, 0)), QRect(10, 150 + 32, 140, 60));
     QVERIFY(window.gridButton(2, 0)->isHidden());
     checkForm(window);
 }

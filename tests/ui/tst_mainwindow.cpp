@@ -1,5 +1,7 @@
 #include "buttondescription.h"
 #include "filecommands.h"
+#include "palettecolors.h"
+#include "pictureview.h"
 #include "projectfile.h"
 #include "swatchbutton.h"
 #include "vizizarerodlg.h"
@@ -74,7 +76,7 @@ QStringList visibleCells(const CViziZareroDlg &window)
         for (int c = 0; c < CViziZareroDlg::GridColumns; ++c) {
             const QPushButton *cell = window.gridButton(r, c);
             if (!cell->isHidden()) {
-                const QRect g = cell->geometry();
+                const QRect g = windowRect(window, cell);
                 cells << QStringLiteral("%1,%2 %3 %4x%5+%6+%7")
                              .arg(r).arg(c).arg(cell->text()).arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y());
             }
@@ -95,6 +97,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void startUpState();
     void shapesAreDrawnToScale_data();
@@ -119,7 +122,15 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_settings;
 };
+
+void TestMainWindow::initTestCase()
+{
+    // Closing the window remembers its place.
+    QVERIFY(m_settings.isValid());
+    isolateSettings(m_settings.path());
+}
 
 void TestMainWindow::init()
 {
@@ -145,13 +156,13 @@ void TestMainWindow::startUpState()
     QCOMPARE(swatchColor(window, IdTextColor), QColor(Qt::white));
     QCOMPARE(swatchColor(window, IdHighlightColor), QColor(Qt::red));
     QCOMPARE(control<SwatchButton>(window, IdTextColor)->swatch().size(), QSize(350, 50));
-    QVERIFY(control<QLabel>(window, IdPicture)->pixmap().isNull());
-    // Every control lies inside the fixed window (the picture takes the size of what it shows).
-    for (const QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    QVERIFY(window.pictureImage().isNull());
+    // Every control lies inside the window, which can grow but not shrink below the template.
+    for (const QWidget *child : window.findChildren<QWidget *>()) {
         if (controlId(child) && controlId(child) < CViziZareroDlg::GridFirstId && controlId(child) != IdPicture)
-            QVERIFY2(window.rect().contains(child->geometry()), qPrintable(QString::number(controlId(child))));
+            QVERIFY2(window.rect().contains(windowRect(window, child)), qPrintable(QString::number(controlId(child))));
     }
-    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(window.maximumSize().width() > window.minimumSize().width());
 }
 
 void TestMainWindow::shapesAreDrawnToScale_data()
@@ -355,19 +366,30 @@ void TestMainWindow::pictureIsShownUnscaled_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("shown");
-    QTest::newRow("BMP") << "pic.bmp" << QSize(240, 64);
-    QTest::newRow("no picture file name") << "" << QSize();
-    QTest::newRow("missing file") << "missing.gif" << QSize();
-    QTest::newRow("not a picture") << "broken.gif" << QSize();
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("warns");
+    QTest::newRow("BMP, as wide as the keys") << "pic.bmp" << QSize(240, 64)
+                                              << "Picture 240 × 64 px · keys 240 × 64 px" << false;
+    QTest::newRow("BMP, keys taller") << "short.bmp" << QSize(240, 48)
+                                      << "Picture 240 × 48 px · keys 240 × 64 px · the sizes differ" << true;
+    QTest::newRow("no picture file name") << "" << QSize() << "No picture · keys 240 × 64 px" << true;
+    QTest::newRow("missing file") << "missing.gif" << QSize()
+                                  << "Cannot read the picture file \"%1\" · keys 240 × 64 px" << true;
+    QTest::newRow("not a picture") << "broken.gif" << QSize()
+                                   << "Cannot read the picture file \"%1\" · keys 240 × 64 px" << true;
 }
 
 void TestMainWindow::pictureIsShownUnscaled()
 {
     QFETCH(QString, file);
     QFETCH(QSize, shown);
-    QImage image(240, 64, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QVERIFY(image.save(m_dir.filePath(QStringLiteral("pic.bmp")), "BMP"));
+    QFETCH(QString, line);
+    QFETCH(bool, warns);
+    for (const QSize size : {QSize(240, 64), QSize(240, 48)}) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(m_dir.filePath(size.height() == 64 ? "pic.bmp" : "short.bmp"), "BMP"));
+    }
     QFile broken(m_dir.filePath(QStringLiteral("broken.gif")));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("GIF89a but not really");
@@ -375,16 +397,20 @@ void TestMainWindow::pictureIsShownUnscaled()
 
     CViziZareroDlg window;
     window.show();
-    window.project().layoutList(Portrait).at(0)->picFileName = file.isEmpty() ? QString() : m_dir.filePath(file);
+    LayoutList &layouts = window.project().layoutList(Portrait);
+    layouts.clear();
+    layouts.append(layoutWithRows(QStringLiteral("keys"), {32, 32}, {100, 140}));
+    layouts.at(0)->picFileName = file.isEmpty() ? QString() : m_dir.filePath(file);
     window.fullRefresh();
-    const QLabel *picture = control<QLabel>(window, IdPicture);
-    QCOMPARE(picture->pixmap().isNull(), !shown.isValid());
+    QCOMPARE(window.pictureImage().size(), shown.isValid() ? shown : QSize(0, 0));
     if (shown.isValid()) {
         // Never scaled, though the grid of this shape is doubled.
-        QCOMPARE(picture->pixmap().size(), shown);
-        QCOMPARE(picture->size(), shown);
+        QCOMPARE(window.canvas()->pictureView()->size(), QSize(240, 64));
         QCOMPARE(window.pictureImage().pixelColor(5, 5), QColor(Qt::darkCyan));
     }
+    const QLabel *sizeLine = window.canvas()->sizeLine();
+    QCOMPARE(sizeLine->text(), line.arg(layouts.at(0)->picFileName));
+    QCOMPARE(sizeLine->palette().color(QPalette::WindowText) == warningColor(window.palette()), warns);
 }
 
 void TestMainWindow::hoverDescribesTheControlUnderTheMouse()

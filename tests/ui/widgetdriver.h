@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +46,13 @@ inline void click(const QWidget &root, int id)
     QTest::mouseClick(widget, Qt::LeftButton, {}, point);
 }
 
+// Points every setting at `folder`: a test never reads or writes the user's own.
+inline void isolateSettings(const QString &folder)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
 inline void typeInto(const QWidget &root, int id, const QString &text)
 {
     auto *edit = control<QLineEdit>(root, id);
@@ -61,6 +69,12 @@ inline void chooseEntry(const QWidget &root, int id, int entry)
     list->setFocus();
     for (int step = 0; step <= list->count() && list->currentIndex() != entry; ++step)
         QTest::keyClick(list, list->currentIndex() < entry ? Qt::Key_Down : Qt::Key_Up);
+}
+
+// Where a control lies in its window's pixels, wherever its parent sits.
+inline QRect windowRect(const QWidget &window, const QWidget *widget)
+{
+    return QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size());
 }
 
 inline QString textOf(const QWidget &root, int id)

@@ -1,0 +1,52 @@
+#include "editorsettings.h"
+
+namespace velkari {
+
+namespace {
+
+const QString WindowGeometryKey = QStringLiteral("window/geometry");
+const QString ShowKeysKey = QStringLiteral("canvas/showKeys");
+const QString ZoomKey = QStringLiteral("canvas/zoom");
+
+} // namespace
+
+// The editor's own place, whatever the application's organisation is called.
+EditorSettings::EditorSettings()
+    : m_settings(QStringLiteral("velkari"), QStringLiteral("skin-editor"))
+{
+}
+
+QByteArray EditorSettings::windowGeometry() const
+{
+    return m_settings.value(WindowGeometryKey).toByteArray();
+}
+
+void EditorSettings::setWindowGeometry(const QByteArray &geometry)
+{
+    m_settings.setValue(WindowGeometryKey, geometry);
+}
+
+bool EditorSettings::showKeys() const
+{
+    const QVariant value = m_settings.value(ShowKeysKey, true);
+    return value.canConvert<bool>() ? value.toBool() : true;
+}
+
+void EditorSettings::setShowKeys(bool show)
+{
+    m_settings.setValue(ShowKeysKey, show);
+}
+
+int EditorSettings::zoom() const
+{
+    bool ok = false;
+    const int zoom = m_settings.value(ZoomKey).toInt(&ok);
+    return ok && zoom >= MinZoom && zoom <= MaxZoom ? zoom : MinZoom;
+}
+
+void EditorSettings::setZoom(int zoom)
+{
+    m_settings.setValue(ZoomKey, qBound(MinZoom, zoom, MaxZoom));
+}
+
+} // namespace velkari
