@@ -17,6 +17,49 @@
     </message>
 </context>
 <context>
+    <name>velkari::CanvasView</name>
+    <message>
+        <source>Show keys</source>
+        <translation>Tasten zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Row %1: the keys are %2 pixels wide.</source>
+        <translation>Zeile %1: Die Tasten sind %2 Pixel breit.</translation>
+    </message>
+    <message>
+        <source>Row %1: the keys are %2 pixels wide; every row must be %3.</source>
+        <translation>Zeile %1: Die Tasten sind %2 Pixel breit; jede Zeile muss %3 breit sein.</translation>
+    </message>
+    <message>
+        <source>keys %1 × %2 px</source>
+        <translation>Tasten %1 × %2 px</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Kein Bild</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture file &quot;%1&quot;</source>
+        <translation>Die Bilddatei „%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Picture %1 × %2 px</source>
+        <translation>Bild %1 × %2 px</translation>
+    </message>
+    <message>
+        <source>the sizes differ</source>
+        <translation>die Größen weichen ab</translation>
+    </message>
+</context>
+<context>
     <name>velkari::HelpWindow</name>
     <message>
         <source>%1 Help</source>
