@@ -27,6 +27,9 @@ struct CliCommand
     const char *summary;  // one line for the general help
     const char *help;     // the paragraph of COMMAND --help
     int (*run)(CliContext &context, const QStringList &args);
+    // Whether a run with these arguments draws pictures, and so needs a GUI application; the
+    // others start without one.
+    bool (*drawsPictures)(const QStringList &args) = nullptr;
 };
 
 enum CliExitCode { ExitSuccess = 0, ExitRuleFailed = 1, ExitFailed = 2 };
@@ -76,5 +79,7 @@ const CliCommand &CheckCommand();
 const CliCommand &NormalizeCommand();
 const CliCommand &DumpCommand();
 const CliCommand &DescribeCommand();
+const CliCommand &TemplatesCommand();
+const CliCommand &DrawCommand();
 
 } // namespace velkari
