@@ -1,6 +1,7 @@
 #include "keyboardpainter.h"
 
 #include "skinfile.h"
+#include "nearestcolor.h"
 #include "skinlayout.h"
 
 #include <QFont>
@@ -10,6 +11,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace velkari {
 
@@ -25,23 +28,66 @@ QRgb blend(QRgb from, QRgb to, int step, int steps)
     return qRgb(mix(qRed(from), qRed(to)), mix(qGreen(from), qGreen(to)), mix(qBlue(from), qBlue(to)));
 }
 
-// The largest pixel size, down to the legible minimum, at which the caption fits `width`.
-int fittingPixelSize(const QFont &base, const QString &caption, int largest, int width)
+// The caption font at each pixel size a picture needs, made once.
+class CaptionFonts
 {
-    QFont font = base;
-    font.setPixelSize(largest);
-    const int advance = QFontMetrics(font).horizontalAdvance(caption);
-    if (advance <= width)
-        return largest;
-    const int smallest = std::min(largest, MinimumCaptionPixels);
-    // Advances scale almost linearly with the size: start from the estimate, then step down.
-    int size = std::clamp(largest * width / std::max(1, advance), smallest, largest);
-    for (; size > smallest; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(caption) <= width)
-            break;
+public:
+    CaptionFonts()
+        : m_base(QStringLiteral("DejaVu Sans"))
+    {
+        m_base.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
     }
-    return size;
+
+    const std::pair<QFont, QFontMetrics> &at(int pixelSize)
+    {
+        auto found = m_sizes.find(pixelSize);
+        if (found == m_sizes.end()) {
+            QFont font = m_base;
+            font.setPixelSize(pixelSize);
+            found = m_sizes.emplace(pixelSize, std::make_pair(font, QFontMetrics(font))).first;
+        }
+        return found->second;
+    }
+
+    // The largest pixel size, down to the legible minimum, at which the caption fits `width`.
+    int fittingPixelSize(const QString &caption, int largest, int width)
+    {
+        const int advance = at(largest).second.horizontalAdvance(caption);
+        if (advance <= width)
+            return largest;
+        const int smallest = std::min(largest, MinimumCaptionPixels);
+        // Advances scale almost linearly with the size: start from the estimate, then step down.
+        int size = std::clamp(largest * width / std::max(1, advance), smallest, largest);
+        while (size > smallest && at(size).second.horizontalAdvance(caption) > width)
+            --size;
+        return size;
+    }
+
+private:
+    QFont m_base;
+    std::map<int, std::pair<QFont, QFontMetrics>> m_sizes;
+};
+
+// Hard-edged and written straight into the palette indices: every key colour stays exact, and it
+// is much quicker than filling a path.
+void fillRoundedRect(QImage &picture, const QRect &rect, int radius, uchar index)
+{
+    const QRect area = rect.intersected(picture.rect());
+    if (area.isEmpty())
+        return;
+    radius = std::min({radius, rect.width() / 2, rect.height() / 2});
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const int fromEdge = std::min(y - rect.top(), rect.bottom() - y);
+        int inset = 0;
+        if (fromEdge < radius) {
+            const double dy = radius - fromEdge - 0.5;
+            inset = radius - int(std::lround(std::sqrt(double(radius) * radius - dy * dy)));
+        }
+        const int left = std::max(area.left(), rect.left() + inset);
+        const int right = std::min(area.right(), rect.right() - inset);
+        if (left <= right)
+            std::fill_n(picture.scanLine(y) + left, right - left + 1, index);
+    }
 }
 
 } // namespace
@@ -123,57 +169,102 @@ QImage KeyboardPainter::paint(const SkinLayout &layout) const
 {
     if (!drawProblem(layout, QString()).isEmpty() || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return {};
-    QImage image(pictureSize(layout), QImage::Format_RGB32);
-    if (image.isNull())
+    QImage picture(pictureSize(layout), QImage::Format_Indexed8);
+    if (picture.isNull())
         return {};
-    image.fill(m_theme.background);
+    picture.setColorTable(m_palette);
+    NearestColor nearest(m_palette);
+    picture.fill(nearest.index(m_theme.background));
 
-    // Hard-edged shapes keep every key colour exact in a 256-colour picture; only the captions
-    // are smoothed, and their edges lie between two known colours.
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    QFont baseFont(QStringLiteral("DejaVu Sans"));
-    baseFont.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
-
+    struct Caption
+    {
+        QRect area;
+        const QString *text;
+        const KeyStyle *style;
+        int pixels;
+    };
+    QList<Caption> captions;
     const QList<QList<QRect>> rectangles = layoutKeyRectangles(layout);
     for (int r = 0; r < rectangles.size(); ++r) {
         const SkinRow &row = *layout.rows.at(r);
         const int lip = std::max(1, row.height / 16);
         const int radius = std::max(2, row.height / 10);
-        const int captionPixels = std::max(1, row.height * 11 / 20);
         for (int k = 0; k < rectangles[r].size(); ++k) {
             const QRect face = rectangles[r][k].adjusted(1, 1, -1, -1);
             if (face.width() <= 0 || face.height() <= 0)
                 continue; // zero-size keys, and keys too small to show more than the gap
             const SkinButton &button = *row.buttons.at(k);
             const KeyStyle &style = m_theme.style(keyRoleOf(button));
-            painter.setPen(Qt::NoPen);
             if (face.width() < 3 || face.height() < 3) {
-                painter.fillRect(face, QColor(style.face));
+                fillRoundedRect(picture, face, 0, nearest.index(style.face));
                 continue;
             }
-            painter.setBrush(QColor(style.shade));
-            painter.drawRoundedRect(face, radius, radius);
+            fillRoundedRect(picture, face, radius, nearest.index(style.shade));
             const QRect top = face.adjusted(0, 0, 0, -lip);
-            painter.setBrush(QColor(style.face));
-            painter.drawRoundedRect(top, radius, radius);
+            fillRoundedRect(picture, top, radius, nearest.index(style.face));
             if (top.width() > 2 * radius)
-                painter.fillRect(QRect(top.left() + radius, top.top(), top.width() - 2 * radius, 1), QColor(style.edge));
-
+                fillRoundedRect(picture, QRect(top.left() + radius, top.top(), top.width() - 2 * radius, 1), 0,
+                                nearest.index(style.edge));
             const QRect textArea = top.adjusted(2, 1, -2, 0);
-            if (button.caption.isEmpty() || textArea.width() <= 0 || textArea.height() <= 0)
-                continue;
-            QFont font = baseFont;
-            font.setPixelSize(fittingPixelSize(baseFont, button.caption, std::min(captionPixels, textArea.height()),
-                                               textArea.width()));
-            const QString caption = QFontMetrics(font).elidedText(button.caption, Qt::ElideRight, textArea.width());
-            painter.setFont(font);
-            painter.setPen(QColor(style.text));
-            painter.drawText(textArea, Qt::AlignCenter, caption);
+            if (!button.caption.isEmpty() && textArea.width() > 0 && textArea.height() > 0)
+                captions.append({textArea, &button.caption, &style, std::max(1, row.height * 11 / 20)});
         }
     }
-    return image;
+    if (captions.isEmpty())
+        return picture;
+
+    // Captions are smoothed in true colour, each on its own face, and only the pixels around
+    // their ink come back into the palette: their edges lie between two known colours.
+    QImage canvas(picture.size(), QImage::Format_RGB32);
+    if (canvas.isNull())
+        return {};
+    QList<QRect> inks;
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    CaptionFonts fonts;
+    for (const Caption &caption : captions) {
+        const int pixels = fonts.fittingPixelSize(*caption.text, std::min(caption.pixels, caption.area.height()),
+                                                  caption.area.width());
+        const auto &[font, metrics] = fonts.at(pixels);
+        QString text = *caption.text;
+        int advance = metrics.horizontalAdvance(text);
+        if (advance > caption.area.width()) {
+            text = metrics.elidedText(text, Qt::ElideRight, caption.area.width());
+            advance = metrics.horizontalAdvance(text);
+        }
+        const QPoint origin(caption.area.left() + (caption.area.width() - advance) / 2,
+                            caption.area.top() + (caption.area.height() + metrics.ascent() - metrics.descent() + 1) / 2);
+        // The line's box, with room for glyphs that reach past their advance.
+        const QRect ink =
+            QRect(origin.x() - 2, origin.y() - metrics.ascent() - 1, advance + 4, metrics.height() + 2) & caption.area;
+        if (ink.isEmpty())
+            continue;
+        painter.setClipRect(ink);
+        painter.fillRect(ink, QColor(caption.style->face));
+        painter.setFont(font);
+        painter.setPen(QColor(caption.style->text));
+        painter.drawText(origin, text);
+        inks.append(ink);
+    }
+    painter.end();
+    uchar *const pixels = picture.bits();
+    for (const QRect &ink : inks) {
+        for (int y = ink.top(); y <= ink.bottom(); ++y) {
+            const auto *in = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+            uchar *out = pixels + qsizetype(y) * picture.bytesPerLine();
+            // Most of a caption's box is its face: runs of one colour.
+            QRgb previous = in[ink.left()];
+            uchar index = nearest.index(previous);
+            for (int x = ink.left(); x <= ink.right(); ++x) {
+                if (in[x] != previous) {
+                    previous = in[x];
+                    index = nearest.index(previous);
+                }
+                out[x] = index;
+            }
+        }
+    }
+    return picture;
 }
 
 } // namespace velkari

@@ -33,13 +33,13 @@ public:
     // Why the layout cannot be drawn, naming it by `label`; empty when it can.
     static QString drawProblem(const SkinLayout &layout, const QString &label);
 
-    // Format_RGB32, exactly pictureSize(); null when drawProblem() is not empty or there is no
-    // QGuiApplication to draw text with.
+    // Format_Indexed8 with palette() as its colour table, exactly pictureSize(); null when
+    // drawProblem() is not empty or there is no QGuiApplication to draw text with.
     QImage paint(const SkinLayout &layout) const;
 
     const KeyStyle &style(KeyRole role) const { return m_theme.style(role); }
     // Every colour paint() puts down: the theme's colours exactly, and steps between each caption
-    // colour and its key face for the antialiased edges of the captions. At most 256.
+    // colour and its key face for the smoothed edges of the captions. At most 256.
     const QList<QRgb> &palette() const { return m_palette; }
 
 private:

@@ -122,10 +122,8 @@ QStringList picturesInTheWay(const SkinProject &project, const QList<PictureJob>
 
 QByteArray drawLayoutPicture(const SkinLayout &layout, const KeyboardPainter &painter, PictureFormat format)
 {
-    const QImage image = painter.paint(layout);
-    if (image.isNull())
-        return {};
-    return encodePicture(quantizeToPalette(image, painter.palette()), format);
+    const QImage picture = painter.paint(layout);
+    return picture.isNull() ? QByteArray() : encodePicture(picture, format);
 }
 
 QStringList writeLayoutPictures(SkinProject &project, const QList<PictureJob> &jobs, const KeyboardPainter &painter)

@@ -5,6 +5,7 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -19,14 +20,6 @@ int appendToByteArray(GifFileType *gif, const GifByteType *bytes, int length)
 {
     static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(bytes), length);
     return length;
-}
-
-int squaredDistance(QRgb a, QRgb b)
-{
-    const int r = qRed(a) - qRed(b);
-    const int g = qGreen(a) - qGreen(b);
-    const int bl = qBlue(a) - qBlue(b);
-    return r * r + g * g + bl * bl;
 }
 
 // Every colour kept, in the order the colours first appear; null with more than 256.
@@ -125,15 +118,17 @@ QByteArray encodeIndexedGif(const QImage &indexed)
         || EGifPutImageDesc(gif.get(), 0, 0, indexed.width(), indexed.height(), false, nullptr) != GIF_OK)
         return {};
     // giflib masks the line it is given in place, so it gets a copy.
-    std::vector<GifPixelType> line(size_t(indexed.width()));
+    const int width = indexed.width();
+    const int colors = int(table.size());
+    std::vector<GifPixelType> line(static_cast<size_t>(width));
     for (int y = 0; y < indexed.height(); ++y) {
         const uchar *row = indexed.constScanLine(y);
-        for (int x = 0; x < indexed.width(); ++x) {
-            if (row[x] >= table.size())
-                return {};
+        uchar highest = 0;
+        for (int x = 0; x < width; ++x) {
+            highest = std::max(highest, row[x]);
             line[size_t(x)] = row[x];
         }
-        if (EGifPutLine(gif.get(), line.data(), indexed.width()) != GIF_OK)
+        if (highest >= colors || EGifPutLine(gif.get(), line.data(), width) != GIF_OK)
             return {};
     }
     if (EGifCloseFile(gif.release(), &error) != GIF_OK)
@@ -155,50 +150,6 @@ std::optional<PictureFormat> pictureFormatNamed(const QString &name)
             return format;
     }
     return std::nullopt;
-}
-
-QImage quantizeToPalette(const QImage &source, const QList<QRgb> &palette)
-{
-    if (source.isNull() || palette.isEmpty() || palette.size() > MaxColors)
-        return {};
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    QImage indexed(image.size(), QImage::Format_Indexed8);
-    if (image.isNull() || indexed.isNull())
-        return {};
-    QList<QRgb> table;
-    for (QRgb color : palette)
-        table.append(color | 0xFF000000u);
-    indexed.setColorTable(table);
-
-    QHash<QRgb, uchar> nearest;
-    const auto lookUp = [&](QRgb color) {
-        const auto found = nearest.constFind(color);
-        if (found != nearest.cend())
-            return *found;
-        int best = 0;
-        for (int c = 1; c < table.size(); ++c) {
-            if (squaredDistance(color, table[c]) < squaredDistance(color, table[best]))
-                best = c;
-        }
-        nearest.insert(color, uchar(best));
-        return uchar(best);
-    };
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        uchar *out = indexed.scanLine(y);
-        // Keys are long runs of one colour: most pixels repeat the one before.
-        QRgb previous = in[0] | 0xFF000000u;
-        uchar index = lookUp(previous);
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb color = in[x] | 0xFF000000u;
-            if (color != previous) {
-                previous = color;
-                index = lookUp(color);
-            }
-            out[x] = index;
-        }
-    }
-    return indexed;
 }
 
 QByteArray encodeGif(const QImage &image)

@@ -13,10 +13,6 @@ enum class PictureFormat { Gif, Bmp };
 QString pictureFormatName(PictureFormat format); // "gif", "bmp": also the file suffix
 std::optional<PictureFormat> pictureFormatNamed(const QString &name);
 
-// Format_Indexed8 with `palette` (at most 256 colours) as its colour table; each pixel becomes
-// the nearest palette colour, the first of equally near ones. Alpha is dropped.
-QImage quantizeToPalette(const QImage &image, const QList<QRgb> &palette);
-
 // One still GIF89a picture, written by giflib. An Indexed8 image keeps its colour table; any
 // other keeps its colours exactly when it has at most 256, and is reduced by giflib's quantiser
 // when it has more. Empty when the image is null or larger than the format's 65535 pixels a side.
