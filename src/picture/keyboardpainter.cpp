@@ -213,19 +213,23 @@ QImage KeyboardPainter::paint(const SkinLayout &layout) const
     if (captions.isEmpty())
         return picture;
 
-    // Captions are smoothed in true colour, each on its own face, and only the pixels around
-    // their ink come back into the palette: their edges lie between two known colours.
-    QImage canvas(picture.size(), QImage::Format_RGB32);
+    // Captions are smoothed in true colour, each on its own face in a canvas the size of the
+    // largest, and the box around their ink is mapped back into the palette: their edges lie
+    // between two known colours.
+    QSize largest;
+    for (const Caption &caption : captions)
+        largest = largest.expandedTo(caption.area.size());
+    QImage canvas(largest, QImage::Format_RGB32);
     if (canvas.isNull())
         return {};
-    QList<QRect> inks;
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     CaptionFonts fonts;
+    uchar *const pixels = picture.bits();
     for (const Caption &caption : captions) {
-        const int pixels = fonts.fittingPixelSize(*caption.text, std::min(caption.pixels, caption.area.height()),
-                                                  caption.area.width());
-        const auto &[font, metrics] = fonts.at(pixels);
+        const int size = fonts.fittingPixelSize(*caption.text, std::min(caption.pixels, caption.area.height()),
+                                                caption.area.width());
+        const auto &[font, metrics] = fonts.at(size);
         QString text = *caption.text;
         int advance = metrics.horizontalAdvance(text);
         if (advance > caption.area.width()) {
@@ -239,23 +243,19 @@ QImage KeyboardPainter::paint(const SkinLayout &layout) const
             QRect(origin.x() - 2, origin.y() - metrics.ascent() - 1, advance + 4, metrics.height() + 2) & caption.area;
         if (ink.isEmpty())
             continue;
-        painter.setClipRect(ink);
-        painter.fillRect(ink, QColor(caption.style->face));
+        const QRect local(QPoint(0, 0), ink.size());
+        painter.setClipRect(local);
+        painter.fillRect(local, QColor(caption.style->face));
         painter.setFont(font);
         painter.setPen(QColor(caption.style->text));
-        painter.drawText(origin, text);
-        inks.append(ink);
-    }
-    painter.end();
-    uchar *const pixels = picture.bits();
-    for (const QRect &ink : inks) {
-        for (int y = ink.top(); y <= ink.bottom(); ++y) {
+        painter.drawText(origin - ink.topLeft(), text);
+        for (int y = 0; y < ink.height(); ++y) {
             const auto *in = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
-            uchar *out = pixels + qsizetype(y) * picture.bytesPerLine();
-            // Most of a caption's box is its face: runs of one colour.
-            QRgb previous = in[ink.left()];
+            uchar *out = pixels + qsizetype(ink.top() + y) * picture.bytesPerLine() + ink.left();
+            // Most of the box is the face: runs of one colour.
+            QRgb previous = in[0];
             uchar index = nearest.index(previous);
-            for (int x = ink.left(); x <= ink.right(); ++x) {
+            for (int x = 0; x < ink.width(); ++x) {
                 if (in[x] != previous) {
                     previous = in[x];
                     index = nearest.index(previous);
