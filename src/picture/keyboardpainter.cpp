@@ -56,10 +56,14 @@ public:
         if (advance <= width)
             return largest;
         const int smallest = std::min(largest, MinimumCaptionPixels);
-        // Advances scale almost linearly with the size: start from the estimate, then step down.
-        int size = std::clamp(largest * width / std::max(1, advance), smallest, largest);
-        while (size > smallest && at(size).second.horizontalAdvance(caption) > width)
-            --size;
+        // Advances scale almost linearly with the size: each estimate lands at or next to the
+        // answer, so only a few sizes are ever made.
+        int size = largest;
+        int sizeAdvance = advance;
+        while (size > smallest && sizeAdvance > width) {
+            size = std::max(smallest, std::min(size - 1, size * width / std::max(1, sizeAdvance)));
+            sizeAdvance = at(size).second.horizontalAdvance(caption);
+        }
         return size;
     }
 

@@ -142,8 +142,10 @@ QStringList writeLayoutPictures(SkinProject &project, const QList<PictureJob> &j
             problems.append(problem);
             continue;
         }
+        // Only the pictures' own folder is made: a project's folder that does not exist is a
+        // mistake in the path, not a folder to create.
         const QString folder = QFileInfo(job.path).absolutePath();
-        if (!QDir().mkpath(folder))
+        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
             throw FileError(FileError::Action::Write, folder, QStringLiteral("The folder cannot be created."));
         writeAtomically(job.path, bytes);
         layout->picFileName = job.path;

@@ -357,6 +357,8 @@ void TestSkinTool::usage_data()
     QTest::newRow("unknown format") << QStringList{"draw", "a.vsp", "--format", "png"} << 2 << "unknown format";
     QTest::newRow("templates lists") << QStringList{"templates"} << 0 << "qwertz      German letters";
     QTest::newRow("unwritable output") << QStringList{"new", "/nonexistent-folder/x.vsp"} << 2 << "/nonexistent-folder/x.vsp";
+    QTest::newRow("template into no folder") << QStringList{"new", "--template", "numeric", "/nonexistent-folder/x.vsp"} << 2
+                                             << "/nonexistent-folder/x-pictures";
 }
 
 void TestSkinTool::usage()
