@@ -27,9 +27,6 @@ struct CliCommand
     const char *summary;  // one line for the general help
     const char *help;     // the paragraph of COMMAND --help
     int (*run)(CliContext &context, const QStringList &args);
-    // Whether a run with these arguments draws pictures, and so needs a GUI application; the
-    // others start without one.
-    bool (*drawsPictures)(const QStringList &args) = nullptr;
 };
 
 enum CliExitCode { ExitSuccess = 0, ExitRuleFailed = 1, ExitFailed = 2 };
@@ -81,5 +78,10 @@ const CliCommand &DumpCommand();
 const CliCommand &DescribeCommand();
 const CliCommand &TemplatesCommand();
 const CliCommand &DrawCommand();
+
+// Runs a command that draws pictures (draw, new --template). Drawing text loads Qt's graphical
+// side, which would double every command's start-up: velkari-skin hands these commands to
+// velkari-skin-draw, the same tool with that side, which carries them out.
+int RunDrawingCommand(CliContext &context, const CliCommand &command, const QStringList &args);
 
 } // namespace velkari

@@ -45,15 +45,6 @@ int SkinTool::usage(const QString &problem)
     return ExitFailed;
 }
 
-bool SkinTool::drawsPictures(const QStringList &arguments)
-{
-    for (const CliCommand *command : CliCommands()) {
-        if (!arguments.isEmpty() && arguments.first() == QLatin1String(command->name))
-            return command->drawsPictures && command->drawsPictures(arguments.mid(1));
-    }
-    return false;
-}
-
 int SkinTool::run(const QStringList &arguments)
 {
     if (arguments.isEmpty())

@@ -17,10 +17,6 @@ public:
     SkinTool(QTextStream &out, QTextStream &err);
     int run(const QStringList &arguments);
 
-    // Whether the command in `arguments` draws pictures: only then must the process be a GUI
-    // application.
-    static bool drawsPictures(const QStringList &arguments);
-
 private:
     int usage(const QString &problem);
 

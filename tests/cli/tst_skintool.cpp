@@ -54,6 +54,7 @@ private Q_SLOTS:
     void drawFillsMissingPictures();
     void refusesToOverwrite_data();
     void refusesToOverwrite();
+    void drawsOnlyWithItsHelper();
     void notAProject_data();
     void notAProject();
     void usage_data();
@@ -309,6 +310,23 @@ void TestSkinTool::refusesToOverwrite()
     run = runTool(arguments + QStringList{QStringLiteral("--force")}, m_dir.path());
     QCOMPARE(run.exitCode, 0);
     QVERIFY(readFile(m_dir.filePath(existing)) != QByteArray("mine"));
+}
+
+// velkari-skin hands drawing to velkari-skin-draw beside it; without it, it says so and every other
+// command still works.
+void TestSkinTool::drawsOnlyWithItsHelper()
+{
+    const QString lonely = m_dir.filePath(QStringLiteral("lonely/velkari-skin"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("lonely"));
+    QVERIFY(QFile::copy(QStringLiteral(VELKARI_SKIN_TOOL), lonely));
+    QProcess process;
+    process.start(lonely, {QStringLiteral("draw"), m_valid});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardError().contains("velkari-skin-draw, which draws pictures"));
+    process.start(lonely, {QStringLiteral("check"), m_valid});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
 }
 
 void TestSkinTool::notAProject_data()
