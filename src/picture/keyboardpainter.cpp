@@ -96,6 +96,12 @@ void fillRoundedRect(QImage &picture, const QRect &rect, int radius, uchar index
 
 } // namespace
 
+void PreferOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 QList<QList<QRect>> layoutKeyRectangles(const SkinLayout &layout)
 {
     QList<QList<QRect>> rectangles;

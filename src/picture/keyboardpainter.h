@@ -16,6 +16,10 @@ struct SkinLayout;
 // row, y grows by the row heights; a row's trailing placeholder is not a key.
 QList<QList<QRect>> layoutKeyRectangles(const SkinLayout &layout);
 
+// Drawing text needs a QGuiApplication, but a tool that only draws into images needs no display:
+// call before creating one, so that it runs offscreen unless a platform is set.
+void PreferOffscreenPlatform();
+
 // Draws a layout's picture from its own keys, so that picture and key map cannot disagree.
 class KeyboardPainter
 {

@@ -48,9 +48,7 @@ int writeExample(const QString &folder, QTextStream &out, QTextStream &err)
 
 int main(int argc, char *argv[])
 {
-    // Only draws into images; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreenPlatform();
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,3 +1,4 @@
+#include "keyboardpainter.h"
 #include "skintool.h"
 
 #include <QGuiApplication>
@@ -8,8 +9,7 @@
 // does. It needs no display: it draws offscreen unless a platform is set.
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    velkari::PreferOffscreenPlatform();
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
