@@ -61,5 +61,6 @@ void benchFiles(BenchContext &context, const std::function<bool(const char *)> &
 void benchWindow(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchCheck(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchCanvas(BenchContext &context, const std::function<bool(const char *)> &wanted);
+void benchPicture(BenchContext &context, const std::function<bool(const char *)> &wanted);
 
 } // namespace velkari::bench

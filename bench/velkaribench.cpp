@@ -28,6 +28,7 @@ const BenchGroup groups[] = {
     {"window", benchWindow},
     {"check", benchCheck},
     {"canvas", benchCanvas},
+    {"picture", benchPicture},
 };
 
 // 4 shapes of 20 layouts of 6 rows of 29 keys and the "New" cell, every caption filled. Each row

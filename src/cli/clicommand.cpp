@@ -85,6 +85,8 @@ const QList<const CliCommand *> &CliCommands()
     static const QList<const CliCommand *> commands{
         &NewCommand(),  &BuildCommand(), &CheckCommand(), &NormalizeCommand(),
         &DumpCommand(), &DescribeCommand(),
+        &TemplatesCommand(),
+        &DrawCommand(),
     };
     return commands;
 }

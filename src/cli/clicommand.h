@@ -76,5 +76,12 @@ const CliCommand &CheckCommand();
 const CliCommand &NormalizeCommand();
 const CliCommand &DumpCommand();
 const CliCommand &DescribeCommand();
+const CliCommand &TemplatesCommand();
+const CliCommand &DrawCommand();
+
+// Runs a command that draws pictures (draw, new --template). Drawing text loads Qt's graphical
+// side, which would double every command's start-up: velkari-skin hands these commands to
+// velkari-skin-draw, the same tool with that side, which carries them out.
+int RunDrawingCommand(CliContext &context, const CliCommand &command, const QStringList &args);
 
 } // namespace velkari

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +52,12 @@ private Q_SLOTS:
     void normalizeRepairsAndRelocates();
     void dumpShowsTheTree();
     void describeListsEveryButton();
+    void newFromTemplateBuilds_data();
+    void newFromTemplateBuilds();
+    void drawFillsMissingPictures();
+    void refusesToOverwrite_data();
+    void refusesToOverwrite();
+    void drawsOnlyWithItsHelper();
     void notAProject_data();
     void notAProject();
     void usage_data();
@@ -247,13 +254,130 @@ void TestSkinTool::describeListsEveryButton()
     QVERIFY(run.out.endsWith(QStringLiteral("# Hi-Res. Landscape, layout 0 \"Layout3\", row 1, button 2\n:\nWidth:70\n")));
 }
 
+void TestSkinTool::newFromTemplateBuilds_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("pictures");
+    QTest::newRow("qwerty") << "qwerty" << 12;
+    QTest::newRow("numeric, light") << "numeric" << 8;
+}
+
+// A template's project builds a skin at once: its pictures are drawn beside it.
+void TestSkinTool::newFromTemplateBuilds()
+{
+    QFETCH(QString, name);
+    QFETCH(int, pictures);
+    const QString path = m_dir.filePath(name + QStringLiteral("/start.vsp"));
+    QDir(m_dir.path()).mkpath(name);
+    Run run = runTool({QStringLiteral("new"), QStringLiteral("--template"), name, QStringLiteral("--theme"),
+                       name == QLatin1String("qwerty") ? QStringLiteral("dark") : QStringLiteral("light"), path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QDir(m_dir.filePath(name + QStringLiteral("/start-pictures"))).entryList(QDir::Files).size(), pictures);
+    run = runTool({QStringLiteral("build"), path});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(readFile(m_dir.filePath(name + QStringLiteral("/start.vsk"))).startsWith("\x0cVELKARI_SKIN"));
+}
+
+// Layouts without a readable picture get one, the others keep theirs until --all; drawing again
+// gives the same bytes.
+void TestSkinTool::drawFillsMissingPictures()
+{
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    const QString bmp = m_dir.filePath(QStringLiteral("proj/own.bmp"));
+    QImage own(240, 40, QImage::Format_RGB32);
+    own.fill(Qt::darkGreen);
+    QVERIFY(own.save(bmp));
+    project.layoutList(Landscape).at(0)->picFileName = bmp;
+    const QString path = m_dir.filePath(QStringLiteral("proj/draw.vsp"));
+    SaveProjectFile(project, path);
+
+    Run run = runTool({QStringLiteral("draw"), path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count(u'\n'), 3);
+    SkinProject drawn;
+    QVERIFY(LoadProjectFile(drawn, path));
+    QCOMPARE(drawn.layoutList(Landscape).at(0)->picFileName, bmp);
+    const QString portrait = m_dir.filePath(QStringLiteral("proj/draw-pictures/portrait-layout0.gif"));
+    QCOMPARE(drawn.layoutList(Portrait).at(0)->picFileName, portrait);
+    QCOMPARE(QImage(portrait).size(), QSize(240, 40));
+    const QByteArray first = readFile(portrait);
+
+    run = runTool({QStringLiteral("draw"), path});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith(QStringLiteral("Every layout has a readable picture")));
+
+    run = runTool({QStringLiteral("draw"), path, QStringLiteral("--all")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count(u'\n'), 4);
+    QCOMPARE(readFile(portrait), first);
+    QVERIFY(LoadProjectFile(drawn, path));
+    QCOMPARE(drawn.layoutList(Landscape).at(0)->picFileName,
+             m_dir.filePath(QStringLiteral("proj/draw-pictures/landscape-layout1.gif")));
+    QCOMPARE(runTool({QStringLiteral("build"), path}).exitCode, 0);
+}
+
+void TestSkinTool::refusesToOverwrite_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("existing"); // relative to the test folder
+    QTest::newRow("new over a project") << QStringList{"new", "keep/keep.vsp"} << "keep/keep.vsp";
+    QTest::newRow("new over a picture") << QStringList{"new", "--template", "calculator", "keep/calc.vsp"}
+                                        << "keep/calc-pictures/landscape-number-pad.gif";
+    QTest::newRow("draw over a file") << QStringList{"draw", "keep/draw.vsp"} << "keep/draw-pictures/portrait-layout0.gif";
+}
+
+// Without --force nothing is written when a file is in the way; with it the command goes through.
+void TestSkinTool::refusesToOverwrite()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, existing);
+    QDir dir(m_dir.filePath(QStringLiteral("keep")));
+    dir.removeRecursively();
+    QDir(m_dir.path()).mkpath(QStringLiteral("keep/draw-pictures"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("keep/calc-pictures"));
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    SaveProjectFile(project, m_dir.filePath(QStringLiteral("keep/draw.vsp")));
+    const QByteArray drawProject = readFile(m_dir.filePath(QStringLiteral("keep/draw.vsp")));
+    writeFile(m_dir.filePath(existing), "mine");
+
+    Run run = runTool(arguments, m_dir.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(QStringLiteral("exists; --force replaces it")), qPrintable(run.err));
+    QCOMPARE(readFile(m_dir.filePath(existing)), QByteArray("mine"));
+    QCOMPARE(readFile(m_dir.filePath(QStringLiteral("keep/draw.vsp"))), drawProject);
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("keep/calc.vsp"))));
+
+    run = runTool(arguments + QStringList{QStringLiteral("--force")}, m_dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(readFile(m_dir.filePath(existing)) != QByteArray("mine"));
+}
+
+// velkari-skin hands drawing to velkari-skin-draw beside it; without it, it says so and every other
+// command still works.
+void TestSkinTool::drawsOnlyWithItsHelper()
+{
+    const QString lonely = m_dir.filePath(QStringLiteral("lonely/velkari-skin"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("lonely"));
+    QVERIFY(QFile::copy(QStringLiteral(VELKARI_SKIN_TOOL), lonely));
+    QProcess process;
+    process.start(lonely, {QStringLiteral("draw"), m_valid});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardError().contains("velkari-skin-draw, which draws pictures"));
+    process.start(lonely, {QStringLiteral("check"), m_valid});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+}
+
 void TestSkinTool::notAProject_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     const QByteArray skin("\x0cVELKARI_SKIN\0\0\0\0\0\0\0\0", 21);
-    for (const char *command : {"build", "check", "normalize", "describe"}) {
+    for (const char *command : {"build", "check", "normalize", "describe", "draw"}) {
         QTest::addRow("%s a skin file", command) << command << skin << "Invalid Velkari Skin Project File!\n";
         QTest::addRow("%s truncated", command) << command << readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")).left(3000)
                                                << "Invalid Velkari Skin Project File!\n";
@@ -288,7 +412,14 @@ void TestSkinTool::usage_data()
     QTest::newRow("unknown format") << QStringList{"check", "a.vsp", "--format", "xml"} << 2 << "text or json";
     QTest::newRow("general help") << QStringList{"--help"} << 0 << "Exit codes: 0";
     QTest::newRow("command help") << QStringList{"build", "--help"} << 0 << "velkari-skin build PROJECT.vsp [-o SKIN.vsk]";
+    QTest::newRow("unknown template") << QStringList{"new", "--template", "dvorak", "x.vsp"} << 2 << "unknown template";
+    QTest::newRow("theme without template") << QStringList{"new", "--theme", "light", "x.vsp"} << 2 << "--theme needs --template";
+    QTest::newRow("unknown theme") << QStringList{"draw", "a.vsp", "--theme", "pink"} << 2 << "unknown theme";
+    QTest::newRow("unknown format") << QStringList{"draw", "a.vsp", "--format", "png"} << 2 << "unknown format";
+    QTest::newRow("templates lists") << QStringList{"templates"} << 0 << "qwertz      German letters";
     QTest::newRow("unwritable output") << QStringList{"new", "/nonexistent-folder/x.vsp"} << 2 << "/nonexistent-folder/x.vsp";
+    QTest::newRow("template into no folder") << QStringList{"new", "--template", "numeric", "/nonexistent-folder/x.vsp"} << 2
+                                             << "/nonexistent-folder/x-pictures";
 }
 
 void TestSkinTool::usage()

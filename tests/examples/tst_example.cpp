@@ -1,19 +1,15 @@
 #include "buttonfunctions.h"
-#include "gifencoder.h"
-#include "indexedimage.h"
 #include "projectfile.h"
 #include "skinfile.h"
+#include "skintemplates.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <algorithm>
 
 using namespace velkari;
 
@@ -39,31 +35,6 @@ int layoutHeight(const SkinLayout &layout)
     return height;
 }
 
-QImage noise(int width, int height, int colors, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int c = random.bounded(colors);
-            image.setPixel(x, y, qRgb(c, (c * 7) & 0xFF, 255 - c));
-        }
-    }
-    return image;
-}
-
-QImage filled(int width, int height, QRgb color)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
-
-int channelDistance(QRgb a, QRgb b)
-{
-    return std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
-}
-
 } // namespace
 
 class TestExample : public QObject
@@ -73,6 +44,7 @@ class TestExample : public QObject
 private Q_SLOTS:
     void initTestCase();
     void passesEveryRule();
+    void isTheQwertyTemplate();
     void shapes_data();
     void shapes();
     void layoutKeys_data() { layoutTable(); }
@@ -81,12 +53,6 @@ private Q_SLOTS:
     void picture();
     void picturesUseBothFormats();
     void movesWithItsPictures();
-
-    void gifRoundTrip_data();
-    void gifRoundTrip();
-    void reducesMoreThan256Colors_data();
-    void reducesMoreThan256Colors();
-    void refusesWhatGifCannotHold();
 
 private:
     void layoutTable();
@@ -124,6 +90,39 @@ const SkinLayout &TestExample::currentLayout()
 void TestExample::passesEveryRule()
 {
     QCOMPARE(FirstValidationFailure(m_project), QString());
+}
+
+// scripts/make-example writes the "qwerty" template: a template changed without regenerating the
+// example shows here.
+void TestExample::isTheQwertyTemplate()
+{
+    SkinProject qwerty;
+    QVERIFY(BuildTemplateProject(qwerty, QStringLiteral("qwerty")));
+    QCOMPARE(m_project.highlightColor, qwerty.highlightColor);
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        const LayoutList &example = m_project.layoutList(shape);
+        QCOMPARE(example.count(), qwerty.layoutList(shape).count());
+        for (const auto &layout : qwerty.layoutList(shape)) {
+            const SkinLayout &made = *example.at(layout->index);
+            QCOMPARE(made.name, layout->name);
+            QCOMPARE(made.flags, layout->flags);
+            QCOMPARE(made.dragUpLayout, layout->dragUpLayout);
+            QCOMPARE(made.rows.count(), layout->rows.count());
+            for (const auto &row : layout->rows) {
+                const SkinRow &madeRow = *made.rows.at(row->index);
+                QCOMPARE(madeRow.height, row->height);
+                QCOMPARE(madeRow.buttons.count(), row->buttons.count());
+                for (const auto &button : row->buttons) {
+                    const SkinButton &madeButton = *madeRow.buttons.at(button->index);
+                    QCOMPARE(madeButton.caption, button->caption);
+                    QCOMPARE(madeButton.width, button->width);
+                    QCOMPARE(madeButton.flags, button->flags);
+                    QCOMPARE(madeButton.charCode, button->charCode);
+                    QCOMPARE(madeButton.vk, button->vk);
+                }
+            }
+        }
+    }
 }
 
 void TestExample::shapes_data()
@@ -251,87 +250,6 @@ void TestExample::movesWithItsPictures()
     const QString skin = target.filePath(QStringLiteral("velkari-demo.vsk"));
     WriteSkinFile(moved, skin);
     QVERIFY(QFileInfo(skin).size() > 0);
-}
-
-void TestExample::gifRoundTrip_data()
-{
-    QTest::addColumn<QImage>("image");
-    QTest::newRow("1x1") << filled(1, 1, qRgb(200, 30, 40));
-    QTest::newRow("two colours, odd size") << noise(7, 5, 2, 1);
-    QTest::newRow("one colour, long runs") << filled(300, 200, qRgb(10, 20, 30));
-    QTest::newRow("17 colours, padded table") << noise(33, 9, 17, 2);
-    QImage all(16, 16, QImage::Format_RGB32);
-    for (int i = 0; i < 256; ++i)
-        all.setPixel(i % 16, i / 16, qRgb(i, 255 - i, (i * 37) & 0xFF));
-    QTest::newRow("256 colours, full table") << all;
-    // Far more codes than one 4096-entry table holds: 12-bit codes and several clear codes.
-    QTest::newRow("wide noise") << noise(4096, 6, 200, 3);
-    QTest::newRow("indexed source") << noise(40, 40, 60, 4).convertToFormat(QImage::Format_Indexed8);
-}
-
-void TestExample::gifRoundTrip()
-{
-    QFETCH(QImage, image);
-    const QByteArray gif = GifEncoder::encode(image);
-    QVERIFY(gif.startsWith("GIF89a"));
-    QVERIFY(gif.endsWith(';'));
-    const QImage back = QImage::fromData(gif, "GIF");
-    QVERIFY(!back.isNull());
-    QCOMPARE(back.convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32));
-}
-
-void TestExample::reducesMoreThan256Colors_data()
-{
-    QTest::addColumn<QImage>("image");
-    QTest::addColumn<int>("tolerance");
-    QImage gradient(64, 64, QImage::Format_RGB32);
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x)
-            gradient.setPixel(x, y, qRgb(x * 4, y * 4, (x + y) * 2));
-    }
-    QTest::newRow("4096 colours") << gradient << 16;
-    QImage oneTooMany(257, 1, QImage::Format_RGB32);
-    for (int i = 0; i < 256; ++i)
-        oneTooMany.setPixel(i, 0, qRgb(i, 255 - i, 0));
-    oneTooMany.setPixel(256, 0, qRgb(0, 0, 255));
-    QTest::newRow("257 colours") << oneTooMany << 1;
-}
-
-void TestExample::reducesMoreThan256Colors()
-{
-    QFETCH(QImage, image);
-    QFETCH(int, tolerance);
-    const IndexedImage reduced = reduceColors(image);
-    QVERIFY(reduced.isConsistent());
-    QCOMPARE(reduced.palette.size(), 256);
-    const QImage shown = reduced.toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shown.size(), image.size());
-    int worst = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            worst = std::max(worst, channelDistance(image.pixel(x, y), shown.pixel(x, y)));
-    }
-    QVERIFY2(worst <= tolerance, qPrintable(QString::number(worst)));
-
-    const QImage back = QImage::fromData(GifEncoder::encode(image), "GIF");
-    QCOMPARE(back.convertToFormat(QImage::Format_RGB32), shown);
-}
-
-void TestExample::refusesWhatGifCannotHold()
-{
-    QVERIFY(GifEncoder::encode(QImage()).isEmpty());
-    QVERIFY(GifEncoder::encode(filled(GifEncoder::MaxDimension + 1, 1, qRgb(0, 0, 0))).isEmpty());
-
-    IndexedImage outOfPalette;
-    outOfPalette.width = 2;
-    outOfPalette.height = 1;
-    outOfPalette.palette = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
-    outOfPalette.indices = QByteArray("\x01\x02", 2);
-    QVERIFY(GifEncoder::encode(outOfPalette).isEmpty());
-    outOfPalette.indices = QByteArray("\x01", 1);
-    QVERIFY(GifEncoder::encode(outOfPalette).isEmpty());
-    outOfPalette.indices = QByteArray("\x01\x00", 2);
-    QVERIFY(!GifEncoder::encode(outOfPalette).isEmpty());
 }
 
 QTEST_MAIN(TestExample)

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "clicommand.h"
+
+namespace velkari {
+
+// Shared by new and its template half in velkari-skin-draw.
+QList<CliOption> NewCommandOptions();
+// Refuses, on `err`, to replace an existing project unless `force`.
+bool ProjectInTheWay(CliContext &context, const QString &path, bool force);
+
+} // namespace velkari

@@ -1,0 +1,156 @@
+#include "layoutpictures.h"
+
+#include "fileerror.h"
+#include "keyboardpainter.h"
+#include "skinproject.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+#include <QSet>
+
+namespace velkari {
+
+namespace {
+
+constexpr qsizetype MaxNameLength = 40;
+
+QString shapeStem(int shape)
+{
+    static const char *const stems[ScreenShapeCount] = {"portrait", "landscape", "hires-portrait", "hires-landscape"};
+    return QString::fromLatin1(stems[shape]);
+}
+
+// Lower-case ASCII letters and digits joined by single hyphens; accents are dropped, not the
+// letters that carry them.
+QString fileNamePart(const QString &name)
+{
+    QString part;
+    for (const QChar c : name.normalized(QString::NormalizationForm_KD)) {
+        if (c.isMark())
+            continue;
+        const QChar lower = c.toLower();
+        if ((lower >= u'a' && lower <= u'z') || (lower >= u'0' && lower <= u'9'))
+            part.append(lower);
+        else if (!part.isEmpty() && !part.endsWith(u'-'))
+            part.append(u'-');
+        if (part.size() >= MaxNameLength)
+            break;
+    }
+    while (part.endsWith(u'-'))
+        part.chop(1);
+    return part.isEmpty() ? QStringLiteral("layout") : part;
+}
+
+QString canonical(const QString &path)
+{
+    return path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+void writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw FileError(FileError::Action::Write, path, file.errorString());
+}
+
+} // namespace
+
+QString pictureFolderFor(const QString &projectPath)
+{
+    const QFileInfo project(projectPath);
+    return project.dir().filePath(project.completeBaseName() + QStringLiteral("-pictures"));
+}
+
+bool hasReadablePicture(const SkinLayout &layout)
+{
+    if (layout.picFileName.isEmpty())
+        return false;
+    // A header alone proves little: the picture must decode.
+    QImageReader reader(layout.picFileName);
+    const QByteArray format = reader.format();
+    return (format == "gif" || format == "bmp") && !reader.read().isNull();
+}
+
+QList<PictureJob> planLayoutPictures(const SkinProject &project, const QString &folder, PictureFormat format,
+                                     bool onlyMissing)
+{
+    const QDir dir(folder);
+    const QString suffix = u'.' + pictureFormatName(format);
+    QSet<QString> taken;
+    QList<PictureJob> jobs;
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        for (const auto &layout : project.layoutList(shape)) {
+            if (onlyMissing && hasReadablePicture(*layout))
+                continue;
+            const auto isTaken = [&](const QString &path) {
+                if (taken.contains(path))
+                    return true;
+                for (int s = 0; s < ScreenShapeCount; ++s) {
+                    for (const auto &other : project.layoutList(s)) {
+                        if (other.get() != layout.get() && canonical(other->picFileName) == path)
+                            return true;
+                    }
+                }
+                return false;
+            };
+            const QString base = shapeStem(shape) + u'-' + fileNamePart(layout->name);
+            QString path = canonical(dir.filePath(base + suffix));
+            for (int attempt = 1; isTaken(path); ++attempt) {
+                const QString numbered = base + u'-' + QString::number(layout->index)
+                    + (attempt > 1 ? u'-' + QString::number(attempt) : QString());
+                path = canonical(dir.filePath(numbered + suffix));
+            }
+            taken.insert(path);
+            jobs.append(PictureJob{shape, layout->index, path, format});
+        }
+    }
+    return jobs;
+}
+
+QStringList picturesInTheWay(const SkinProject &project, const QList<PictureJob> &jobs)
+{
+    QStringList paths;
+    for (const PictureJob &job : jobs) {
+        const SkinLayout *layout = project.layoutList(job.shape).at(job.layout);
+        if (QFileInfo::exists(job.path) && (!layout || canonical(layout->picFileName) != canonical(job.path)))
+            paths.append(job.path);
+    }
+    return paths;
+}
+
+QByteArray drawLayoutPicture(const SkinLayout &layout, const KeyboardPainter &painter, PictureFormat format)
+{
+    const QImage picture = painter.paint(layout);
+    return picture.isNull() ? QByteArray() : encodePicture(picture, format);
+}
+
+QStringList writeLayoutPictures(SkinProject &project, const QList<PictureJob> &jobs, const KeyboardPainter &painter)
+{
+    QStringList problems;
+    for (const PictureJob &job : jobs) {
+        SkinLayout *layout = project.layoutList(job.shape).at(job.layout);
+        if (!layout)
+            continue;
+        const QString label = ScreenShapeName(job.shape) + QStringLiteral("->") + layout->name;
+        QString problem = KeyboardPainter::drawProblem(*layout, label);
+        const QByteArray bytes = problem.isEmpty() ? drawLayoutPicture(*layout, painter, job.format) : QByteArray();
+        if (problem.isEmpty() && bytes.isEmpty())
+            problem = QStringLiteral("The picture of the layout \"%1\" could not be drawn.").arg(label);
+        if (!problem.isEmpty()) {
+            problems.append(problem);
+            continue;
+        }
+        // Only the pictures' own folder is made: a project's folder that does not exist is a
+        // mistake in the path, not a folder to create.
+        const QString folder = QFileInfo(job.path).absolutePath();
+        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
+            throw FileError(FileError::Action::Write, folder, QStringLiteral("The folder cannot be created."));
+        writeAtomically(job.path, bytes);
+        layout->picFileName = job.path;
+    }
+    return problems;
+}
+
+} // namespace velkari

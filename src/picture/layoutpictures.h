@@ -1,0 +1,48 @@
+#pragma once
+
+#include "pictureencoder.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace velkari {
+
+class KeyboardPainter;
+struct SkinLayout;
+struct SkinProject;
+
+// Beside "NAME.vsp", the folder "NAME-pictures": where drawn pictures of a project go.
+QString pictureFolderFor(const QString &projectPath);
+
+// The layout names a picture file that decodes as a GIF or a BMP.
+bool hasReadablePicture(const SkinLayout &layout);
+
+// One picture to draw: the layout (by shape and position) and the file it goes to.
+struct PictureJob
+{
+    int shape = 0;
+    int layout = 0;
+    QString path;
+    PictureFormat format = PictureFormat::Gif;
+};
+
+// A job for every layout, or with `onlyMissing` for every layout without a readable picture, in
+// `folder`, named after the shape and the layout ("hires-portrait-letters.gif"). No name is one
+// another layout uses as its picture or one given to another job.
+QList<PictureJob> planLayoutPictures(const SkinProject &project, const QString &folder, PictureFormat format,
+                                     bool onlyMissing);
+
+// The jobs' files that exist already and are not their layout's present picture: what writing
+// the jobs would overwrite.
+QStringList picturesInTheWay(const SkinProject &project, const QList<PictureJob> &jobs);
+
+// The layout's picture in the painter's colours, encoded; empty when it cannot be drawn.
+QByteArray drawLayoutPicture(const SkinLayout &layout, const KeyboardPainter &painter, PictureFormat format);
+
+// Draws every job's picture, writes it through a temporary file and points its layout at it.
+// A layout that cannot be drawn is left as it was and its problem returned. Raises FileError
+// when a folder or file cannot be written.
+QStringList writeLayoutPictures(SkinProject &project, const QList<PictureJob> &jobs, const KeyboardPainter &painter);
+
+} // namespace velkari
