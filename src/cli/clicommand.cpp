@@ -85,6 +85,7 @@ const QList<const CliCommand *> &CliCommands()
     static const QList<const CliCommand *> commands{
         &NewCommand(),  &BuildCommand(), &CheckCommand(), &NormalizeCommand(),
         &DumpCommand(), &DescribeCommand(),
+        &InspectCommand(), &SimulateCommand(), &TypeCommand(),
     };
     return commands;
 }

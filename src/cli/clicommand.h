@@ -76,5 +76,8 @@ const CliCommand &CheckCommand();
 const CliCommand &NormalizeCommand();
 const CliCommand &DumpCommand();
 const CliCommand &DescribeCommand();
+const CliCommand &InspectCommand();
+const CliCommand &SimulateCommand();
+const CliCommand &TypeCommand();
 
 } // namespace velkari
