@@ -133,10 +133,10 @@ void Calculator::press(int key)
         m_operandReady = true;
         break;
     case CalcMemoryAdd:
-        m_memory += value();
-        break;
     case CalcMemorySet:
-        m_memory = value();
+        // The number is done: the next digit starts another.
+        m_memory = key == CalcMemoryAdd ? m_memory + value() : value();
+        showResult(value());
         break;
     case CalcPi:
         showResult(std::numbers::pi);
