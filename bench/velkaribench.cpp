@@ -25,6 +25,7 @@ namespace {
 const BenchGroup groups[] = {
     {"files", benchFiles},
     {"window", benchWindow},
+    {"device", benchDevice},
 };
 
 // 4 shapes of 20 layouts of 6 rows of 29 keys and the "New" cell, every caption filled. Each row
