@@ -324,26 +324,23 @@ void KeyboardDevice::resetLayout(DeviceEvent &event, quint16 flag)
 
 DeviceEvent KeyboardDevice::hide()
 {
-    DeviceEvent event = eventFor(QStringLiteral("hide"));
-    if (m_state.hidden) {
-        event.effects << QStringLiteral("the keyboard is already hidden");
-    } else {
-        m_state.hidden = true;
-        event.effects << QStringLiteral("hides the keyboard");
-        resetLayout(event, LayoutFlagResetOnHide);
-    }
-    return logged(event);
+    return setHidden(true);
 }
 
 DeviceEvent KeyboardDevice::show()
 {
-    DeviceEvent event = eventFor(QStringLiteral("show"));
-    if (!m_state.hidden) {
-        event.effects << QStringLiteral("the keyboard is already shown");
+    return setHidden(false);
+}
+
+DeviceEvent KeyboardDevice::setHidden(bool hidden)
+{
+    DeviceEvent event = eventFor(hidden ? QStringLiteral("hide") : QStringLiteral("show"));
+    if (m_state.hidden == hidden) {
+        event.effects << (hidden ? QStringLiteral("the keyboard is already hidden") : QStringLiteral("the keyboard is already shown"));
     } else {
-        m_state.hidden = false;
-        event.effects << QStringLiteral("shows the keyboard");
-        resetLayout(event, LayoutFlagResetOnShow);
+        m_state.hidden = hidden;
+        event.effects << (hidden ? QStringLiteral("hides the keyboard") : QStringLiteral("shows the keyboard"));
+        resetLayout(event, hidden ? LayoutFlagResetOnHide : LayoutFlagResetOnShow);
     }
     return logged(event);
 }

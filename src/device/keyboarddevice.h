@@ -87,6 +87,7 @@ private:
     void describeFunction(DeviceEvent &event, const SkinKeyRecord &key, const KeyPress &press);
     void type(DeviceEvent &event, const QString &text);
     void erase(DeviceEvent &event);
+    DeviceEvent setHidden(bool hidden);
     void resetLayout(DeviceEvent &event, quint16 flag);
     DeviceEvent logged(DeviceEvent event);
 

@@ -37,51 +37,7 @@ QByteArray readPicture(const QString &path)
     return bytes;
 }
 
-// The head of a skin, in both directions.
-void exchangeSettings(CEBFFile &file, quint32 &textColor, quint32 &highlightColor, QString &helpFileName)
-{
-    file.ExchangeInt32("TC", textColor);
-    file.ExchangeInt32("HC", highlightColor);
-    file.ExchangeString("HFN", helpFileName);
-}
-
-// The body of a layout's section, in both directions. Reading: the name of the first value that
-// is missing, or null.
-const char *exchangeLayoutSkinForm(CEBFFile &file, QByteArray &picture, QByteArray &data)
-{
-    if (!file.ExchangeBlock("P", picture))
-        return "picture";
-    if (!file.ExchangeBlock("D", data))
-        return "key data";
-    return nullptr;
-}
-
-QString readLayoutSkinForm(CEBFFile &file, CompiledLayout &layout, int index, const QString &shapeName)
-{
-    if (!file.BeginSection(NumberedName("", index)))
-        return QStringLiteral("Layout %1 of the shape \"%2\" is missing from the skin.").arg(index).arg(shapeName);
-    QByteArray data;
-    const char *missing = exchangeLayoutSkinForm(file, layout.picture, data);
-    file.EndSection();
-    if (missing) {
-        return QStringLiteral("Layout %1 of the shape \"%2\" has no %3 in the skin.")
-            .arg(index).arg(shapeName, QLatin1String(missing));
-    }
-    QString problem;
-    if (!DecodeSkinLayoutData(data, layout.data, &problem)) {
-        return QStringLiteral("The key data of layout %1 of the shape \"%2\" is damaged: %3.")
-            .arg(index).arg(shapeName, problem);
-    }
-    return {};
-}
-
 } // namespace
-
-QByteArrayView SkinShapeSectionName(int shape)
-{
-    static const char *const names[ScreenShapeCount] = {"P", "L", "PH", "LH"};
-    return shape >= 0 && shape < ScreenShapeCount ? QByteArrayView(names[shape]) : QByteArrayView();
-}
 
 quint16 RowKeyWidth(const SkinRow &row)
 {
@@ -180,6 +136,54 @@ QString SkinFilePath(const QString &projectPath)
     const qsizetype dot = projectPath.lastIndexOf(u'.');
     const QString stem = dot >= nameStart ? projectPath.first(dot) : projectPath;
     return stem + QStringLiteral(".vsk");
+}
+
+namespace {
+
+// The head of a skin, in both directions.
+void exchangeSettings(CEBFFile &file, quint32 &textColor, quint32 &highlightColor, QString &helpFileName)
+{
+    file.ExchangeInt32("TC", textColor);
+    file.ExchangeInt32("HC", highlightColor);
+    file.ExchangeString("HFN", helpFileName);
+}
+
+// The body of a layout's section, in both directions. Reading: the name of the first value that
+// is missing, or null.
+const char *exchangeLayoutSkinForm(CEBFFile &file, QByteArray &picture, QByteArray &data)
+{
+    if (!file.ExchangeBlock("P", picture))
+        return "picture";
+    if (!file.ExchangeBlock("D", data))
+        return "key data";
+    return nullptr;
+}
+
+QString readLayoutSkinForm(CEBFFile &file, CompiledLayout &layout, int index, const QString &shapeName)
+{
+    if (!file.BeginSection(NumberedName("", index)))
+        return QStringLiteral("Layout %1 of the shape \"%2\" is missing from the skin.").arg(index).arg(shapeName);
+    QByteArray data;
+    const char *missing = exchangeLayoutSkinForm(file, layout.picture, data);
+    file.EndSection();
+    if (missing) {
+        return QStringLiteral("Layout %1 of the shape \"%2\" has no %3 in the skin.")
+            .arg(index).arg(shapeName, QLatin1String(missing));
+    }
+    QString problem;
+    if (!DecodeSkinLayoutData(data, layout.data, &problem)) {
+        return QStringLiteral("The key data of layout %1 of the shape \"%2\" is damaged: %3.")
+            .arg(index).arg(shapeName, problem);
+    }
+    return {};
+}
+
+} // namespace
+
+QByteArrayView SkinShapeSectionName(int shape)
+{
+    static const char *const names[ScreenShapeCount] = {"P", "L", "PH", "LH"};
+    return shape >= 0 && shape < ScreenShapeCount ? QByteArrayView(names[shape]) : QByteArrayView();
 }
 
 void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entryName)

@@ -19,13 +19,6 @@ constexpr qint64 MaxPictureFileSize = 4 * 1024 * 1024;
 // The sum of the widths of a row's keys, its trailing placeholder left out; 16-bit, wrapping.
 quint16 RowKeyWidth(const SkinRow &row);
 
-// A skin is read whole into memory; none can be larger than 80 pictures at the largest size skin
-// creation takes and their key data.
-constexpr qint64 MaxSkinFileSize = qint64(ScreenShapeCount) * LayoutList::capacity * (MaxPictureFileSize + 64 * 1024);
-
-// The sections of the four shapes in a skin, in file order: "P", "L", "PH", "LH".
-QByteArrayView SkinShapeSectionName(int shape);
-
 // The first rule a layout breaks, as the message shown to the user; empty when it breaks none.
 QString ValidateButton(const SkinButton &button, const QString &shapeName, const QString &layoutName, int row);
 QString ValidateRow(const SkinRow &row, const QString &shapeName, const QString &layoutName);
@@ -46,6 +39,13 @@ void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entr
 void WriteSkin(CEBFFile &file, SkinProject &project);
 // Compiles the project into a skin file; raises FileError, leaving any previous skin untouched.
 void WriteSkinFile(SkinProject &project, const QString &skinPath);
+
+// A skin is read whole into memory; none can be larger than 80 pictures at the largest size skin
+// creation takes and their key data.
+constexpr qint64 MaxSkinFileSize = qint64(ScreenShapeCount) * LayoutList::capacity * (MaxPictureFileSize + 64 * 1024);
+
+// The sections of the four shapes in a skin, in file order: "P", "L", "PH", "LH".
+QByteArrayView SkinShapeSectionName(int shape);
 
 // Reads a whole skin from an open container (which must be reading): the settings and, per shape
 // and layout, the picture's bytes and the key data. An empty text when everything was read, or
