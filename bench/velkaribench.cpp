@@ -24,8 +24,8 @@ namespace {
 
 const BenchGroup groups[] = {
     {"files", benchFiles},
-    {"window", benchWindow},
     {"device", benchDevice},
+    {"window", benchWindow},
 };
 
 // 4 shapes of 20 layouts of 6 rows of 29 keys and the "New" cell, every caption filled. Each row
