@@ -148,27 +148,21 @@ void exchangeSettings(CEBFFile &file, quint32 &textColor, quint32 &highlightColo
     file.ExchangeString("HFN", helpFileName);
 }
 
-// The body of a layout's section, in both directions. Reading: the name of the first value that
-// is missing, or null.
-const char *exchangeLayoutSkinForm(CEBFFile &file, QByteArray &picture, QByteArray &data)
-{
-    if (!file.ExchangeBlock("P", picture))
-        return "picture";
-    if (!file.ExchangeBlock("D", data))
-        return "key data";
-    return nullptr;
-}
+// The two values of a layout's section, in file order.
+constexpr const char *LayoutPictureValue = "P";
+constexpr const char *LayoutKeyDataValue = "D";
 
 QString readLayoutSkinForm(CEBFFile &file, CompiledLayout &layout, int index, const QString &shapeName)
 {
     if (!file.BeginSection(NumberedName("", index)))
         return QStringLiteral("Layout %1 of the shape \"%2\" is missing from the skin.").arg(index).arg(shapeName);
     QByteArray data;
-    const char *missing = exchangeLayoutSkinForm(file, layout.picture, data);
+    const bool picture = file.ExchangeBlock(LayoutPictureValue, layout.picture);
+    const bool keyData = file.ExchangeBlock(LayoutKeyDataValue, data);
     file.EndSection();
-    if (missing) {
+    if (!picture || !keyData) {
         return QStringLiteral("Layout %1 of the shape \"%2\" has no %3 in the skin.")
-            .arg(index).arg(shapeName, QLatin1String(missing));
+            .arg(index).arg(shapeName, picture ? QStringLiteral("key data") : QStringLiteral("picture"));
     }
     QString problem;
     if (!DecodeSkinLayoutData(data, layout.data, &problem)) {
@@ -190,9 +184,14 @@ void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entr
 {
     if (!file.BeginSection(entryName.size() > 3 ? entryName.sliced(3) : QByteArrayView()))
         return;
-    QByteArray picture = readPicture(layout.picFileName);
+    // One value at a time: with the picture still held while the key data is made, the heap is
+    // given back to the system and faulted in again for every layout (twice the page faults).
+    {
+        QByteArray picture = readPicture(layout.picFileName);
+        file.ExchangeBlock(LayoutPictureValue, picture);
+    }
     QByteArray data = EncodeSkinLayoutData(layout);
-    exchangeLayoutSkinForm(file, picture, data);
+    file.ExchangeBlock(LayoutKeyDataValue, data);
     file.EndSection();
 }
 

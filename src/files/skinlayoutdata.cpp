@@ -35,7 +35,7 @@ public:
         if (failed())
             return;
         if (qsizetype(sizeof(T)) > remaining()) {
-            fail(QStringLiteral("it ends after %1 bytes, inside %2").arg(m_in.size()).arg(m_where));
+            fail(QStringLiteral("it ends after %1 bytes, inside %2").arg(m_in.size()).arg(where()));
             return;
         }
         value = qFromLittleEndian<T>(m_in.data() + m_pos);
@@ -52,21 +52,29 @@ public:
             return;
         if (n < 0 || n > maximum)
             fail(QStringLiteral("%1 claims %2 %3, at most %4 are allowed")
-                     .arg(m_where).arg(n).arg(QLatin1String(items)).arg(maximum));
+                     .arg(where()).arg(n).arg(QLatin1String(items)).arg(maximum));
         else if (n > remaining() / itemSize)
             fail(QStringLiteral("%1 claims %2 %3, more than the %4 bytes left can hold")
-                     .arg(m_where).arg(n).arg(QLatin1String(items)).arg(remaining()));
+                     .arg(where()).arg(n).arg(QLatin1String(items)).arg(remaining()));
         else
             list.resize(n);
     }
 
-    void setWhere(const QString &where) { m_where = where; }
+    // Where reading is, for the messages: a row, or the header or footer.
+    enum Part { Header = -1, Footer = -2 };
+    void setPart(int part) { m_part = part; }
     void fail(const QString &problem)
     {
         if (m_problem.isEmpty())
             m_problem = problem;
     }
     bool failed() const { return !m_problem.isEmpty(); }
+    QString where() const
+    {
+        if (m_part == Header)
+            return QStringLiteral("the header");
+        return m_part == Footer ? QStringLiteral("the footer") : QStringLiteral("row %1").arg(m_part);
+    }
     const QString &problem() const { return m_problem; }
     qsizetype remaining() const { return m_in.size() - m_pos; }
     QByteArray take() { return std::move(m_out); }
@@ -76,7 +84,7 @@ private:
     QByteArray m_out;
     QByteArrayView m_in;
     qsizetype m_pos = 0;
-    QString m_where = QStringLiteral("the header");
+    int m_part = Header;
     QString m_problem;
 };
 
@@ -101,12 +109,12 @@ void exchangeLayoutData(RecordStream &stream, SkinLayoutData &data)
     }
     stream.count(data.rows, 4, RowList::capacity, "rows");
     for (qsizetype r = 0; r < data.rows.size(); ++r) {
-        stream.setWhere(QStringLiteral("row %1").arg(r));
+        stream.setPart(int(r));
         stream.count(data.rows[r], SkinKeyRecord::Size, ButtonList::capacity - 1, "keys");
         for (SkinKeyRecord &key : data.rows[r])
             exchangeKey(stream, key);
     }
-    stream.setWhere(QStringLiteral("the footer"));
+    stream.setPart(RecordStream::Footer);
     stream.field(data.width);
     stream.field(data.height);
 }
