@@ -58,6 +58,7 @@ struct BenchGroup
 
 // The groups, in the order they run. Each lives in a file of its own.
 void benchFiles(BenchContext &context, const std::function<bool(const char *)> &wanted);
+void benchDevice(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchWindow(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchCheck(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchCanvas(BenchContext &context, const std::function<bool(const char *)> &wanted);

@@ -25,6 +25,7 @@ namespace {
 
 const BenchGroup groups[] = {
     {"files", benchFiles},
+    {"device", benchDevice},
     {"window", benchWindow},
     {"check", benchCheck},
     {"canvas", benchCanvas},

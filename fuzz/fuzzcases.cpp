@@ -5,9 +5,11 @@
 #include "containerentry.h"
 #include "fileerror.h"
 #include "projectchecker.h"
+#include "keyboarddevice.h"
 #include "projectfile.h"
 #include "skinfile.h"
 #include "skinlayoutdata.h"
+#include "typingsearch.h"
 
 #include <QFile>
 #include <QSet>
@@ -315,7 +317,90 @@ QString checkSkin(const QByteArray &skin, const SkinProject &project, const QByt
     return {};
 }
 
+// Keeps an input fast however many keys and toggles a skin has.
+constexpr int MaxTypedCharacters = 8;
+constexpr int MaxTypingStates = 4000;
+
+QString checkDeviceState(const KeyboardDevice &device)
+{
+    if (device.layout() < 0 || device.layout() >= device.layoutCount() || device.previousLayout() < -1
+        || device.previousLayout() >= device.layoutCount())
+        return QStringLiteral("the device left the layouts of shape %1: layout %2, previous %3")
+            .arg(device.shape()).arg(device.layout()).arg(device.previousLayout());
+    return {};
+}
+
+QString runDevice(const CompiledSkin &skin, int shape)
+{
+    KeyboardDevice device(skin, shape);
+    if (!device.currentLayout())
+        return QStringLiteral("a skin that reads has no layout in shape %1").arg(shape);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int r = 0; r < RowList::capacity; ++r) {
+            for (int k = 0; k + 1 < ButtonList::capacity; ++k) {
+                const SkinKeyRecord *key = device.currentLayout()->key(r, k);
+                if (!key)
+                    continue;
+                if (key->right > key->left && key->bottom > key->top
+                    && device.keyAt(key->left, key->top) != KeyRef{device.layout(), r, k})
+                    return QStringLiteral("a tap on the corner of key %1,%2 does not hit it").arg(r).arg(k);
+                if (pass == 0)
+                    device.pressKey(r, k);
+                else
+                    device.tap(key->right - 1, key->bottom - 1);
+                QString problem = checkDeviceState(device);
+                if (!problem.isEmpty())
+                    return problem;
+            }
+        }
+        device.dragUp();
+        device.hide();
+        device.show();
+        QString problem = checkDeviceState(device);
+        if (!problem.isEmpty())
+            return problem;
+    }
+
+    QString text;
+    for (const CompiledLayout &layout : skin.shapes[shape]) {
+        for (const QList<SkinKeyRecord> &row : layout.data.rows) {
+            for (const SkinKeyRecord &key : row) {
+                if (buttonKind(key.flags) == KindCharacter && key.charCode > 8 && text.size() < MaxTypedCharacters)
+                    text += QChar(key.charCode == 13 ? u'\n' : key.charCode);
+            }
+        }
+    }
+    const TypingResult typing = FindKeyPresses(skin, shape, text, MaxTypingStates);
+    if (!typing.found())
+        return {};
+    KeyboardDevice typist(skin, shape);
+    for (const SkinLayoutData::KeyPosition &press : typing.presses)
+        typist.pressKey(press.row, press.button);
+    if (typist.text() != text)
+        return QStringLiteral("the presses found for %1 type %2").arg(text, typist.text());
+    return {};
+}
+
 } // namespace
+
+QString CheckSkinBytes(const QByteArray &bytes)
+{
+    CEBFFile file(SkinFileClassName());
+    CompiledSkin skin;
+    if (!file.OpenForReadBytes(bytes) || !ReadSkin(file, skin).isEmpty())
+        return {};
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        for (const CompiledLayout &layout : skin.shapes[shape]) {
+            SkinLayoutData again;
+            if (!DecodeSkinLayoutData(EncodeSkinLayoutData(layout.data), again) || again != layout.data)
+                return QStringLiteral("key data read from a skin does not encode back to the same record");
+        }
+        QString problem = runDevice(skin, shape);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
 
 QString CheckContainerBytes(const QByteArray &bytes)
 {

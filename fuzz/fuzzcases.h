@@ -21,4 +21,10 @@ QString CheckContainerBytes(const QByteArray &bytes);
 // in memory with each layout's picture replaced by `picturePath`, and every "D" record decoded.
 QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath);
 
+// Arbitrary bytes read as a skin: a skin that reads must encode every layout's key data back to
+// the same record; the device must run every shape, each key pressed and tapped at its corner,
+// dragged up, hidden and shown, without leaving its layouts; and the key presses found for a text
+// of the skin's own characters must type it on the device.
+QString CheckSkinBytes(const QByteArray &bytes);
+
 } // namespace velkari::fuzz

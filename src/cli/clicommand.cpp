@@ -87,6 +87,7 @@ const QList<const CliCommand *> &CliCommands()
         &DumpCommand(), &DescribeCommand(),
         &TemplatesCommand(),
         &DrawCommand(),
+        &InspectCommand(), &SimulateCommand(), &TypeCommand(),
     };
     return commands;
 }

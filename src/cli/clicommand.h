@@ -79,9 +79,13 @@ const CliCommand &DescribeCommand();
 const CliCommand &TemplatesCommand();
 const CliCommand &DrawCommand();
 
-// Runs a command that draws pictures (draw, new --template). Drawing text loads Qt's graphical
-// side, which would double every command's start-up: velkari-skin hands these commands to
-// velkari-skin-draw, the same tool with that side, which carries them out.
+// Carries out a command that draws pictures (draw, new --template); it needs a QGuiApplication.
 int RunDrawingCommand(CliContext &context, const CliCommand &command, const QStringList &args);
+// Whether the command line (command name first) draws, and so needs a QGuiApplication: drawing
+// text needs fonts, which a QCoreApplication has none of. The other commands start without it.
+bool CommandLineDraws(const QStringList &arguments);
+const CliCommand &InspectCommand();
+const CliCommand &SimulateCommand();
+const CliCommand &TypeCommand();
 
 } // namespace velkari

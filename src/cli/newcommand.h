@@ -4,7 +4,7 @@
 
 namespace velkari {
 
-// Shared by new and its template half in velkari-skin-draw.
+// Shared by new and its template half, which draws.
 QList<CliOption> NewCommandOptions();
 // Refuses, on `err`, to replace an existing project unless `force`.
 bool ProjectInTheWay(CliContext &context, const QString &path, bool force);

@@ -9,8 +9,9 @@ namespace velkari {
 // The velkari-skin command-line tool: runs the command named in `arguments` (without the
 // program name) and returns its exit code (CliExitCode):
 //   0  done, and every layout passes the rules
-//   1  a layout breaks a rule (build, check)
-//   2  the command could not be carried out: usage, a file that is not a project, a write error
+//   1  a layout breaks a rule (build, check), a character cannot be typed (type)
+//   2  the command could not be carried out: usage, a file that is not a project or skin, a
+//      damaged skin, a write error
 class SkinTool
 {
 public:

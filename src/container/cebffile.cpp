@@ -277,6 +277,22 @@ void CEBFFile::ExchangeString(QByteArrayView name, QString &value, const QString
     advancePast(m_levels[m_level], entry.length());
 }
 
+bool CEBFFile::ExchangeBlock(QByteArrayView name, QByteArray &data)
+{
+    if (m_writing) {
+        if (quint64(data.size()) > quint64(MaxFileSize))
+            throw FileError(FileError::Action::Write, m_fileName, tooLargeReason());
+        writeValue(name, data.constData(), quint32(data.size()));
+        return true;
+    }
+    ContainerEntry entry;
+    if (!findEntry(name, entry) || entry.count != 0)
+        return false;
+    data = entry.body.toByteArray();
+    advancePast(m_levels[m_level], entry.length());
+    return true;
+}
+
 void CEBFFile::ExchangeRelativePath(QByteArrayView name, QString &path, const QString &base)
 {
     if (m_writing) {

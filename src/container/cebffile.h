@@ -55,6 +55,9 @@ public:
     void ExchangeByte(QByteArrayView name, quint8 &value, quint8 defaultValue);
     void ExchangeByte(QByteArrayView name, qint8 &value, qint8 defaultValue);
     void ExchangeString(QByteArrayView name, QString &value, const QString &defaultValue = {});
+    // A raw value of whatever size it has. Reading: false, with `data` untouched, when the
+    // section holds no value of that name.
+    bool ExchangeBlock(QByteArrayView name, QByteArray &data);
     void ExchangeRelativePath(QByteArrayView name, QString &path, const QString &base);
 
     // Writing: commits the file (raises FileError when that fails). Open sections are not ended.

@@ -197,29 +197,70 @@ QString SkinFilePath(const QString &projectPath)
     return stem + QStringLiteral(".vsk");
 }
 
+namespace {
+
+// The head of a skin, in both directions.
+void exchangeSettings(CEBFFile &file, quint32 &textColor, quint32 &highlightColor, QString &helpFileName)
+{
+    file.ExchangeInt32("TC", textColor);
+    file.ExchangeInt32("HC", highlightColor);
+    file.ExchangeString("HFN", helpFileName);
+}
+
+// The two values of a layout's section, in file order.
+constexpr const char *LayoutPictureValue = "P";
+constexpr const char *LayoutKeyDataValue = "D";
+
+QString readLayoutSkinForm(CEBFFile &file, CompiledLayout &layout, int index, const QString &shapeName)
+{
+    if (!file.BeginSection(NumberedName("", index)))
+        return QStringLiteral("Layout %1 of the shape \"%2\" is missing from the skin.").arg(index).arg(shapeName);
+    QByteArray data;
+    const bool picture = file.ExchangeBlock(LayoutPictureValue, layout.picture);
+    const bool keyData = file.ExchangeBlock(LayoutKeyDataValue, data);
+    file.EndSection();
+    if (!picture || !keyData) {
+        return QStringLiteral("Layout %1 of the shape \"%2\" has no %3 in the skin.")
+            .arg(index).arg(shapeName, picture ? QStringLiteral("key data") : QStringLiteral("picture"));
+    }
+    QString problem;
+    if (!DecodeSkinLayoutData(data, layout.data, &problem)) {
+        return QStringLiteral("The key data of layout %1 of the shape \"%2\" is damaged: %3.")
+            .arg(index).arg(shapeName, problem);
+    }
+    return {};
+}
+
+} // namespace
+
+QByteArrayView SkinShapeSectionName(int shape)
+{
+    static const char *const names[ScreenShapeCount] = {"P", "L", "PH", "LH"};
+    return shape >= 0 && shape < ScreenShapeCount ? QByteArrayView(names[shape]) : QByteArrayView();
+}
+
 void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entryName)
 {
     if (!file.BeginSection(entryName.size() > 3 ? entryName.sliced(3) : QByteArrayView()))
         return;
+    // One value at a time: with the picture still held while the key data is made, the heap is
+    // given back to the system and faulted in again for every layout (twice the page faults).
     {
         QByteArray picture = readPicture(layout.picFileName);
-        file.ExchangeData("P", quint32(picture.size()), picture.data(), nullptr);
+        file.ExchangeBlock(LayoutPictureValue, picture);
     }
     QByteArray data = EncodeSkinLayoutData(layout);
-    file.ExchangeData("D", quint32(data.size()), data.data(), nullptr);
+    file.ExchangeBlock(LayoutKeyDataValue, data);
     file.EndSection();
 }
 
 void WriteSkin(CEBFFile &file, SkinProject &project)
 {
-    static const char *const shapeSections[ScreenShapeCount] = {"P", "L", "PH", "LH"};
     file.SetSkinOutput(true);
-    file.ExchangeInt32("TC", project.textColor);
-    file.ExchangeInt32("HC", project.highlightColor);
-    file.ExchangeString("HFN", project.helpFileName);
+    exchangeSettings(file, project.textColor, project.highlightColor, project.helpFileName);
     SerializeContext context{project.projectPath, {}};
     for (int shape = 0; shape < ScreenShapeCount; ++shape)
-        SerializeLayoutList(file, project.layoutList(shape), shapeSections[shape], context);
+        SerializeLayoutList(file, project.layoutList(shape), SkinShapeSectionName(shape), context);
     while (file.Level() > 0)
         file.EndSection();
 }
@@ -230,6 +271,44 @@ void WriteSkinFile(SkinProject &project, const QString &skinPath)
     file.OpenForWrite(skinPath);
     WriteSkin(file, project);
     file.Close();
+}
+
+QString ReadSkin(CEBFFile &file, CompiledSkin &skin)
+{
+    skin = CompiledSkin();
+    exchangeSettings(file, skin.textColor, skin.highlightColor, skin.helpFileName);
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        const QString shapeName = ScreenShapeName(shape);
+        if (!file.BeginSection(SkinShapeSectionName(shape)))
+            return QStringLiteral("The skin has no layouts for the shape \"%1\".").arg(shapeName);
+        const int count = file.EntryCount();
+        if (count < 1 || count > LayoutList::capacity) {
+            return QStringLiteral("The skin claims %1 layouts for the shape \"%2\"; a shape has 1 to %3.")
+                .arg(count).arg(shapeName).arg(LayoutList::capacity);
+        }
+        QList<CompiledLayout> &layouts = skin.shapes[shape];
+        layouts.resize(count);
+        for (int i = 0; i < count; ++i) {
+            const QString problem = readLayoutSkinForm(file, layouts[i], i, shapeName);
+            if (!problem.isEmpty())
+                return problem;
+        }
+        file.EndSection();
+    }
+    return {};
+}
+
+QString ReadSkinFile(const QString &path, CompiledSkin &skin)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable())
+        return QStringLiteral("The file \"%1\" cannot be read.").arg(path);
+    if (info.size() > MaxSkinFileSize)
+        return QStringLiteral("\"%1\" is larger than any skin file (%2 bytes).").arg(path).arg(info.size());
+    CEBFFile file(SkinFileClassName());
+    if (!file.OpenForRead(path, MaxSkinFileSize))
+        return QStringLiteral("\"%1\" is not a skin file.").arg(path);
+    return ReadSkin(file, skin);
 }
 
 } // namespace velkari

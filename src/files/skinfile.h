@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compiledskin.h"
 #include "skinproject.h"
 
 #include <QByteArrayView>
@@ -62,5 +63,19 @@ void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entr
 void WriteSkin(CEBFFile &file, SkinProject &project);
 // Compiles the project into a skin file; raises FileError, leaving any previous skin untouched.
 void WriteSkinFile(SkinProject &project, const QString &skinPath);
+
+// A skin is read whole into memory; none can be larger than 80 pictures at the largest size skin
+// creation takes and their key data.
+constexpr qint64 MaxSkinFileSize = qint64(ScreenShapeCount) * LayoutList::capacity * (MaxPictureFileSize + 64 * 1024);
+
+// The sections of the four shapes in a skin, in file order: "P", "L", "PH", "LH".
+QByteArrayView SkinShapeSectionName(int shape);
+
+// Reads a whole skin from an open container (which must be reading): the settings and, per shape
+// and layout, the picture's bytes and the key data. An empty text when everything was read, or
+// the first problem, naming the shape and layout where it lies.
+QString ReadSkin(CEBFFile &file, CompiledSkin &skin);
+// The same from a file; also says when the file cannot be read or is not a skin file.
+QString ReadSkinFile(const QString &path, CompiledSkin &skin);
 
 } // namespace velkari

@@ -8,96 +8,169 @@ namespace velkari {
 
 namespace {
 
-class Packer
+// The bytes of one record in either direction. Reading stops at the first problem: every later
+// field keeps its value, and no count is trusted beyond the bytes that remain.
+class RecordStream
 {
 public:
-    explicit Packer(qint64 size)
-        : m_bytes(size, Qt::Uninitialized)
+    explicit RecordStream(qsizetype size)
+        : m_writing(true)
+    {
+        m_out.reserve(size);
+    }
+    explicit RecordStream(QByteArrayView bytes)
+        : m_writing(false)
+        , m_in(bytes)
     {
     }
 
     template <typename T>
-    void put(T value)
+    void field(T &value)
     {
-        qToLittleEndian(value, m_bytes.data() + m_pos);
+        if (m_writing) {
+            const T le = qToLittleEndian(value);
+            m_out.append(reinterpret_cast<const char *>(&le), sizeof le);
+            return;
+        }
+        if (failed())
+            return;
+        if (qsizetype(sizeof(T)) > remaining()) {
+            fail(QStringLiteral("it ends after %1 bytes, inside %2").arg(m_in.size()).arg(where()));
+            return;
+        }
+        value = qFromLittleEndian<T>(m_in.data() + m_pos);
         m_pos += sizeof(T);
     }
 
-    QByteArray take()
+    // The number of items of a list, each of which takes at least `itemSize` bytes.
+    template <typename List>
+    void count(List &list, qsizetype itemSize, int maximum, const char *items)
     {
-        Q_ASSERT(m_pos == m_bytes.size());
-        return m_bytes;
+        qint32 n = qint32(list.size());
+        field(n);
+        if (m_writing || failed())
+            return;
+        if (n < 0 || n > maximum)
+            fail(QStringLiteral("%1 claims %2 %3, at most %4 are allowed")
+                     .arg(where()).arg(n).arg(QLatin1String(items)).arg(maximum));
+        else if (n > remaining() / itemSize)
+            fail(QStringLiteral("%1 claims %2 %3, more than the %4 bytes left can hold")
+                     .arg(where()).arg(n).arg(QLatin1String(items)).arg(remaining()));
+        else
+            list.resize(n);
     }
 
+    // Where reading is, for the messages: a row, or the header or footer.
+    enum Part { Header = -1, Footer = -2 };
+    void setPart(int part) { m_part = part; }
+    void fail(const QString &problem)
+    {
+        if (m_problem.isEmpty())
+            m_problem = problem;
+    }
+    bool failed() const { return !m_problem.isEmpty(); }
+    QString where() const
+    {
+        if (m_part == Header)
+            return QStringLiteral("the header");
+        return m_part == Footer ? QStringLiteral("the footer") : QStringLiteral("row %1").arg(m_part);
+    }
+    const QString &problem() const { return m_problem; }
+    qsizetype remaining() const { return m_in.size() - m_pos; }
+    QByteArray take() { return std::move(m_out); }
+
 private:
-    QByteArray m_bytes;
+    bool m_writing;
+    QByteArray m_out;
+    QByteArrayView m_in;
     qsizetype m_pos = 0;
+    int m_part = Header;
+    QString m_problem;
 };
 
-class Unpacker
+void exchangeKey(RecordStream &stream, SkinKeyRecord &key)
 {
-public:
-    explicit Unpacker(QByteArrayView bytes)
-        : m_bytes(bytes)
-    {
+    stream.field(key.flags);
+    stream.field(key.charCode);
+    stream.field(key.vk);
+    stream.field(key.left);
+    stream.field(key.top);
+    stream.field(key.right);
+    stream.field(key.bottom);
+}
+
+void exchangeLayoutData(RecordStream &stream, SkinLayoutData &data)
+{
+    stream.field(data.flags);
+    stream.field(data.dragUpLayout);
+    for (SkinLayoutData::KeyPosition *position : {&data.enter, &data.space, &data.backspace}) {
+        stream.field(position->row);
+        stream.field(position->button);
     }
-
-    template <typename T>
-    bool get(T &value)
-    {
-        if (qsizetype(sizeof(T)) > m_bytes.size() - m_pos)
-            return false;
-        value = qFromLittleEndian<T>(m_bytes.data() + m_pos);
-        m_pos += sizeof(T);
-        return true;
+    stream.count(data.rows, 4, RowList::capacity, "rows");
+    for (qsizetype r = 0; r < data.rows.size(); ++r) {
+        stream.setPart(int(r));
+        stream.count(data.rows[r], SkinKeyRecord::Size, ButtonList::capacity - 1, "keys");
+        for (SkinKeyRecord &key : data.rows[r])
+            exchangeKey(stream, key);
     }
-
-    qsizetype remaining() const { return m_bytes.size() - m_pos; }
-
-private:
-    QByteArrayView m_bytes;
-    qsizetype m_pos = 0;
-};
+    stream.setPart(RecordStream::Footer);
+    stream.field(data.width);
+    stream.field(data.height);
+}
 
 int keyCount(const SkinRow &row)
 {
     return qMax(0, row.buttons.count() - 1);
 }
 
-} // namespace
-
-QSize SkinKeyRects::extent() const
+QString positionProblem(const SkinLayoutData &data, const SkinLayoutData::KeyPosition &position, const char *name)
 {
-    int widest = 0;
-    for (const auto &row : rows) {
-        if (!row.isEmpty())
-            widest = qMax(widest, row.last().x() + row.last().width());
-    }
-    return QSize(widest, height);
+    if (position.row == -1 && position.button == -1)
+        return {};
+    // The placeholder counts in the writer's scan, so a position may lie one past the row's keys.
+    if (position.row < 0 || position.row >= data.rows.size() || position.button < 0
+        || position.button > data.rows[position.row].size())
+        return QStringLiteral("the %1 key's position %2,%3 lies outside the rows")
+            .arg(QLatin1String(name)).arg(position.row).arg(position.button);
+    return {};
 }
 
-SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout)
+// The rectangles are derived data: keys follow each other from x 0 in every row, share the row's
+// top and bottom, and rows follow each other downwards. A record that breaks this was damaged.
+QString layoutProblem(const SkinLayoutData &data)
 {
-    SkinKeyRects rects;
+    const std::pair<const SkinLayoutData::KeyPosition *, const char *> positions[] = {
+        {&data.enter, "Enter"}, {&data.space, "Space"}, {&data.backspace, "Backspace"}};
+    for (const auto &[position, name] : positions) {
+        QString problem = positionProblem(data, *position, name);
+        if (!problem.isEmpty())
+            return problem;
+    }
     qint32 x = 0;
     qint32 y = 0;
-    rects.rows.reserve(layout.rows.count());
-    for (const auto &row : layout.rows) {
-        const int keys = keyCount(*row);
-        QList<QRect> &keyRects = rects.rows.emplace_back();
-        keyRects.reserve(keys);
+    for (qsizetype r = 0; r < data.rows.size(); ++r) {
+        const QList<SkinKeyRecord> &row = data.rows[r];
         x = 0;
-        for (int i = 0; i < keys; ++i) {
-            const int width = row->buttons.at(i)->width;
-            keyRects.append(QRect(x, y, width, row->height));
-            x += width;
+        for (qsizetype k = 0; k < row.size(); ++k) {
+            const SkinKeyRecord &key = row[k];
+            if (key.left != x || key.right < key.left)
+                return QStringLiteral("key %1,%2 does not begin where the key before it ends").arg(r).arg(k);
+            if (key.top != row[0].top || key.bottom != row[0].bottom || key.bottom < key.top || key.top < y)
+                return QStringLiteral("key %1,%2 does not lie in its row").arg(r).arg(k);
+            x = key.right;
         }
-        y += row->height;
+        if (!row.isEmpty())
+            y = row[0].bottom;
     }
-    rects.width = x;
-    rects.height = y;
-    return rects;
+    if (data.width != x)
+        return QStringLiteral("the footer's width %1 is not the last row's %2").arg(data.width).arg(x);
+    if (data.height < y)
+        return QStringLiteral("the footer's height %1 is less than the rows' %2").arg(data.height).arg(y);
+    return {};
 }
+
+} // namespace
 
 qint64 SkinLayoutDataSize(const SkinLayout &layout)
 {
@@ -109,82 +182,32 @@ qint64 SkinLayoutDataSize(const SkinLayout &layout)
 
 QByteArray EncodeSkinLayoutData(const SkinLayout &layout)
 {
-    Packer out(SkinLayoutDataSize(layout));
-    out.put<quint16>(layout.flags);
-    out.put<qint8>(layout.dragUpLayout);
-
-    // The device finds these keys by what they send, whatever their function; the last one of a
-    // kind wins, the placeholder included.
-    SkinLayoutData::KeyPosition enter, space, backspace;
-    for (const auto &row : layout.rows) {
-        for (const auto &button : row->buttons) {
-            const SkinLayoutData::KeyPosition here{row->index, button->index};
-            if (button->charCode == 13 && button->vk == 13)
-                enter = here;
-            else if (button->charCode == 32 && button->vk == 32)
-                space = here;
-            else if (button->charCode == 8 && button->vk == 8)
-                backspace = here;
-        }
-    }
-    for (const auto &position : {enter, space, backspace}) {
-        out.put<qint32>(position.row);
-        out.put<qint32>(position.button);
-    }
-    out.put<qint32>(layout.rows.count());
-
-    const SkinKeyRects rects = SkinLayoutKeyRects(layout);
-    for (int r = 0; r < layout.rows.count(); ++r) {
-        const QList<QRect> &keys = rects.rows.at(r);
-        out.put<qint32>(qint32(keys.size()));
-        for (int i = 0; i < keys.size(); ++i) {
-            const SkinButton &button = *layout.rows.at(r)->buttons.at(i);
-            const QRect &key = keys.at(i);
-            out.put<quint16>(button.flags);
-            out.put<quint16>(button.charCode);
-            out.put<quint8>(button.vk);
-            // Half-open: right and bottom are the first pixel outside the key.
-            out.put<qint32>(key.x());
-            out.put<qint32>(key.y());
-            out.put<qint32>(key.x() + key.width());
-            out.put<qint32>(key.y() + key.height());
-        }
-    }
-    out.put<qint32>(rects.width);
-    out.put<qint32>(rects.height);
-    return out.take();
+    SkinLayoutData data = MakeSkinLayoutData(layout);
+    RecordStream stream(SkinLayoutDataSize(layout));
+    exchangeLayoutData(stream, data);
+    return stream.take();
 }
 
-bool DecodeSkinLayoutData(QByteArrayView bytes, SkinLayoutData &data)
+QByteArray EncodeSkinLayoutData(const SkinLayoutData &data)
 {
-    Unpacker in(bytes);
+    SkinLayoutData copy = data;
+    RecordStream stream(SkinLayoutData::HeaderSize + SkinLayoutData::FooterSize);
+    exchangeLayoutData(stream, copy);
+    return stream.take();
+}
+
+bool DecodeSkinLayoutData(QByteArrayView bytes, SkinLayoutData &data, QString *problem)
+{
     data = SkinLayoutData();
-    qint32 rowCount = 0;
-    bool ok = in.get(data.flags) && in.get(data.dragUpLayout);
-    for (auto *position : {&data.enter, &data.space, &data.backspace})
-        ok = ok && in.get(position->row) && in.get(position->button);
-    if (!ok || !in.get(rowCount) || rowCount < 0 || rowCount > in.remaining() / 4)
-        return false;
-    for (qint32 r = 0; r < rowCount; ++r) {
-        qint32 keys = 0;
-        if (!in.get(keys) || keys < 0 || keys > in.remaining() / SkinKeyRecord::Size)
-            return false;
-        QList<SkinKeyRecord> row;
-        row.reserve(keys);
-        for (qint32 k = 0; k < keys; ++k) {
-            SkinKeyRecord key;
-            in.get(key.flags);
-            in.get(key.charCode);
-            in.get(key.vk);
-            in.get(key.left);
-            in.get(key.top);
-            in.get(key.right);
-            in.get(key.bottom);
-            row.append(key);
-        }
-        data.rows.append(row);
-    }
-    return in.get(data.width) && in.get(data.height) && in.remaining() == 0;
+    RecordStream stream(bytes);
+    exchangeLayoutData(stream, data);
+    if (!stream.failed() && stream.remaining() != 0)
+        stream.fail(QStringLiteral("%1 bytes follow its footer").arg(stream.remaining()));
+    if (!stream.failed())
+        stream.fail(layoutProblem(data));
+    if (problem)
+        *problem = stream.problem();
+    return !stream.failed();
 }
 
 } // namespace velkari

@@ -176,6 +176,17 @@ QString DescribeButton(const SkinButton &button, const LayoutList &shapeLayouts,
     return text;
 }
 
+QStringList DescribeKeyFunction(const SkinButton &button, const LayoutList &shapeLayouts,
+                                const QString &helpFileName)
+{
+    SkinButton uncaptioned(button); // a caption may hold line breaks of its own
+    uncaptioned.caption.clear();
+    QStringList lines = DescribeButton(uncaptioned, shapeLayouts, helpFileName).split(u'\n', Qt::SkipEmptyParts);
+    lines.removeFirst();
+    lines.removeIf([](const QString &line) { return line.startsWith(QLatin1String("Width:")); });
+    return lines;
+}
+
 QString ControlHint(int id)
 {
     switch (id) {

@@ -3,6 +3,7 @@
 #include "skinproject.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace velkari {
 
@@ -11,6 +12,11 @@ namespace velkari {
 // shape, which a Change Layout target numbers. Values beyond their tables are shown, not refused.
 QString DescribeButton(const SkinButton &button, const LayoutList &shapeLayouts,
                        const QString &helpFileName);
+
+// What the key does and its options, as its description's lines say it, without the caption and
+// width lines: "Sends Char:a and VK:41", "Toggle Button 1", ...
+QStringList DescribeKeyFunction(const SkinButton &button, const LayoutList &shapeLayouts,
+                                const QString &helpFileName);
 
 // The one-line hint of a control of the main editor window; empty for any other id.
 QString ControlHint(int id);

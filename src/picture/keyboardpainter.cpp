@@ -1,5 +1,7 @@
 #include "keyboardpainter.h"
 
+#include "compiledskin.h"
+
 #include "skinfile.h"
 #include "nearestcolor.h"
 #include "skinlayout.h"
@@ -102,24 +104,6 @@ void PreferOffscreenPlatform()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-QList<QList<QRect>> layoutKeyRectangles(const SkinLayout &layout)
-{
-    QList<QList<QRect>> rectangles;
-    int y = 0;
-    for (const auto &row : layout.rows) {
-        QList<QRect> keys;
-        int x = 0;
-        for (int i = 0; i + 1 < row->buttons.count(); ++i) {
-            const int width = row->buttons.at(i)->width;
-            keys.append(QRect(x, y, width, row->height));
-            x += width;
-        }
-        rectangles.append(keys);
-        y += row->height;
-    }
-    return rectangles;
-}
-
 KeyboardPainter::KeyboardPainter(const KeyboardTheme &theme, std::optional<QRgb> captionColor)
     : m_theme(theme)
 {
@@ -194,7 +178,7 @@ QImage KeyboardPainter::paint(const SkinLayout &layout) const
         int pixels;
     };
     QList<Caption> captions;
-    const QList<QList<QRect>> rectangles = layoutKeyRectangles(layout);
+    const QList<QList<QRect>> rectangles = SkinLayoutKeyRects(layout).rows;
     for (int r = 0; r < rectangles.size(); ++r) {
         const SkinRow &row = *layout.rows.at(r);
         const int lip = std::max(1, row.height / 16);

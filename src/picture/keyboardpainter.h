@@ -12,10 +12,6 @@ namespace velkari {
 
 struct SkinLayout;
 
-// Each row's keys where the skin places them: x grows by the key widths and restarts every
-// row, y grows by the row heights; a row's trailing placeholder is not a key.
-QList<QList<QRect>> layoutKeyRectangles(const SkinLayout &layout);
-
 // Drawing text needs a QGuiApplication, but a tool that only draws into images needs no display:
 // call before creating one, so that it runs offscreen unless a platform is set.
 void PreferOffscreenPlatform();

@@ -292,6 +292,11 @@ void TestRobustness::damagedFiles()
     if (project) {
         const QStringList writers[] = {{"normalize", input, "-o", output}, {"build", input, "-o", output}, {"describe", input}};
         commands.append(writers[variant % 3]);
+    } else {
+        const QStringList readers[] = {{"inspect", input, "--format", "json"},
+                                       {"simulate", input, "key:0,0", "tap:1,1", "drag-up", "hide", "show", "key:1,0"},
+                                       {"type", input, "--shape", "landscape", "qA 1\n"}};
+        commands.append(readers[variant % 3]);
     }
     for (const QStringList &arguments : commands) {
         const Run run = runTool(arguments);

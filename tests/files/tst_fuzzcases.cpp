@@ -154,6 +154,8 @@ void TestFuzzCases::keptInputs()
     QVERIFY2(container.isEmpty(), qPrintable(container));
     const QString project = fuzz::CheckProjectBytes(bytes, m_picture);
     QVERIFY2(project.isEmpty(), qPrintable(project));
+    const QString skin = fuzz::CheckSkinBytes(bytes);
+    QVERIFY2(skin.isEmpty(), qPrintable(skin));
 }
 
 QTEST_GUILESS_MAIN(TestFuzzCases)

@@ -51,6 +51,51 @@ std::unique_ptr<SkinLayout> workedExampleLayout()
     return layout;
 }
 
+QByteArray patched(QByteArray bytes, qsizetype offset, const Bytes &with)
+{
+    return bytes.replace(offset, with.bytes().size(), with.bytes());
+}
+
+// A skin whose every shape holds one layout with the worked example's record, and whose shape
+// "Hi-Res. Portrait" holds `layouts` of them, the second with `record` as its key data.
+struct SkinParts
+{
+    QByteArray record = EncodeSkinLayoutData(*workedExampleLayout());
+    int layouts = 2;
+    QByteArray secondName = "1";
+    bool keyData = true;
+    int shapes = ScreenShapeCount;
+};
+
+QByteArray skinBytes(const SkinParts &parts)
+{
+    CEBFFile file(SkinFileClassName());
+    file.OpenForWriteInMemory();
+    quint32 color = 0;
+    QString help;
+    file.ExchangeInt32("TC", color);
+    file.ExchangeInt32("HC", color);
+    file.ExchangeString("HFN", help);
+    for (int shape = 0; shape < parts.shapes; ++shape) {
+        file.BeginSection(SkinShapeSectionName(shape));
+        const bool damaged = shape == HiResPortrait;
+        for (int i = 0; i < (damaged ? parts.layouts : 1); ++i) {
+            const bool second = damaged && i == 1;
+            file.BeginSection(second ? parts.secondName : QByteArray::number(i));
+            QByteArray picture("GIF89a");
+            file.ExchangeBlock("P", picture);
+            QByteArray record = second ? parts.record : EncodeSkinLayoutData(*workedExampleLayout());
+            if (!second || parts.keyData)
+                file.ExchangeBlock("D", record);
+            file.EndSection();
+        }
+        file.EndSection();
+    }
+    while (file.Level() > 0)
+        file.EndSection();
+    return file.Bytes();
+}
+
 struct SpecialKeys
 {
     qint32 enterRow, enterButton, spaceRow, spaceButton, backRow, backButton;
@@ -83,6 +128,9 @@ private Q_SLOTS:
     void skinFileHoldsPicturesAndRecords();
     void vanishedPictureLeavesOldSkin();
     void decodeRefusesDamagedRecords();
+    void readBackEqualsTheProject();
+    void damagedSkins_data();
+    void damagedSkins();
 };
 
 void TestSkinFile::workedExampleRecord()
@@ -442,6 +490,122 @@ void TestSkinFile::decodeRefusesDamagedRecords()
     hugeRows.replace(27, 4, QByteArray("\xff\xff\xff\x7f", 4));
     QVERIFY(!DecodeSkinLayoutData(hugeRows, data));
     QVERIFY(DecodeSkinLayoutData(good, data));
+}
+
+void TestSkinFile::readBackEqualsTheProject()
+{
+    QTemporaryDir dir;
+    const QString gif = dir.filePath(QStringLiteral("k.gif"));
+    const QString bmp = dir.filePath(QStringLiteral("k.bmp"));
+    writeFile(gif, QByteArray("GIF89a\x02\x00\x01\x00", 10) + QByteArray(300, '\x11'));
+    writeFile(bmp, QByteArray("BM") + QByteArray(500, '\x22'));
+    SkinProject project;
+    makeValidProject(project, gif);
+    project.textColor = 0x00102030;
+    project.highlightColor = 0x00405060;
+    project.helpFileName = QStringLiteral("Hilfe.htm");
+    LayoutList &hiRes = project.layoutList(HiResPortrait);
+    hiRes.append(workedExampleLayout());
+    hiRes.at(1)->picFileName = bmp;
+    hiRes.at(1)->dragUpLayout = 0;
+    // Extreme values, and six rows of 29 keys, the most a layout holds.
+    auto full = makeValidLayout(QStringLiteral("full"), gif, 0);
+    full->flags = 0xFFFF;
+    full->dragUpLayout = 19;
+    for (quint16 r = 0; r < RowList::capacity; ++r) {
+        full->rows.append(makeRow(quint16(65535 - r), {}));
+        for (int k = 0; k + 1 < ButtonList::capacity; ++k)
+            full->rows.at(r)->buttons.insertCopyAt(k, *makeButton(QString(), quint16(65535 - k), quint16(0xF7FF - k),
+                                                                  quint16(0xFFFF - r), quint8(0xFF - k)));
+    }
+    hiRes.append(std::move(full));
+    const QString skinPath = dir.filePath(QStringLiteral("demo.vsk"));
+    WriteSkinFile(project, skinPath);
+
+    CompiledSkin skin;
+    QCOMPARE(ReadSkinFile(skinPath, skin), QString());
+    QCOMPARE(skin.textColor, project.textColor);
+    QCOMPARE(skin.highlightColor, project.highlightColor);
+    QCOMPARE(skin.helpFileName, project.helpFileName);
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        const LayoutList &layouts = project.layoutList(shape);
+        QCOMPARE(skin.shapes[shape].size(), layouts.count());
+        for (const auto &layout : layouts) {
+            const CompiledLayout &read = skin.shapes[shape][layout->index];
+            QCOMPARE(read.picture, readFile(layout->picFileName));
+            QCOMPARE(read.data.flags, layout->flags);
+            QCOMPARE(read.data.dragUpLayout, quint8(layout->dragUpLayout));
+            QCOMPARE(read.data.rows.size(), layout->rows.count());
+            qint32 y = 0;
+            for (const auto &row : layout->rows) {
+                const QList<SkinKeyRecord> &keys = read.data.rows[row->index];
+                QCOMPARE(keys.size(), row->buttons.count() - 1);
+                qint32 x = 0;
+                for (const SkinKeyRecord &key : keys) {
+                    const SkinButton &button = *row->buttons.at(int(&key - keys.data()));
+                    QCOMPARE(key, (SkinKeyRecord{button.flags, button.charCode, button.vk, x, y,
+                                                 x + button.width, y + row->height}));
+                    x += button.width;
+                }
+                y += row->height;
+                QCOMPARE(read.data.width, x);
+            }
+            QCOMPARE(read.data.height, y);
+        }
+    }
+    const SkinLayoutData &example = skin.shapes[HiResPortrait][1].data;
+    QCOMPARE(example.enter, (SkinLayoutData::KeyPosition{-1, -1}));
+    QCOMPARE(example.space, (SkinLayoutData::KeyPosition{0, 1}));
+    QCOMPARE(example.backspace, (SkinLayoutData::KeyPosition{1, 0}));
+}
+
+void TestSkinFile::damagedSkins_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray good = EncodeSkinLayoutData(*workedExampleLayout());
+    const QString damaged = QStringLiteral("The key data of layout 1 of the shape \"Hi-Res. Portrait\" is damaged: ");
+    QTest::newRow("whole") << skinBytes({}) << "";
+    QTest::newRow("cut short") << skinBytes({.record = good.left(106)}) << damaged + "it ends after 106 bytes, inside the footer.";
+    QTest::newRow("a byte too many") << skinBytes({.record = good + '\0'}) << damaged + "1 bytes follow its footer.";
+    QTest::newRow("seven rows") << skinBytes({.record = patched(good, 27, Bytes().i32(7))})
+                                << damaged + "the header claims 7 rows, at most 6 are allowed.";
+    QTest::newRow("negative rows") << skinBytes({.record = patched(good, 27, Bytes().i32(-1))})
+                                   << damaged + "the header claims -1 rows, at most 6 are allowed.";
+    QTest::newRow("more keys than bytes") << skinBytes({.record = patched(good, 31, Bytes().i32(29))})
+                                          << damaged + "row 0 claims 29 keys, more than the 75 bytes left can hold.";
+    QTest::newRow("a gap between keys") << skinBytes({.record = patched(good, 61, Bytes().i32(121))})
+                                        << damaged + "key 0,1 does not begin where the key before it ends.";
+    QTest::newRow("a key over the row above") << skinBytes({.record = patched(good, 90, Bytes().i32(10))})
+                                              << damaged + "key 1,0 does not lie in its row.";
+    QTest::newRow("footer width") << skinBytes({.record = patched(good, 102, Bytes().i32(239))})
+                                  << damaged + "the footer's width 239 is not the last row's 240.";
+    QTest::newRow("footer height") << skinBytes({.record = patched(good, 106, Bytes().i32(39))})
+                                   << damaged + "the footer's height 39 is less than the rows' 40.";
+    QTest::newRow("Enter beyond the rows") << skinBytes({.record = patched(good, 3, Bytes().i32(5).i32(0))})
+                                           << damaged + "the Enter key's position 5,0 lies outside the rows.";
+    QTest::newRow("no key data") << skinBytes({.keyData = false})
+                                 << "Layout 1 of the shape \"Hi-Res. Portrait\" has no key data in the skin.";
+    QTest::newRow("a layout missing") << skinBytes({.secondName = "5"})
+                                      << "Layout 1 of the shape \"Hi-Res. Portrait\" is missing from the skin.";
+    QTest::newRow("21 layouts") << skinBytes({.layouts = 21})
+                                << "The skin claims 21 layouts for the shape \"Hi-Res. Portrait\"; a shape has 1 to 20.";
+    QTest::newRow("a shape missing") << skinBytes({.shapes = 3})
+                                     << "The skin has no layouts for the shape \"Hi-Res. Landscape\".";
+    QTest::newRow("a project") << readFile(QStringLiteral(VELKARI_TEST_DATA "/valid-project.vsp"))
+                               << "\"%1\" is not a skin file.";
+}
+
+void TestSkinFile::damagedSkins()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("damaged.vsk"));
+    writeFile(path, bytes);
+    CompiledSkin skin;
+    QCOMPARE(ReadSkinFile(path, skin), message.replace(QLatin1String("%1"), path));
 }
 
 QTEST_GUILESS_MAIN(TestSkinFile)

@@ -1,4 +1,5 @@
 #include "buttonfunctions.h"
+#include "compiledskin.h"
 #include "keyboardpainter.h"
 #include "layoutpictures.h"
 #include "pictureencoder.h"
@@ -237,7 +238,7 @@ void TestPicture::keyColoursStayExact()
     const KeyboardPainter painter(theme(themeName));
     const QImage picture = decode(drawLayoutPicture(*layout, painter, PictureFormat::Gif));
     QCOMPARE(picture.pixel(0, 0), painter.palette().first());
-    const QList<QRect> keys = layoutKeyRectangles(*layout).first();
+    const QList<QRect> keys = SkinLayoutKeyRects(*layout).rows.first();
     for (int k = 0; k < keys.size(); ++k) {
         const KeyStyle &style = painter.style(keyRoleOf(*layout->rows.at(0)->buttons.at(k)));
         // Left of the caption, below the lit edge, above the lip.

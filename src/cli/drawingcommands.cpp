@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace velkari {
 
 namespace {
@@ -82,6 +84,18 @@ int draw(CliContext &context, const QStringList &args)
 }
 
 } // namespace
+
+bool CommandLineDraws(const QStringList &arguments)
+{
+    const QString command = arguments.value(0);
+    if (command == QLatin1String(DrawCommand().name))
+        return true;
+    if (command != QLatin1String(NewCommand().name))
+        return false;
+    return std::any_of(arguments.begin(), arguments.end(), [](const QString &argument) {
+        return argument == QLatin1String("--template") || argument.startsWith(QLatin1String("--template="));
+    });
+}
 
 int RunDrawingCommand(CliContext &context, const CliCommand &command, const QStringList &args)
 {

@@ -1,0 +1,185 @@
+#include "clicommand.h"
+
+#include "buttondescription.h"
+#include "skinsource.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace velkari {
+
+namespace {
+
+struct PictureInfo
+{
+    QString format; // "gif", "bmp", ...; empty when the bytes are no picture Qt can read
+    QSize size;
+};
+
+// Reads the picture's header only: its format and pixel size.
+PictureInfo probePicture(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    PictureInfo info;
+    if (!reader.canRead())
+        return info;
+    info.size = reader.size();
+    if (info.size.isValid())
+        info.format = QString::fromLatin1(reader.format());
+    return info;
+}
+
+// Change Layout targets are named by number: a skin carries no layout names.
+void nameLayoutsByNumber(LayoutList &names, qsizetype count)
+{
+    for (qsizetype i = 0; i < count; ++i) {
+        auto layout = std::make_unique<SkinLayout>();
+        layout->name = QStringLiteral("layout %1").arg(i);
+        names.append(std::move(layout));
+    }
+}
+
+QString hex(uint value, int digits)
+{
+    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, u'0');
+}
+
+QJsonValue positionJson(const SkinLayoutData::KeyPosition &position)
+{
+    if (position.row < 0)
+        return QJsonValue::Null;
+    return QJsonArray{position.row, position.button};
+}
+
+QJsonObject layoutJson(int index, const CompiledLayout &layout)
+{
+    const SkinLayoutData &data = layout.data;
+    const PictureInfo picture = probePicture(layout.picture);
+    const bool decoded = !picture.format.isEmpty();
+    QJsonArray rows;
+    for (const QList<SkinKeyRecord> &row : data.rows) {
+        QJsonArray keys;
+        for (const SkinKeyRecord &key : row) {
+            keys.append(QJsonObject{{"flags", key.flags},
+                                    {"char", key.charCode},
+                                    {"vk", key.vk},
+                                    {"rect", QJsonArray{key.left, key.top, key.right, key.bottom}}});
+        }
+        rows.append(keys);
+    }
+    return QJsonObject{
+        {"index", index},
+        {"flags", data.flags},
+        {"dragUp", data.dragUpLayout == SkinLayoutData::NoDragUpLayout ? QJsonValue::Null : QJsonValue(data.dragUpLayout)},
+        {"picture", QJsonObject{{"bytes", layout.picture.size()},
+                                {"format", decoded ? QJsonValue(picture.format) : QJsonValue::Null},
+                                {"width", decoded ? QJsonValue(picture.size.width()) : QJsonValue::Null},
+                                {"height", decoded ? QJsonValue(picture.size.height()) : QJsonValue::Null}}},
+        {"enter", positionJson(data.enter)},
+        {"space", positionJson(data.space)},
+        {"backspace", positionJson(data.backspace)},
+        {"width", data.width},
+        {"height", data.height},
+        {"rows", rows},
+    };
+}
+
+QString positionText(const SkinLayoutData::KeyPosition &position)
+{
+    return position.row < 0 ? QStringLiteral("none") : QStringLiteral("%1,%2").arg(position.row).arg(position.button);
+}
+
+void printLayout(QTextStream &out, int index, const CompiledLayout &layout, const LayoutList &names,
+                 const QString &helpFileName)
+{
+    const SkinLayoutData &data = layout.data;
+    const PictureInfo picture = probePicture(layout.picture);
+    out << QStringLiteral("  layout %1: flags %2, drag-up layout %3, %4 x %5 pixels\n")
+               .arg(index)
+               .arg(hex(data.flags, 4),
+                    data.dragUpLayout == SkinLayoutData::NoDragUpLayout ? QStringLiteral("none")
+                                                                        : QString::number(data.dragUpLayout))
+               .arg(data.width)
+               .arg(data.height);
+    out << QStringLiteral("    picture: %1 bytes").arg(layout.picture.size());
+    if (picture.format.isEmpty())
+        out << ", not a picture that can be decoded\n";
+    else
+        out << QStringLiteral(", %1 %2 x %3\n").arg(picture.format.toUpper()).arg(picture.size.width()).arg(picture.size.height());
+    out << QStringLiteral("    Enter %1; Space %2; Backspace %3\n")
+               .arg(positionText(data.enter), positionText(data.space), positionText(data.backspace));
+    for (qsizetype r = 0; r < data.rows.size(); ++r) {
+        for (qsizetype k = 0; k < data.rows[r].size(); ++k) {
+            const SkinKeyRecord &key = data.rows[r][k];
+            out << QStringLiteral("    key %1,%2 at %3,%4-%5,%6, flags %7: %8\n")
+                       .arg(r)
+                       .arg(k)
+                       .arg(key.left)
+                       .arg(key.top)
+                       .arg(key.right)
+                       .arg(key.bottom)
+                       .arg(hex(key.flags, 4),
+                            DescribeKeyFunction(ButtonForKey(key), names, helpFileName).join(QStringLiteral("; ")));
+        }
+    }
+}
+
+int runInspect(CliContext &context, const QStringList &args)
+{
+    const CommandLine line = ParseCommandLine(args, {FormatOption()});
+    bool json = false;
+    if (!line.ok() || line.positional.size() != 1 || !JsonFormat(line, json)) {
+        return CommandUsageError(context, InspectCommand(),
+                                 !line.ok() ? line.error : line.positional.size() != 1
+                                     ? QStringLiteral("inspect takes one skin file name")
+                                     : QStringLiteral("the formats are text and json"));
+    }
+    CompiledSkin skin;
+    if (!LoadSkinForCommand(context, line.positional.first(), skin, false))
+        return ExitFailed;
+    if (json) {
+        QJsonArray shapes;
+        for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+            QJsonArray layouts;
+            for (qsizetype i = 0; i < skin.shapes[shape].size(); ++i)
+                layouts.append(layoutJson(int(i), skin.shapes[shape][i]));
+            shapes.append(QJsonObject{{"name", ScreenShapeName(shape)}, {"layouts", layouts}});
+        }
+        context.out << QString::fromUtf8(QJsonDocument(QJsonObject{{"shapes", shapes}}).toJson(QJsonDocument::Compact)) << '\n';
+        return ExitSuccess;
+    }
+    context.out << QStringLiteral("text colour %1, highlight colour %2, help file %3\n")
+                       .arg(hex(skin.textColor, 8), hex(skin.highlightColor, 8), QuotedText(skin.helpFileName));
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        const QList<CompiledLayout> &layouts = skin.shapes[shape];
+        LayoutList names;
+        nameLayoutsByNumber(names, layouts.size());
+        context.out << ScreenShapeName(shape) << QStringLiteral(": %1 layout(s)\n").arg(layouts.size());
+        for (qsizetype i = 0; i < layouts.size(); ++i)
+            printLayout(context.out, int(i), layouts[i], names, skin.helpFileName);
+    }
+    return ExitSuccess;
+}
+
+} // namespace
+
+const CliCommand &InspectCommand()
+{
+    static const CliCommand command{
+        "inspect", "inspect SKIN.vsk [--format text|json]", "print what a skin file holds",
+        "Reads a skin file as the device would and prints, per shape and layout, the picture (its\n"
+        "format and size in pixels where it can be decoded), the flags, the drag-up layout, the\n"
+        "Enter, Space and Backspace keys and every key: row, position, flags, what it does and its\n"
+        "rectangle. A damaged skin is refused with a message naming the shape and layout.",
+        runInspect};
+    return command;
+}
+
+} // namespace velkari
