@@ -15,8 +15,8 @@ namespace velkari {
 
 namespace {
 
-// Small entries gather in memory and reach the file in blocks of this size; a value at least this
-// large (a picture) goes to the file directly.
+// Small entries gather in memory and reach the file in blocks of about this size; a value at least
+// this large (a picture) goes to the file directly.
 constexpr qsizetype WindowSize = 256 * 1024;
 
 QString tooLargeReason()
@@ -127,15 +127,19 @@ bool CEBFFile::writableName(QByteArrayView name) const
 
 void CEBFFile::append(const void *data, qint64 size)
 {
-    if (m_sink == Sink::File && size >= WindowSize) {
-        flushWindow();
-        writeToFile(static_cast<const char *>(data), size);
-        m_windowStart += quint64(size);
+    m_bytes.append(static_cast<const char *>(data), size);
+}
+
+// Entry by entry, so that no section header is ever split between the file and the window.
+void CEBFFile::appendData(const void *data, qint64 size)
+{
+    if (m_sink != Sink::File || size < WindowSize) {
+        append(data, size);
         return;
     }
-    m_bytes.append(static_cast<const char *>(data), size);
-    if (m_sink == Sink::File && m_bytes.size() >= WindowSize)
-        flushWindow();
+    flushWindow();
+    writeToFile(static_cast<const char *>(data), size);
+    m_windowStart += quint64(size);
 }
 
 void CEBFFile::flushWindow()
@@ -164,8 +168,6 @@ void CEBFFile::patchSectionHeader(quint32 start, quint32 count, quint32 size)
         return;
     }
     // Already in the file: patched there, and writing goes on at the end.
-    if (quint64(start) + sizeof fields > m_windowStart)
-        flushWindow();
     if (!m_writeError.isEmpty())
         return;
     if (!m_file->seek(start) || m_file->write(reinterpret_cast<const char *>(fields), sizeof fields) != sizeof fields
@@ -181,6 +183,8 @@ void CEBFFile::appendUInt32(quint32 value)
 
 void CEBFFile::writeName(QByteArrayView name)
 {
+    if (m_sink == Sink::File && m_bytes.size() >= WindowSize)
+        flushWindow();
     const char length = char(name.size());
     append(&length, 1);
     append(name.data(), name.size());
@@ -195,7 +199,7 @@ void CEBFFile::writeValue(QByteArrayView name, const void *data, quint32 size)
     writeName(name);
     appendUInt32(0);
     appendUInt32(size);
-    append(data, size);
+    appendData(data, size);
     LevelRecord &record = m_levels[m_level];
     record.count += 1;
     record.size += quint32(name.size()) + size + 9;

@@ -103,6 +103,7 @@ private:
     void writeValue(QByteArrayView name, const void *data, quint32 size);
     void appendUInt32(quint32 value);
     void append(const void *data, qint64 size);
+    void appendData(const void *data, qint64 size);
     quint64 writePosition() const { return m_windowStart + quint64(m_bytes.size()); }
     void patchSectionHeader(quint32 start, quint32 count, quint32 size);
     void flushWindow();

@@ -5,7 +5,31 @@
 #include "translations.h"
 #include "vizizarerodlg.h"
 
+#include <cstdio>
+
 namespace velkari {
+
+std::optional<int> CViziZareroApp::answerInformationRequest(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        QString text;
+        if (arg == "--version") {
+            text = QStringLiteral("velkari-skin-editor %1\n").arg(QStringLiteral(VELKARI_VERSION));
+        } else if (arg == "--help" || arg == "-h") {
+            text = tr("Usage: velkari-skin-editor [PROJECT.vsp]\n\n"
+                      "Starts the Velkari Skin Editor on a new project, or on PROJECT.vsp.\n\n"
+                      "  --help     prints this text\n"
+                      "  --version  prints the version\n\n"
+                      "Qt's own options (for example -platform offscreen) are understood too.\n");
+        } else {
+            continue;
+        }
+        fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
 
 CViziZareroApp::CViziZareroApp(int &argc, char **argv)
     : QApplication(argc, argv)
