@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "filecommands.h"
+#include "firstpaintreporter.h"
 #include "translations.h"
 #include "vizizarerodlg.h"
 
@@ -47,6 +48,7 @@ int CViziZareroApp::run()
 {
     CViziZareroDlg window;
     const QStringList args = arguments().mid(1);
+    FirstPaintReporter::watch(&window);
     window.show();
     if (!args.isEmpty())
         window.openProjectFile(args.first());

@@ -85,7 +85,9 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     const DialogUnits units(font());
     m_templateSize = units.size(553, 398);
     setWindowTitle(ApplicationName());
-    setWindowIcon(applicationIcon());
+    // The application's icon is every window's; drawing it again costs start-up time.
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(applicationIcon());
     createControls(units);
     const QSize frame = fitMinimumSize();
     if (!restoreGeometry(EditorSettings().windowGeometry())) {
