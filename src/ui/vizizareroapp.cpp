@@ -18,6 +18,10 @@ std::optional<int> CViziZareroApp::answerInformationRequest(int argc, char **arg
         if (arg == "--version") {
             text = QStringLiteral("velkari-skin-editor %1\n").arg(QStringLiteral(VELKARI_VERSION));
         } else if (arg == "--help" || arg == "-h") {
+            // A core application only, for the translations: no display is needed to answer.
+            int count = argc;
+            QCoreApplication core(count, argv);
+            installTranslations(QLocale::system());
             text = tr("Usage: velkari-skin-editor [PROJECT.vsp]\n\n"
                       "Starts the Velkari Skin Editor on a new project, or on PROJECT.vsp.\n\n"
                       "  --help     prints this text\n"
