@@ -127,7 +127,10 @@ bool CEBFFile::writableName(QByteArrayView name) const
 
 void CEBFFile::append(const void *data, qint64 size)
 {
-    m_bytes.append(static_cast<const char *>(data), size);
+    // Most pieces are a few bytes: growing and copying is far cheaper than a general insert.
+    const qsizetype used = m_bytes.size();
+    m_bytes.resize(used + size);
+    std::memcpy(m_bytes.data() + used, data, size_t(size));
 }
 
 // Entry by entry, so that no section header is ever split between the file and the window.
@@ -175,19 +178,19 @@ void CEBFFile::patchSectionHeader(quint32 start, quint32 count, quint32 size)
         m_writeError = m_file->errorString();
 }
 
-void CEBFFile::appendUInt32(quint32 value)
-{
-    const quint32 le = qToLittleEndian(value);
-    append(&le, sizeof le);
-}
-
-void CEBFFile::writeName(QByteArrayView name)
+// The length byte, the name and the two 32-bit fields of an entry, in one piece and never split
+// between the file and the window.
+void CEBFFile::writeHeader(QByteArrayView name, quint32 size)
 {
     if (m_sink == Sink::File && m_bytes.size() >= WindowSize)
         flushWindow();
-    const char length = char(name.size());
-    append(&length, 1);
-    append(name.data(), name.size());
+    char header[1 + MaxNameLength + 8];
+    const qsizetype length = name.size();
+    header[0] = char(length);
+    std::memcpy(header + 1, name.data(), size_t(length));
+    qToLittleEndian<quint32>(0, header + 1 + length);
+    qToLittleEndian<quint32>(size, header + 5 + length);
+    append(header, 9 + length);
 }
 
 void CEBFFile::writeValue(QByteArrayView name, const void *data, quint32 size)
@@ -196,9 +199,7 @@ void CEBFFile::writeValue(QByteArrayView name, const void *data, quint32 size)
         return;
     if (writePosition() + 9 + quint64(name.size()) + size > quint64(MaxFileSize))
         throw FileError(FileError::Action::Write, m_fileName, tooLargeReason());
-    writeName(name);
-    appendUInt32(0);
-    appendUInt32(size);
+    writeHeader(name, size);
     appendData(data, size);
     LevelRecord &record = m_levels[m_level];
     record.count += 1;
@@ -212,11 +213,9 @@ bool CEBFFile::BeginSection(QByteArrayView name)
     if (m_writing) {
         if (!writableName(name))
             return false;
-        writeName(name);
-        const quint32 start = quint32(writePosition());
+        writeHeader(name, 0);
+        const quint32 start = quint32(writePosition() - 8);
         m_levels[++m_level] = LevelRecord{int(name.size()), start, start, 0, 0, 0, 0, 0};
-        appendUInt32(0);
-        appendUInt32(0);
         return true;
     }
     ContainerEntry entry;

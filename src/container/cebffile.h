@@ -99,9 +99,8 @@ private:
     bool findEntry(QByteArrayView name, ContainerEntry &entry);
     void advancePast(LevelRecord &record, quint32 entryLength);
     bool writableName(QByteArrayView name) const;
-    void writeName(QByteArrayView name);
+    void writeHeader(QByteArrayView name, quint32 size);
     void writeValue(QByteArrayView name, const void *data, quint32 size);
-    void appendUInt32(quint32 value);
     void append(const void *data, qint64 size);
     void appendData(const void *data, qint64 size);
     quint64 writePosition() const { return m_windowStart + quint64(m_bytes.size()); }

@@ -2,7 +2,7 @@
 
 #include "appicon.h"
 #include "filecommands.h"
-#include "firstpaintreporter.h"
+#include "firstpaintwatcher.h"
 #include "translations.h"
 #include "vizizarerodlg.h"
 
@@ -44,7 +44,6 @@ CViziZareroApp::CViziZareroApp(int &argc, char **argv)
     setApplicationName(ApplicationName());
     setApplicationVersion(QStringLiteral(VELKARI_VERSION));
     setDesktopFileName(applicationId());
-    setWindowIcon(applicationIcon());
     installTranslations(QLocale::system());
 }
 
@@ -52,7 +51,11 @@ int CViziZareroApp::run()
 {
     CViziZareroDlg window;
     const QStringList args = arguments().mid(1);
-    FirstPaintReporter::watch(&window);
+    FirstPaintWatcher::afterFirstPaint(&window, [this] {
+        FirstPaintWatcher::reportWhenAsked();
+        // Adding the icon's pictures looks up every image format plugin: the window comes first.
+        setWindowIcon(applicationIcon());
+    });
     window.show();
     if (!args.isEmpty())
         window.openProjectFile(args.first());

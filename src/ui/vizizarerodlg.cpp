@@ -1,7 +1,6 @@
 #include "vizizarerodlg.h"
 
 #include "aboutbox.h"
-#include "appicon.h"
 #include "buttondescription.h"
 #include "buttondlg.h"
 #include "controlid.h"
@@ -85,9 +84,6 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     const DialogUnits units(font());
     m_templateSize = units.size(553, 398);
     setWindowTitle(ApplicationName());
-    // The application's icon is every window's; drawing it again costs start-up time.
-    if (QApplication::windowIcon().isNull())
-        setWindowIcon(applicationIcon());
     createControls(units);
     const QSize frame = fitMinimumSize();
     if (!restoreGeometry(EditorSettings().windowGeometry())) {
