@@ -35,6 +35,17 @@ void paintPending();
 
 QByteArray readAll(const QString &path);
 void writeAtOnce(const QString &path, const QByteArray &bytes);
+// PictureCount pictures of `size` bytes in `folder`, each of its own random bytes.
+QStringList writePictures(const QString &folder, qint64 size);
+// 4 shapes of 20 layouts of 6 rows of 29 keys and the "New" cell, every row 240 pixels wide, each
+// layout with its own picture of `pictures`: the largest project that passes every rule.
+void makeLargestProject(SkinProject &project, const QStringList &pictures);
+// The process's peak memory so far (VmHWM).
+qint64 peakKiB();
+
+// As timePair, for jobs that time themselves and return their milliseconds (a child process,
+// whose start-up is the figure but whose ending is not).
+Timing medianPair(int runs, const std::function<double()> &work, const std::function<double()> &baseline);
 
 // What every figure may use: the largest legal project (4 shapes × 20 layouts × 6 rows × 30
 // buttons, every row 240 pixels wide, one 64 KiB picture per layout), saved in `folder`.
@@ -63,5 +74,10 @@ void benchWindow(BenchContext &context, const std::function<bool(const char *)> 
 void benchCheck(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchCanvas(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchPicture(BenchContext &context, const std::function<bool(const char *)> &wanted);
+void benchProcess(BenchContext &context, const std::function<bool(const char *)> &wanted);
+
+// The child process of skin_peak_rss: opens the project, builds its skin, and prints the peak
+// memory after each.
+int childSkinPeak(const QString &projectPath, const QString &skinPath);
 
 } // namespace velkari::bench

@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -30,51 +29,8 @@ const BenchGroup groups[] = {
     {"check", benchCheck},
     {"canvas", benchCanvas},
     {"picture", benchPicture},
+    {"process", benchProcess},
 };
-
-// 4 shapes of 20 layouts of 6 rows of 29 keys and the "New" cell, every caption filled. Each row
-// is 240 pixels wide and each layout has its own picture, so the project passes every rule.
-void makeLargestProject(SkinProject &project, const QStringList &pictures)
-{
-    project.resetToDefaults();
-    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
-        LayoutList &layouts = project.layoutList(shape);
-        for (int l = 0; l < LayoutList::capacity; ++l) {
-            auto layout = std::make_unique<SkinLayout>();
-            layout->name = QStringLiteral("Layout%1").arg(l, 2, 10, QLatin1Char('0'));
-            layout->picFileName = pictures.at(shape * LayoutList::capacity + l);
-            layout->flags = LayoutFlagShortcuts;
-            for (int r = 0; r < RowList::capacity; ++r) {
-                auto row = std::make_unique<SkinRow>();
-                row->height = 20;
-                for (int k = 0; k + 1 < ButtonList::capacity; ++k) {
-                    auto button = std::make_unique<SkinButton>();
-                    button->caption = QStringLiteral("Key %1.%2").arg(r).arg(k);
-                    button->flags = ButtonFlagCharacter;
-                    button->charCode = quint16('a' + k % 26);
-                    button->vk = quint8('A' + k % 26);
-                    button->width = k == 0 ? 16 : 8;
-                    row->buttons.append(std::move(button));
-                }
-                row->buttons.append(std::make_unique<SkinButton>());
-                layout->rows.append(std::move(row));
-            }
-            layouts.append(std::move(layout));
-        }
-    }
-}
-
-qint64 peakKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
 
 // In a child process, so that nothing the parent built counts: the peak after opening `path`
 // (or after starting up only, when `path` is empty).
@@ -106,15 +62,7 @@ int runBenchmarks(int runs, const QString &only)
     // The editor's windows read and write their settings; never the user's own.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
 
-    QStringList pictures;
-    for (int i = 0; i < PictureCount; ++i) {
-        QByteArray bytes(PictureSize, Qt::Uninitialized);
-        QRandomGenerator generator(quint32(i + 1));
-        generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
-        bytes.replace(0, 6, "GIF89a");
-        pictures.append(dir.filePath(QStringLiteral("picture%1.gif").arg(i)));
-        writeAtOnce(pictures.last(), bytes);
-    }
+    const QStringList pictures = writePictures(dir.path(), PictureSize);
     SkinProject largest;
     makeLargestProject(largest, pictures);
     if (!FirstValidationFailure(largest).isEmpty())
@@ -152,6 +100,10 @@ int main(int argc, char *argv[])
     if (arguments.value(0) == QLatin1String("--peak")) {
         QCoreApplication app(argc, argv);
         return childPeak(arguments.value(1));
+    }
+    if (arguments.value(0) == QLatin1String("--peak-skin")) {
+        QCoreApplication app(argc, argv);
+        return childSkinPeak(arguments.value(1), arguments.value(2));
     }
     QApplication app(argc, argv);
     int runs = 21;

@@ -17,6 +17,29 @@
     </message>
 </context>
 <context>
+    <name>velkari::CViziZareroApp</name>
+    <message>
+        <source>Usage: velkari-skin-editor [PROJECT.vsp]
+
+Starts the Velkari Skin Editor on a new project, or on PROJECT.vsp.
+
+  --help     prints this text
+  --version  prints the version
+
+Qt&apos;s own options (for example -platform offscreen) are understood too.
+</source>
+        <translation>Aufruf: velkari-skin-editor [PROJEKT.vsp]
+
+Startet den Velkari Skin Editor mit einem neuen Projekt oder mit PROJEKT.vsp.
+
+  --help     gibt diesen Text aus
+  --version  gibt die Version aus
+
+Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstanden.
+</translation>
+    </message>
+</context>
+<context>
     <name>velkari::CanvasView</name>
     <message>
         <source>Show keys</source>

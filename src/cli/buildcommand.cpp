@@ -20,7 +20,12 @@ int runBuild(CliContext &context, const QStringList &args)
                                            : line.error);
     }
     SkinProject project;
-    if (!OpenProjectForCommand(context, project, line.positional.first()))
+    const QString input = line.positional.first();
+    if (!OpenProjectForCommand(context, project, input))
+        return ExitFailed;
+    const QString output = line.value(QStringLiteral("--output"));
+    const QString skinPath = output.isEmpty() ? SkinFilePath(project.projectPath) : AbsolutePath(output);
+    if (RefuseOutputOverInput(context, input, output.isEmpty() ? skinPath : output))
         return ExitFailed;
     const QString failure = FirstValidationFailure(project);
     if (!failure.isEmpty()) {
@@ -29,10 +34,9 @@ int runBuild(CliContext &context, const QStringList &args)
     }
     for (const Problem &problem : CheckProject(project, QFileInfo(project.projectPath).absolutePath())) {
         if (!problem.isError())
-            context.err << ProblemLine(line.positional.first(), problem) << '\n';
+            context.err << ProblemLine(input, problem) << '\n';
     }
-    const QString output = line.value(QStringLiteral("--output"));
-    WriteSkinFile(project, output.isEmpty() ? SkinFilePath(project.projectPath) : AbsolutePath(output));
+    WriteSkinFile(project, skinPath);
     return ExitSuccess;
 }
 
@@ -45,7 +49,8 @@ const CliCommand &BuildCommand()
         "Checks every layout as Create Skin does and compiles the project, pictures included, into the\n"
         "skin file (by default beside the project, with the extension .vsk). On the first layout that\n"
         "breaks a rule, prints its message and writes nothing. Warnings (see check) are printed too, but\n"
-        "the skin is written all the same.",
+        "the skin is written all the same. The skin may go to a device or a pipe (-o /dev/stdout); it\n"
+        "never replaces the project itself.",
         runBuild};
     return command;
 }

@@ -1,10 +1,14 @@
 #include "clicommand.h"
 
 #include "filecommands.h"
+#include "filetarget.h"
 #include "projectfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <cerrno>
 
 namespace velkari {
 
@@ -68,11 +72,46 @@ QString AbsolutePath(const QString &path)
     return QFileInfo(path).absoluteFilePath();
 }
 
+int CannotOpenError(CliContext &context, const QString &path, const QString &reason)
+{
+    context.err << QStringLiteral("velkari-skin: cannot open \"%1\": %2\n").arg(path, reason);
+    return ExitFailed;
+}
+
+bool CheckInputReadable(CliContext &context, const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        CannotOpenError(context, path, qt_error_string(EISDIR));
+        return false;
+    }
+    // Opening a pipe for reading would wait for a writer.
+    if (info.exists() && !info.isFile())
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        CannotOpenError(context, path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool RefuseOutputOverInput(CliContext &context, const QString &input, const QString &output)
+{
+    if (!IsSameFile(input, output))
+        return false;
+    context.err << QStringLiteral("velkari-skin: the output \"%1\" is the input file \"%2\"; nothing was written\n")
+                       .arg(output, input);
+    return true;
+}
+
 bool OpenProjectForCommand(CliContext &context, SkinProject &project, const QString &path)
 {
+    if (!CheckInputReadable(context, path))
+        return false;
     LoadReport report;
     if (!LoadProjectFile(project, AbsolutePath(path), &report)) {
-        context.err << InvalidProjectMessage() << '\n';
+        context.err << InvalidProjectMessage() << QStringLiteral(" \"%1\"\n").arg(path);
         return false;
     }
     if (!report.isEmpty())

@@ -63,6 +63,18 @@ int CommandUsageError(CliContext &context, const CliCommand &command, const QStr
 
 QString AbsolutePath(const QString &path);
 
+// "velkari-skin: cannot open "PATH": REASON", the one wording of every command for an input it
+// cannot open; returns ExitFailed.
+int CannotOpenError(CliContext &context, const QString &path, const QString &reason);
+// False, reported as above, when `path` cannot be opened for reading. Anything but a directory
+// that exists and is not a regular file (a device, a pipe) is not opened here: the readers refuse
+// it as not their kind of file.
+bool CheckInputReadable(CliContext &context, const QString &path);
+
+// True, with the refusal on `err`, when writing `output` would replace the input file itself
+// (also through a link or another name). The caller returns ExitFailed and writes nothing.
+bool RefuseOutputOverInput(CliContext &context, const QString &input, const QString &output);
+
 // Opens a project as the editor's Open does; reports why not, and what opening had to leave
 // out, on `err`.
 bool OpenProjectForCommand(CliContext &context, SkinProject &project, const QString &path);

@@ -19,13 +19,15 @@ int runDump(CliContext &context, const QStringList &args)
     if (!line.ok() || line.positional.size() != 1)
         return CommandUsageError(context, DumpCommand(), line.ok() ? QStringLiteral("dump takes one file name") : line.error);
     const QString path = line.positional.first();
+    if (!CheckInputReadable(context, path))
+        return ExitFailed;
     const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || info.size() > MaxDumpFileSize || !file.open(QIODevice::ReadOnly)) {
-        context.err << QStringLiteral("Cannot read \"%1\".").arg(path) << '\n';
+    if (info.size() > MaxDumpFileSize) {
+        context.err << QStringLiteral("velkari-skin: \"%1\" is larger than a skin file can be.\n").arg(path);
         return ExitFailed;
     }
-    if (!DumpContainer(file.read(info.size()), context.out)) {
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly) || !DumpContainer(file.read(info.size()), context.out)) {
         context.err << QStringLiteral("\"%1\" is not a container file.").arg(path) << '\n';
         return ExitFailed;
     }

@@ -15,9 +15,13 @@ int runNormalize(CliContext &context, const QStringList &args)
                                            : line.error);
     }
     SkinProject project;
-    if (!OpenProjectForCommand(context, project, line.positional.first()))
+    const QString input = line.positional.first();
+    if (!OpenProjectForCommand(context, project, input))
         return ExitFailed;
     const QString output = line.value(QStringLiteral("--output"));
+    // Without -o the project is saved in place on purpose; -o names another file.
+    if (!output.isEmpty() && RefuseOutputOverInput(context, input, output))
+        return ExitFailed;
     SaveProjectFile(project, output.isEmpty() ? project.projectPath : AbsolutePath(output));
     return ExitSuccess;
 }

@@ -17,6 +17,8 @@ const char *const ShortShapeNames[ScreenShapeCount] = {"portrait", "landscape", 
 
 bool LoadSkinForCommand(CliContext &context, const QString &path, CompiledSkin &skin, bool projects)
 {
+    if (!CheckInputReadable(context, path))
+        return false;
     const QString absolute = AbsolutePath(path);
     const QString problem = ReadSkinFile(absolute, skin);
     if (problem.isEmpty())

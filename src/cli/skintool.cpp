@@ -22,7 +22,8 @@ QString generalHelp()
     for (const CliCommand *command : CliCommands())
         text += QStringLiteral("  %1\n      %2\n").arg(QString::fromLatin1(command->synopsis),
                                                      QString::fromUtf8(command->summary));
-    text += QStringLiteral("\nvelkari-skin COMMAND --help describes one command.\n");
+    text += QStringLiteral("\nvelkari-skin COMMAND --help describes one command; velkari-skin --version prints the\n"
+                           "version.\n");
     return text + QString::fromLatin1(exitCodes);
 }
 
@@ -53,6 +54,10 @@ int SkinTool::run(const QStringList &arguments)
     const QString name = arguments.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         m_out << generalHelp();
+        return ExitSuccess;
+    }
+    if (name == QLatin1String("--version")) {
+        m_out << "velkari-skin " << VELKARI_VERSION << '\n';
         return ExitSuccess;
     }
     const QStringList args = arguments.mid(1);

@@ -9,10 +9,15 @@
 #include <QtEndian>
 
 #include <cstring>
+#include <utility>
 
 namespace velkari {
 
 namespace {
+
+// Small entries gather in memory and reach the file in blocks of about this size; a value at least
+// this large (a picture) goes to the file directly.
+constexpr qsizetype WindowSize = 256 * 1024;
 
 QString tooLargeReason()
 {
@@ -37,20 +42,48 @@ void CEBFFile::resetLevels(quint32 rootEnd)
 void CEBFFile::OpenForWrite(const QString &path)
 {
     m_fileName = path;
-    m_file = std::make_unique<QSaveFile>(path);
-    const QFileInfo existing(path);
-    if (existing.exists() && !existing.isWritable())
+    m_file.reset();
+    m_target = ResolveWriteTarget(path);
+    if (!m_target.ok())
+        throw FileError(FileError::Action::Write, path, m_target.error);
+    const QFileInfo existing(m_target.path);
+    if (m_target.kind != WriteTarget::Kind::Descriptor && existing.exists() && !existing.isWritable())
         throw FileError(FileError::Action::Write, path, QStringLiteral("Permission denied"));
-    // Unbuffered, so that a short write is seen at once rather than lost in a flush at commit.
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw FileError(FileError::Action::Write, path, m_file->errorString());
-    OpenForWriteInMemory();
+    if (!m_target.seekable()) {
+        startWriting(Sink::OnePass);
+        return;
+    }
+    m_file = std::make_unique<QSaveFile>(m_target.path);
+    // Unbuffered: the window is the buffer, and a short write is seen at once.
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const QString reason = m_file->errorString();
+        m_file.reset();
+        // The folder cannot take a temporary file, but the file may be rewritten in place: that
+        // happens only once everything is built, so a failure on the way leaves it as it was.
+        if (existing.isFile()) {
+            startWriting(Sink::OnePass);
+            return;
+        }
+        throw FileError(FileError::Action::Write, path, reason);
+    }
+    startWriting(Sink::File);
 }
 
 void CEBFFile::OpenForWriteInMemory()
 {
+    m_file.reset();
+    startWriting(Sink::Memory);
+}
+
+void CEBFFile::startWriting(Sink sink)
+{
+    m_sink = sink;
     m_writing = true;
     m_bytes.clear();
+    m_windowStart = 0;
+    m_writeError.clear();
+    if (sink == Sink::File)
+        m_bytes.reserve(WindowSize);
     resetLevels(0);
     BeginSection(m_className.toLatin1());
 }
@@ -92,28 +125,82 @@ bool CEBFFile::writableName(QByteArrayView name) const
     return name.size() <= MaxNameLength;
 }
 
-void CEBFFile::appendUInt32(quint32 value)
+void CEBFFile::append(const void *data, qint64 size)
 {
-    const quint32 le = qToLittleEndian(value);
-    m_bytes.append(reinterpret_cast<const char *>(&le), sizeof le);
+    // Most pieces are a few bytes: growing and copying is far cheaper than a general insert.
+    const qsizetype used = m_bytes.size();
+    m_bytes.resize(used + size);
+    std::memcpy(m_bytes.data() + used, data, size_t(size));
 }
 
-void CEBFFile::writeName(QByteArrayView name)
+// Entry by entry, so that no section header is ever split between the file and the window.
+void CEBFFile::appendData(const void *data, qint64 size)
 {
-    m_bytes.append(char(name.size()));
-    m_bytes.append(name);
+    if (m_sink != Sink::File || size < WindowSize) {
+        append(data, size);
+        return;
+    }
+    flushWindow();
+    writeToFile(static_cast<const char *>(data), size);
+    m_windowStart += quint64(size);
+}
+
+void CEBFFile::flushWindow()
+{
+    writeToFile(m_bytes.constData(), m_bytes.size());
+    m_windowStart += quint64(m_bytes.size());
+    m_bytes.truncate(0);
+}
+
+void CEBFFile::writeToFile(const char *data, qint64 size)
+{
+    for (qint64 written = 0; written < size && m_writeError.isEmpty();) {
+        const qint64 n = m_file->write(data + written, size - written);
+        if (n <= 0)
+            m_writeError = m_file->errorString();
+        else
+            written += n;
+    }
+}
+
+void CEBFFile::patchSectionHeader(quint32 start, quint32 count, quint32 size)
+{
+    const quint32 fields[2] = {qToLittleEndian(count), qToLittleEndian(size)};
+    if (start >= m_windowStart) {
+        std::memcpy(m_bytes.data() + (start - m_windowStart), fields, sizeof fields);
+        return;
+    }
+    // Already in the file: patched there, and writing goes on at the end.
+    if (!m_writeError.isEmpty())
+        return;
+    if (!m_file->seek(start) || m_file->write(reinterpret_cast<const char *>(fields), sizeof fields) != sizeof fields
+        || !m_file->seek(qint64(m_windowStart)))
+        m_writeError = m_file->errorString();
+}
+
+// The length byte, the name and the two 32-bit fields of an entry, in one piece and never split
+// between the file and the window.
+void CEBFFile::writeHeader(QByteArrayView name, quint32 size)
+{
+    if (m_sink == Sink::File && m_bytes.size() >= WindowSize)
+        flushWindow();
+    char header[1 + MaxNameLength + 8];
+    const qsizetype length = name.size();
+    header[0] = char(length);
+    std::memcpy(header + 1, name.data(), size_t(length));
+    qToLittleEndian<quint32>(0, header + 1 + length);
+    qToLittleEndian<quint32>(size, header + 5 + length);
+    append(header, 9 + length);
 }
 
 void CEBFFile::writeValue(QByteArrayView name, const void *data, quint32 size)
 {
     if (!writableName(name))
         return;
-    if (quint64(m_bytes.size()) + 9 + name.size() + size > quint64(MaxFileSize))
+    if (writePosition() + 9 + quint64(name.size()) + size > quint64(MaxFileSize))
         throw FileError(FileError::Action::Write, m_fileName, tooLargeReason());
-    writeName(name);
-    appendUInt32(0);
-    appendUInt32(size);
-    m_bytes.append(static_cast<const char *>(data), size);
+    writeHeader(name, size);
+    appendData(data, size);
     LevelRecord &record = m_levels[m_level];
     record.count += 1;
     record.size += quint32(name.size()) + size + 9;
@@ -126,11 +213,9 @@ bool CEBFFile::BeginSection(QByteArrayView name)
     if (m_writing) {
         if (!writableName(name))
             return false;
-        writeName(name);
-        LevelRecord &record = m_levels[++m_level];
-        record = LevelRecord{int(name.size()), quint32(m_bytes.size()), quint32(m_bytes.size()), 0, 0, 0, 0, 0};
-        appendUInt32(0);
-        appendUInt32(0);
+        writeHeader(name, 0);
+        const quint32 start = quint32(writePosition() - 8);
+        m_levels[++m_level] = LevelRecord{int(name.size()), start, start, 0, 0, 0, 0, 0};
         return true;
     }
     ContainerEntry entry;
@@ -150,10 +235,7 @@ void CEBFFile::EndSection()
     LevelRecord &parent = m_levels[m_level];
     const quint32 length = quint32(ended.nameLength) + ended.size + 9;
     if (m_writing) {
-        const quint32 count = qToLittleEndian(quint32(ended.count));
-        const quint32 size = qToLittleEndian(ended.size);
-        std::memcpy(m_bytes.data() + ended.start, &count, 4);
-        std::memcpy(m_bytes.data() + ended.start + 4, &size, 4);
+        patchSectionHeader(ended.start, quint32(ended.count), ended.size);
         parent.count += 1;
         parent.size += length;
     } else {
@@ -311,21 +393,43 @@ void CEBFFile::Close()
         m_bytes.clear();
         return;
     }
-    if (!m_file)
+    if (m_sink == Sink::OnePass) {
+        writeOnePass();
         return;
+    }
+    if (m_sink != Sink::File || !m_file)
+        return;
+    flushWindow();
     const std::unique_ptr<QSaveFile> file = std::move(m_file);
-    qint64 written = 0;
-    while (written < m_bytes.size()) {
-        const qint64 n = file->write(m_bytes.constData() + written, m_bytes.size() - written);
-        if (n <= 0) {
-            const QString reason = file->errorString();
-            file->cancelWriting();
-            throw FileError(FileError::Action::Write, m_fileName, reason);
-        }
-        written += n;
+    if (!m_writeError.isEmpty()) {
+        file->cancelWriting();
+        throw FileError(FileError::Action::Write, m_fileName, m_writeError);
     }
     if (!file->commit())
         throw FileError(FileError::Action::Write, m_fileName, file->errorString());
+}
+
+void CEBFFile::writeOnePass()
+{
+    const QByteArray bytes = std::exchange(m_bytes, QByteArray());
+    m_sink = Sink::Memory;
+    if (m_target.kind == WriteTarget::Kind::Replace) {
+        QSaveFile file(m_target.path);
+        file.setDirectWriteFallback(true);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            throw FileError(FileError::Action::Write, m_fileName, file.errorString());
+        return;
+    }
+    QString error;
+    const std::unique_ptr<QFileDevice> device = OpenOnePassTarget(m_target, error);
+    if (!device)
+        throw FileError(FileError::Action::Write, m_fileName, error);
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = device->write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            throw FileError(FileError::Action::Write, m_fileName, device->errorString());
+        written += n;
+    }
 }
 
 QList<QByteArray> CEBFFile::EntryNames() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "containerentry.h"
+#include "filetarget.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -17,9 +18,11 @@ namespace velkari {
 // named after the file's class, holding nested named sections and named values. Every value
 // operation is two-way, so one serialiser per record both saves and loads.
 //
-// Writing builds the file in memory and Close() commits it through a temporary file; an object
-// destroyed without Close() leaves any previous file untouched. Reading loads the whole file and
-// never trusts a count or size beyond the bytes that are really there.
+// Writing goes to a temporary file as it goes, each section's count and size back-patched by
+// seeking, and Close() renames it over the old file; an object destroyed without Close() leaves
+// any previous file untouched. A target that cannot seek (a device, a pipe) is built in memory and
+// written in one pass at Close(). Reading loads the whole file and never trusts a count or size
+// beyond the bytes that are really there.
 class CEBFFile
 {
 public:
@@ -32,7 +35,8 @@ public:
     CEBFFile(const CEBFFile &) = delete;
     CEBFFile &operator=(const CEBFFile &) = delete;
 
-    // Raises FileError when the file cannot be created.
+    // Raises FileError when the file cannot be created. A write that fails later is raised by
+    // Close().
     void OpenForWrite(const QString &path);
     // Builds the container in memory only; Bytes() gives the result.
     void OpenForWriteInMemory();
@@ -60,7 +64,8 @@ public:
     bool ExchangeBlock(QByteArrayView name, QByteArray &data);
     void ExchangeRelativePath(QByteArrayView name, QString &path, const QString &base);
 
-    // Writing: commits the file (raises FileError when that fails). Open sections are not ended.
+    // Writing: commits the file (raises FileError when that or any earlier write failed). Open
+    // sections are not ended.
     void Close();
 
     // Reading: the names of the entries that really lie in the innermost open section.
@@ -70,7 +75,7 @@ public:
     bool IsSkinOutput() const { return m_skinOutput; }
     const QString &FileName() const { return m_fileName; }
     const QString &ClassName() const { return m_className; }
-    // The bytes written so far, or the bytes being read.
+    // The bytes written so far when writing in memory, or the bytes being read.
     const QByteArray &Bytes() const { return m_bytes; }
 
 private:
@@ -86,19 +91,34 @@ private:
         qint32 limit = 0;  // reading: entries that may exist, lowered when the body ends early
     };
 
+    enum class Sink { Memory, File, OnePass };
+
+    void startWriting(Sink sink);
     void resetLevels(quint32 rootEnd);
     bool beginReading();
     bool findEntry(QByteArrayView name, ContainerEntry &entry);
     void advancePast(LevelRecord &record, quint32 entryLength);
     bool writableName(QByteArrayView name) const;
-    void writeName(QByteArrayView name);
+    void writeHeader(QByteArrayView name, quint32 size);
     void writeValue(QByteArrayView name, const void *data, quint32 size);
-    void appendUInt32(quint32 value);
+    void append(const void *data, qint64 size);
+    void appendData(const void *data, qint64 size);
+    quint64 writePosition() const { return m_windowStart + quint64(m_bytes.size()); }
+    void patchSectionHeader(quint32 start, quint32 count, quint32 size);
+    void flushWindow();
+    void writeToFile(const char *data, qint64 size);
+    void writeOnePass();
 
     bool m_skinOutput = false;
     bool m_writing = true;
     QString m_fileName;
     std::unique_ptr<QSaveFile> m_file;
+    Sink m_sink = Sink::Memory;
+    WriteTarget m_target;
+    // Writing to a file: m_bytes holds what lies at m_windowStart onwards and is not yet written,
+    // so most back-patches land in memory; the first failed write is kept for Close().
+    quint64 m_windowStart = 0;
+    QString m_writeError;
     QString m_className;
     int m_level = 0;
     std::array<LevelRecord, MaxLevels> m_levels;

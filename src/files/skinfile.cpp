@@ -2,6 +2,7 @@
 
 #include "cebffile.h"
 #include "fileerror.h"
+#include "filetarget.h"
 #include "projectfile.h"
 #include "skinlayoutdata.h"
 
@@ -267,6 +268,9 @@ void WriteSkin(CEBFFile &file, SkinProject &project)
 
 void WriteSkinFile(SkinProject &project, const QString &skinPath)
 {
+    // A project saved under a ".vsk" name would otherwise be replaced by its own skin.
+    if (IsSameFile(skinPath, project.projectPath))
+        throw FileError(FileError::Action::Write, skinPath, QStringLiteral("This is the project file itself."));
     CEBFFile file(SkinFileClassName());
     file.OpenForWrite(skinPath);
     WriteSkin(file, project);

@@ -61,7 +61,8 @@ QString SkinFilePath(const QString &projectPath);
 void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entryName);
 // The whole skin into an open container (which must be writing).
 void WriteSkin(CEBFFile &file, SkinProject &project);
-// Compiles the project into a skin file; raises FileError, leaving any previous skin untouched.
+// Compiles the project into a skin file; raises FileError, leaving any previous skin untouched,
+// and refuses a skin path that names the project file itself.
 void WriteSkinFile(SkinProject &project, const QString &skinPath);
 
 // A skin is read whole into memory; none can be larger than 80 pictures at the largest size skin

@@ -71,6 +71,13 @@ public:
         m_count = 0;
     }
 
+    // The records change lists, each keeping its slot and so its index.
+    void swap(SkinList &other)
+    {
+        std::swap(m_items, other.m_items);
+        std::swap(m_count, other.m_count);
+    }
+
     void assignCopy(const SkinList &source)
     {
         if (&source == this)

@@ -26,7 +26,8 @@ class CButtonDlg : public QDialog
     Q_OBJECT
 
 public:
-    // rowFull: the button's row already holds the 30 buttons it has room for.
+    // rowFull: the button's row already holds the 30 buttons it has room for, and what the dialog
+    // may ask for (Insert, or OK on the row's "New" cell) would need another place.
     CButtonDlg(SkinButton &button, SkinProject &project, const LayoutList &shapeLayouts, bool rowFull,
                QWidget *parent = nullptr);
     ~CButtonDlg() override;

@@ -3,6 +3,7 @@
 #include "controlid.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "filedialogfilters.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -68,7 +69,8 @@ struct CLayoutDlg::Saved
     QString name;
     QString picFileName;
     quint16 flags;
-    RowList rows;
+    RowList rows; // the originals, moved aside by the first Paste that replaced them
+    bool rowsAside = false;
     qint8 dragUpLayout;
 };
 
@@ -190,7 +192,10 @@ void CLayoutDlg::createControls()
     connect(pasteButton, &QPushButton::clicked, this, &CLayoutDlg::paste);
     connect(okButton, &QPushButton::clicked, this, &CLayoutDlg::accept);
     connect(cancelButton, &QPushButton::clicked, this, &CLayoutDlg::reject);
-    connect(m_deleteButton, &QPushButton::clicked, this, [this] { done(Delete); });
+    connect(m_deleteButton, &QPushButton::clicked, this, [this] {
+        restoreSaved();
+        done(Delete);
+    });
 }
 
 // Everything but the drag-up list, which keeps its selection across a Paste.
@@ -225,8 +230,8 @@ QString CLayoutDlg::choosePictureFile()
     QFileDialog dialog(this, QStringLiteral("Select Skin Picture File"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({ QStringLiteral("GIF Files(*.gif)"), QStringLiteral("Bitmap Files(*.bmp)"),
-                            QStringLiteral("All Files (*.*)") });
+    setFileDialogFilters(dialog, { QStringLiteral("GIF Files(*.gif)"), QStringLiteral("Bitmap Files(*.bmp)"),
+                                   QStringLiteral("All Files (*.*)") });
     dialog.setDefaultSuffix(QStringLiteral("gif"));
     QApplication::restoreOverrideCursor();
 
@@ -257,15 +262,36 @@ void CLayoutDlg::paste()
         m_saved->name = m_layout.name;
         m_saved->picFileName = m_layout.picFileName;
         m_saved->flags = m_layout.flags;
-        m_saved->rows.assignCopy(m_layout.rows);
         m_saved->dragUpLayout = m_layout.dragUpLayout;
+    }
+    // Pasting a layout onto itself leaves its rows alone.
+    if (source != &m_layout) {
+        RowList copies;
+        copies.assignCopy(source->rows);
+        if (!m_saved->rowsAside) {
+            m_saved->rows.swap(m_layout.rows);
+            m_saved->rowsAside = true;
+        }
+        m_layout.rows.swap(copies); // an earlier paste's copies go with `copies`
     }
     m_layout.name = source->name;
     m_layout.picFileName = source->picFileName;
     m_layout.flags = source->flags;
-    m_layout.rows.assignCopy(source->rows); // a no-op when the source is this layout
     m_layout.dragUpLayout = source->dragUpLayout;
     showLayout();
+}
+
+void CLayoutDlg::restoreSaved()
+{
+    if (!m_saved)
+        return;
+    m_layout.name = m_saved->name;
+    m_layout.picFileName = m_saved->picFileName;
+    m_layout.flags = m_saved->flags;
+    if (m_saved->rowsAside)
+        m_layout.rows.swap(m_saved->rows);
+    m_layout.dragUpLayout = m_saved->dragUpLayout;
+    m_saved.reset();
 }
 
 void CLayoutDlg::accept()
@@ -291,19 +317,13 @@ void CLayoutDlg::accept()
     for (int i = 0; i < rowCount; ++i)
         m_layout.rows.at(i)->height = quint16(readNumber(m_heightEdits[i]));
 
+    m_saved.reset(); // what Paste replaced is gone for good
     done(Ok);
 }
 
 void CLayoutDlg::reject()
 {
-    if (m_saved) {
-        m_layout.name = m_saved->name;
-        m_layout.picFileName = m_saved->picFileName;
-        m_layout.flags = m_saved->flags;
-        m_layout.rows.assignCopy(m_saved->rows);
-        m_layout.dragUpLayout = m_saved->dragUpLayout;
-        m_saved.reset();
-    }
+    restoreSaved();
     done(Cancel);
 }
 

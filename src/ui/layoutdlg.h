@@ -33,7 +33,8 @@ public:
 
     // Confirm: store every field in the layout and end with Ok.
     void accept() override;
-    // Cancel, Escape and the close box: drop what Paste wrote and end with Cancel.
+    // Cancel, Escape and the close box: drop what Paste wrote and end with Cancel. "Delete this
+    // Layout" drops it too, so that a delete the main window refuses leaves the layout as it was.
     void reject() override;
 
 protected:
@@ -47,13 +48,15 @@ private:
     void browse();
     void rowCountChanged();
     void paste();
+    void restoreSaved();
 
     struct Saved;
 
     SkinLayout &m_layout;
     SkinProject &m_project;
     bool m_addMode;
-    // What the layout held before the first Paste, so that Cancel can put it back.
+    // What the layout held before the first Paste, so that Cancel can put it back: its very rows
+    // and buttons, which a copied button may refer to.
     std::unique_ptr<Saved> m_saved;
 
     QLineEdit *m_nameEdit = nullptr;

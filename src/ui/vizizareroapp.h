@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <optional>
+
 namespace velkari {
 
 // The editor application: names itself, then runs the main window until it is closed.
@@ -11,6 +13,10 @@ class CViziZareroApp : public QApplication
 
 public:
     CViziZareroApp(int &argc, char **argv);
+
+    // --help and --version are answered on standard output before any window or display is
+    // needed; the exit code when one was asked for.
+    static std::optional<int> answerInformationRequest(int argc, char **argv);
 
     // Runs the main window, opening the project named on the command line if there is one.
     int run();

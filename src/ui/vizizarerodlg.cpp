@@ -1,7 +1,6 @@
 #include "vizizarerodlg.h"
 
 #include "aboutbox.h"
-#include "appicon.h"
 #include "buttondescription.h"
 #include "buttondlg.h"
 #include "controlid.h"
@@ -10,6 +9,7 @@
 #include "editorsettings.h"
 #include "fileerror.h"
 #include "filecommands.h"
+#include "filedialogfilters.h"
 #include "gridcell.h"
 #include "helpwindow.h"
 #include "layoutdlg.h"
@@ -84,7 +84,6 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     const DialogUnits units(font());
     m_templateSize = units.size(553, 398);
     setWindowTitle(ApplicationName());
-    setWindowIcon(applicationIcon());
     createControls(units);
     const QSize frame = fitMinimumSize();
     if (!restoreGeometry(EditorSettings().windowGeometry())) {
@@ -451,7 +450,10 @@ void CViziZareroDlg::commandGridButton(int id)
         return;
     const bool wasLast = c == row->buttons.count() - 1;
     const bool wasPlaceholder = button->isPlaceholder();
-    CButtonDlg dialog(*button, m_project, *currentShapeLayouts(), row->buttons.isFull(), this);
+    // OK on a placeholder inside the row makes it a key where it stands; only the last one needs
+    // a new place behind it.
+    const bool needsNoPlace = wasPlaceholder && !wasLast;
+    CButtonDlg dialog(*button, m_project, *currentShapeLayouts(), row->buttons.isFull() && !needsNoPlace, this);
     int result = dialog.exec();
     // The "New" cell offers OK alone; a copy or removal of it would break the row's form.
     if (wasPlaceholder && result != Ok)
@@ -608,7 +610,7 @@ QString CViziZareroDlg::askOpenPath()
         QFileDialog dialog(this, OpenProjectTitle());
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters(ProjectFileFilters());
+        setFileDialogFilters(dialog, ProjectFileFilters());
         dialog.setDefaultSuffix(ProjectFileSuffix());
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     });
@@ -620,7 +622,7 @@ QString CViziZareroDlg::askSavePath()
         QFileDialog dialog(this);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilters(ProjectFileFilters());
+        setFileDialogFilters(dialog, ProjectFileFilters());
         dialog.setDefaultSuffix(ProjectFileSuffix());
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

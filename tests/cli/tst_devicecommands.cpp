@@ -169,7 +169,7 @@ void TestDeviceCommands::failures_data()
     QTest::newRow("unknown format") << QStringList{"inspect", skin, "--format", "xml"} << 2 << "the formats are text and json";
     QTest::newRow("two texts") << QStringList{"type", skin, "a", "b"} << 2 << "type takes a skin file name and one text";
     QTest::newRow("inspect reads skins only") << QStringList{"inspect", "%PROJECT%"} << 2 << "is not a skin file.";
-    QTest::newRow("a missing file") << QStringList{"simulate", "%DIR%/none.vsk", "hide"} << 2 << "cannot be read.";
+    QTest::newRow("a missing file") << QStringList{"simulate", "%DIR%/none.vsk", "hide"} << 2 << "velkari-skin: cannot open";
 }
 
 void TestDeviceCommands::failures()

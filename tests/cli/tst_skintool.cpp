@@ -6,8 +6,13 @@
 #include <QJsonDocument>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace velkari;
 using namespace velkari::test;
@@ -19,21 +24,38 @@ struct Run
     int exitCode = -1;
     QString out;
     QString err;
+    QByteArray outBytes;
 };
 
-Run runTool(const QStringList &arguments, const QString &workingDirectory = QString())
+constexpr uid_t Nobody = 65534;
+
+// asNobody: as the super-user, run the tool as an ordinary user, for whom permissions hold.
+Run runTool(const QStringList &arguments, const QString &workingDirectory = QString(), bool asNobody = false)
 {
     QProcess process;
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
+    if (asNobody && geteuid() == 0) {
+        process.setChildProcessModifier([] {
+            if (setgid(Nobody) != 0 || setuid(Nobody) != 0)
+                _exit(99);
+        });
+    }
     process.start(QStringLiteral(VELKARI_SKIN_TOOL), arguments);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return run;
     run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.outBytes = process.readAllStandardOutput();
+    run.out = QString::fromUtf8(run.outBytes);
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+mode_t fileType(const QString &path)
+{
+    struct stat status {};
+    return lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
 }
 
 } // namespace
@@ -60,6 +82,12 @@ private Q_SLOTS:
     void drawsWithoutADisplay();
     void notAProject_data();
     void notAProject();
+    void cannotOpen_data();
+    void cannotOpen();
+    void outputNamingTheInputIsRefused_data();
+    void outputNamingTheInputIsRefused();
+    void outputTargets_data();
+    void outputTargets();
     void usage_data();
     void usage();
 
@@ -381,11 +409,11 @@ void TestSkinTool::notAProject_data()
     QTest::addColumn<QString>("message");
     const QByteArray skin("\x0cVELKARI_SKIN\0\0\0\0\0\0\0\0", 21);
     for (const char *command : {"build", "check", "normalize", "describe", "draw"}) {
-        QTest::addRow("%s a skin file", command) << command << skin << "Invalid Velkari Skin Project File!\n";
+        QTest::addRow("%s a skin file", command) << command << skin << "Invalid Velkari Skin Project File! \"%1\"\n";
         QTest::addRow("%s truncated", command) << command << readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")).left(3000)
-                                               << "Invalid Velkari Skin Project File!\n";
+                                               << "Invalid Velkari Skin Project File! \"%1\"\n";
     }
-    QTest::newRow("dump garbage") << "dump" << QByteArray("\xff garbage") << "is not a container file";
+    QTest::newRow("dump garbage") << "dump" << QByteArray("\xff garbage") << "\"%1\" is not a container file.\n";
 }
 
 void TestSkinTool::notAProject()
@@ -397,8 +425,156 @@ void TestSkinTool::notAProject()
     writeFile(path, bytes);
     const Run run = runTool({command, path});
     QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    // Commands that draw start Qt's GUI layer, which may first warn about the environment.
+    QVERIFY2(run.err.endsWith(message.arg(path)), qPrintable(run.err));
     QCOMPARE(readFile(path), bytes);
+}
+
+void TestSkinTool::cannotOpen_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    for (const char *command : {"build", "check", "normalize", "describe", "dump", "draw", "inspect"}) {
+        QTest::addRow("%s a missing file", command) << command << "missing.vsp" << "No such file or directory";
+        QTest::addRow("%s a folder", command) << command << "proj" << "Is a directory";
+    }
+    // Commands that take more than the file name.
+    QTest::newRow("simulate a missing file") << "simulate missing.vsk tap:0,0" << "missing.vsk" << "No such file or directory";
+    QTest::newRow("type into a folder") << "type proj abc" << "proj" << "Is a directory";
+}
+
+void TestSkinTool::cannotOpen()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    const QStringList arguments = command.contains(u' ') ? command.split(u' ') : QStringList{command, name};
+    const Run run = runTool(arguments, m_dir.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.endsWith(QStringLiteral("velkari-skin: cannot open \"%1\": %2\n").arg(name, reason)), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestSkinTool::outputNamingTheInputIsRefused_data()
+{
+    QTest::addColumn<QString>("projectName");
+    QTest::addColumn<QStringList>("arguments"); // P stands for the project, L for a link to it
+    QTest::newRow("build -o the project") << "p.vsp" << QStringList{"build", "P", "-o", "P"};
+    QTest::newRow("build -o a link to it") << "p.vsp" << QStringList{"build", "P", "-o", "L"};
+    QTest::newRow("build beside a project named .vsk") << "p.vsk" << QStringList{"build", "P"};
+    QTest::newRow("normalize -o a link to it") << "p.vsp" << QStringList{"normalize", "P", "--output", "L"};
+}
+
+void TestSkinTool::outputNamingTheInputIsRefused()
+{
+    QFETCH(QString, projectName);
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    const QString project = dir.filePath(projectName);
+    QVERIFY(QFile::copy(m_valid, project));
+    QVERIFY(QFile::link(projectName, dir.filePath(QStringLiteral("link"))));
+    const QByteArray before = readFile(project);
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), projectName);
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^L$")), QStringLiteral("link"));
+
+    const Run run = runTool(arguments, dir.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(QStringLiteral("is the input file \"%1\"; nothing was written").arg(projectName)),
+             qPrintable(run.err));
+    QCOMPARE(readFile(project), before);
+    QCOMPARE(fileType(dir.filePath(QStringLiteral("link"))), mode_t(S_IFLNK));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 2);
+}
+
+void TestSkinTool::outputTargets_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a named pipe") << "fifo" << 0 << "";
+    QTest::newRow("a link to a skin") << "link" << 0 << "";
+    QTest::newRow("a link to no file yet") << "dangling link" << 0 << "";
+    QTest::newRow("a file in a read-only folder") << "read-only folder" << 0 << "";
+    QTest::newRow("the null device") << "null" << 0 << "";
+    QTest::newRow("/dev/stdout") << "/dev/stdout" << 0 << "";
+    QTest::newRow("a full device") << "full" << 2 << "No space left on device";
+    QTest::newRow("a folder") << "folder" << 2 << "Is a directory";
+}
+
+// Only a regular file (or a new name) is replaced through a temporary file; whatever else the
+// output names keeps being what it was.
+void TestSkinTool::outputTargets()
+{
+    QFETCH(QString, target);
+    QFETCH(int, exitCode);
+    QFETCH(QString, reason);
+    const QString reference = m_dir.filePath(QStringLiteral("reference.vsk"));
+    QCOMPARE(runTool({QStringLiteral("build"), m_valid, QStringLiteral("-o"), reference}).exitCode, 0);
+    const QByteArray skin = readFile(reference);
+
+    QTemporaryDir dir;
+    QString output = target;      // what -o names
+    QString landsIn;              // where the skin must end up, when it is a file
+    mode_t type = 0;              // what the name given to -o must still be afterwards
+    QProcess reader;
+    bool asNobody = false;
+    if (target == QLatin1String("fifo")) {
+        output = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(output).constData(), 0600), 0);
+        reader.start(QStringLiteral("cat"), {output});
+        QVERIFY(reader.waitForStarted());
+        type = S_IFIFO;
+    } else if (target.contains(QLatin1String("link"))) {
+        landsIn = dir.filePath(QStringLiteral("real.vsk"));
+        if (target == QLatin1String("link"))
+            writeFile(landsIn, "old skin");
+        output = dir.filePath(QStringLiteral("link.vsk"));
+        QVERIFY(QFile::link(QStringLiteral("real.vsk"), output));
+        type = S_IFLNK;
+    } else if (target == QLatin1String("read-only folder")) {
+        const QString folder = dir.filePath(QStringLiteral("ro"));
+        QVERIFY(QDir().mkpath(folder));
+        output = landsIn = folder + QStringLiteral("/old.vsk");
+        writeFile(output, "old skin");
+        // The ordinary user must reach the project and its picture, and own the old skin.
+        for (const QString &path : {m_dir.path(), dir.path()})
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                    | QFileDevice::ReadOther | QFileDevice::ExeOther));
+        if (geteuid() == 0)
+            QVERIFY(chown(QFile::encodeName(folder).constData(), Nobody, Nobody) == 0
+                    && chown(QFile::encodeName(output).constData(), Nobody, Nobody) == 0);
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                                  | QFileDevice::ExeOther));
+        asNobody = true;
+        type = S_IFREG;
+    } else if (target == QLatin1String("folder")) {
+        output = dir.path();
+        type = S_IFDIR;
+    } else if (target != QLatin1String("/dev/stdout")) {
+        // The super-user gets devices of its own: a fault here must never replace the system's.
+        output = QStringLiteral("/dev/") + target;
+        if (geteuid() == 0) {
+            output = dir.filePath(target);
+            const dev_t device = makedev(1, target == QLatin1String("null") ? 3 : 7);
+            QCOMPARE(mknod(QFile::encodeName(output).constData(), S_IFCHR | 0666, device), 0);
+        }
+        type = S_IFCHR;
+    }
+    const mode_t before = target.startsWith(u'/') ? fileType(output) : type;
+
+    const Run run = runTool({QStringLiteral("build"), m_valid, QStringLiteral("-o"), output}, QString(), asNobody);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+    QCOMPARE(fileType(output), before);
+    if (target == QLatin1String("fifo")) {
+        QVERIFY(reader.waitForFinished(10000));
+        QCOMPARE(reader.readAllStandardOutput(), skin);
+    }
+    if (!landsIn.isEmpty())
+        QCOMPARE(readFile(landsIn), skin);
+    if (target == QLatin1String("/dev/stdout"))
+        QCOMPARE(run.outBytes, skin);
 }
 
 void TestSkinTool::usage_data()
@@ -414,6 +590,7 @@ void TestSkinTool::usage_data()
     QTest::newRow("-o on check") << QStringList{"check", "a.vsp", "-o", "x"} << 2 << "Usage";
     QTest::newRow("unknown format") << QStringList{"check", "a.vsp", "--format", "xml"} << 2 << "text or json";
     QTest::newRow("general help") << QStringList{"--help"} << 0 << "Exit codes: 0";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "velkari-skin " VELKARI_VERSION "\n";
     QTest::newRow("command help") << QStringList{"build", "--help"} << 0 << "velkari-skin build PROJECT.vsp [-o SKIN.vsk]";
     QTest::newRow("unknown template") << QStringList{"new", "--template", "dvorak", "x.vsp"} << 2 << "unknown template";
     QTest::newRow("theme without template") << QStringList{"new", "--theme", "light", "x.vsp"} << 2 << "--theme needs --template";

@@ -87,6 +87,7 @@ private Q_SLOTS:
     void nestingIsLimited();
     void longNamesAreRefusedWhenWriting();
     void unicodeAndLongTextRoundTrip();
+    void streamedFileEqualsTheBytesBuiltInMemory();
     void failedCreateRaisesFileError();
     void destroyedWithoutCloseKeepsPreviousFile();
     void failedCommitKeepsPreviousFile();
@@ -394,6 +395,36 @@ void TestCEBFFile::unicodeAndLongTextRoundTrip()
     QString back;
     reader.ExchangeString("t", back);
     QCOMPARE(back, text);
+}
+
+// Enough sections and values, small and large, that the file is written in many blocks: section
+// headers get back-patched in memory, in the file, and across the edge of a block.
+void TestCEBFFile::streamedFileEqualsTheBytesBuiltInMemory()
+{
+    const auto writeSample = [](CEBFFile &file) {
+        QByteArray large(300 * 1024, 'p');
+        for (int i = 0; i < 20000; ++i) {
+            file.BeginSection(QByteArray::number(i));
+            QByteArray value(i % 997 == 0 ? large : QByteArray(i % 13, char(i)));
+            file.ExchangeData("v", quint32(value.size()), value.data(), nullptr);
+            file.BeginSection("s");
+            file.EndSection();
+            file.EndSection();
+        }
+        while (file.Level() > 0)
+            file.EndSection();
+    };
+    CEBFFile memory;
+    memory.OpenForWriteInMemory();
+    writeSample(memory);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("streamed.bin"));
+    CEBFFile streamed;
+    streamed.OpenForWrite(path);
+    writeSample(streamed);
+    streamed.Close();
+    QVERIFY(memory.Bytes().size() > 4 * 1024 * 1024);
+    QVERIFY(readFile(path) == memory.Bytes());
 }
 
 void TestCEBFFile::failedCreateRaisesFileError()

@@ -126,7 +126,8 @@ private Q_SLOTS:
     void skinPath_data();
     void skinPath();
     void skinFileHoldsPicturesAndRecords();
-    void vanishedPictureLeavesOldSkin();
+    void failedSkinLeavesOldFile_data();
+    void failedSkinLeavesOldFile();
     void decodeRefusesDamagedRecords();
     void readBackEqualsTheProject();
     void damagedSkins_data();
@@ -461,22 +462,42 @@ void TestSkinFile::skinFileHoldsPicturesAndRecords()
     QCOMPARE(values[1].body.toByteArray(), EncodeSkinLayoutData(*workedExampleLayout()));
 }
 
-void TestSkinFile::vanishedPictureLeavesOldSkin()
+void TestSkinFile::failedSkinLeavesOldFile_data()
 {
+    QTest::addColumn<bool>("pictureExists");
+    QTest::addColumn<bool>("skinIsProject");
+    QTest::newRow("a picture vanished") << false << false;
+    QTest::newRow("the skin path names the project") << true << true;
+}
+
+void TestSkinFile::failedSkinLeavesOldFile()
+{
+    QFETCH(bool, pictureExists);
+    QFETCH(bool, skinIsProject);
     QTemporaryDir dir;
     const QString skinPath = dir.filePath(QStringLiteral("demo.vsk"));
     writeFile(skinPath, "old skin");
+    const QString picture = dir.filePath(QStringLiteral("k.gif"));
+    if (pictureExists)
+        writeFile(picture, "GIF89a");
     SkinProject project;
-    const QString picture = dir.filePath(QStringLiteral("vanished.gif"));
     makeValidProject(project, picture);
+    if (skinIsProject)
+        project.projectPath = skinPath;
     try {
         WriteSkinFile(project, skinPath);
         QFAIL("no FileError raised");
     } catch (const FileError &error) {
-        QCOMPARE(error.message(), QStringLiteral("An error occurred while reading \"%1\".\n%2").arg(picture, error.reason()));
+        // Named: the picture that vanished, or the skin that would replace its project.
+        const QString expected = pictureExists ? QStringLiteral("An error occurred while writing \"%1\".\n%2").arg(skinPath, error.reason())
+                                               : QStringLiteral("An error occurred while reading \"%1\".\n%2").arg(picture, error.reason());
+        QCOMPARE(error.message(), expected);
     }
     QCOMPARE(readFile(skinPath), QByteArray("old skin"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("demo.vsk")});
+    QStringList files{QStringLiteral("demo.vsk")};
+    if (pictureExists)
+        files.append(QStringLiteral("k.gif"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), files);
 }
 
 void TestSkinFile::decodeRefusesDamagedRecords()

@@ -61,6 +61,8 @@ private Q_SLOTS:
     void germanTexts_data();
     void germanTexts();
     void everyMessageHasATranslation();
+    void informationRequestsNeedNoDisplay_data();
+    void informationRequestsNeedNoDisplay();
 };
 
 void TestApplication::windowIconHasEverySize_data()
@@ -143,6 +145,33 @@ void TestApplication::everyMessageHasATranslation()
                                                                "cmake --build build --target update_translations, "
                                                                "then translate translations/velkari_de.ts):\n")
                                                 + untranslated.join(u'\n')));
+}
+
+void TestApplication::informationRequestsNeedNoDisplay_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("--help") << "--help" << "Usage: velkari-skin-editor [PROJECT.vsp]\n";
+    QTest::newRow("--version") << "--version" << "velkari-skin-editor " VELKARI_VERSION "\n";
+}
+
+// Answered before a window exists: --help is not a project file to open, and neither needs a
+// display.
+void TestApplication::informationRequestsNeedNoDisplay()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, printed);
+    QProcess editor;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    editor.setProcessEnvironment(environment);
+    editor.start(QStringLiteral(VELKARI_EDITOR), {argument});
+    QVERIFY(editor.waitForFinished(30000));
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(editor.exitCode(), 0);
+    QVERIFY(QString::fromLocal8Bit(editor.readAllStandardOutput()).startsWith(printed));
 }
 
 QTEST_MAIN(TestApplication)

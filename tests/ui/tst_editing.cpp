@@ -107,6 +107,7 @@ private Q_SLOTS:
     void copyLayoutSharesTheLiveRecord();
     void fullRowRefusals_data();
     void fullRowRefusals();
+    void cancelAfterPasteLeavesTheGridTrue_data();
     void cancelAfterPasteLeavesTheGridTrue();
     void anySequenceKeepsTheForm();
 };
@@ -335,63 +336,95 @@ void TestEditing::fullRowRefusals_data()
 {
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("request");
-    QTest::newRow("OK on the New cell") << 29 << int(Ok);
-    QTest::newRow("insert after") << 3 << int(InsertAfter);
-    QTest::newRow("insert before") << 28 << int(InsertBefore);
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("OK on the New cell") << 29 << int(Ok) << true;
+    QTest::newRow("insert after") << 3 << int(InsertAfter) << true;
+    QTest::newRow("insert before") << 28 << int(InsertBefore) << true;
+    // A placeholder inside the row (as a file may hold one) becomes a key where it stands.
+    QTest::newRow("OK on a placeholder inside the row") << 5 << int(Ok) << false;
 }
 
 void TestEditing::fullRowRefusals()
 {
     QFETCH(int, column);
     QFETCH(int, request);
+    QFETCH(bool, refused);
     CViziZareroDlg window;
     window.show();
     ButtonList &buttons = window.currentLayoutRecord()->rows.at(0)->buttons;
     for (int i = 0; i < ButtonList::capacity - 1; ++i)
         buttons.insertCopyAt(i, *key(QString::number(i)));
+    buttons.at(5)->flags = ButtonFlagPlaceholder;
     window.gridRefresh();
-    const QStringList before = rowText(*window.currentLayoutRecord()->rows.at(0));
-    QCOMPARE(before.size(), 30);
+    QStringList expected = rowText(*window.currentLayoutRecord()->rows.at(0));
+    QCOMPARE(expected.size(), 30);
 
-    MessageBoxSeen seen;
-    whenModal<CButtonDlg>([&seen, request](CButtonDlg *dialog) {
-        answerMessageBox(seen);
+    MessageBoxAnswer answer;
+    whenModal<CButtonDlg>([request](CButtonDlg *dialog) {
         click(*dialog, request);
-        // The dialog stays open after the refusal; the user cancels.
-        whenModal<CButtonDlg>([](CButtonDlg *stillOpen) { click(*stillOpen, Cancel); });
+        // The dialog stays open after a refusal; the user cancels.
+        if (dialog->isVisible())
+            whenModal<CButtonDlg>([](CButtonDlg *stillOpen) { click(*stillOpen, Cancel); });
     });
     QTest::mouseClick(window.gridButton(0, column), Qt::LeftButton);
-    QVERIFY(seen.shown);
-    QCOMPARE(seen.icon, QMessageBox::Warning);
-    QCOMPARE(rowText(*window.currentLayoutRecord()->rows.at(0)), before);
-    QVERIFY(!window.project().modified);
+    QCOMPARE(answer.seen().shown, refused);
+    if (refused)
+        QCOMPARE(answer.seen().icon, QMessageBox::Warning);
+    else
+        expected[column] = buttons.at(column)->caption;
+    QCOMPARE(rowText(*window.currentLayoutRecord()->rows.at(0)), expected);
+    QCOMPARE(window.project().modified, !refused);
     checkForm(window);
 }
 
+void TestEditing::cancelAfterPasteLeavesTheGridTrue_data()
+{
+    QTest::addColumn<bool>("ontoItself");
+    QTest::addColumn<int>("ending");
+    QTest::newRow("another layout, Cancel") << false << int(Cancel);
+    QTest::newRow("another layout, refused Delete") << false << int(IdDeleteLayout);
+    QTest::newRow("itself, Cancel") << true << int(Cancel);
+    QTest::newRow("itself, refused Delete") << true << int(IdDeleteLayout);
+}
+
+// Cancel, and a Delete refused for a shape's only layout, put back the very rows and buttons the
+// layout had, so a copied button stays usable, and nothing is left that closing would lose.
 void TestEditing::cancelAfterPasteLeavesTheGridTrue()
 {
+    QFETCH(bool, ontoItself);
+    QFETCH(int, ending);
     CViziZareroDlg window;
     window.show();
     // A layout of another shape, one row high, to paste from.
     SkinLayout &source = *window.project().layoutList(Landscape).at(0);
-    source.rows.removeAt(4);
-    source.rows.removeAt(3);
-    source.rows.removeAt(2);
-    source.rows.removeAt(1);
-    window.project().copiedLayout = &source;
-    window.currentLayoutRecord()->flags = 0;
+    while (source.rows.count() > 1)
+        source.rows.removeAt(1);
+    source.name = QStringLiteral("Source");
+    SkinLayout &layout = *window.currentLayoutRecord();
+    layout.flags = 0; // confirmed layouts offer Delete
+    layout.rows.at(0)->buttons.insertCopyAt(0, *key(QStringLiteral("A")));
+    window.gridRefresh();
+    window.project().copiedButton = layout.rows.at(0)->buttons.at(0);
+    window.project().copiedLayout = ontoItself ? &layout : &source;
+    const auto records = [&layout] {
+        QList<const void *> list;
+        for (const auto &row : layout.rows) {
+            list << row.get();
+            for (const auto &button : row->buttons)
+                list << button.get();
+        }
+        return list;
+    };
+    const QList<const void *> before = records();
 
-    press<CLayoutDlg>(Cancel, [](CLayoutDlg *dialog) { click(*dialog, IdPasteLayout); });
-    click(window, IdLayoutProperties);
-    QCOMPARE(window.currentLayoutRecord()->rows.count(), 5);
-    checkForm(window);
-
-    // Delete is refused for a shape's only layout; what Paste wrote stays, and the grid shows it.
-    press<CLayoutDlg>(IdDeleteLayout, [](CLayoutDlg *dialog) { click(*dialog, IdPasteLayout); });
+    press<CLayoutDlg>(ending, [](CLayoutDlg *dialog) { click(*dialog, IdPasteLayout); });
     click(window, IdLayoutProperties);
     QCOMPARE(window.project().layoutList(Portrait).count(), 1);
-    QCOMPARE(window.currentLayoutRecord()->rows.count(), 1);
-    QVERIFY(window.gridButton(1, 0)->isHidden());
+    QCOMPARE(records(), before);
+    QCOMPARE(layout.name, QStringLiteral("Layout00"));
+    QCOMPARE(window.project().copiedButton, layout.rows.at(0)->buttons.at(0));
+    QVERIFY(!window.project().modified);
+    QCOMPARE(window.gridButton(0, 0)->text(), QStringLiteral("A"));
     checkForm(window);
 }
 

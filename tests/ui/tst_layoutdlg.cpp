@@ -599,7 +599,8 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString picture = dir.filePath(QStringLiteral("keys.gif"));
+    // "All Files (*.*)" shows a name without an extension too.
+    const QString picture = dir.filePath(QStringLiteral("keys"));
     QFile file(picture);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
@@ -615,6 +616,7 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
         QString suffix;
         bool openExisting = false;
         bool waitCursor = true;
+        QStringList allFilesShown;
     } seen;
     bool answered = false;
     QTimer::singleShot(0, &dlg, [&] {
@@ -623,13 +625,19 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
             return;
         answered = true;
         seen.title = fileDialog->windowTitle();
-        seen.filters = fileDialog->nameFilters();
+        seen.filters = shownFilters(*fileDialog);
         seen.suffix = fileDialog->defaultSuffix();
         seen.openExisting = fileDialog->acceptMode() == QFileDialog::AcceptOpen
             && fileDialog->fileMode() == QFileDialog::ExistingFile;
         seen.waitCursor = QApplication::overrideCursor() != nullptr;
-        fileDialog->selectFile(picture);
+        fileDialog->setDirectory(dir.path());
+        fileDialog->selectNameFilter(fileDialog->nameFilters().constLast());
+        seen.allFilesShown = shownFileNames(*fileDialog, QStringLiteral("keys"));
+        chooseListedFile(*fileDialog, QStringLiteral("keys"));
+        const MessageBoxAnswer notFound; // a name the dialog cannot find must not stop the test
         static_cast<QDialog *>(fileDialog)->accept(); // public there, checks the file like Open
+        if (fileDialog->isVisible())
+            fileDialog->reject();
     });
     click(dlg, IdBrowse);
 
@@ -637,6 +645,7 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
     QCOMPARE(seen.title, QStringLiteral("Select Skin Picture File"));
     QCOMPARE(seen.filters, QStringList({ "GIF Files(*.gif)", "Bitmap Files(*.bmp)", "All Files (*.*)" }));
     QCOMPARE(seen.suffix, QStringLiteral("gif"));
+    QVERIFY2(seen.allFilesShown.contains(QStringLiteral("keys")), qPrintable(seen.allFilesShown.join(u' ')));
     QVERIFY(seen.openExisting);
     QVERIFY(!seen.waitCursor);
     QCOMPARE(QApplication::overrideCursor(), nullptr);

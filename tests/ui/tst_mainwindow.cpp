@@ -279,7 +279,7 @@ void TestMainWindow::openFromTheRealFileDialog()
     QStringList filters;
     whenModal<QFileDialog>([&](QFileDialog *dialog) {
         title = dialog->windowTitle();
-        filters = dialog->nameFilters();
+        filters = shownFilters(*dialog);
         suffix = dialog->defaultSuffix();
         dialog->reject();
     });

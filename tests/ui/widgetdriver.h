@@ -8,8 +8,10 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QHash>
 #include <QLabel>
+#include <QListView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -95,6 +97,38 @@ inline QStringList entries(const QComboBox *list)
     for (int i = 0; i < list->count(); ++i)
         texts << list->itemText(i);
     return texts;
+}
+
+// The filters of a file dialog as its list shows them to the user.
+inline QStringList shownFilters(const QFileDialog &dialog)
+{
+    return entries(dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo")));
+}
+
+// The names a file dialog lists in its folder with the current filter, once `expected` is among
+// them or the folder has had a few seconds to load.
+inline QStringList shownFileNames(const QFileDialog &dialog, const QString &expected)
+{
+    const auto *view = dialog.findChild<QListView *>(QStringLiteral("listView"));
+    QStringList names;
+    QElapsedTimer waited;
+    waited.start();
+    while (view && !names.contains(expected) && waited.elapsed() < 5000) {
+        QTest::qWait(20);
+        names.clear();
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    }
+    return names;
+}
+
+// Picks a listed file as a click on it would.
+inline void chooseListedFile(const QFileDialog &dialog, const QString &name)
+{
+    auto *view = dialog.findChild<QListView *>(QStringLiteral("listView"));
+    const int row = shownFileNames(dialog, name).indexOf(name);
+    if (view && row >= 0)
+        view->setCurrentIndex(view->model()->index(row, 0, view->rootIndex()));
 }
 
 namespace detail {
