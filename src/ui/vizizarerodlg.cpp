@@ -14,6 +14,7 @@
 #include "helpwindow.h"
 #include "layoutdlg.h"
 #include "swatchbutton.h"
+#include "userprompts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,24 +62,12 @@ enum ControlId : int {
 // Below this the canvas would be too small to use; the page scrolls instead.
 constexpr int MinCanvasHeight = 120;
 
-QMessageBox::Icon messageIcon(FileCommandHost::Icon icon)
-{
-    switch (icon) {
-    case FileCommandHost::Icon::Information:
-        return QMessageBox::Information;
-    case FileCommandHost::Icon::Warning:
-        return QMessageBox::Warning;
-    case FileCommandHost::Icon::Stop:
-        break;
-    }
-    return QMessageBox::Critical;
-}
-
 } // namespace
 
 CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_prompts(std::make_unique<UserPrompts>(this))
 {
     setFont(DialogUnits::dialogFont());
     const DialogUnits units(font());
@@ -400,13 +389,15 @@ void CViziZareroDlg::commandAddLayout()
     }
     auto layout = std::make_unique<SkinLayout>();
     CLayoutDlg dialog(*layout, m_project, *layouts, this);
-    if (dialog.exec() == Ok) {
-        m_project.modified = true;
-        SkinLayout &added = *layout;
+    const bool added = dialog.exec() == Ok;
+    if (added) {
+        SkinLayout &record = *layout;
         layouts->append(std::move(layout));
-        FixRowPlaceholders(added);
+        FixRowPlaceholders(record);
     }
     fullRefresh();
+    if (added)
+        projectEdited();
 }
 
 void CViziZareroDlg::commandLayoutProperties()
@@ -416,15 +407,16 @@ void CViziZareroDlg::commandLayoutProperties()
     if (!layout)
         return;
     CLayoutDlg dialog(*layout, m_project, *layouts, this);
+    bool changed = false;
     switch (dialog.exec()) {
     case Ok:
-        m_project.modified = true;
         FixRowPlaceholders(*layout);
+        changed = true;
         break;
     case Delete:
         if (layouts->count() > 1) {
-            m_project.modified = true;
             RemoveLayout(*layouts, m_currentLayout);
+            changed = true;
         }
         break;
     default:
@@ -432,6 +424,8 @@ void CViziZareroDlg::commandLayoutProperties()
     }
     // Also after Cancel and a refused delete: the grid never shows what the layout lacks.
     fullRefresh();
+    if (changed)
+        projectEdited();
 }
 
 void CViziZareroDlg::commandCopyLayout()
@@ -458,30 +452,28 @@ void CViziZareroDlg::commandGridButton(int id)
     // The "New" cell offers OK alone; a copy or removal of it would break the row's form.
     if (wasPlaceholder && result != Ok)
         result = Cancel;
+    bool changed = false;
     switch (result) {
     case Ok:
-        m_project.modified = true;
         if (wasLast)
             row->buttons.append(std::make_unique<SkinButton>());
+        changed = true;
         break;
     case InsertAfter:
-        if (row->buttons.insertCopyAt(c + 1, *button))
-            m_project.modified = true;
+        changed = row->buttons.insertCopyAt(c + 1, *button);
         break;
     case InsertBefore:
-        if (row->buttons.insertCopyAt(c, *button))
-            m_project.modified = true;
+        changed = row->buttons.insertCopyAt(c, *button);
         break;
     case Delete:
-        if (row->buttons.count() > 1) {
-            m_project.modified = true;
-            row->buttons.removeAt(c);
-        }
+        changed = row->buttons.count() > 1 && row->buttons.removeAt(c);
         break;
     default:
         break;
     }
     gridRefresh();
+    if (changed)
+        projectEdited();
 }
 
 bool CViziZareroDlg::confirmClose()
@@ -563,7 +555,7 @@ void CViziZareroDlg::chooseColor(quint32 &color, SwatchButton *swatch)
     color = SwatchButton::fromQColor(chosen);
     swatch->setColor(color);
     // The colours are saved with the project; a change must not be lost at Close.
-    m_project.modified = true;
+    projectEdited();
 }
 
 void CViziZareroDlg::chooseTextColor()
@@ -579,76 +571,47 @@ void CViziZareroDlg::chooseHighlightColor()
 
 void CViziZareroDlg::helpFileNameEdited(const QString &text)
 {
+    // New and Open put the project's own name into the field: that changes nothing.
+    if (text == m_project.helpFileName)
+        return;
     m_project.helpFileName = text;
-    m_project.modified = true;
+    projectEdited();
 }
 
-template <typename Result>
-Result CViziZareroDlg::withoutWaitCursor(const std::function<Result()> &ask)
+void CViziZareroDlg::projectEdited()
 {
-    const int depth = m_waitDepth;
-    for (int i = 0; i < depth; ++i)
-        QApplication::restoreOverrideCursor();
-    const Result result = ask();
-    for (int i = 0; i < depth; ++i)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    return result;
+    m_project.modified = true;
+    Q_EMIT projectChanged();
 }
 
 FileCommandHost::Answer CViziZareroDlg::askToSaveChanges()
 {
-    return withoutWaitCursor<Answer>([this] {
-        const auto pressed = QMessageBox::question(this, ApplicationName(), SaveChangesQuestion(),
-                                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        return pressed == QMessageBox::Yes ? Answer::Yes : pressed == QMessageBox::No ? Answer::No : Answer::Cancel;
-    });
+    return m_prompts->askToSaveChanges();
 }
 
 QString CViziZareroDlg::askOpenPath()
 {
-    return withoutWaitCursor<QString>([this] {
-        QFileDialog dialog(this, OpenProjectTitle());
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        setFileDialogFilters(dialog, ProjectFileFilters());
-        dialog.setDefaultSuffix(ProjectFileSuffix());
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    });
+    return m_prompts->askOpenPath();
 }
 
 QString CViziZareroDlg::askSavePath()
 {
-    return withoutWaitCursor<QString>([this] {
-        QFileDialog dialog(this);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        setFileDialogFilters(dialog, ProjectFileFilters());
-        dialog.setDefaultSuffix(ProjectFileSuffix());
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    });
+    return m_prompts->askSavePath();
 }
 
 void CViziZareroDlg::showMessage(const QString &text, const QString &caption, Icon icon)
 {
-    withoutWaitCursor<int>([&] {
-        QMessageBox box(messageIcon(icon), caption, text, QMessageBox::Ok, this);
-        return box.exec();
-    });
+    m_prompts->showMessage(text, caption, icon);
 }
 
 void CViziZareroDlg::beginWait()
 {
-    ++m_waitDepth;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_prompts->beginWait();
 }
 
 void CViziZareroDlg::endWait()
 {
-    if (m_waitDepth == 0)
-        return;
-    --m_waitDepth;
-    QApplication::restoreOverrideCursor();
+    m_prompts->endWait();
 }
 
 void CViziZareroDlg::setTitle(const QString &title)
@@ -677,6 +640,8 @@ void CViziZareroDlg::resetView(bool selectFirstShape)
     else
         m_currentShape = 0;
     fullRefresh();
+    // New and Open replace the whole project.
+    Q_EMIT projectChanged();
 }
 
 } // namespace velkari

@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -20,6 +21,7 @@ namespace velkari {
 class DialogUnits;
 class HelpWindow;
 class SwatchButton;
+class UserPrompts;
 
 // The editor's main window: holds the one skin project, shows the current layout of the current
 // screen shape on its canvas (a grid of buttons drawn to scale, the picture with the key map
@@ -93,6 +95,10 @@ public:
     void reject() override;
     void accept() override;
 
+Q_SIGNALS:
+    // After every change to the project, also New and Open: the windows that show it follow.
+    void projectChanged();
+
 protected:
     // Where the hover description looks; tests may answer without moving the mouse.
     virtual QWidget *widgetUnderMouse() const;
@@ -119,16 +125,15 @@ private:
     bool confirmClose();
     void chooseColor(quint32 &color, SwatchButton *swatch);
     void helpFileNameEdited(const QString &text);
+    // Every command that changes the project ends here, once the change is made and shown.
+    void projectEdited();
     LayoutList *currentShapeLayouts();
-    // Suspends the wait cursor while a dialog waits for the user.
-    template <typename Result>
-    Result withoutWaitCursor(const std::function<Result()> &ask);
 
     SkinProject m_project;
+    std::unique_ptr<UserPrompts> m_prompts;
     int m_currentShape = 0;
     int m_currentLayout = -1;
     int m_lastHoveredId = 0;
-    int m_waitDepth = 0;
     bool m_closing = false;
 
     QComboBox *m_shapeList = nullptr;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "filecommandhost.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace velkari {
+
+// The questions and messages the file commands put to the user, as Qt dialogs owned by the main
+// window, and the wait cursor they hold meanwhile: a dialog waiting for the user never shows the
+// wait cursor.
+class UserPrompts
+{
+public:
+    explicit UserPrompts(QWidget *owner);
+
+    FileCommandHost::Answer askToSaveChanges();
+    QString askOpenPath();
+    QString askSavePath();
+    void showMessage(const QString &text, const QString &caption, FileCommandHost::Icon icon);
+    // Calls nest; the cursor is back to normal once every begin has its end.
+    void beginWait();
+    void endWait();
+
+private:
+    template <typename Result>
+    Result withoutWaitCursor(const std::function<Result()> &ask);
+
+    QWidget *m_owner;
+    int m_waitDepth = 0;
+};
+
+} // namespace velkari
