@@ -8,6 +8,21 @@
 
 #include <memory>
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Scripts and CI rarely set XDG_RUNTIME_DIR, and Qt's graphical side says so on standard error
+// each time, between the command's own messages; drawing offscreen never needs that folder.
+void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    qtHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QStringList arguments;
@@ -17,6 +32,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> app;
     if (velkari::CommandLineDraws(arguments)) {
         velkari::PreferOffscreenPlatform();
+        qtHandler = qInstallMessageHandler(dropRuntimeDirWarning);
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
