@@ -212,6 +212,29 @@ inline void startModalWatch()
 
 } // namespace detail
 
+namespace detail {
+
+// Looks for the window every few milliseconds until it shows, the answer is withdrawn or the
+// attempts run out. Each look schedules the next, so nothing is left behind when the test ends.
+template <typename T>
+void pollForModal(const std::function<void(T *)> &answer, int registration, int left)
+{
+    QTimer::singleShot(5, qApp, [answer, registration, left] {
+        if (!isArmed(registration))
+            return;
+        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget()); window && window->isVisible()) {
+            disarm(registration);
+            answer(window);
+        } else if (left > 0) {
+            pollForModal<T>(answer, registration, left - 1);
+        } else {
+            disarm(registration);
+        }
+    });
+}
+
+} // namespace detail
+
 // Runs `answer` on the next modal window of type T once it is shown (a modal run blocks the
 // test until it ends, so the answer has to come from the event loop). Returns the registration
 // of the answer, which disarm() withdraws.
@@ -219,26 +242,7 @@ template <typename T>
 int whenModal(std::function<void(T *)> answer, int attempts = 400)
 {
     const int registration = detail::arm([](QWidget *window) { return qobject_cast<T *>(window) != nullptr; });
-    const auto poll = std::make_shared<std::function<void(int)>>();
-    *poll = [answer, registration, poll](int left) {
-        QTimer::singleShot(5, qApp, [answer, registration, poll, left] {
-            if (!detail::isArmed(registration)) {
-                *poll = nullptr; // ends the cycle the function holds on itself
-                return;
-            }
-            if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget()); window && window->isVisible()) {
-                detail::disarm(registration);
-                answer(window);
-                *poll = nullptr;
-            } else if (left > 0) {
-                (*poll)(left - 1);
-            } else {
-                detail::disarm(registration);
-                *poll = nullptr;
-            }
-        });
-    };
-    (*poll)(attempts);
+    detail::pollForModal<T>(answer, registration, attempts);
     return registration;
 }
 
