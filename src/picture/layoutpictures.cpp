@@ -55,6 +55,16 @@ void writeAtomically(const QString &path, const QByteArray &bytes)
         throw FileError(FileError::Action::Write, path, file.errorString());
 }
 
+// Null unless the file decodes as a GIF or a BMP, whatever its name.
+QImage decodedPicture(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    QImageReader reader(path);
+    const QByteArray format = reader.format();
+    return format == "gif" || format == "bmp" ? reader.read() : QImage();
+}
+
 // In `dir`, named after the shape and `name`; numbered after `number` where another layout's
 // picture, or a name in `taken`, has that path already.
 QString freePicturePath(const SkinProject &project, int shape, const SkinLayout &layout, const QString &name,
@@ -91,12 +101,8 @@ QString pictureFolderFor(const QString &projectPath)
 
 bool hasReadablePicture(const SkinLayout &layout)
 {
-    if (layout.picFileName.isEmpty())
-        return false;
     // A header alone proves little: the picture must decode.
-    QImageReader reader(layout.picFileName);
-    const QByteArray format = reader.format();
-    return (format == "gif" || format == "bmp") && !reader.read().isNull();
+    return !decodedPicture(layout.picFileName).isNull();
 }
 
 QList<PictureJob> planLayoutPictures(const SkinProject &project, const QString &folder, PictureFormat format,
@@ -148,23 +154,20 @@ void writePictureFile(const QString &path, const QByteArray &bytes)
 
 std::optional<KeyboardTheme> themeOfPictures(const QStringList &paths)
 {
-    QSet<QString> seen;
     for (const QString &path : paths) {
-        if (path.isEmpty() || seen.contains(path))
-            continue;
-        seen.insert(path);
-        QImageReader reader(path);
-        const QByteArray format = reader.format();
-        const QImage picture = format == "gif" || format == "bmp" ? reader.read() : QImage();
+        const QImage picture = decodedPicture(path);
         if (picture.isNull())
             continue;
         // The painter fills the background first and never draws a key over the corner.
-        const QRgb corner = picture.pixel(0, 0);
+        const QRgb corner = picture.pixel(0, 0) | 0xFF000000;
         for (const QString &name : KeyboardTheme::names()) {
             std::optional<KeyboardTheme> theme = KeyboardTheme::named(name);
-            if (qRgb(qRed(corner), qGreen(corner), qBlue(corner)) == (theme->background | 0xFF000000))
+            if (corner == (theme->background | 0xFF000000))
                 return theme;
         }
+        // Only the first picture is decoded: a project of large pictures drawn by hand would
+        // otherwise be decoded whole at each click.
+        return std::nullopt;
     }
     return std::nullopt;
 }

@@ -43,8 +43,8 @@ QString proposedPicturePath(const SkinProject &project, int shape, const SkinLay
 // the jobs would overwrite.
 QStringList picturesInTheWay(const SkinProject &project, const QList<PictureJob> &jobs);
 
-// The theme of the first of the pictures that the painter drew, told by its background; nothing
-// when none of them was drawn by it.
+// The theme the first of the pictures that decodes was drawn in, told by its background; nothing
+// when none decodes or the painter did not draw it.
 std::optional<KeyboardTheme> themeOfPictures(const QStringList &paths);
 
 // The layout's picture in the painter's colours, encoded; empty when it cannot be drawn.
