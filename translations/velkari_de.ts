@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>velkari::CLayoutDlg</name>
+    <message>
+        <source>Draw Picture</source>
+        <translation>Bild zeichnen</translation>
+    </message>
+    <message>
+        <source>Save Drawn Picture</source>
+        <translation>Gezeichnetes Bild speichern</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>Das Bild konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>velkari::CViziZareroApp</name>
     <message>
         <source>Usage: velkari-skin-editor [PROJECT.vsp]
@@ -111,6 +126,68 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>&lt;h3&gt;Where the files go&lt;/h3&gt;&lt;p&gt;The project is saved as a &lt;code&gt;.vsp&lt;/code&gt; file; pictures are remembered relative to it, so a folder holding the project and its pictures can be moved as a whole. The skin is written beside the project with the same name and the extension &lt;code&gt;.vsk&lt;/code&gt;, with the pictures inside it: the skin file is all the device needs.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Wohin die Dateien gehen&lt;/h3&gt;&lt;p&gt;Das Projekt wird als &lt;code&gt;.vsp&lt;/code&gt;-Datei gespeichert; Bilder werden relativ zu ihr vermerkt, sodass ein Ordner mit dem Projekt und seinen Bildern als Ganzes verschoben werden kann. Der Skin wird neben das Projekt geschrieben, mit demselben Namen und der Endung &lt;code&gt;.vsk&lt;/code&gt;, die Bilder darin enthalten: Die Skin-Datei ist alles, was das Gerät braucht.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Letting the editor draw&lt;/h3&gt;&lt;p&gt;&lt;b&gt;New&lt;/b&gt; offers a template besides the empty project: whole keyboards for every shape, whose pictures the editor draws from their keys and saves beside the project, so that &lt;b&gt;Create Skin&lt;/b&gt; works at once. After changing a layout&apos;s keys, &lt;b&gt;Draw Picture&lt;/b&gt; in &lt;b&gt;Layout Properties&lt;/b&gt; draws its picture again to fit them.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Den Editor zeichnen lassen&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Neu&lt;/b&gt; bietet neben dem leeren Projekt Vorlagen an: ganze Tastaturen für jede Bildschirmform, deren Bilder der Editor aus ihren Tasten zeichnet und neben dem Projekt speichert, sodass &lt;b&gt;Skin erstellen&lt;/b&gt; sofort gelingt. Nachdem Sie die Tasten eines Layouts geändert haben, zeichnet &lt;b&gt;Bild zeichnen&lt;/b&gt; in &lt;b&gt;Layout-Eigenschaften&lt;/b&gt; sein Bild passend neu.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::TemplateChooser</name>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Neues Projekt</translation>
+    </message>
+    <message>
+        <source>Empty project</source>
+        <translation>Leeres Projekt</translation>
+    </message>
+    <message>
+        <source>&amp;Start from:</source>
+        <translation>&amp;Ausgehend von:</translation>
+    </message>
+    <message>
+        <source>&amp;Theme:</source>
+        <translation>&amp;Farbschema:</translation>
+    </message>
+    <message>
+        <source>No keys yet</source>
+        <translation>Noch keine Tasten</translation>
+    </message>
+    <message>
+        <source>One empty layout in each screen shape. Add its keys, then choose or draw a picture for each layout in Layout Properties.</source>
+        <translation>Ein leeres Layout in jeder Bildschirmform. Fügen Sie seine Tasten hinzu und wählen oder zeichnen Sie dann in den Layout-Eigenschaften ein Bild für jedes Layout.</translation>
+    </message>
+    <message>
+        <source>%1.
+The preview shows its Portrait layout &quot;%2&quot;. You choose where to save the project next; its pictures are drawn into a folder beside it.</source>
+        <translation>%1.
+Die Vorschau zeigt sein Hochformat-Layout „%2“. Als Nächstes wählen Sie, wo das Projekt gespeichert wird; seine Bilder werden in einen Ordner daneben gezeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::UserPrompts</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>These files exist already and would be replaced:
+%1
+
+Replace them?</source>
+        <translation>Diese Dateien gibt es schon; sie würden ersetzt:
+%1
+
+Ersetzen?</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,7 @@
 #include "keyboardpainter.h"
 #include "newcommand.h"
 #include "projectfile.h"
-#include "skintemplates.h"
+#include "templateproject.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -25,22 +25,24 @@ int newFromTemplate(CliContext &context, const QStringList &args)
 {
     const CommandLine line = ParseCommandLine(args, NewCommandOptions());
     SkinProject project;
-    if (!line.ok() || line.positional.size() != 1 || !BuildTemplateProject(project, line.value(QStringLiteral("--template"))))
+    QList<PictureJob> jobs;
+    if (!line.ok() || line.positional.size() != 1
+        || !planTemplateProject(project, jobs, line.value(QStringLiteral("--template")), AbsolutePath(line.positional.first())))
         return CommandUsageError(context, NewCommand(), QStringLiteral("new --template takes a template and a project file name"));
     const std::optional<KeyboardTheme> theme = ThemeOption(context, NewCommand(), line);
     if (!theme)
         return ExitFailed;
-    const QString path = AbsolutePath(line.positional.first());
+    const QString path = project.projectPath;
     const bool force = line.has(QStringLiteral("--force"));
     if (ProjectInTheWay(context, path, force))
         return ExitFailed;
-    project.projectPath = path;
-    const QList<PictureJob> jobs = planLayoutPictures(project, pictureFolderFor(path), PictureFormat::Gif, false);
     if (RefuseToOverwrite(context, project, jobs, force))
         return ExitFailed;
-    if (DrawPictures(context, project, jobs, KeyboardPainter(*theme), false) != jobs.size())
+    const QStringList problems = writeProjectWithPictures(project, jobs, KeyboardPainter(*theme));
+    for (const QString &problem : problems)
+        context.err << problem << '\n';
+    if (!problems.isEmpty())
         return ExitFailed;
-    SaveProjectFile(project, path);
     context.out << "Wrote " << QDir::toNativeSeparators(path) << " and its " << jobs.size() << " pictures in "
                 << QDir::toNativeSeparators(pictureFolderFor(path)) << '\n';
     return ExitSuccess;

@@ -3,7 +3,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace velkari {
+
+// What New makes: an empty project, or a template's with its pictures drawn in a theme.
+struct NewProjectChoice
+{
+    QString templateName; // empty for an empty project
+    QString theme;
+};
 
 // Everything the file commands need from the window, so that they run without widgets: the
 // editor implements it with Qt dialogs, the tests with a scripted fake.
@@ -32,6 +41,12 @@ public:
     // After the project was rebuilt: current layout 0 (and shape 0 unless the first shape is to
     // be selected), the first shape selected when asked, then a full refresh.
     virtual void resetView(bool selectFirstShape) = 0;
+    // Which project New makes; nothing when the user cancelled.
+    virtual std::optional<NewProjectChoice> askNewProject() = 0;
+    // Writes the chosen template's project to `path`, its pictures drawn into the folder beside
+    // it. False when nothing was written because the user declined to replace pictures or they
+    // could not be drawn (the host has said why). Raises FileError when a file cannot be written.
+    virtual bool writeTemplateProject(const NewProjectChoice &choice, const QString &path) = 0;
 };
 
 // Holds the wait cursor for a scope, also when the scope is left by an exception.

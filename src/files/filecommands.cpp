@@ -30,6 +30,27 @@ void ProjectNew(SkinProject &project, FileCommandHost &host)
 {
     if (!ConfirmDiscard(project, host))
         return;
+    const std::optional<NewProjectChoice> choice = host.askNewProject();
+    if (!choice)
+        return;
+    if (choice->templateName.isEmpty()) {
+        NewEmptyProject(project, host);
+        return;
+    }
+    const QString path = host.askSavePath();
+    if (path.isEmpty())
+        return;
+    bool written = false;
+    {
+        WaitCursor wait(host);
+        written = host.writeTemplateProject(*choice, path);
+    }
+    if (written)
+        OpenProjectPath(project, host, path);
+}
+
+void NewEmptyProject(SkinProject &project, FileCommandHost &host)
+{
     project.resetToDefaults();
     host.setTitle(WindowTitle(project.projectPath));
     host.showProjectSettings();

@@ -22,7 +22,11 @@ QString WindowTitle(const QString &projectPath);
 
 // True when the command may go on: nothing unsaved, the user said No, or the save succeeded.
 bool ConfirmDiscard(SkinProject &project, FileCommandHost &host);
+// New: an empty project, or a template's project written where the user says and opened. Its
+// pictures must be on disk for it to be valid, so it is saved before it is shown.
 void ProjectNew(SkinProject &project, FileCommandHost &host);
+// An empty project without asking anything: the editor starts with one.
+void NewEmptyProject(SkinProject &project, FileCommandHost &host);
 void ProjectOpen(SkinProject &project, FileCommandHost &host);
 void ProjectSave(SkinProject &project, FileCommandHost &host);
 void ProjectSaveAs(SkinProject &project, FileCommandHost &host);

@@ -55,6 +55,42 @@ void writeAtomically(const QString &path, const QByteArray &bytes)
         throw FileError(FileError::Action::Write, path, file.errorString());
 }
 
+// Null unless the file decodes as a GIF or a BMP, whatever its name.
+QImage decodedPicture(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    QImageReader reader(path);
+    const QByteArray format = reader.format();
+    return format == "gif" || format == "bmp" ? reader.read() : QImage();
+}
+
+// In `dir`, named after the shape and `name`; numbered after `number` where another layout's
+// picture, or a name in `taken`, has that path already.
+QString freePicturePath(const SkinProject &project, int shape, const SkinLayout &layout, const QString &name,
+                        int number, const QDir &dir, const QString &suffix, const QSet<QString> &taken)
+{
+    const auto isTaken = [&](const QString &path) {
+        if (taken.contains(path))
+            return true;
+        for (int s = 0; s < ScreenShapeCount; ++s) {
+            for (const auto &other : project.layoutList(s)) {
+                if (other.get() != &layout && canonical(other->picFileName) == path)
+                    return true;
+            }
+        }
+        return false;
+    };
+    const QString base = shapeStem(shape) + u'-' + fileNamePart(name);
+    QString path = canonical(dir.filePath(base + suffix));
+    for (int attempt = 1; isTaken(path); ++attempt) {
+        const QString numbered =
+            base + u'-' + QString::number(number) + (attempt > 1 ? u'-' + QString::number(attempt) : QString());
+        path = canonical(dir.filePath(numbered + suffix));
+    }
+    return path;
+}
+
 } // namespace
 
 QString pictureFolderFor(const QString &projectPath)
@@ -65,12 +101,8 @@ QString pictureFolderFor(const QString &projectPath)
 
 bool hasReadablePicture(const SkinLayout &layout)
 {
-    if (layout.picFileName.isEmpty())
-        return false;
     // A header alone proves little: the picture must decode.
-    QImageReader reader(layout.picFileName);
-    const QByteArray format = reader.format();
-    return (format == "gif" || format == "bmp") && !reader.read().isNull();
+    return !decodedPicture(layout.picFileName).isNull();
 }
 
 QList<PictureJob> planLayoutPictures(const SkinProject &project, const QString &folder, PictureFormat format,
@@ -84,29 +116,19 @@ QList<PictureJob> planLayoutPictures(const SkinProject &project, const QString &
         for (const auto &layout : project.layoutList(shape)) {
             if (onlyMissing && hasReadablePicture(*layout))
                 continue;
-            const auto isTaken = [&](const QString &path) {
-                if (taken.contains(path))
-                    return true;
-                for (int s = 0; s < ScreenShapeCount; ++s) {
-                    for (const auto &other : project.layoutList(s)) {
-                        if (other.get() != layout.get() && canonical(other->picFileName) == path)
-                            return true;
-                    }
-                }
-                return false;
-            };
-            const QString base = shapeStem(shape) + u'-' + fileNamePart(layout->name);
-            QString path = canonical(dir.filePath(base + suffix));
-            for (int attempt = 1; isTaken(path); ++attempt) {
-                const QString numbered = base + u'-' + QString::number(layout->index)
-                    + (attempt > 1 ? u'-' + QString::number(attempt) : QString());
-                path = canonical(dir.filePath(numbered + suffix));
-            }
+            const QString path =
+                freePicturePath(project, shape, *layout, layout->name, layout->index, dir, suffix, taken);
             taken.insert(path);
             jobs.append(PictureJob{shape, layout->index, path, format});
         }
     }
     return jobs;
+}
+
+QString proposedPicturePath(const SkinProject &project, int shape, const SkinLayout &layout, const QString &name,
+                            int number, const QString &folder, PictureFormat format)
+{
+    return freePicturePath(project, shape, layout, name, number, QDir(folder), u'.' + pictureFormatName(format), {});
 }
 
 QStringList picturesInTheWay(const SkinProject &project, const QList<PictureJob> &jobs)
@@ -118,6 +140,36 @@ QStringList picturesInTheWay(const SkinProject &project, const QList<PictureJob>
             paths.append(job.path);
     }
     return paths;
+}
+
+void writePictureFile(const QString &path, const QByteArray &bytes)
+{
+    // Only the pictures' own folder is made: a project's folder that does not exist is a
+    // mistake in the path, not a folder to create.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
+        throw FileError(FileError::Action::Write, folder, QStringLiteral("The folder cannot be created."));
+    writeAtomically(path, bytes);
+}
+
+std::optional<KeyboardTheme> themeOfPictures(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        const QImage picture = decodedPicture(path);
+        if (picture.isNull())
+            continue;
+        // The painter fills the background first and never draws a key over the corner.
+        const QRgb corner = picture.pixel(0, 0) | 0xFF000000;
+        for (const QString &name : KeyboardTheme::names()) {
+            std::optional<KeyboardTheme> theme = KeyboardTheme::named(name);
+            if (corner == (theme->background | 0xFF000000))
+                return theme;
+        }
+        // Only the first picture is decoded: a project of large pictures drawn by hand would
+        // otherwise be decoded whole at each click.
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 QByteArray drawLayoutPicture(const SkinLayout &layout, const KeyboardPainter &painter, PictureFormat format)
@@ -142,12 +194,7 @@ QStringList writeLayoutPictures(SkinProject &project, const QList<PictureJob> &j
             problems.append(problem);
             continue;
         }
-        // Only the pictures' own folder is made: a project's folder that does not exist is a
-        // mistake in the path, not a folder to create.
-        const QString folder = QFileInfo(job.path).absolutePath();
-        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
-            throw FileError(FileError::Action::Write, folder, QStringLiteral("The folder cannot be created."));
-        writeAtomically(job.path, bytes);
+        writePictureFile(job.path, bytes);
         layout->picFileName = job.path;
     }
     return problems;

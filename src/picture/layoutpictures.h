@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyboardtheme.h"
 #include "pictureencoder.h"
 
 #include <QList>
@@ -33,12 +34,25 @@ struct PictureJob
 QList<PictureJob> planLayoutPictures(const SkinProject &project, const QString &folder, PictureFormat format,
                                      bool onlyMissing);
 
+// Where a picture of one layout goes, named as planLayoutPictures() names it after `name` (the
+// name the layout is about to have) and, where that is taken, `number` (its coming position).
+QString proposedPicturePath(const SkinProject &project, int shape, const SkinLayout &layout, const QString &name,
+                            int number, const QString &folder, PictureFormat format);
+
 // The jobs' files that exist already and are not their layout's present picture: what writing
 // the jobs would overwrite.
 QStringList picturesInTheWay(const SkinProject &project, const QList<PictureJob> &jobs);
 
+// The theme the first of the pictures that decodes was drawn in, told by its background; nothing
+// when none decodes or the painter did not draw it.
+std::optional<KeyboardTheme> themeOfPictures(const QStringList &paths);
+
 // The layout's picture in the painter's colours, encoded; empty when it cannot be drawn.
 QByteArray drawLayoutPicture(const SkinLayout &layout, const KeyboardPainter &painter, PictureFormat format);
+
+// Writes through a temporary file, making the picture's own folder when it is missing (but not
+// the folders above it). Raises FileError.
+void writePictureFile(const QString &path, const QByteArray &bytes);
 
 // Draws every job's picture, writes it through a temporary file and points its layout at it.
 // A layout that cannot be drawn is left as it was and its problem returned. Raises FileError

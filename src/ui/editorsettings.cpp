@@ -1,5 +1,7 @@
 #include "editorsettings.h"
 
+#include "keyboardtheme.h"
+
 namespace velkari {
 
 namespace {
@@ -7,6 +9,7 @@ namespace {
 const QString WindowGeometryKey = QStringLiteral("window/geometry");
 const QString ShowKeysKey = QStringLiteral("canvas/showKeys");
 const QString ZoomKey = QStringLiteral("canvas/zoom");
+const QString PictureThemeKey = QStringLiteral("pictures/theme");
 
 } // namespace
 
@@ -47,6 +50,17 @@ int EditorSettings::zoom() const
 void EditorSettings::setZoom(int zoom)
 {
     m_settings.setValue(ZoomKey, qBound(MinZoom, zoom, MaxZoom));
+}
+
+QString EditorSettings::pictureTheme() const
+{
+    const QString theme = m_settings.value(PictureThemeKey).toString();
+    return KeyboardTheme::named(theme) ? theme : KeyboardTheme::names().first();
+}
+
+void EditorSettings::setPictureTheme(const QString &theme)
+{
+    m_settings.setValue(PictureThemeKey, theme);
 }
 
 } // namespace velkari

@@ -21,6 +21,9 @@ public:
     void setShowKeys(bool show);
     int zoom() const;
     void setZoom(int zoom);
+    // The theme the editor draws pictures in: the one last chosen for a new project.
+    QString pictureTheme() const;
+    void setPictureTheme(const QString &theme);
 
 private:
     QSettings m_settings;

@@ -43,6 +43,11 @@ QString HelpWindow::guideHtml()
            "does (send a character, change the layout, a calculator key, a task-manager action, a macro or a "
            "shortcut). A key's own cell offers to insert a copy before or after it, or to delete it.</li>"
            "</ol>"),
+        tr("<h3>Letting the editor draw</h3>"
+           "<p><b>New</b> offers a template besides the empty project: whole keyboards for every shape, whose "
+           "pictures the editor draws from their keys and saves beside the project, so that <b>Create Skin</b> "
+           "works at once. After changing a layout's keys, <b>Draw Picture</b> in <b>Layout Properties</b> draws "
+           "its picture again to fit them.</p>"),
         tr("<p><b>Copy Layout</b> remembers the current layout; <b>Paste Layout Info</b> in another layout's "
            "properties copies it there, rows and keys included. Keys copy and paste the same way in their own "
            "dialog.</p>"),

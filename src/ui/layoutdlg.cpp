@@ -3,15 +3,21 @@
 #include "controlid.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "editorsettings.h"
 #include "filedialogfilters.h"
+#include "fileerror.h"
+#include "keyboardpainter.h"
+#include "layoutpictures.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace velkari {
@@ -23,6 +29,7 @@ int nextLayoutNumber = 0;
 enum ControlIds : int {
     IdBrowse = 4,
     IdPaste = 5,
+    IdDrawPicture = 6,
     IdRowCount = 1004,
     IdFirstHeight = 1008,
     IdName = 1014,
@@ -62,6 +69,33 @@ qint64 readNumber(const QLineEdit *edit)
     return ok ? value : 0;
 }
 
+// In the look of the pictures the project has, so that a redrawn layout still matches them; for
+// a project without drawn pictures, in the theme last chosen for a new project.
+KeyboardTheme themeToDrawIn(const SkinProject &project, const QString &ownPicture)
+{
+    QStringList pictures { ownPicture };
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        for (const auto &layout : project.layoutList(shape))
+            pictures << layout->picFileName;
+    }
+    // The settings only ever give a theme that exists.
+    return themeOfPictures(pictures).value_or(*KeyboardTheme::named(EditorSettings().pictureTheme()));
+}
+
+// In the project's pictures folder, named as the command line's draw names it; in the working
+// folder while the project has no file.
+QString proposedPath(const SkinProject &project, const LayoutList &shapeLayouts, const SkinLayout &layout,
+                     const QString &name)
+{
+    int shape = 0;
+    while (shape + 1 < ScreenShapeCount && &project.layoutList(shape) != &shapeLayouts)
+        ++shape;
+    const QString folder = project.projectPath.isEmpty() ? QDir::currentPath() : pictureFolderFor(project.projectPath);
+    // A layout being added takes the place after the last.
+    const int number = layout.index >= 0 ? layout.index : shapeLayouts.count();
+    return proposedPicturePath(project, shape, layout, name, number, folder, PictureFormat::Gif);
+}
+
 } // namespace
 
 struct CLayoutDlg::Saved
@@ -79,6 +113,7 @@ CLayoutDlg::CLayoutDlg(SkinLayout &layout, SkinProject &project, const LayoutLis
     : QDialog(parent)
     , m_layout(layout)
     , m_project(project)
+    , m_shapeLayouts(shapeLayouts)
     , m_addMode(layout.flags & LayoutFlagNew)
 {
     setFont(DialogUnits::dialogFont());
@@ -168,6 +203,8 @@ void CLayoutDlg::createControls()
     auto *cancelButton = pushButton(Cancel, "Cancel", 268, 79, 50, 14);
     auto *pasteButton = pushButton(IdPaste, "Paste Layout Info", 247, 140, 71, 14);
     m_deleteButton = pushButton(Delete, "Delete this Layout", 247, 159, 71, 14);
+    auto *drawButton = pushButton(IdDrawPicture, "", 247, 121, 71, 14);
+    drawButton->setText(tr("Draw Picture"));
 
     QWidget *previous = m_nameEdit;
     auto chain = [&previous](QWidget *next) {
@@ -184,12 +221,14 @@ void CLayoutDlg::createControls()
         chain(box);
     chain(okButton);
     chain(cancelButton);
+    chain(drawButton);
     chain(pasteButton);
     chain(m_deleteButton);
 
     connect(browseButton, &QPushButton::clicked, this, &CLayoutDlg::browse);
     connect(m_rowCountList, &QComboBox::activated, this, &CLayoutDlg::rowCountChanged);
     connect(pasteButton, &QPushButton::clicked, this, &CLayoutDlg::paste);
+    connect(drawButton, &QPushButton::clicked, this, &CLayoutDlg::drawPicture);
     connect(okButton, &QPushButton::clicked, this, &CLayoutDlg::accept);
     connect(cancelButton, &QPushButton::clicked, this, &CLayoutDlg::reject);
     connect(m_deleteButton, &QPushButton::clicked, this, [this] {
@@ -245,6 +284,68 @@ void CLayoutDlg::browse()
     const QString path = choosePictureFile();
     if (!path.isEmpty())
         m_pictureEdit->setText(path);
+}
+
+QString CLayoutDlg::choosePictureSavePath(const QString &proposed)
+{
+    QFileDialog dialog(this, tr("Save Drawn Picture"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    setFileDialogFilters(dialog, { QStringLiteral("GIF Files(*.gif)"), QStringLiteral("Bitmap Files(*.bmp)") });
+    dialog.setDefaultSuffix(QStringLiteral("gif"));
+    // The pictures' folder may not exist yet: it is made when the picture is written.
+    const QFileInfo file(proposed);
+    const QFileInfo folder(file.absolutePath());
+    if (folder.isDir()) {
+        dialog.selectFile(proposed);
+    } else {
+        dialog.setDirectory(folder.absolutePath());
+        dialog.selectFile(folder.fileName() + u'/' + file.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::unique_ptr<SkinLayout> CLayoutDlg::layoutAsShown() const
+{
+    auto shown = std::make_unique<SkinLayout>();
+    shown->name = m_nameEdit->text();
+    shown->rows.assignCopy(m_layout.rows);
+    const int rowCount = m_rowCountList->currentIndex() + 1;
+    while (shown->rows.count() > rowCount)
+        shown->rows.removeAt(shown->rows.count() - 1);
+    while (shown->rows.count() < rowCount)
+        shown->rows.append(std::make_unique<SkinRow>());
+    for (int i = 0; i < rowCount; ++i)
+        shown->rows.at(i)->height = quint16(readNumber(m_heightEdits[i]));
+    return shown;
+}
+
+void CLayoutDlg::drawPicture()
+{
+    // Drawn from what the dialog shows, so that the picture fits the key map OK stores.
+    const std::unique_ptr<SkinLayout> shown = layoutAsShown();
+    QString problem = KeyboardPainter::drawProblem(*shown, shown->name);
+    const QImage picture =
+        problem.isEmpty() ? KeyboardPainter(themeToDrawIn(m_project, m_pictureEdit->text())).paint(*shown) : QImage();
+    if (problem.isEmpty() && picture.isNull())
+        problem = tr("The picture could not be drawn.");
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, tr("Draw Picture"), problem);
+        return;
+    }
+    const QString path = choosePictureSavePath(proposedPath(m_project, m_shapeLayouts, m_layout, shown->name));
+    if (path.isEmpty())
+        return;
+    const bool bitmap = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
+    try {
+        writePictureFile(path, encodePicture(picture, bitmap ? PictureFormat::Bmp : PictureFormat::Gif));
+    } catch (const FileError &error) {
+        QMessageBox::critical(this, tr("Draw Picture"), error.message());
+        return;
+    }
+    m_pictureEdit->setText(path);
 }
 
 void CLayoutDlg::rowCountChanged()

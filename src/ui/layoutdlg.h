@@ -40,6 +40,8 @@ public:
 protected:
     // The picture file the user picks, or an empty string when the file dialog is cancelled.
     virtual QString choosePictureFile();
+    // Where to save a drawn picture, starting at `proposed`; empty when the user cancelled.
+    virtual QString choosePictureSavePath(const QString &proposed);
 
 private:
     void createControls();
@@ -48,12 +50,16 @@ private:
     void browse();
     void rowCountChanged();
     void paste();
+    void drawPicture();
+    // The layout with the rows and heights the dialog shows, as OK would store them.
+    std::unique_ptr<SkinLayout> layoutAsShown() const;
     void restoreSaved();
 
     struct Saved;
 
     SkinLayout &m_layout;
     SkinProject &m_project;
+    const LayoutList &m_shapeLayouts;
     bool m_addMode;
     // What the layout held before the first Paste, so that Cancel can put it back: its very rows
     // and buttons, which a copied button may refer to.

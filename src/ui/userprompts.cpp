@@ -2,8 +2,10 @@
 
 #include "filecommands.h"
 #include "filedialogfilters.h"
+#include "templatechooser.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -75,6 +77,35 @@ QString UserPrompts::askSavePath()
         dialog.setDefaultSuffix(ProjectFileSuffix());
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    });
+}
+
+std::optional<NewProjectChoice> UserPrompts::askNewProject()
+{
+    return withoutWaitCursor<std::optional<NewProjectChoice>>([this]() -> std::optional<NewProjectChoice> {
+        TemplateChooser chooser(m_owner);
+        if (chooser.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return chooser.choice();
+    });
+}
+
+bool UserPrompts::askToReplaceFiles(const QStringList &paths)
+{
+    // Enough names to recognise the folder and what is in it; a long list would outgrow the screen.
+    constexpr qsizetype Listed = 5;
+    QStringList names;
+    for (const QString &path : paths.mid(0, Listed))
+        names << QDir::toNativeSeparators(path);
+    if (paths.size() > Listed)
+        names << tr("and %1 more").arg(paths.size() - Listed);
+    return withoutWaitCursor<bool>([&] {
+        QMessageBox box(QMessageBox::Warning, ApplicationName(),
+                        tr("These files exist already and would be replaced:\n%1\n\nReplace them?")
+                            .arg(names.join(u'\n')),
+                        QMessageBox::Yes | QMessageBox::No, m_owner);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
     });
 }
 

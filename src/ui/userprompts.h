@@ -2,9 +2,11 @@
 
 #include "filecommandhost.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -15,12 +17,17 @@ namespace velkari {
 // wait cursor.
 class UserPrompts
 {
+    Q_DECLARE_TR_FUNCTIONS(velkari::UserPrompts)
+
 public:
     explicit UserPrompts(QWidget *owner);
 
     FileCommandHost::Answer askToSaveChanges();
     QString askOpenPath();
     QString askSavePath();
+    std::optional<NewProjectChoice> askNewProject();
+    // True when the user agrees that the files, which exist, are replaced.
+    bool askToReplaceFiles(const QStringList &paths);
     void showMessage(const QString &text, const QString &caption, FileCommandHost::Icon icon);
     // Calls nest; the cursor is back to normal once every begin has its end.
     void beginWait();

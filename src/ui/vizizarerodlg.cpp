@@ -14,6 +14,7 @@
 #include "helpwindow.h"
 #include "layoutdlg.h"
 #include "swatchbutton.h"
+#include "templatechooser.h"
 #include "userprompts.h"
 
 #include <QApplication>
@@ -86,7 +87,7 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     }
 
     m_project.modified = false;
-    runCommand([this] { ProjectNew(m_project, *this); });
+    runCommand([this] { NewEmptyProject(m_project, *this); });
 
     m_hoverTimer = new QTimer(this);
     m_hoverTimer->setInterval(HoverInterval);
@@ -602,6 +603,16 @@ QString CViziZareroDlg::askSavePath()
 void CViziZareroDlg::showMessage(const QString &text, const QString &caption, Icon icon)
 {
     m_prompts->showMessage(text, caption, icon);
+}
+
+std::optional<NewProjectChoice> CViziZareroDlg::askNewProject()
+{
+    return m_prompts->askNewProject();
+}
+
+bool CViziZareroDlg::writeTemplateProject(const NewProjectChoice &choice, const QString &path)
+{
+    return TemplateChooser::writeProject(choice, path, *m_prompts);
 }
 
 void CViziZareroDlg::beginWait()

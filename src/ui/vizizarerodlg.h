@@ -90,6 +90,8 @@ public:
     void showProjectSettings() override;
     QString helpFileNameText() override;
     void resetView(bool selectFirstShape) override;
+    std::optional<NewProjectChoice> askNewProject() override;
+    bool writeTemplateProject(const NewProjectChoice &choice, const QString &path) override;
 
     // Only Close and the window's close box end the editor.
     void reject() override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filecommandhost.h"
+#include "projectfile.h"
 #include "skinproject.h"
 
 #include <QList>
@@ -52,17 +53,39 @@ public:
     }
     QString helpFileNameText() override { return helpField; }
     void resetView(bool selectFirstShape) override { resets.append(selectFirstShape); }
+    // "Empty project" unless the script says otherwise, as New was before it offered templates.
+    std::optional<NewProjectChoice> askNewProject() override
+    {
+        ++newProjectDialogs;
+        return choices.isEmpty() ? NewProjectChoice{} : choices.dequeue();
+    }
+    // Stands in for the drawing: a project whose first layout is named after the template.
+    bool writeTemplateProject(const NewProjectChoice &choice, const QString &path) override
+    {
+        templateWrites.append(path);
+        if (!templateWriteSucceeds)
+            return false;
+        SkinProject made;
+        NormalizeProject(made);
+        made.layoutList(Portrait).at(0)->name = choice.templateName;
+        SaveProjectFile(made, path);
+        return true;
+    }
 
     QQueue<Answer> answers;
     QQueue<QString> openPaths;
     QQueue<QString> savePaths;
     QList<Message> messages;
     QList<bool> resets;
+    QQueue<std::optional<NewProjectChoice>> choices;
+    QStringList templateWrites;
+    bool templateWriteSucceeds = true;
     QString title;
     QString helpField = QStringLiteral("Velkari.htm");
     int questions = 0;
     int saveDialogs = 0;
     int settingsShown = 0;
+    int newProjectDialogs = 0;
     int waitDepth = 0;
 
 private:

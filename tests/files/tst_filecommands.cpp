@@ -22,6 +22,8 @@ private Q_SLOTS:
     void newResetsEverything();
     void guardedCommands_data();
     void guardedCommands();
+    void newFromATemplate_data();
+    void newFromATemplate();
     void saveWithoutPathAsksForOne();
     void failedSaveKeepsModified();
     void failedSaveAsKeepsPreviousPath();
@@ -129,6 +131,50 @@ void TestFileCommands::guardedCommands()
         QVERIFY(LoadProjectFile(saved, savePath));
         QCOMPARE(saved.layoutList(Portrait).at(0)->name, QStringLiteral("Unsaved"));
     }
+    QCOMPARE(host.waitDepth, 0);
+}
+
+// A template's project is written where the user says and then opened; every step the user
+// cancels, or a write that does not happen, leaves the project on view as it was.
+void TestFileCommands::newFromATemplate_data()
+{
+    QTest::addColumn<bool>("chosen");
+    QTest::addColumn<bool>("pathGiven");
+    QTest::addColumn<bool>("writeSucceeds");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("chooser cancelled") << false << false << true << false;
+    QTest::newRow("save dialog cancelled") << true << false << true << false;
+    QTest::newRow("nothing written") << true << true << false << false;
+    QTest::newRow("written and opened") << true << true << true << true;
+}
+
+void TestFileCommands::newFromATemplate()
+{
+    QFETCH(bool, chosen);
+    QFETCH(bool, pathGiven);
+    QFETCH(bool, writeSucceeds);
+    QFETCH(bool, opened);
+
+    const QString path = m_dir.filePath(QStringLiteral("from-template.vsp"));
+    QFile::remove(path);
+    SkinProject project;
+    FakeHost host(project);
+    NormalizeProject(project);
+    project.layoutList(Portrait).at(0)->name = QStringLiteral("Before");
+    host.title = QStringLiteral("before");
+    host.choices.enqueue(chosen ? std::optional(NewProjectChoice{QStringLiteral("qwerty"), QStringLiteral("dark")})
+                                : std::nullopt);
+    if (pathGiven)
+        host.savePaths.enqueue(path);
+    host.templateWriteSucceeds = writeSucceeds;
+
+    ProjectNew(project, host);
+    QCOMPARE(host.saveDialogs, chosen ? 1 : 0);
+    QCOMPARE(host.templateWrites, pathGiven ? QStringList{path} : QStringList{});
+    QCOMPARE(project.layoutList(Portrait).at(0)->name, opened ? QStringLiteral("qwerty") : QStringLiteral("Before"));
+    QCOMPARE(project.projectPath, opened ? path : QString());
+    QCOMPARE(host.title, opened ? QStringLiteral("Velkari Skin Editor-") + path : QStringLiteral("before"));
+    QVERIFY(!project.modified);
     QCOMPARE(host.waitDepth, 0);
 }
 

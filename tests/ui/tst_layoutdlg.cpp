@@ -3,12 +3,17 @@
 #include "controlid.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "editorsettings.h"
+#include "keyboardpainter.h"
+#include "layoutpictures.h"
 #include "widgetdriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,6 +28,7 @@ namespace {
 enum : int {
     IdBrowse = 4,
     IdPaste = 5,
+    IdDrawPicture = 6,
     IdRowCount = 1004,
     IdFirstHeight = 1008,
     IdName = 1014,
@@ -39,12 +45,21 @@ public:
 
     QString answer;
     int asked = 0;
+    QString saveAnswer;
+    QString proposed;
+    int saveAsked = 0;
 
 protected:
     QString choosePictureFile() override
     {
         ++asked;
         return answer;
+    }
+    QString choosePictureSavePath(const QString &proposedPath) override
+    {
+        ++saveAsked;
+        proposed = proposedPath;
+        return saveAnswer;
     }
 };
 
@@ -139,6 +154,12 @@ private Q_SLOTS:
     void cancelAfterPasteRestores();
     void browseFillsEditOnly();
     void browseUsesPictureFileDialog();
+    void drawPicture_data();
+    void drawPicture();
+    void drawPictureNeedsKeys();
+    void drawPictureKeepsTheProjectsLook_data();
+    void drawPictureKeepsTheProjectsLook();
+    void drawPictureIntoTheProposedFolder();
 
 private:
     std::unique_ptr<SkinProject> m_project;
@@ -172,7 +193,7 @@ void TestLayoutDlg::controlsFitAndFollowTabOrder()
 
     const QList<int> tabOrder { IdName, IdPicture, IdBrowse, IdDragUp, IdRowCount, 1008, 1009, 1010,
                                 1011, 1012, 1013, 1018, 1019, 1016, 1017, 1020, 1021, Ok, Cancel,
-                                IdPaste, Delete };
+                                IdDrawPicture, IdPaste, Delete };
     QList<int> chain;
     QWidget *widget = control(dlg, IdName);
     do {
@@ -651,6 +672,121 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QCOMPARE(text(dlg, IdPicture), picture);
     QVERIFY(numbers.picFileName.isEmpty());
+}
+
+// The picture is drawn from the rows and heights as the dialog shows them, saved where the user
+// says, and only named in the field: the layout takes it with OK.
+void TestLayoutDlg::drawPicture_data()
+{
+    QTest::addColumn<QString>("typedHeight");
+    QTest::addColumn<QString>("saveName");
+    QTest::addColumn<QSize>("expectedSize");
+    QTest::addColumn<QByteArray>("format");
+
+    QTest::newRow("gif") << "" << "n.gif" << QSize(140, 40) << QByteArray("gif");
+    QTest::newRow("a typed height counts") << "35" << "n.gif" << QSize(140, 55) << QByteArray("gif");
+    QTest::newRow("bmp by its name") << "" << "n.bmp" << QSize(140, 40) << QByteArray("bmp");
+    QTest::newRow("save cancelled") << "" << "" << QSize() << QByteArray();
+}
+
+void TestLayoutDlg::drawPicture()
+{
+    QFETCH(QString, typedHeight);
+    QFETCH(QString, saveName);
+    QFETCH(QSize, expectedSize);
+    QFETCH(QByteArray, format);
+
+    QTemporaryDir dir;
+    m_project->projectPath = dir.filePath(QStringLiteral("skin.vsp"));
+    SkinLayout &numbers = *shape().at(1);
+    ScriptedLayoutDlg dlg(numbers, *m_project, shape());
+    dlg.saveAnswer = saveName.isEmpty() ? QString() : dir.filePath(saveName);
+    dlg.show();
+    if (!typedHeight.isEmpty())
+        typeInto(dlg, IdFirstHeight + 1, typedHeight);
+    click(dlg, IdDrawPicture);
+
+    QCOMPARE(dlg.saveAsked, 1);
+    QCOMPARE(dlg.proposed, dir.filePath(QStringLiteral("skin-pictures/portrait-numbers.gif")));
+    QCOMPARE(text(dlg, IdPicture), dlg.saveAnswer);
+    QImageReader reader(dlg.saveAnswer);
+    QCOMPARE(reader.format(), format);
+    QCOMPARE(reader.size(), saveName.isEmpty() ? QSize(-1, -1) : expectedSize);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             saveName.isEmpty() ? QStringList() : QStringList{saveName});
+    QVERIFY(numbers.picFileName.isEmpty());
+    click(dlg, Ok);
+    QCOMPARE(numbers.picFileName, dlg.saveAnswer);
+}
+
+void TestLayoutDlg::drawPictureNeedsKeys()
+{
+    SkinLayout added;
+    ScriptedLayoutDlg dlg(added, *m_project, shape());
+    dlg.show();
+    MessageBoxSeen seen;
+    answerMessageBox(seen);
+    click(dlg, IdDrawPicture);
+    QVERIFY(seen.shown);
+    QVERIFY2(seen.text.contains(QStringLiteral("no keys")), qPrintable(seen.text));
+    QCOMPARE(dlg.saveAsked, 0);
+    QVERIFY(text(dlg, IdPicture).isEmpty());
+}
+
+void TestLayoutDlg::drawPictureKeepsTheProjectsLook_data()
+{
+    QTest::addColumn<QString>("projectPictures"); // the theme of another layout's picture, if any
+    QTest::addColumn<QString>("chosenLast");      // for a new project
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no drawn pictures") << "" << "light" << "light";
+    QTest::newRow("dark pictures") << "dark" << "light" << "dark";
+    QTest::newRow("light pictures") << "light" << "dark" << "light";
+}
+
+void TestLayoutDlg::drawPictureKeepsTheProjectsLook()
+{
+    QFETCH(QString, projectPictures);
+    QFETCH(QString, chosenLast);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    isolateSettings(dir.path());
+    EditorSettings().setPictureTheme(chosenLast);
+    if (!projectPictures.isEmpty()) {
+        SkinLayout &symbols = *shape().at(2);
+        symbols.picFileName = dir.filePath(QStringLiteral("symbols.gif"));
+        writePictureFile(symbols.picFileName,
+                         drawLayoutPicture(symbols, KeyboardPainter(*KeyboardTheme::named(projectPictures)),
+                                           PictureFormat::Gif));
+    }
+    ScriptedLayoutDlg dlg(*shape().at(1), *m_project, shape());
+    dlg.saveAnswer = dir.filePath(QStringLiteral("numbers.gif"));
+    dlg.show();
+    click(dlg, IdDrawPicture);
+    QCOMPARE(QImage(dlg.saveAnswer).pixel(0, 0), KeyboardTheme::named(expected)->background);
+}
+
+// The real save dialog starts in the project's pictures folder, which is made only when the
+// picture is written into it.
+void TestLayoutDlg::drawPictureIntoTheProposedFolder()
+{
+    QTemporaryDir dir;
+    m_project->projectPath = dir.filePath(QStringLiteral("skin.vsp"));
+    SkinLayout &symbols = *shape().at(2);
+    CLayoutDlg dlg(symbols, *m_project, shape());
+    dlg.show();
+    QString title;
+    QStringList selected;
+    whenModal<QFileDialog>([&](QFileDialog *fileDialog) {
+        title = fileDialog->windowTitle();
+        selected = fileDialog->selectedFiles();
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    click(dlg, IdDrawPicture);
+    const QString expected = dir.filePath(QStringLiteral("skin-pictures/portrait-symbols.gif"));
+    QCOMPARE(title, QStringLiteral("Save Drawn Picture"));
+    QCOMPARE(selected, QStringList{expected});
+    QCOMPARE(text(dlg, IdPicture), expected);
+    QCOMPARE(QImageReader(expected).size(), QSize(140, 30));
 }
 
 QTEST_MAIN(TestLayoutDlg)

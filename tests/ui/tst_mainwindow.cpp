@@ -4,6 +4,7 @@
 #include "pictureview.h"
 #include "projectfile.h"
 #include "swatchbutton.h"
+#include "templatechooser.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
 
@@ -549,8 +550,14 @@ void TestMainWindow::helpFileNameFollowsTheField()
     QVERIFY(window.project().modified);
     MessageBoxSeen seen;
     answerMessageBox(seen, QMessageBox::No);
+    bool chooserShown = false;
+    whenModal<TemplateChooser>([&](TemplateChooser *chooser) {
+        chooserShown = true;
+        chooser->accept(); // "Empty project" is offered first
+    });
     window.commandNew();
     QVERIFY(seen.shown);
+    QVERIFY(chooserShown);
     QCOMPARE(textOf(window, IdHelpFileName), QStringLiteral("Velkari.htm"));
     QVERIFY(!window.project().modified);
 }
