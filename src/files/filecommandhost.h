@@ -32,6 +32,9 @@ public:
     // After the project was rebuilt: current layout 0 (and shape 0 unless the first shape is to
     // be selected), the first shape selected when asked, then a full refresh.
     virtual void resetView(bool selectFirstShape) = 0;
+    // Create Skin succeeded: said in the status line rather than in a box, so that building skin
+    // after skin is not interrupted. `layoutCount` counts every shape's layouts.
+    virtual void reportSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes) = 0;
 };
 
 // Holds the wait cursor for a scope, also when the scope is left by an exception.

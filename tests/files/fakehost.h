@@ -52,12 +52,23 @@ public:
     }
     QString helpFileNameText() override { return helpField; }
     void resetView(bool selectFirstShape) override { resets.append(selectFirstShape); }
+    void reportSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes) override
+    {
+        skinsWritten.append({skinPath, layoutCount, bytes});
+    }
 
     QQueue<Answer> answers;
     QQueue<QString> openPaths;
     QQueue<QString> savePaths;
     QList<Message> messages;
     QList<bool> resets;
+    struct SkinWritten
+    {
+        QString path;
+        int layoutCount;
+        qint64 bytes;
+    };
+    QList<SkinWritten> skinsWritten;
     QString title;
     QString helpField = QStringLiteral("Velkari.htm");
     int questions = 0;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "projectchecker.h"
+
+#include <QDialog>
+
+class QLabel;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace velkari {
+
+struct SkinProject;
+
+// Every error and warning of the project, grouped by shape and layout, kept up to date while the
+// project is edited. A tool window beside the main window: choosing a problem (double-click or
+// Enter) asks the owner to open what needs mending.
+class ProblemsPanel : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ProblemsPanel(const SkinProject &project, QWidget *parent);
+
+    // Checks once the events at hand are handled, so that a burst of edits costs one check.
+    void scheduleCheck();
+    // New and Open: the next check judges a project that was not there before; after Open it
+    // also says, once, when pictures cannot be read (picturesMissing).
+    void projectReplaced(bool opened);
+    void checkNow();
+
+    const QList<Problem> &problems() const { return m_problems; }
+    // "Problems (2 · 5)": errors, then warnings.
+    QString caption() const;
+    // Shows the panel beside its owner the first time, then where the user left it.
+    void showBeside();
+
+Q_SIGNALS:
+    void checked(const QString &caption);
+    void picturesMissing(const QString &notice);
+    void problemChosen(const Problem &problem);
+
+private:
+    // Shows `problems`, keeping the user's place in the list.
+    void showProblems(QList<Problem> problems);
+    void itemActivated(QTreeWidgetItem *item);
+
+    const SkinProject &m_project;
+    ProjectChecker m_checker;
+    QList<Problem> m_problems;
+    bool m_reportMissing = false;
+    bool m_placed = false;
+    QTimer *m_checkTimer = nullptr;
+    QLabel *m_summary = nullptr;
+    QTreeWidget *m_list = nullptr;
+};
+
+} // namespace velkari
