@@ -155,16 +155,16 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <translation>Keine Fehler und keine Warnungen: Der Skin kann erstellt werden.</translation>
     </message>
     <message>
-        <source>Errors stop Create Skin; warnings do not, but each is almost surely a mistake.</source>
-        <translation>Fehler halten „Skin erstellen“ auf, Warnungen nicht, doch jede ist mit großer Wahrscheinlichkeit ein Versehen.</translation>
-    </message>
-    <message>
-        <source>The skin can be created, but each warning is almost surely a mistake.</source>
-        <translation>Der Skin kann erstellt werden, doch jede Warnung ist mit großer Wahrscheinlichkeit ein Versehen.</translation>
-    </message>
-    <message>
         <source>Double-click a problem, or press Enter on it, to open what needs mending.</source>
         <translation>Doppelklicken Sie auf ein Problem oder drücken Sie darauf die Eingabetaste, um zu öffnen, was zu beheben ist.</translation>
+    </message>
+    <message>
+        <source>Errors stop Create Skin; warnings do not.</source>
+        <translation>Fehler halten „Skin erstellen“ auf, Warnungen nicht.</translation>
+    </message>
+    <message>
+        <source>Warnings do not stop Create Skin, but each is almost surely a mistake.</source>
+        <translation>Warnungen halten „Skin erstellen“ nicht auf, doch jede ist mit großer Wahrscheinlichkeit ein Versehen.</translation>
     </message>
 </context>
 </TS>

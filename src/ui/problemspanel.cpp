@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -34,6 +35,30 @@ bool isUnreadablePicture(const Problem &problem)
 {
     return problem.code == ProblemCode::PictureUnreadable;
 }
+
+// Rows as high as their wrapped text: the view asks for a size without saying how wide the text
+// may be, and would give every message one line cut short.
+class WrappingDelegate : public QStyledItemDelegate
+{
+public:
+    explicit WrappingDelegate(QTreeView *view)
+        : QStyledItemDelegate(view), m_view(view)
+    {
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        int depth = m_view->rootIsDecorated() ? 1 : 0;
+        for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+            ++depth;
+        QStyleOptionViewItem sized = option;
+        sized.rect = QRect(0, 0, qMax(1, m_view->columnWidth(index.column()) - depth * m_view->indentation()), 1);
+        return QStyledItemDelegate::sizeHint(sized, index);
+    }
+
+private:
+    QTreeView *m_view;
+};
 
 QString problemText(const Problem &problem)
 {
@@ -61,6 +86,11 @@ ProblemsPanel::ProblemsPanel(const SkinProject &project, QWidget *parent)
     m_list->setUniformRowHeights(false);
     m_list->setTextElideMode(Qt::ElideNone);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A scroll bar that comes and goes would change the width, the wrapping, the height and so
+    // whether the scroll bar is needed.
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setItemDelegate(new WrappingDelegate(m_list));
+    connect(m_list->header(), &QHeaderView::sectionResized, m_list, &QTreeView::doItemsLayout, Qt::QueuedConnection);
     connect(m_list, &QTreeWidget::itemActivated, this, &ProblemsPanel::itemActivated);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
@@ -80,7 +110,7 @@ ProblemsPanel::ProblemsPanel(const SkinProject &project, QWidget *parent)
     const QFontMetrics metrics(font());
     resize(metrics.averageCharWidth() * 80, metrics.lineSpacing() * 26);
     setWindowTitle(caption());
-    showProblems({});
+    rebuildList();
 }
 
 void ProblemsPanel::scheduleCheck()
@@ -106,8 +136,12 @@ void ProblemsPanel::checkNow()
     const QString folder =
         m_project.projectPath.isEmpty() ? QString() : QFileInfo(m_project.projectPath).absolutePath();
     QList<Problem> problems = m_checker.check(m_project, folder);
-    if (problems != m_problems)
-        showProblems(std::move(problems));
+    if (problems != m_problems) {
+        m_problems = std::move(problems);
+        m_listStale = true;
+        if (isVisible())
+            rebuildList();
+    }
     setWindowTitle(caption());
     Q_EMIT checked(caption());
 
@@ -125,8 +159,16 @@ void ProblemsPanel::checkNow()
                                .arg(layout ? layout->picFileName : QString()));
 }
 
-void ProblemsPanel::showProblems(QList<Problem> problems)
+void ProblemsPanel::showEvent(QShowEvent *event)
 {
+    if (m_listStale)
+        rebuildList();
+    QDialog::showEvent(event);
+}
+
+void ProblemsPanel::rebuildList()
+{
+    m_listStale = false;
     // The user's place survives: the same problem if it is still there, else the one that moved
     // into its place; groups the user closed stay closed.
     std::optional<Problem> current;
@@ -136,7 +178,7 @@ void ProblemsPanel::showProblems(QList<Problem> problems)
     for (int g = 0; g < m_list->topLevelItemCount(); ++g) {
         QTreeWidgetItem *group = m_list->topLevelItem(g);
         for (int c = 0; c < group->childCount(); ++c) {
-            const Problem &problem = m_problems.at(group->child(c)->data(0, ProblemRole).toInt());
+            const Problem &problem = m_shown.at(group->child(c)->data(0, ProblemRole).toInt());
             if (!group->isExpanded())
                 closed.insert(groupKey(problem));
             if (group->child(c) == m_list->currentItem()) {
@@ -148,16 +190,16 @@ void ProblemsPanel::showProblems(QList<Problem> problems)
     }
     const int scroll = m_list->verticalScrollBar()->value();
 
-    m_problems = std::move(problems);
+    m_shown = m_problems;
     m_list->clear();
     items.clear();
     const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this);
     const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this);
     QTreeWidgetItem *group = nullptr;
     QTreeWidgetItem *restored = nullptr;
-    for (qsizetype i = 0; i < m_problems.size(); ++i) {
-        const Problem &problem = m_problems[i];
-        if (!group || groupKey(problem) != groupKey(m_problems[i - 1])) {
+    for (qsizetype i = 0; i < m_shown.size(); ++i) {
+        const Problem &problem = m_shown[i];
+        if (!group || groupKey(problem) != groupKey(m_shown[i - 1])) {
             const QString name =
                 problem.layoutName.isEmpty() ? tr("Layout %1").arg(problem.layout) : problem.layoutName;
             group = new QTreeWidgetItem(m_list, {QStringLiteral("%1 / %2").arg(ScreenShapeName(problem.shape), name)});
@@ -176,7 +218,7 @@ void ProblemsPanel::showProblems(QList<Problem> problems)
     }
     for (int g = 0; g < m_list->topLevelItemCount(); ++g) {
         QTreeWidgetItem *top = m_list->topLevelItem(g);
-        top->setExpanded(!closed.contains(groupKey(m_problems.at(top->child(0)->data(0, ProblemRole).toInt()))));
+        top->setExpanded(!closed.contains(groupKey(m_shown.at(top->child(0)->data(0, ProblemRole).toInt()))));
     }
     if (!restored && currentPosition >= 0 && !items.isEmpty())
         restored = items.at(std::min<qsizetype>(currentPosition, items.size() - 1));
@@ -185,19 +227,19 @@ void ProblemsPanel::showProblems(QList<Problem> problems)
     m_list->verticalScrollBar()->setValue(scroll);
 
     QStringList summary;
-    if (const qsizetype unreadable = std::ranges::count_if(m_problems, isUnreadablePicture)) {
+    if (const qsizetype unreadable = std::ranges::count_if(m_shown, isUnreadablePicture)) {
         summary << tr("%1 of %2 layouts have a picture that cannot be read: put the files back where the project "
                       "expects them, or choose the pictures again in Layout Properties.")
                        .arg(unreadable)
                        .arg(m_project.layoutCount());
     }
-    if (m_problems.isEmpty())
+    if (m_shown.isEmpty())
         summary << tr("No errors and no warnings: the skin can be created.");
-    else if (std::ranges::count_if(m_problems, &Problem::isError) > 0)
-        summary << tr("Errors stop Create Skin; warnings do not, but each is almost surely a mistake.");
+    else if (std::ranges::count_if(m_shown, &Problem::isError) > 0)
+        summary << tr("Errors stop Create Skin; warnings do not.");
     else
-        summary << tr("The skin can be created, but each warning is almost surely a mistake.");
-    if (!m_problems.isEmpty())
+        summary << tr("Warnings do not stop Create Skin, but each is almost surely a mistake.");
+    if (!m_shown.isEmpty())
         summary << tr("Double-click a problem, or press Enter on it, to open what needs mending.");
     m_summary->setText(summary.join(u' '));
 }
@@ -205,27 +247,32 @@ void ProblemsPanel::showProblems(QList<Problem> problems)
 void ProblemsPanel::itemActivated(QTreeWidgetItem *item)
 {
     const int index = item ? item->data(0, ProblemRole).toInt() : -1;
-    if (index < 0 || index >= m_problems.size())
+    if (index < 0 || index >= m_shown.size())
         return;
     // Once the event that chose it is done: the owner opens a modal dialog, and the edits made
     // there rebuild this list.
-    const Problem chosen = m_problems.at(index);
+    const Problem chosen = m_shown.at(index);
     QTimer::singleShot(0, this, [this, chosen] { Q_EMIT problemChosen(chosen); });
 }
 
 void ProblemsPanel::showBeside()
 {
     if (!m_placed && parentWidget()) {
-        // Right of the main window when the screen has room, else over the right of its canvas.
+        // Right of the main window when the screen has room for a usable list; else over the
+        // right of its canvas, clear of the buttons at its top and of Close and the status area.
         const QWidget *owner = parentWidget()->window();
         const QRect available = owner->screen()->availableGeometry();
         const QRect frame = owner->frameGeometry();
         const int gap = 8;
-        if (frame.right() + gap + width() < available.right()) {
+        const int room = available.right() - frame.right() - 2 * gap;
+        if (room >= MinimumWidth) {
+            resize(qMin(width(), room), height());
             move(frame.right() + 1 + gap, frame.top());
         } else {
-            move(qMax(available.left(), frame.right() - gap - width()),
-                 qBound(available.top(), frame.center().y() - height() / 2, available.bottom() - height()));
+            // The title bar's height is not known before the panel is first shown.
+            const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + gap;
+            resize(width(), qMin(height(), frame.height() * 2 / 5 - titleBar));
+            move(qMax(available.left(), frame.right() - gap - width()), frame.top() + frame.height() * 3 / 10);
         }
         m_placed = true;
     }

@@ -21,6 +21,9 @@ class ProblemsPanel : public QDialog
     Q_OBJECT
 
 public:
+    // Narrower, and the messages would wrap into towers of short lines.
+    static constexpr int MinimumWidth = 300;
+
     ProblemsPanel(const SkinProject &project, QWidget *parent);
 
     // Checks once the events at hand are handled, so that a burst of edits costs one check.
@@ -41,14 +44,20 @@ Q_SIGNALS:
     void picturesMissing(const QString &notice);
     void problemChosen(const Problem &problem);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
-    // Shows `problems`, keeping the user's place in the list.
-    void showProblems(QList<Problem> problems);
+    // Shows problems() in the list, keeping the user's place in it.
+    void rebuildList();
     void itemActivated(QTreeWidgetItem *item);
 
     const SkinProject &m_project;
     ProjectChecker m_checker;
     QList<Problem> m_problems;
+    // What the list shows: a hidden panel leaves it as it was until it is shown again.
+    QList<Problem> m_shown;
+    bool m_listStale = false;
     bool m_reportMissing = false;
     bool m_placed = false;
     QTimer *m_checkTimer = nullptr;

@@ -22,6 +22,9 @@ enum : int {
     IdCreateSkin = 1012,
     IdStatus = 1030,
     IdProblems = 1032,
+    IdLayoutList = 1026,
+    IdLayoutName = 1014,    // in Layout Properties
+    IdButtonCaption = 1025, // in Button Properties
 };
 
 const QString ExampleFolder = QStringLiteral(VELKARI_EXAMPLES);
@@ -113,6 +116,7 @@ void TestProblems::panelFollowsEditsOpenAndNew()
 {
     QuietWindow window;
     window.show();
+    click(window, IdProblems);
     const auto caption = [&window] { return textOf(window, IdProblems); };
     const QList<Problem> fresh = CheckProject(window.project(), QString());
     QVERIFY(std::ranges::any_of(fresh, &Problem::isError));
@@ -165,8 +169,10 @@ void TestProblems::choosingAProblemOpensItsProperties()
     SkinLayout &target = *window.project().layoutList(shape).at(layout);
     const int key = 1;
     ProblemCode code = ProblemCode::DragUpTarget;
+    QString expectedName = target.name;
     if (row >= 0) {
         SkinButton &button = *target.rows.at(row)->buttons.at(key);
+        expectedName = button.caption;
         button.flags = ButtonFlagCharacter;
         button.charCode = 0xDC00;
         code = ProblemCode::SurrogateCharacter;
@@ -180,12 +186,14 @@ void TestProblems::choosingAProblemOpensItsProperties()
     QVERIFY(item);
 
     QString opened;
+    QString shownName;
     int openedShape = -1;
     int openedLayout = -1;
     whenModal<QDialog>([&](QDialog *shown) {
         opened = QString::fromLatin1(shown->metaObject()->className());
         openedShape = window.currentShape();
         openedLayout = window.currentLayout();
+        shownName = textOf(*shown, row >= 0 ? IdButtonCaption : IdLayoutName);
         click(*shown, Cancel);
     });
     QTreeWidget *list = problemList(window);
@@ -202,7 +210,8 @@ void TestProblems::choosingAProblemOpensItsProperties()
     QTRY_COMPARE(opened, dialog);
     QCOMPARE(openedShape, shape);
     QCOMPARE(openedLayout, layout);
-    QCOMPARE(textOf(window, 1026), target.name);
+    QCOMPARE(shownName, expectedName);
+    QCOMPARE(textOf(window, IdLayoutList), target.name);
 }
 
 void TestProblems::missingPicturesAreSaidOnce()
@@ -221,7 +230,10 @@ void TestProblems::missingPicturesAreSaidOnce()
                          .arg(missing));
         QVERIFY(!noBox.seen().shown);
     }
+    // The list of a hidden panel catches up when it is shown.
+    click(window, IdProblems);
     const auto *summary = window.problemsPanel()->findChild<QLabel *>();
+    QCOMPARE(problemList(window)->topLevelItemCount(), 2);
     QVERIFY(summary->text().startsWith(QStringLiteral("2 of 12 layouts have a picture that cannot be read:")));
     QCOMPARE(window.problemsPanel()->problems().size(), 2);
 
