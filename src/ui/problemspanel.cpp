@@ -75,6 +75,24 @@ ProblemsPanel::ProblemsPanel(const SkinProject &project, QWidget *parent)
     : QDialog(parent, Qt::Tool)
     , m_project(project)
 {
+    m_checkTimer = new QTimer(this);
+    m_checkTimer->setSingleShot(true);
+    m_checkTimer->setInterval(0);
+    connect(m_checkTimer, &QTimer::timeout, this, &ProblemsPanel::checkNow);
+    // A picture mended in a paint program shows here when the user comes back; pictures that did
+    // not change are not read again.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            scheduleCheck();
+    });
+
+    const QFontMetrics metrics(font());
+    resize(metrics.averageCharWidth() * 80, metrics.lineSpacing() * 26);
+    setWindowTitle(caption());
+}
+
+void ProblemsPanel::createContents()
+{
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
     m_summary->setTextFormat(Qt::PlainText);
@@ -95,22 +113,6 @@ ProblemsPanel::ProblemsPanel(const SkinProject &project, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
     layout->addWidget(m_list, 1);
-
-    m_checkTimer = new QTimer(this);
-    m_checkTimer->setSingleShot(true);
-    m_checkTimer->setInterval(0);
-    connect(m_checkTimer, &QTimer::timeout, this, &ProblemsPanel::checkNow);
-    // A picture mended in a paint program shows here when the user comes back; pictures that did
-    // not change are not read again.
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive)
-            scheduleCheck();
-    });
-
-    const QFontMetrics metrics(font());
-    resize(metrics.averageCharWidth() * 80, metrics.lineSpacing() * 26);
-    setWindowTitle(caption());
-    rebuildList();
 }
 
 void ProblemsPanel::scheduleCheck()
@@ -157,6 +159,13 @@ void ProblemsPanel::checkNow()
                                .arg(std::ranges::count_if(m_problems, isUnreadablePicture))
                                .arg(m_project.layoutCount())
                                .arg(layout ? layout->picFileName : QString()));
+}
+
+void ProblemsPanel::setVisible(bool visible)
+{
+    if (visible && !m_list)
+        createContents();
+    QDialog::setVisible(visible);
 }
 
 void ProblemsPanel::showEvent(QShowEvent *event)

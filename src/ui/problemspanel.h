@@ -38,6 +38,7 @@ public:
     QString caption() const;
     // Shows the panel beside its owner the first time, then where the user left it.
     void showBeside();
+    void setVisible(bool visible) override;
 
 Q_SIGNALS:
     void checked(const QString &caption);
@@ -48,6 +49,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The list and what goes with it are made when first shown: the style's icons alone would
+    // cost the editor's start a look-up of every image format plugin.
+    void createContents();
     // Shows problems() in the list, keeping the user's place in it.
     void rebuildList();
     void itemActivated(QTreeWidgetItem *item);
@@ -57,7 +61,7 @@ private:
     QList<Problem> m_problems;
     // What the list shows: a hidden panel leaves it as it was until it is shown again.
     QList<Problem> m_shown;
-    bool m_listStale = false;
+    bool m_listStale = true;
     bool m_reportMissing = false;
     bool m_placed = false;
     QTimer *m_checkTimer = nullptr;
