@@ -55,6 +55,13 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     </message>
 </context>
 <context>
+    <name>velkari::CViziZareroDlg</name>
+    <message>
+        <source>Skin written: %1, %2 layouts, %3 KiB</source>
+        <translation>Skin geschrieben: %1, %2 Layouts, %3 KiB</translation>
+    </message>
+</context>
+<context>
     <name>velkari::CanvasView</name>
     <message>
         <source>Show keys</source>
@@ -130,6 +137,53 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>&lt;h3&gt;Letting the editor draw&lt;/h3&gt;&lt;p&gt;&lt;b&gt;New&lt;/b&gt; offers a template besides the empty project: whole keyboards for every shape, whose pictures the editor draws from their keys and saves beside the project, so that &lt;b&gt;Create Skin&lt;/b&gt; works at once. After changing a layout&apos;s keys, &lt;b&gt;Draw Picture&lt;/b&gt; in &lt;b&gt;Layout Properties&lt;/b&gt; draws its picture again to fit them.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Den Editor zeichnen lassen&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Neu&lt;/b&gt; bietet neben dem leeren Projekt Vorlagen an: ganze Tastaturen für jede Bildschirmform, deren Bilder der Editor aus ihren Tasten zeichnet und neben dem Projekt speichert, sodass &lt;b&gt;Skin erstellen&lt;/b&gt; sofort gelingt. Nachdem Sie die Tasten eines Layouts geändert haben, zeichnet &lt;b&gt;Bild zeichnen&lt;/b&gt; in &lt;b&gt;Layout-Eigenschaften&lt;/b&gt; sein Bild passend neu.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Problems&lt;/h3&gt;&lt;p&gt;The &lt;b&gt;Problems&lt;/b&gt; button counts the project&apos;s errors and warnings, for example &lt;b&gt;Problems (2 · 5)&lt;/b&gt;, and opens a list of them all by shape and layout, kept up to date while you edit. Errors stop Create Skin; warnings do not, but each is almost surely a mistake: a picture of another size than its keys, a key that opens a layout that does not exist, a layout no key leads to. Double-click a problem, or press Enter on it, to open the key&apos;s or the layout&apos;s properties.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Probleme&lt;/h3&gt;&lt;p&gt;Die Schaltfläche &lt;b&gt;Probleme&lt;/b&gt; zählt die Fehler und Warnungen des Projekts, zum Beispiel &lt;b&gt;Probleme (2 · 5)&lt;/b&gt;, und öffnet eine Liste aller, nach Form und Layout geordnet, die beim Bearbeiten stets aktuell bleibt. Fehler halten &lt;b&gt;Skin erstellen&lt;/b&gt; auf, Warnungen nicht, doch jede ist mit großer Wahrscheinlichkeit ein Versehen: ein Bild, das anders groß ist als seine Tasten, eine Taste, die ein Layout öffnet, das es nicht gibt, ein Layout, zu dem keine Taste führt. Doppelklicken Sie auf ein Problem oder drücken Sie darauf die Eingabetaste, um die Eigenschaften der Taste oder des Layouts zu öffnen.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::ProblemsPanel</name>
+    <message>
+        <source>Row %1, key %2: %3</source>
+        <translation>Zeile %1, Taste %2: %3</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Problems (%1 · %2)</source>
+        <translation>Probleme (%1 · %2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 layouts have a picture that cannot be read, among them &quot;%3&quot;; Problems lists them all.</source>
+        <translation>Bei %1 von %2 Layouts lässt sich das Bild nicht lesen, darunter „%3“; die Liste der Probleme nennt sie alle.</translation>
+    </message>
+    <message>
+        <source>Layout %1</source>
+        <translation>Layout %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 layouts have a picture that cannot be read: put the files back where the project expects them, or choose the pictures again in Layout Properties.</source>
+        <translation>Bei %1 von %2 Layouts lässt sich das Bild nicht lesen: Legen Sie die Dateien dorthin zurück, wo das Projekt sie erwartet, oder wählen Sie die Bilder in den Layout-Eigenschaften neu.</translation>
+    </message>
+    <message>
+        <source>No errors and no warnings: the skin can be created.</source>
+        <translation>Keine Fehler und keine Warnungen: Der Skin kann erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Errors stop Create Skin; warnings do not.</source>
+        <translation>Fehler halten „Skin erstellen“ auf, Warnungen nicht.</translation>
+    </message>
+    <message>
+        <source>Warnings do not stop Create Skin, but each is almost surely a mistake.</source>
+        <translation>Warnungen halten „Skin erstellen“ nicht auf, doch jede ist mit großer Wahrscheinlichkeit ein Versehen.</translation>
+    </message>
+    <message>
+        <source>Double-click a problem, or press Enter on it, to open what needs mending.</source>
+        <translation>Doppelklicken Sie auf ein Problem oder drücken Sie darauf die Eingabetaste, um zu öffnen, was zu beheben ist.</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,7 @@ struct Problem
 
     Severity severity() const { return ProblemSeverity(code); }
     bool isError() const { return severity() == Severity::Error; }
+    bool operator==(const Problem &) const = default;
 };
 
 // "SHAPE/LAYOUT-NAME", then "/row R" and "/key K" where they apply.

@@ -47,6 +47,9 @@ public:
     // it. False when nothing was written because the user declined to replace pictures or they
     // could not be drawn (the host has said why). Raises FileError when a file cannot be written.
     virtual bool writeTemplateProject(const NewProjectChoice &choice, const QString &path) = 0;
+    // Create Skin succeeded: said in the status line rather than in a box, so that building skin
+    // after skin is not interrupted. `layoutCount` counts every shape's layouts.
+    virtual void reportSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes) = 0;
 };
 
 // Holds the wait cursor for a scope, also when the scope is left by an exception.

@@ -3,6 +3,8 @@
 #include "projectfile.h"
 #include "skinfile.h"
 
+#include <QFileInfo>
+
 namespace velkari {
 
 QString WindowTitle(const QString &projectPath)
@@ -137,8 +139,11 @@ void CreateSkin(SkinProject &project, FileCommandHost &host)
         host.showMessage(failure, QStringLiteral("Error"), FileCommandHost::Icon::Stop);
         return;
     }
-    WriteSkinFile(project, SkinFilePath(project.projectPath));
+    const QString skinPath = SkinFilePath(project.projectPath);
+    WriteSkinFile(project, skinPath);
     project.modified = false;
+    wait.release();
+    host.reportSkinWritten(skinPath, project.layoutCount(), QFileInfo(skinPath).size());
 }
 
 } // namespace velkari

@@ -24,6 +24,14 @@ struct SkinProject
 
     LayoutList &layoutList(int shape) { return layouts[shape]; }
     const LayoutList &layoutList(int shape) const { return layouts[shape]; }
+    // Of all four shapes together.
+    int layoutCount() const
+    {
+        int count = 0;
+        for (const LayoutList &list : layouts)
+            count += list.count();
+        return count;
+    }
 
     // New: the settings and document state of a fresh project, then four empty lists.
     void resetToDefaults();

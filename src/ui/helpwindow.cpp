@@ -62,6 +62,12 @@ QString HelpWindow::guideHtml()
            "picture file that can be read, at least one row, rows and keys that are not 0 pixels high or wide, and "
            "rows whose keys (the New cell not counted) add up to the same width, which must be 240, 320, 480 or 640 "
            "pixels. The first problem found is shown and nothing is written; fix it and try again.</p>"),
+        tr("<h3>Problems</h3>"
+           "<p>The <b>Problems</b> button counts the project's errors and warnings, for example <b>Problems (2 · "
+           "5)</b>, and opens a list of them all by shape and layout, kept up to date while you edit. Errors stop "
+           "Create Skin; warnings do not, but each is almost surely a mistake: a picture of another size than its "
+           "keys, a key that opens a layout that does not exist, a layout no key leads to. Double-click a problem, "
+           "or press Enter on it, to open the key's or the layout's properties.</p>"),
         tr("<h3>Where the files go</h3>"
            "<p>The project is saved as a <code>.vsp</code> file; pictures are remembered relative to it, so a "
            "folder holding the project and its pictures can be moved as a whole. The skin is written beside the "

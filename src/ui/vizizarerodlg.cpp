@@ -13,6 +13,7 @@
 #include "gridcell.h"
 #include "helpwindow.h"
 #include "layoutdlg.h"
+#include "problemspanel.h"
 #include "swatchbutton.h"
 #include "templatechooser.h"
 #include "userprompts.h"
@@ -22,6 +23,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -57,6 +59,7 @@ enum ControlId : int {
     IdLayoutList = 1026,
     IdStatus = 1030,
     IdClose = 1031,
+    IdProblems = 1032,
     IdHelp = 57670,
 };
 
@@ -138,6 +141,13 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
             &QPushButton::clicked, this, &CViziZareroDlg::commandCreateSkin);
     connect(addButton(IdHelp, QStringLiteral("&Help"), units.rect(221, 0, 50, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::showHelp);
+    m_problems = new ProblemsPanel(m_project, this);
+    auto *problemsButton = addButton(IdProblems, m_problems->caption(), units.rect(275, 0, 78, 14));
+    connect(problemsButton, &QPushButton::clicked, this, &CViziZareroDlg::showProblems);
+    connect(m_problems, &ProblemsPanel::checked, problemsButton, &QPushButton::setText);
+    connect(m_problems, &ProblemsPanel::picturesMissing, this, &CViziZareroDlg::showStatus);
+    connect(m_problems, &ProblemsPanel::problemChosen, this, &CViziZareroDlg::mendProblem);
+    connect(this, &CViziZareroDlg::projectChanged, m_problems, &ProblemsPanel::scheduleCheck);
 
     addLabel(QStringLiteral("Orientation and Resolution:"), units.rect(7, 27, 96, 12));
     m_shapeList = new QComboBox(m_page);
@@ -344,8 +354,16 @@ void CViziZareroDlg::hoverTick()
     }
     if (id == m_lastHoveredId)
         return;
-    m_status->setText(DescribeControl(id, currentLayoutRecord(), currentShapeLayouts(), m_project.helpFileName));
+    const QString description =
+        DescribeControl(id, currentLayoutRecord(), currentShapeLayouts(), m_project.helpFileName);
+    m_status->setText(description.isEmpty() ? m_statusNote : description);
     m_lastHoveredId = id;
+}
+
+void CViziZareroDlg::showStatus(const QString &text)
+{
+    m_statusNote = text;
+    m_status->setText(text);
 }
 
 void CViziZareroDlg::openProjectFile(const QString &path)
@@ -548,6 +566,26 @@ void CViziZareroDlg::showHelp()
     m_helpWindow->activateWindow();
 }
 
+void CViziZareroDlg::showProblems()
+{
+    m_problems->showBeside();
+}
+
+void CViziZareroDlg::mendProblem(const Problem &problem)
+{
+    if (problem.shape < 0 || problem.shape >= ScreenShapeCount || problem.layout < 0
+        || problem.layout >= m_project.layoutList(problem.shape).count())
+        return;
+    m_shapeList->setCurrentIndex(problem.shape);
+    m_currentShape = problem.shape;
+    m_currentLayout = problem.layout;
+    fullRefresh();
+    if (problem.row >= 0 && problem.key >= 0)
+        commandGridButton(CanvasView::cellId(problem.row, problem.key));
+    else
+        commandLayoutProperties();
+}
+
 void CViziZareroDlg::chooseColor(quint32 &color, SwatchButton *swatch)
 {
     const QColor chosen = QColorDialog::getColor(SwatchButton::toQColor(color), this);
@@ -651,8 +689,18 @@ void CViziZareroDlg::resetView(bool selectFirstShape)
     else
         m_currentShape = 0;
     fullRefresh();
+    showStatus({});
+    m_problems->projectReplaced(!selectFirstShape);
     // New and Open replace the whole project.
     Q_EMIT projectChanged();
+}
+
+void CViziZareroDlg::reportSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes)
+{
+    showStatus(tr("Skin written: %1, %2 layouts, %3 KiB")
+                   .arg(QDir::toNativeSeparators(skinPath))
+                   .arg(layoutCount)
+                   .arg(qMax<qint64>(1, (bytes + 512) / 1024)));
 }
 
 } // namespace velkari

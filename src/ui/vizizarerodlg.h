@@ -20,6 +20,8 @@ namespace velkari {
 
 class DialogUnits;
 class HelpWindow;
+class ProblemsPanel;
+struct Problem;
 class SwatchButton;
 class UserPrompts;
 
@@ -78,6 +80,12 @@ public:
     void chooseHighlightColor();
     void showHelp();
     void showAbout();
+    void showProblems();
+    // Selects the problem's shape and layout and opens its key's or its layout's properties.
+    void mendProblem(const Problem &problem);
+    // A note in the status area that stays whenever the mouse is over nothing it describes.
+    void showStatus(const QString &text);
+    ProblemsPanel *problemsPanel() const { return m_problems; }
 
     // FileCommandHost
     Answer askToSaveChanges() override;
@@ -92,6 +100,7 @@ public:
     void resetView(bool selectFirstShape) override;
     std::optional<NewProjectChoice> askNewProject() override;
     bool writeTemplateProject(const NewProjectChoice &choice, const QString &path) override;
+    void reportSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes) override;
 
     // Only Close and the window's close box end the editor.
     void reject() override;
@@ -154,6 +163,8 @@ private:
     int m_canvasTop = 0;
     QTimer *m_hoverTimer = nullptr;
     HelpWindow *m_helpWindow = nullptr;
+    ProblemsPanel *m_problems = nullptr;
+    QString m_statusNote;
 };
 
 } // namespace velkari

@@ -71,6 +71,10 @@ public:
         SaveProjectFile(made, path);
         return true;
     }
+    void reportSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes) override
+    {
+        skinsWritten.append({skinPath, layoutCount, bytes});
+    }
 
     QQueue<Answer> answers;
     QQueue<QString> openPaths;
@@ -80,6 +84,13 @@ public:
     QQueue<std::optional<NewProjectChoice>> choices;
     QStringList templateWrites;
     bool templateWriteSucceeds = true;
+    struct SkinWritten
+    {
+        QString path;
+        int layoutCount;
+        qint64 bytes;
+    };
+    QList<SkinWritten> skinsWritten;
     QString title;
     QString helpField = QStringLiteral("Velkari.htm");
     int questions = 0;

@@ -5,6 +5,7 @@
 #include "testprojects.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -348,7 +349,12 @@ void TestFileCommands::createSkinSavesFirst()
     SkinProject saved;
     QVERIFY(LoadProjectFile(saved, path));
     QCOMPARE(saved.highlightColor, 0x00ABCDEFu);
-    QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("skin-me.vsk"))));
+    const QFileInfo skin(m_dir.filePath(QStringLiteral("skin-me.vsk")));
+    QVERIFY(skin.exists());
+    QCOMPARE(host.skinsWritten.size(), 1);
+    QCOMPARE(host.skinsWritten[0].path, skin.filePath());
+    QCOMPARE(host.skinsWritten[0].layoutCount, project.layoutCount());
+    QCOMPARE(host.skinsWritten[0].bytes, skin.size());
     QCOMPARE(host.waitDepth, 0);
 }
 
@@ -399,6 +405,7 @@ void TestFileCommands::createSkinFailureLeavesOldSkin()
     project.layoutList(Landscape).at(0)->rows.at(1)->buttons.at(0)->width = 7;
     CreateSkin(project, host);
     QCOMPARE(host.messages.size(), 1);
+    QVERIFY(host.skinsWritten.isEmpty());
     QCOMPARE(readFile(skin), QByteArray("old skin"));
 }
 

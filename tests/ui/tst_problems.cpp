@@ -1,0 +1,297 @@
+#include "buttondlg.h"
+#include "dialogresult.h"
+#include "layoutdlg.h"
+#include "problemspanel.h"
+#include "projectchecker.h"
+#include "vizizarerodlg.h"
+#include "templatechooser.h"
+#include "widgetdriver.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+using namespace velkari;
+using namespace velkari::test;
+
+namespace {
+
+enum : int {
+    IdCreateSkin = 1012,
+    IdStatus = 1030,
+    IdProblems = 1032,
+    IdLayoutList = 1026,
+    IdLayoutName = 1014,    // in Layout Properties
+    IdButtonCaption = 1025, // in Button Properties
+};
+
+const QString ExampleFolder = QStringLiteral(VELKARI_EXAMPLES);
+
+// The status area says only what the window puts there, and describes only the control the test
+// puts under the mouse.
+class QuietWindow : public CViziZareroDlg
+{
+public:
+    QWidget *under = nullptr;
+
+protected:
+    QWidget *widgetUnderMouse() const override { return under; }
+};
+
+QString captionOf(const QList<Problem> &problems)
+{
+    const auto errors = std::ranges::count_if(problems, &Problem::isError);
+    return QStringLiteral("Problems (%1 · %2)").arg(errors).arg(problems.size() - errors);
+}
+
+QTreeWidget *problemList(const CViziZareroDlg &window)
+{
+    return window.problemsPanel()->findChild<QTreeWidget *>();
+}
+
+// The list's item for the first problem with `code` in the given layout.
+QTreeWidgetItem *itemFor(const CViziZareroDlg &window, ProblemCode code, int shape, int layout)
+{
+    const QList<Problem> &problems = window.problemsPanel()->problems();
+    QTreeWidget *list = problemList(window);
+    for (QTreeWidgetItemIterator it(list); *it; ++it) {
+        const int index = (*it)->data(0, Qt::UserRole).toInt();
+        if (index < 0)
+            continue;
+        const Problem &problem = problems.at(index);
+        if (problem.code == code && problem.shape == shape && problem.layout == layout)
+            return *it;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestProblems : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void panelFollowsEditsOpenAndNew();
+    void choosingAProblemOpensItsProperties_data();
+    void choosingAProblemOpensItsProperties();
+    void missingPicturesAreSaidOnce();
+    void createSkinSaysWhereTheSkinWent_data();
+    void createSkinSaysWhereTheSkinWent();
+
+private:
+    // A copy of the example project and its pictures, so that skins and removals stay in it.
+    QString copyExample(const QStringList &leaveOut = {});
+
+    QTemporaryDir m_settings;
+    QTemporaryDir m_dir;
+    int m_copies = 0;
+};
+
+void TestProblems::initTestCase()
+{
+    QVERIFY(m_settings.isValid());
+    QVERIFY(m_dir.isValid());
+    isolateSettings(m_settings.path());
+}
+
+QString TestProblems::copyExample(const QStringList &leaveOut)
+{
+    const QDir folder(m_dir.filePath(QString::number(++m_copies)));
+    folder.mkpath(QStringLiteral("pictures"));
+    const QDir pictures(ExampleFolder + QStringLiteral("/pictures"));
+    for (const QString &name : pictures.entryList(QDir::Files)) {
+        if (!leaveOut.contains(name))
+            QFile::copy(pictures.filePath(name), folder.filePath(QStringLiteral("pictures/") + name));
+    }
+    const QString project = folder.filePath(QStringLiteral("demo.vsp"));
+    QFile::copy(ExampleFolder + QStringLiteral("/velkari-demo.vsp"), project);
+    return project;
+}
+
+void TestProblems::panelFollowsEditsOpenAndNew()
+{
+    QuietWindow window;
+    window.show();
+    click(window, IdProblems);
+    const auto caption = [&window] { return textOf(window, IdProblems); };
+    const QList<Problem> fresh = CheckProject(window.project(), QString());
+    QVERIFY(std::ranges::any_of(fresh, &Problem::isError));
+    QTRY_COMPARE(caption(), captionOf(fresh));
+
+    window.openProjectFile(copyExample());
+    QTRY_COMPARE(caption(), QStringLiteral("Problems (0 · 0)"));
+    QCOMPARE(problemList(window)->topLevelItemCount(), 0);
+
+    // Row 1 of the first layout loses a key: it is no longer as wide as row 0.
+    whenModal<CButtonDlg>([](CButtonDlg *dialog) { click(*dialog, Delete); });
+    QTest::mouseClick(window.gridButton(1, 0), Qt::LeftButton);
+    QTRY_COMPARE(caption(), QStringLiteral("Problems (1 · 0)"));
+    QTreeWidgetItem *item = itemFor(window, ProblemCode::RowWidth, Portrait, 0);
+    QVERIFY(item);
+    QVERIFY(item->text(0).startsWith(QStringLiteral("Row 1: ")));
+    QCOMPARE(item->parent()->text(0), QStringLiteral("Portrait / ") + window.project().layoutList(Portrait).at(0)->name);
+
+    MessageBoxAnswer discard(QMessageBox::No);
+    whenModal<TemplateChooser>([](TemplateChooser *chooser) { chooser->accept(); });
+    window.commandNew();
+    QVERIFY(discard.seen().shown);
+    QTRY_COMPARE(caption(), captionOf(fresh));
+    QCOMPARE(window.problemsPanel()->windowTitle(), caption());
+}
+
+void TestProblems::choosingAProblemOpensItsProperties_data()
+{
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<int>("row"); // -1: a problem of the whole layout
+    QTest::addColumn<bool>("byEnter");
+    QTest::addColumn<QString>("dialog");
+
+    QTest::newRow("key, double-click") << int(HiResPortrait) << 2 << 1 << false << "velkari::CButtonDlg";
+    QTest::newRow("key, Enter") << int(Landscape) << 1 << 0 << true << "velkari::CButtonDlg";
+    QTest::newRow("layout, double-click") << int(HiResLandscape) << 1 << -1 << false << "velkari::CLayoutDlg";
+    QTest::newRow("layout, Enter") << int(Portrait) << 2 << -1 << true << "velkari::CLayoutDlg";
+}
+
+void TestProblems::choosingAProblemOpensItsProperties()
+{
+    QFETCH(int, shape);
+    QFETCH(int, layout);
+    QFETCH(int, row);
+    QFETCH(bool, byEnter);
+    QFETCH(QString, dialog);
+    QuietWindow window;
+    window.show();
+    window.openProjectFile(copyExample());
+    SkinLayout &target = *window.project().layoutList(shape).at(layout);
+    const int key = 1;
+    ProblemCode code = ProblemCode::DragUpTarget;
+    QString expectedName = target.name;
+    if (row >= 0) {
+        SkinButton &button = *target.rows.at(row)->buttons.at(key);
+        expectedName = button.caption;
+        button.flags = ButtonFlagCharacter;
+        button.charCode = 0xDC00;
+        code = ProblemCode::SurrogateCharacter;
+    } else {
+        target.dragUpLayout = 19;
+    }
+    window.problemsPanel()->checkNow();
+    click(window, IdProblems);
+    QVERIFY(QTest::qWaitForWindowExposed(window.problemsPanel()));
+    QTreeWidgetItem *item = itemFor(window, code, shape, layout);
+    QVERIFY(item);
+
+    QString opened;
+    QString shownName;
+    int openedShape = -1;
+    int openedLayout = -1;
+    whenModal<QDialog>([&](QDialog *shown) {
+        opened = QString::fromLatin1(shown->metaObject()->className());
+        openedShape = window.currentShape();
+        openedLayout = window.currentLayout();
+        shownName = textOf(*shown, row >= 0 ? IdButtonCaption : IdLayoutName);
+        click(*shown, Cancel);
+    });
+    QTreeWidget *list = problemList(window);
+    list->scrollToItem(item);
+    if (byEnter) {
+        list->setCurrentItem(item);
+        QTest::keyClick(list, Qt::Key_Return);
+    } else {
+        // As a real double-click comes: a click, then the second press.
+        const QPoint at = list->visualItemRect(item).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+    QTRY_COMPARE(opened, dialog);
+    QCOMPARE(openedShape, shape);
+    QCOMPARE(openedLayout, layout);
+    QCOMPARE(shownName, expectedName);
+    QCOMPARE(textOf(window, IdLayoutList), target.name);
+}
+
+void TestProblems::missingPicturesAreSaidOnce()
+{
+    QuietWindow window;
+    window.show();
+    const QString path = copyExample({QStringLiteral("portrait-letters.gif"), QStringLiteral("landscape-calculator.gif")});
+    QSignalSpy said(window.problemsPanel(), &ProblemsPanel::picturesMissing);
+    {
+        MessageBoxAnswer noBox;
+        window.openProjectFile(path);
+        const QString missing = QFileInfo(path).absolutePath() + QStringLiteral("/pictures/portrait-letters.gif");
+        QTRY_COMPARE(textOf(window, IdStatus),
+                     QStringLiteral("2 of 12 layouts have a picture that cannot be read, among them \"%1\"; Problems "
+                                    "lists them all.")
+                         .arg(missing));
+        QVERIFY(!noBox.seen().shown);
+    }
+    // The list of a hidden panel catches up when it is shown.
+    click(window, IdProblems);
+    const auto *summary = window.problemsPanel()->findChild<QLabel *>();
+    QCOMPARE(problemList(window)->topLevelItemCount(), 2);
+    QVERIFY(summary->text().startsWith(QStringLiteral("2 of 12 layouts have a picture that cannot be read:")));
+    QCOMPARE(window.problemsPanel()->problems().size(), 2);
+
+    // Said once: later checks of the same project keep quiet, and New says nothing of pictures.
+    window.showStatus(QString());
+    window.problemsPanel()->scheduleCheck();
+    QTest::qWait(20);
+    whenModal<TemplateChooser>([](TemplateChooser *chooser) { chooser->accept(); });
+    window.commandNew();
+    QTRY_COMPARE(textOf(window, IdProblems), captionOf(CheckProject(window.project(), QString())));
+    QCOMPARE(said.count(), 1);
+    QCOMPARE(textOf(window, IdStatus), QString());
+}
+
+void TestProblems::createSkinSaysWhereTheSkinWent_data()
+{
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("written") << true;
+    QTest::newRow("a layout breaks a rule") << false;
+}
+
+void TestProblems::createSkinSaysWhereTheSkinWent()
+{
+    QFETCH(bool, valid);
+    QuietWindow window;
+    window.show();
+    const QString path = copyExample();
+    window.openProjectFile(path);
+    if (!valid) {
+        window.project().layoutList(Landscape).at(1)->rows.at(0)->buttons.at(0)->width = 0;
+        window.showStatus(QStringLiteral("before"));
+    }
+    const QString skin = QFileInfo(path).absolutePath() + QStringLiteral("/demo.vsk");
+    MessageBoxAnswer answer;
+    click(window, IdCreateSkin);
+    QCOMPARE(answer.seen().shown, !valid);
+    QCOMPARE(QFile::exists(skin), valid);
+    if (!valid) {
+        QCOMPARE(answer.seen().icon, QMessageBox::Critical);
+        QCOMPARE(textOf(window, IdStatus), QStringLiteral("before"));
+        return;
+    }
+    const qint64 bytes = QFileInfo(skin).size();
+    QVERIFY(bytes > 100 * 1024);
+    const QString expected = QStringLiteral("Skin written: %1, 12 layouts, %2 KiB")
+                                 .arg(QDir::toNativeSeparators(skin))
+                                 .arg((bytes + 512) / 1024);
+    QCOMPARE(textOf(window, IdStatus), expected);
+    // The note stays: a control's description replaces it only while the mouse is over the control.
+    window.under = control(window, IdCreateSkin);
+    window.hoverTick();
+    QCOMPARE(textOf(window, IdStatus), QStringLiteral("Create the skin file."));
+    window.under = nullptr;
+    window.hoverTick();
+    QCOMPARE(textOf(window, IdStatus), expected);
+}
+
+QTEST_MAIN(TestProblems)
+#include "tst_problems.moc"
