@@ -51,7 +51,11 @@ QSize SkinKeyRects::extent() const
 
 SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout)
 {
-    const SkinLayoutData data = MakeSkinLayoutData(layout);
+    return SkinLayoutKeyRects(MakeSkinLayoutData(layout));
+}
+
+SkinKeyRects SkinLayoutKeyRects(const SkinLayoutData &data)
+{
     SkinKeyRects rects;
     rects.width = data.width;
     rects.height = data.height;

@@ -96,6 +96,8 @@ struct SkinKeyRects
 };
 
 SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout);
+// The same for key data as a skin carries it, read from a file or compiled in memory.
+SkinKeyRects SkinLayoutKeyRects(const SkinLayoutData &data);
 
 // The project as its skin would carry it, without the pictures.
 CompiledSkin CompileSkin(const SkinProject &project);
