@@ -40,6 +40,17 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     </message>
 </context>
 <context>
+    <name>velkari::CViziZareroDlg</name>
+    <message>
+        <source>Try Skin</source>
+        <translation>Skin ausprobieren</translation>
+    </message>
+    <message>
+        <source>Run the skin as the device would: tap keys, switch layouts, see what they type.</source>
+        <translation>Den Skin so laufen lassen wie das Gerät: Tasten antippen, Layouts wechseln, sehen, was sie schreiben.</translation>
+    </message>
+</context>
+<context>
     <name>velkari::CanvasView</name>
     <message>
         <source>Show keys</source>
@@ -111,6 +122,105 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>&lt;h3&gt;Where the files go&lt;/h3&gt;&lt;p&gt;The project is saved as a &lt;code&gt;.vsp&lt;/code&gt; file; pictures are remembered relative to it, so a folder holding the project and its pictures can be moved as a whole. The skin is written beside the project with the same name and the extension &lt;code&gt;.vsk&lt;/code&gt;, with the pictures inside it: the skin file is all the device needs.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Wohin die Dateien gehen&lt;/h3&gt;&lt;p&gt;Das Projekt wird als &lt;code&gt;.vsp&lt;/code&gt;-Datei gespeichert; Bilder werden relativ zu ihr vermerkt, sodass ein Ordner mit dem Projekt und seinen Bildern als Ganzes verschoben werden kann. Der Skin wird neben das Projekt geschrieben, mit demselben Namen und der Endung &lt;code&gt;.vsk&lt;/code&gt;, die Bilder darin enthalten: Die Skin-Datei ist alles, was das Gerät braucht.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::PreviewWindow</name>
+    <message>
+        <source>Try Skin</source>
+        <translation>Skin ausprobieren</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Show &amp;keys</source>
+        <translation>&amp;Tasten zeigen</translation>
+    </message>
+    <message>
+        <source>The keyboard is hidden. Show brings it back.</source>
+        <translation>Die Tastatur ist ausgeblendet. „Einblenden“ holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Click a key to tap it; drag upwards over the keyboard for the drag-up layout.</source>
+        <translation>Eine Taste anklicken tippt sie an; nach oben über die Tastatur ziehen wechselt zum Hochzieh-Layout.</translation>
+    </message>
+    <message>
+        <source>Calculator:</source>
+        <translation>Rechner:</translation>
+    </message>
+    <message>
+        <source>&amp;Drag Up</source>
+        <translation>&amp;Hochziehen</translation>
+    </message>
+    <message>
+        <source>Switches to the layout&apos;s drag-up layout, as a stroke upwards over the keyboard does.</source>
+        <translation>Wechselt zum Hochzieh-Layout des Layouts, wie ein Strich nach oben über die Tastatur.</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>Hides or shows the keyboard, as the device does when a program asks for it.</source>
+        <translation>Blendet die Tastatur aus oder ein, wie das Gerät es tut, wenn ein Programm danach verlangt.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>Zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <source>Starts again on layout 0 with nothing held, typed or calculated.</source>
+        <translation>Beginnt neu auf Layout 0, ohne gehaltene Tasten, Text oder Rechnung.</translation>
+    </message>
+    <message>
+        <source>&amp;Typed text:</source>
+        <translation>&amp;Geschriebener Text:</translation>
+    </message>
+    <message>
+        <source>What the keys type appears here.</source>
+        <translation>Was die Tasten schreiben, erscheint hier.</translation>
+    </message>
+    <message>
+        <source>&amp;Events:</source>
+        <translation>&amp;Ereignisse:</translation>
+    </message>
+    <message>
+        <source>no picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>the picture cannot be read</source>
+        <translation>das Bild kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no keys</source>
+        <translation>keine Tasten</translation>
+    </message>
+    <message>
+        <source>This shape has no layouts.</source>
+        <translation>Diese Bildschirmform hat keine Layouts.</translation>
+    </message>
+    <message>
+        <source>Layout %1: %2</source>
+        <translation>Layout %1: %2</translation>
+    </message>
+    <message>
+        <source>held down: %1</source>
+        <translation>gehalten: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>Einb&amp;lenden</translation>
+    </message>
+    <message>
+        <source>S&amp;creen shape:</source>
+        <translation>&amp;Bildschirmform:</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include "gridcell.h"
 #include "helpwindow.h"
 #include "layoutdlg.h"
+#include "previewwindow.h"
 #include "swatchbutton.h"
 #include "userprompts.h"
 
@@ -56,6 +57,7 @@ enum ControlId : int {
     IdLayoutList = 1026,
     IdStatus = 1030,
     IdClose = 1031,
+    IdTrySkin = 1042,
     IdHelp = 57670,
 };
 
@@ -137,6 +139,9 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
             &QPushButton::clicked, this, &CViziZareroDlg::commandCreateSkin);
     connect(addButton(IdHelp, QStringLiteral("&Help"), units.rect(221, 0, 50, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::showHelp);
+    QPushButton *trySkin = addButton(IdTrySkin, tr("Try Skin"), units.rect(357, 0, 50, 14));
+    trySkin->setToolTip(tr("Run the skin as the device would: tap keys, switch layouts, see what they type."));
+    connect(trySkin, &QPushButton::clicked, this, &CViziZareroDlg::showPreview);
 
     addLabel(QStringLiteral("Orientation and Resolution:"), units.rect(7, 27, 96, 12));
     m_shapeList = new QComboBox(m_page);
@@ -545,6 +550,18 @@ void CViziZareroDlg::showHelp()
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();
+}
+
+void CViziZareroDlg::showPreview()
+{
+    if (!m_previewWindow) {
+        m_previewWindow = new PreviewWindow(m_project, m_currentShape, this);
+        connect(this, &CViziZareroDlg::projectChanged, m_previewWindow, &PreviewWindow::refreshSkin);
+    }
+    m_previewWindow->setShape(m_currentShape);
+    m_previewWindow->show();
+    m_previewWindow->raise();
+    m_previewWindow->activateWindow();
 }
 
 void CViziZareroDlg::chooseColor(quint32 &color, SwatchButton *swatch)

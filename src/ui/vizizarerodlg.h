@@ -20,6 +20,7 @@ namespace velkari {
 
 class DialogUnits;
 class HelpWindow;
+class PreviewWindow;
 class SwatchButton;
 class UserPrompts;
 
@@ -78,6 +79,8 @@ public:
     void chooseHighlightColor();
     void showHelp();
     void showAbout();
+    void showPreview();
+    PreviewWindow *previewWindow() const { return m_previewWindow; }
 
     // FileCommandHost
     Answer askToSaveChanges() override;
@@ -152,6 +155,7 @@ private:
     int m_canvasTop = 0;
     QTimer *m_hoverTimer = nullptr;
     HelpWindow *m_helpWindow = nullptr;
+    PreviewWindow *m_previewWindow = nullptr;
 };
 
 } // namespace velkari
