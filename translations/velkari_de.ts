@@ -43,7 +43,7 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <name>velkari::CViziZareroDlg</name>
     <message>
         <source>Try Skin</source>
-        <translation>Skin ausprobieren</translation>
+        <translation>Skin testen</translation>
     </message>
     <message>
         <source>Run the skin as the device would: tap keys, switch layouts, see what they type.</source>
@@ -147,10 +147,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <translation>Die Tastatur ist ausgeblendet. „Einblenden“ holt sie zurück.</translation>
     </message>
     <message>
-        <source>Click a key to tap it; drag upwards over the keyboard for the drag-up layout.</source>
-        <translation>Eine Taste anklicken tippt sie an; nach oben über die Tastatur ziehen wechselt zum Hochzieh-Layout.</translation>
-    </message>
-    <message>
         <source>Calculator:</source>
         <translation>Rechner:</translation>
     </message>
@@ -221,6 +217,10 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>S&amp;creen shape:</source>
         <translation>&amp;Bildschirmform:</translation>
+    </message>
+    <message>
+        <source>Click a key to tap it; drag upwards for the drag-up layout.</source>
+        <translation>Taste anklicken tippt sie an; nach oben ziehen wechselt zum Hochzieh-Layout.</translation>
     </message>
 </context>
 </TS>

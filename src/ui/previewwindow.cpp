@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -38,6 +39,30 @@ int defaultZoom(int shape)
 {
     return shape == Portrait || shape == Landscape ? 2 : 1;
 }
+
+// A line of any width: a window that grew with every long name would jump about. What does not
+// fit ends in "…"; the whole text is the tooltip.
+class ElidingLabel : public QLabel
+{
+public:
+    ElidingLabel(const QString &text, QWidget *parent)
+        : QLabel(text, parent)
+    {
+        setTextFormat(Qt::PlainText);
+    }
+
+    QSize minimumSizeHint() const override { return QSize(0, QLabel::minimumSizeHint().height()); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+        setToolTip(shown == text() ? QString() : text());
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, shown);
+    }
+};
 
 } // namespace
 
@@ -84,8 +109,7 @@ void PreviewWindow::createControls()
     top->addWidget(m_showKeys);
     top->addStretch();
 
-    m_layoutLine = new QLabel(this);
-    m_layoutLine->setTextFormat(Qt::PlainText);
+    m_layoutLine = new ElidingLabel(QString(), this);
 
     m_view = new PictureView;
     m_view->installEventFilter(this);
@@ -101,8 +125,7 @@ void PreviewWindow::createControls()
     m_keyboard->addWidget(m_pictureArea);
     m_keyboard->addWidget(m_hiddenNotice);
 
-    auto *hint = new QLabel(tr("Click a key to tap it; drag upwards over the keyboard for the drag-up layout."), this);
-    hint->setWordWrap(true);
+    auto *hint = new ElidingLabel(tr("Click a key to tap it; drag upwards for the drag-up layout."), this);
     hint->setForegroundRole(QPalette::PlaceholderText);
 
     m_calculatorRow = new QWidget(this);
