@@ -61,10 +61,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <translation>&amp;Zoom:</translation>
     </message>
     <message>
-        <source>%1×</source>
-        <translation>%1×</translation>
-    </message>
-    <message>
         <source>Row %1: the keys are %2 pixels wide.</source>
         <translation>Zeile %1: Die Tasten sind %2 Pixel breit.</translation>
     </message>
@@ -125,6 +121,13 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     </message>
 </context>
 <context>
+    <name>velkari::PictureView</name>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+</context>
+<context>
     <name>velkari::PreviewWindow</name>
     <message>
         <source>Try Skin</source>
@@ -133,10 +136,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>&amp;Zoom:</source>
         <translation>&amp;Zoom:</translation>
-    </message>
-    <message>
-        <source>%1×</source>
-        <translation>%1×</translation>
     </message>
     <message>
         <source>Show &amp;keys</source>

@@ -105,8 +105,7 @@ void CanvasView::createViewControls(QWidget *parent)
     auto *zoomLabel = new QLabel(tr("&Zoom:"), m_viewControls);
     layout->addWidget(zoomLabel);
     m_zoomList = new QComboBox(m_viewControls);
-    for (int zoom = EditorSettings::MinZoom; zoom <= EditorSettings::MaxZoom; ++zoom)
-        m_zoomList->addItem(tr("%1×").arg(zoom), zoom);
+    PictureView::addZoomSteps(m_zoomList);
     zoomLabel->setBuddy(m_zoomList);
     connect(m_zoomList, &QComboBox::activated, this,
             [this](int index) { setZoom(m_zoomList->itemData(index).toInt()); });

@@ -1,7 +1,9 @@
 #include "pictureview.h"
 
+#include "editorsettings.h"
 #include "palettecolors.h"
 
+#include <QComboBox>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -40,6 +42,12 @@ PictureView::PictureView(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+}
+
+void PictureView::addZoomSteps(QComboBox *list)
+{
+    for (int zoom = EditorSettings::MinZoom; zoom <= EditorSettings::MaxZoom; ++zoom)
+        list->addItem(tr("%1×").arg(zoom), zoom);
 }
 
 void PictureView::setPicture(const QImage &picture)

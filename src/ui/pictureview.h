@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class QComboBox;
+
 namespace velkari {
 
 // A picture file decoded for showing; null when there is none, it cannot be read or it is far
@@ -31,6 +33,9 @@ public:
     };
 
     explicit PictureView(QWidget *parent = nullptr);
+
+    // The zooms a view offers, "1×" to "4×", each with its factor as the item's data.
+    static void addZoomSteps(QComboBox *list);
 
     // A null image: the key map alone, on a neutral background.
     void setPicture(const QImage &picture);

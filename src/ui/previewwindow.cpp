@@ -93,8 +93,7 @@ void PreviewWindow::createControls()
 
     auto *zoomLabel = new QLabel(tr("&Zoom:"), this);
     m_zoomList = new QComboBox(this);
-    for (int zoom = EditorSettings::MinZoom; zoom <= EditorSettings::MaxZoom; ++zoom)
-        m_zoomList->addItem(tr("%1×").arg(zoom), zoom);
+    PictureView::addZoomSteps(m_zoomList);
     zoomLabel->setBuddy(m_zoomList);
     connect(m_zoomList, &QComboBox::activated, this,
             [this](int index) { setZoom(m_zoomList->itemData(index).toInt()); });
