@@ -69,7 +69,7 @@ protected:
 PreviewWindow::PreviewWindow(const SkinProject &project, int shape, QWidget *parent)
     : QDialog(parent, Qt::Window)
     , m_project(project)
-    , m_device(CompileSkin(project), shape)
+    , m_device(CompiledSkin(), shape)
 {
     setFont(DialogUnits::dialogFont());
     setWindowTitle(tr("Try Skin"));
@@ -192,7 +192,8 @@ void PreviewWindow::createControls()
 
 void PreviewWindow::refreshSkin()
 {
-    m_device.setSkin(CompileSkin(m_project));
+    // The device runs one shape at a time; the others are compiled when they are chosen.
+    m_device.setSkin(CompileSkin(m_project, m_device.shape()));
     m_view->setHighlightColor(SwatchButton::toQColor(m_project.highlightColor));
     showLayout();
     showState();
@@ -205,8 +206,7 @@ void PreviewWindow::setShape(int shape)
     if (shape == m_device.shape())
         return;
     m_device.setShape(shape);
-    showLayout();
-    showState();
+    refreshSkin();
 }
 
 void PreviewWindow::setZoom(int zoom)

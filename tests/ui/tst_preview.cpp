@@ -234,6 +234,17 @@ void TestPreview::followsEditsInTheMainWindow()
     act(*preview, QStringLiteral("k0,0"));
     QCOMPARE(preview->device().layout(), 1);
     QCOMPARE(preview->textBox()->toPlainText(), QStringLiteral("17"));
+
+    // Another shape starts on its layout 0 and types on.
+    QComboBox *shapes = preview->shapeList();
+    shapes->setFocus();
+    QTest::keyClick(shapes, Qt::Key_Down);
+    QTest::keyClick(shapes, Qt::Key_Down);
+    QCOMPARE(preview->device().shape(), HiResPortrait);
+    QCOMPARE(preview->device().layout(), 0);
+    QCOMPARE(preview->pictureView()->picture().size(), QSize(480, 160));
+    act(*preview, QStringLiteral("k0,0"));
+    QCOMPARE(preview->textBox()->toPlainText(), QStringLiteral("17q"));
 }
 
 QTEST_MAIN(TestPreview)
