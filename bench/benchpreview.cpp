@@ -44,7 +44,7 @@ void benchPreview(BenchContext &context, const std::function<bool(const char *)>
     if (!shown || shown->rows.size() != RowList::capacity || shown->rows[0].size() != ButtonList::capacity - 1
         || !preview.pictureView()->isVisible())
         qFatal("preview_refresh did not show the full layout");
-    report("preview_refresh", "grid_refresh", timing);
+    report("preview_refresh", "main_refresh", timing);
 }
 
 } // namespace velkari::bench
