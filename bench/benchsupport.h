@@ -73,6 +73,7 @@ void benchDevice(BenchContext &context, const std::function<bool(const char *)> 
 void benchWindow(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchCheck(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchCanvas(BenchContext &context, const std::function<bool(const char *)> &wanted);
+void benchPreview(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchPicture(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchProcess(BenchContext &context, const std::function<bool(const char *)> &wanted);
 

@@ -28,6 +28,7 @@ const BenchGroup groups[] = {
     {"window", benchWindow},
     {"check", benchCheck},
     {"canvas", benchCanvas},
+    {"preview", benchPreview},
     {"picture", benchPicture},
     {"process", benchProcess},
 };

@@ -60,6 +60,14 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <source>Skin written: %1, %2 layouts, %3 KiB</source>
         <translation>Skin geschrieben: %1, %2 Layouts, %3 KiB</translation>
     </message>
+    <message>
+        <source>Try Skin</source>
+        <translation>Skin ausprobieren</translation>
+    </message>
+    <message>
+        <source>Run the skin as the device would: tap keys, switch layouts, see what they type.</source>
+        <translation>Den Skin so laufen lassen wie das Gerät: Tasten antippen, Layouts wechseln, sehen, was sie schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>velkari::CanvasView</name>
@@ -70,10 +78,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>&amp;Zoom:</source>
         <translation>&amp;Zoom:</translation>
-    </message>
-    <message>
-        <source>%1×</source>
-        <translation>%1×</translation>
     </message>
     <message>
         <source>Row %1: the keys are %2 pixels wide.</source>
@@ -141,6 +145,108 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>&lt;h3&gt;Problems&lt;/h3&gt;&lt;p&gt;The &lt;b&gt;Problems&lt;/b&gt; button counts the project&apos;s errors and warnings, for example &lt;b&gt;Problems (2 · 5)&lt;/b&gt;, and opens a list of them all by shape and layout, kept up to date while you edit. Errors stop Create Skin; warnings do not, but each is almost surely a mistake: a picture of another size than its keys, a key that opens a layout that does not exist, a layout no key leads to. Double-click a problem, or press Enter on it, to open the key&apos;s or the layout&apos;s properties.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Probleme&lt;/h3&gt;&lt;p&gt;Die Schaltfläche &lt;b&gt;Probleme&lt;/b&gt; zählt die Fehler und Warnungen des Projekts, zum Beispiel &lt;b&gt;Probleme (2 · 5)&lt;/b&gt;, und öffnet eine Liste aller, nach Form und Layout geordnet, die beim Bearbeiten stets aktuell bleibt. Fehler halten &lt;b&gt;Skin erstellen&lt;/b&gt; auf, Warnungen nicht, doch jede ist mit großer Wahrscheinlichkeit ein Versehen: ein Bild, das anders groß ist als seine Tasten, eine Taste, die ein Layout öffnet, das es nicht gibt, ein Layout, zu dem keine Taste führt. Doppelklicken Sie auf ein Problem oder drücken Sie darauf die Eingabetaste, um die Eigenschaften der Taste oder des Layouts zu öffnen.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::PictureView</name>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::PreviewWindow</name>
+    <message>
+        <source>Try Skin</source>
+        <translation>Skin ausprobieren</translation>
+    </message>
+    <message>
+        <source>S&amp;creen shape:</source>
+        <translation>&amp;Bildschirmform:</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>Show &amp;keys</source>
+        <translation>&amp;Tasten zeigen</translation>
+    </message>
+    <message>
+        <source>The keyboard is hidden. Show brings it back.</source>
+        <translation>Die Tastatur ist ausgeblendet. „Einblenden“ holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Click a key to tap it; drag upwards for the drag-up layout.</source>
+        <translation>Taste anklicken tippt sie an; nach oben ziehen wechselt zum Hochzieh-Layout.</translation>
+    </message>
+    <message>
+        <source>Calculator:</source>
+        <translation>Rechner:</translation>
+    </message>
+    <message>
+        <source>&amp;Drag Up</source>
+        <translation>&amp;Hochziehen</translation>
+    </message>
+    <message>
+        <source>Switches to the layout&apos;s drag-up layout, as a stroke upwards over the keyboard does.</source>
+        <translation>Wechselt zum Hochzieh-Layout des Layouts, wie ein Strich nach oben über die Tastatur.</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>Hides or shows the keyboard, as the device does when a program asks for it.</source>
+        <translation>Blendet die Tastatur aus oder ein, wie das Gerät es tut, wenn ein Programm danach verlangt.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>Zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <source>Starts again on layout 0 with nothing held, typed or calculated.</source>
+        <translation>Beginnt neu auf Layout 0, ohne gehaltene Tasten, Text oder Rechnung.</translation>
+    </message>
+    <message>
+        <source>&amp;Typed text:</source>
+        <translation>&amp;Geschriebener Text:</translation>
+    </message>
+    <message>
+        <source>What the keys type appears here.</source>
+        <translation>Was die Tasten schreiben, erscheint hier.</translation>
+    </message>
+    <message>
+        <source>&amp;Events:</source>
+        <translation>&amp;Ereignisse:</translation>
+    </message>
+    <message>
+        <source>no picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>the picture cannot be read</source>
+        <translation>das Bild kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no keys</source>
+        <translation>keine Tasten</translation>
+    </message>
+    <message>
+        <source>This shape has no layouts.</source>
+        <translation>Diese Bildschirmform hat keine Layouts.</translation>
+    </message>
+    <message>
+        <source>Layout %1: %2</source>
+        <translation>Layout %1: %2</translation>
+    </message>
+    <message>
+        <source>held down: %1</source>
+        <translation>gehalten: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>Einb&amp;lenden</translation>
     </message>
 </context>
 <context>

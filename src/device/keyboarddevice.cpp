@@ -11,22 +11,6 @@ QString hex(uint value, int digits)
     return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
 
-QString vkName(quint8 vk)
-{
-    switch (vk) {
-    case VkShift:
-        return QStringLiteral("Shift");
-    case VkControl:
-        return QStringLiteral("Ctrl");
-    case VkAlt:
-        return QStringLiteral("Alt");
-    case VkCapsLock:
-        return QStringLiteral("Caps Lock");
-    default:
-        return QStringLiteral("VK:") + hex(vk, 2);
-    }
-}
-
 QString keyName(char16_t character)
 {
     switch (character) {
@@ -70,6 +54,22 @@ QString quoted(const QString &text)
 }
 
 } // namespace
+
+QString vkName(quint8 vk)
+{
+    switch (vk) {
+    case VkShift:
+        return QStringLiteral("Shift");
+    case VkControl:
+        return QStringLiteral("Ctrl");
+    case VkAlt:
+        return QStringLiteral("Alt");
+    case VkCapsLock:
+        return QStringLiteral("Caps Lock");
+    default:
+        return QStringLiteral("VK:") + hex(vk, 2);
+    }
+}
 
 QString DeviceEvent::line() const
 {

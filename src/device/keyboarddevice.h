@@ -21,6 +21,9 @@ struct KeyRef
     bool operator==(const KeyRef &) const = default;
 };
 
+// "Shift", "Ctrl", "Alt", "Caps Lock", or "VK:41" for any other key.
+QString vkName(quint8 vk);
+
 // One thing done to the device and what came of it.
 struct DeviceEvent
 {

@@ -51,7 +51,11 @@ QSize SkinKeyRects::extent() const
 
 SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout)
 {
-    const SkinLayoutData data = MakeSkinLayoutData(layout);
+    return SkinLayoutKeyRects(MakeSkinLayoutData(layout));
+}
+
+SkinKeyRects SkinLayoutKeyRects(const SkinLayoutData &data)
+{
     SkinKeyRects rects;
     rects.width = data.width;
     rects.height = data.height;
@@ -65,13 +69,15 @@ SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout)
     return rects;
 }
 
-CompiledSkin CompileSkin(const SkinProject &project)
+CompiledSkin CompileSkin(const SkinProject &project, int onlyShape)
 {
     CompiledSkin skin;
     skin.textColor = project.textColor;
     skin.highlightColor = project.highlightColor;
     skin.helpFileName = project.helpFileName;
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        if (onlyShape >= 0 && shape != onlyShape)
+            continue;
         for (const auto &layout : project.layoutList(shape))
             skin.shapes[shape].append({QByteArray(), MakeSkinLayoutData(*layout)});
     }

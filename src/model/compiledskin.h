@@ -96,9 +96,12 @@ struct SkinKeyRects
 };
 
 SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout);
+// The same for key data as a skin carries it, read from a file or compiled in memory.
+SkinKeyRects SkinLayoutKeyRects(const SkinLayoutData &data);
 
-// The project as its skin would carry it, without the pictures.
-CompiledSkin CompileSkin(const SkinProject &project);
+// The project as its skin would carry it, without the pictures; with `onlyShape`, the layouts of
+// that shape alone, and none of the others.
+CompiledSkin CompileSkin(const SkinProject &project, int onlyShape = -1);
 
 // A button with the key's function and its width, for the descriptions; it has no caption.
 SkinButton ButtonForKey(const SkinKeyRecord &key);

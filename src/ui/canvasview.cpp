@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -23,8 +22,6 @@ namespace {
 constexpr int IdPicture = 1029;
 constexpr int SizeLineGap = 4;
 constexpr int ContentMargin = 10;
-// A keyboard picture for a hand-held screen is far smaller; a larger one is refused unread.
-constexpr int PictureAllocationLimitMiB = 64;
 
 // A grid caption is the key's own text: an ampersand is shown, not taken for a mnemonic.
 QString cellCaption(const SkinButton &button)
@@ -108,8 +105,7 @@ void CanvasView::createViewControls(QWidget *parent)
     auto *zoomLabel = new QLabel(tr("&Zoom:"), m_viewControls);
     layout->addWidget(zoomLabel);
     m_zoomList = new QComboBox(m_viewControls);
-    for (int zoom = EditorSettings::MinZoom; zoom <= EditorSettings::MaxZoom; ++zoom)
-        m_zoomList->addItem(tr("%1×").arg(zoom), zoom);
+    PictureView::addZoomSteps(m_zoomList);
     zoomLabel->setBuddy(m_zoomList);
     connect(m_zoomList, &QComboBox::activated, this,
             [this](int index) { setZoom(m_zoomList->itemData(index).toInt()); });
@@ -224,15 +220,11 @@ void CanvasView::showRowWidths(const SkinLayout *layout, const std::array<QRect,
 void CanvasView::showPicture(const SkinLayout *layout)
 {
     m_picturePath = layout ? layout->picFileName : QString();
-    QImage image;
-    if (m_picturePath.isEmpty()) {
+    const QImage image = readLayoutPicture(m_picturePath);
+    if (m_picturePath.isEmpty())
         m_pictureState = PictureState::None;
-    } else {
-        QImageReader reader(m_picturePath);
-        reader.setAllocationLimit(PictureAllocationLimitMiB);
-        image = reader.read();
+    else
         m_pictureState = image.isNull() ? PictureState::Unreadable : PictureState::Shown;
-    }
     m_picture->setPicture(image);
     updateSizeLine();
     placeContent();

@@ -1,7 +1,10 @@
 #include "pictureview.h"
 
+#include "editorsettings.h"
 #include "palettecolors.h"
 
+#include <QComboBox>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -12,6 +15,8 @@ namespace velkari {
 namespace {
 
 constexpr int WheelStep = 120;
+// A keyboard picture for a hand-held screen is far smaller; a larger one is refused unread.
+constexpr int PictureAllocationLimitMiB = 64;
 
 // A one-pixel frame just inside `rect`.
 void fillFrame(QPainter &painter, const QRect &rect, const QColor &color)
@@ -24,10 +29,25 @@ void fillFrame(QPainter &painter, const QRect &rect, const QColor &color)
 
 } // namespace
 
+QImage readLayoutPicture(const QString &path)
+{
+    if (path.isEmpty())
+        return QImage();
+    QImageReader reader(path);
+    reader.setAllocationLimit(PictureAllocationLimitMiB);
+    return reader.read();
+}
+
 PictureView::PictureView(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+}
+
+void PictureView::addZoomSteps(QComboBox *list)
+{
+    for (int zoom = EditorSettings::MinZoom; zoom <= EditorSettings::MaxZoom; ++zoom)
+        list->addItem(tr("%1×").arg(zoom), zoom);
 }
 
 void PictureView::setPicture(const QImage &picture)
@@ -45,9 +65,17 @@ void PictureView::setKeys(const SkinKeyRects &keys)
     m_keys = keys;
     m_keysExtent = keys.extent();
     m_hovered = KeyPosition();
+    m_marked.clear();
     m_pressed = KeyPosition();
     updateGeometry();
     update();
+}
+
+void PictureView::setCaptions(const QList<QStringList> &captions)
+{
+    m_captions = captions;
+    if (m_picture.isNull())
+        update();
 }
 
 void PictureView::setShowKeys(bool show)
@@ -70,22 +98,48 @@ void PictureView::setZoom(int zoom)
 void PictureView::setHighlightColor(const QColor &color)
 {
     m_highlight = color;
-    if (m_hovered.isValid())
-        update(toView(m_keys.rows[m_hovered.row][m_hovered.key]));
+    updateKey(m_hovered);
+    for (const KeyPosition &key : std::as_const(m_marked))
+        updateKey(key);
+}
+
+bool PictureView::isKey(KeyPosition key) const
+{
+    return key.isValid() && key.row < m_keys.rows.size() && key.key < m_keys.rows[key.row].size();
+}
+
+void PictureView::updateKey(KeyPosition key)
+{
+    if (isKey(key))
+        update(toView(m_keys.rows[key.row][key.key]));
 }
 
 void PictureView::setHoveredKey(KeyPosition key)
 {
-    if (key.isValid() && (key.row >= m_keys.rows.size() || key.key >= m_keys.rows[key.row].size()))
+    if (!isKey(key))
         key = KeyPosition();
     if (key == m_hovered)
         return;
     // Only the two keys change.
-    if (m_hovered.isValid())
-        update(toView(m_keys.rows[m_hovered.row][m_hovered.key]));
+    updateKey(m_hovered);
     m_hovered = key;
-    if (m_hovered.isValid())
-        update(toView(m_keys.rows[m_hovered.row][m_hovered.key]));
+    updateKey(m_hovered);
+}
+
+void PictureView::setMarkedKeys(const QList<KeyPosition> &keys)
+{
+    QList<KeyPosition> marked;
+    for (const KeyPosition &key : keys) {
+        if (isKey(key) && !marked.contains(key))
+            marked.append(key);
+    }
+    if (marked == m_marked)
+        return;
+    for (const KeyPosition &key : std::as_const(m_marked))
+        updateKey(key);
+    m_marked = marked;
+    for (const KeyPosition &key : std::as_const(m_marked))
+        updateKey(key);
 }
 
 PictureView::KeyPosition PictureView::keyAt(const QPoint &position) const
@@ -134,12 +188,34 @@ void PictureView::paintPicture(QPainter &painter, const QRect &area) const
     painter.drawImage(toView(source), m_picture, source);
 }
 
+void PictureView::paintCaptions(QPainter &painter, const QRect &exposed) const
+{
+    painter.setPen(palette().color(QPalette::ButtonText));
+    QFont font = painter.font();
+    for (int r = 0; r < m_keys.rows.size() && r < m_captions.size(); ++r) {
+        const QList<QRect> &row = m_keys.rows[r];
+        if (row.isEmpty())
+            continue;
+        // As large as the row allows, within reason, so that captions grow with the zoom.
+        font.setPixelSize(qBound(6, toView(row.first()).height() / 2, 48));
+        painter.setFont(font);
+        for (int k = 0; k < row.size() && k < m_captions[r].size(); ++k) {
+            const QRect shown = toView(row[k]).adjusted(2, 1, -2, -1);
+            if (shown.width() <= 0 || shown.height() <= 0 || !shown.intersects(exposed))
+                continue;
+            const QString caption = painter.fontMetrics().elidedText(m_captions[r][k], Qt::ElideRight, shown.width());
+            painter.drawText(shown, Qt::AlignCenter, caption);
+        }
+    }
+}
+
 void PictureView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect keysArea(QPoint(0, 0), m_keysExtent * m_zoom);
     if (m_picture.isNull()) {
         painter.fillRect(keysArea & event->rect(), palette().color(QPalette::Mid));
+        paintCaptions(painter, event->rect());
     } else {
         for (const QRect &area : event->region())
             paintPicture(painter, area);
@@ -153,6 +229,8 @@ void PictureView::paintEvent(QPaintEvent *event)
     if (m_hovered.isValid()) {
         painter.fillRect(toView(m_keys.rows[m_hovered.row][m_hovered.key]), pressedKeyFill(m_highlight));
     }
+    for (const KeyPosition &key : std::as_const(m_marked))
+        painter.fillRect(toView(m_keys.rows[key.row][key.key]), pressedKeyFill(m_highlight));
 
     if (!m_showKeys)
         return;

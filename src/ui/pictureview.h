@@ -4,9 +4,17 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
+#include <QStringList>
 #include <QWidget>
 
+class QComboBox;
+
 namespace velkari {
+
+// A picture file decoded for showing; null when there is none, it cannot be read or it is far
+// larger than any keyboard picture.
+QImage readLayoutPicture(const QString &path);
 
 // A layout's picture with the outline of every key over it, at exactly the rectangle the skin
 // records, zoomed by whole steps with sharp pixels. The key under the mouse is highlighted as
@@ -26,11 +34,16 @@ public:
 
     explicit PictureView(QWidget *parent = nullptr);
 
+    // The zooms a view offers, "1×" to "4×", each with its factor as the item's data.
+    static void addZoomSteps(QComboBox *list);
+
     // A null image: the key map alone, on a neutral background.
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
     void setKeys(const SkinKeyRects &keys);
     const SkinKeyRects &keys() const { return m_keys; }
+    // Written in their keys while there is no picture: row by row, key by key, as setKeys().
+    void setCaptions(const QList<QStringList> &captions);
     void setShowKeys(bool show);
     bool showKeys() const { return m_showKeys; }
     void setZoom(int zoom);
@@ -39,6 +52,9 @@ public:
     void setHighlightColor(const QColor &color);
     void setHoveredKey(KeyPosition key);
     KeyPosition hoveredKey() const { return m_hovered; }
+    // Filled as the hovered key is, whatever the mouse does: keys held or pressed on the device.
+    void setMarkedKeys(const QList<KeyPosition> &keys);
+    const QList<KeyPosition> &markedKeys() const { return m_marked; }
 
     KeyPosition keyAt(const QPoint &position) const;
     // Where a rectangle of the layout lies in the view, at the current zoom.
@@ -61,15 +77,20 @@ protected:
 
 private:
     void paintPicture(QPainter &painter, const QRect &area) const;
+    void paintCaptions(QPainter &painter, const QRect &exposed) const;
     void hoverAt(const QPoint &position);
+    bool isKey(KeyPosition key) const;
+    void updateKey(KeyPosition key);
 
     QImage m_picture;
     SkinKeyRects m_keys;
+    QList<QStringList> m_captions;
     QSize m_keysExtent;
     bool m_showKeys = true;
     int m_zoom = 1;
     QColor m_highlight = Qt::red;
     KeyPosition m_hovered;
+    QList<KeyPosition> m_marked;
     KeyPosition m_pressed;
     int m_wheelRemainder = 0;
 };

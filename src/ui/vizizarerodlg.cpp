@@ -14,6 +14,7 @@
 #include "helpwindow.h"
 #include "layoutdlg.h"
 #include "problemspanel.h"
+#include "previewwindow.h"
 #include "swatchbutton.h"
 #include "templatechooser.h"
 #include "userprompts.h"
@@ -60,6 +61,7 @@ enum ControlId : int {
     IdStatus = 1030,
     IdClose = 1031,
     IdProblems = 1032,
+    IdTrySkin = 1042,
     IdHelp = 57670,
 };
 
@@ -148,6 +150,9 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     connect(m_problems, &ProblemsPanel::picturesMissing, this, &CViziZareroDlg::showStatus);
     connect(m_problems, &ProblemsPanel::problemChosen, this, &CViziZareroDlg::mendProblem);
     connect(this, &CViziZareroDlg::projectChanged, m_problems, &ProblemsPanel::scheduleCheck);
+    QPushButton *trySkin = addButton(IdTrySkin, tr("Try Skin"), units.rect(357, 0, 50, 14));
+    trySkin->setToolTip(tr("Run the skin as the device would: tap keys, switch layouts, see what they type."));
+    connect(trySkin, &QPushButton::clicked, this, &CViziZareroDlg::showPreview);
 
     addLabel(QStringLiteral("Orientation and Resolution:"), units.rect(7, 27, 96, 12));
     m_shapeList = new QComboBox(m_page);
@@ -584,6 +589,18 @@ void CViziZareroDlg::mendProblem(const Problem &problem)
         commandGridButton(CanvasView::cellId(problem.row, problem.key));
     else
         commandLayoutProperties();
+}
+
+void CViziZareroDlg::showPreview()
+{
+    if (!m_previewWindow) {
+        m_previewWindow = new PreviewWindow(m_project, m_currentShape, this);
+        connect(this, &CViziZareroDlg::projectChanged, m_previewWindow, &PreviewWindow::refreshSkin);
+    }
+    m_previewWindow->setShape(m_currentShape);
+    m_previewWindow->show();
+    m_previewWindow->raise();
+    m_previewWindow->activateWindow();
 }
 
 void CViziZareroDlg::chooseColor(quint32 &color, SwatchButton *swatch)

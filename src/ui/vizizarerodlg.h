@@ -22,6 +22,7 @@ class DialogUnits;
 class HelpWindow;
 class ProblemsPanel;
 struct Problem;
+class PreviewWindow;
 class SwatchButton;
 class UserPrompts;
 
@@ -86,6 +87,8 @@ public:
     // A note in the status area that stays whenever the mouse is over nothing it describes.
     void showStatus(const QString &text);
     ProblemsPanel *problemsPanel() const { return m_problems; }
+    void showPreview();
+    PreviewWindow *previewWindow() const { return m_previewWindow; }
 
     // FileCommandHost
     Answer askToSaveChanges() override;
@@ -165,6 +168,7 @@ private:
     HelpWindow *m_helpWindow = nullptr;
     ProblemsPanel *m_problems = nullptr;
     QString m_statusNote;
+    PreviewWindow *m_previewWindow = nullptr;
 };
 
 } // namespace velkari
