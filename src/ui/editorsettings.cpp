@@ -7,6 +7,7 @@ namespace {
 const QString WindowGeometryKey = QStringLiteral("window/geometry");
 const QString ShowKeysKey = QStringLiteral("canvas/showKeys");
 const QString ZoomKey = QStringLiteral("canvas/zoom");
+const QString RecentProjectsKey = QStringLiteral("files/recentProjects");
 
 } // namespace
 
@@ -47,6 +48,31 @@ int EditorSettings::zoom() const
 void EditorSettings::setZoom(int zoom)
 {
     m_settings.setValue(ZoomKey, qBound(MinZoom, zoom, MaxZoom));
+}
+
+QStringList EditorSettings::recentProjects() const
+{
+    QStringList paths;
+    for (const QString &path : m_settings.value(RecentProjectsKey).toStringList()) {
+        if (!path.isEmpty() && !paths.contains(path) && paths.size() < MaxRecentProjects)
+            paths.append(path);
+    }
+    return paths;
+}
+
+void EditorSettings::addRecentProject(const QString &path)
+{
+    QStringList paths = recentProjects();
+    paths.removeAll(path);
+    paths.prepend(path);
+    m_settings.setValue(RecentProjectsKey, paths.mid(0, MaxRecentProjects));
+}
+
+void EditorSettings::removeRecentProject(const QString &path)
+{
+    QStringList paths = recentProjects();
+    paths.removeAll(path);
+    m_settings.setValue(RecentProjectsKey, paths);
 }
 
 } // namespace velkari

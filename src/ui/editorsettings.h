@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QSettings>
+#include <QStringList>
 
 namespace velkari {
 
@@ -12,6 +13,7 @@ class EditorSettings
 public:
     static constexpr int MinZoom = 1;
     static constexpr int MaxZoom = 4;
+    static constexpr int MaxRecentProjects = 8;
 
     EditorSettings();
 
@@ -21,6 +23,10 @@ public:
     void setShowKeys(bool show);
     int zoom() const;
     void setZoom(int zoom);
+    // The projects opened or saved last, the newest first.
+    QStringList recentProjects() const;
+    void addRecentProject(const QString &path);
+    void removeRecentProject(const QString &path);
 
 private:
     QSettings m_settings;

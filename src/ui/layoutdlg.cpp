@@ -3,6 +3,7 @@
 #include "controlid.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "fieldcheck.h"
 #include "filedialogfilters.h"
 
 #include <QApplication>
@@ -53,14 +54,6 @@ constexpr std::array<const char *, RowList::capacity> heightLabels {
     "1st row height:", "2nd row height:", "3rd row height:",
     "4th row height:", "5th row height:", "6th row height:",
 };
-
-// Whatever is not a whole number reads as 0; the caller keeps the bits its field can hold.
-qint64 readNumber(const QLineEdit *edit)
-{
-    bool ok = false;
-    const qint64 value = edit->text().trimmed().toLongLong(&ok);
-    return ok ? value : 0;
-}
 
 } // namespace
 
@@ -186,6 +179,8 @@ void CLayoutDlg::createControls()
     chain(cancelButton);
     chain(pasteButton);
     chain(m_deleteButton);
+    // Only something copied can be pasted.
+    pasteButton->setEnabled(m_project.copiedLayout);
 
     connect(browseButton, &QPushButton::clicked, this, &CLayoutDlg::browse);
     connect(m_rowCountList, &QComboBox::activated, this, &CLayoutDlg::rowCountChanged);
@@ -210,11 +205,13 @@ void CLayoutDlg::showLayout()
         m_flagBoxes[i]->setChecked(m_layout.flags & flagBoxes[i].bit);
 }
 
-void CLayoutDlg::showRowHeights(int rowCount)
+void CLayoutDlg::showRowHeights(int rowCount, int kept)
 {
     for (int i = 0; i < RowList::capacity; ++i) {
         QLineEdit *edit = m_heightEdits[i];
         edit->setEnabled(i < rowCount);
+        if (i < kept && i < rowCount)
+            continue;
         if (i >= rowCount)
             edit->setText(QStringLiteral("N/A"));
         else if (const SkinRow *row = m_layout.rows.at(i))
@@ -230,8 +227,9 @@ QString CLayoutDlg::choosePictureFile()
     QFileDialog dialog(this, QStringLiteral("Select Skin Picture File"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    setFileDialogFilters(dialog, { QStringLiteral("GIF Files(*.gif)"), QStringLiteral("Bitmap Files(*.bmp)"),
-                                   QStringLiteral("All Files (*.*)") });
+    dialog.setDirectory(fileDialogFolder({ m_pictureEdit->text(), m_project.projectPath }));
+    setFileDialogFilters(dialog, { QStringLiteral("Pictures (*.gif *.bmp)"), QStringLiteral("GIF Files(*.gif)"),
+                                   QStringLiteral("Bitmap Files(*.bmp)"), QStringLiteral("All Files (*.*)") });
     dialog.setDefaultSuffix(QStringLiteral("gif"));
     QApplication::restoreOverrideCursor();
 
@@ -249,7 +247,10 @@ void CLayoutDlg::browse()
 
 void CLayoutDlg::rowCountChanged()
 {
-    showRowHeights(m_rowCountList->currentIndex() + 1);
+    int typed = 0;
+    while (typed < RowList::capacity && m_heightEdits[typed]->isEnabled())
+        ++typed;
+    showRowHeights(m_rowCountList->currentIndex() + 1, typed);
 }
 
 void CLayoutDlg::paste()
@@ -278,6 +279,7 @@ void CLayoutDlg::paste()
     m_layout.picFileName = source->picFileName;
     m_layout.flags = source->flags;
     m_layout.dragUpLayout = source->dragUpLayout;
+    m_pasted = true;
     showLayout();
 }
 
@@ -296,6 +298,14 @@ void CLayoutDlg::restoreSaved()
 
 void CLayoutDlg::accept()
 {
+    const int rowCount = m_rowCountList->currentIndex() + 1;
+    FieldCheck check(this);
+    std::array<quint16, RowList::capacity> heights {};
+    for (int i = 0; i < rowCount; ++i)
+        heights[i] = check.number(m_heightEdits[i], QString::fromLatin1(heightLabels[i]), 1, 0xFFFF).value_or(0);
+    if (check.failed())
+        return;
+
     m_layout.name = m_nameEdit->text();
     m_layout.picFileName = m_pictureEdit->text();
     // No selection only happens for a stored number that names no entry: keep that number.
@@ -309,13 +319,12 @@ void CLayoutDlg::accept()
     }
     m_layout.flags = flags;
 
-    const int rowCount = m_rowCountList->currentIndex() + 1;
     while (m_layout.rows.count() < rowCount)
         m_layout.rows.append(std::make_unique<SkinRow>());
     while (m_layout.rows.count() > rowCount)
         m_layout.rows.removeAt(m_layout.rows.count() - 1);
     for (int i = 0; i < rowCount; ++i)
-        m_layout.rows.at(i)->height = quint16(readNumber(m_heightEdits[i]));
+        m_layout.rows.at(i)->height = heights[i];
 
     m_saved.reset(); // what Paste replaced is gone for good
     done(Ok);

@@ -27,24 +27,29 @@ public:
     ~CLayoutDlg() override;
 
     bool isAddMode() const { return m_addMode; }
+    // Paste Layout Info wrote into the layout.
+    bool wasPasted() const { return m_pasted; }
 
     // The number the next automatic "Layout%02d" name will use; it only ever rises.
     static int layoutNameCounter();
 
-    // Confirm: store every field in the layout and end with Ok.
+    // Confirm: store every field in the layout and end with Ok, unless a row height cannot be
+    // stored.
     void accept() override;
     // Cancel, Escape and the close box: drop what Paste wrote and end with Cancel. "Delete this
     // Layout" drops it too, so that a delete the main window refuses leaves the layout as it was.
     void reject() override;
 
 protected:
-    // The picture file the user picks, or an empty string when the file dialog is cancelled.
+    // The picture file the user picks, or an empty string when the file dialog is cancelled. It
+    // starts where the picture named in the dialog is, or else beside the project.
     virtual QString choosePictureFile();
 
 private:
     void createControls();
     void showLayout();
-    void showRowHeights(int rowCount);
+    // Rows from `kept` on show what the layout stores; those before it keep what was typed.
+    void showRowHeights(int rowCount, int kept = 0);
     void browse();
     void rowCountChanged();
     void paste();
@@ -55,6 +60,7 @@ private:
     SkinLayout &m_layout;
     SkinProject &m_project;
     bool m_addMode;
+    bool m_pasted = false;
     // What the layout held before the first Paste, so that Cancel can put it back: its very rows
     // and buttons, which a copied button may refer to.
     std::unique_ptr<Saved> m_saved;
