@@ -3,6 +3,7 @@
 #include "filecommandhost.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -16,7 +17,9 @@ namespace velkari {
 class UserPrompts
 {
 public:
-    explicit UserPrompts(QWidget *owner);
+    // `workFiles`: the project's file (empty for a project without one), then other files the
+    // user works with; the file dialogs start beside the first that exists.
+    UserPrompts(QWidget *owner, std::function<QStringList()> workFiles);
 
     FileCommandHost::Answer askToSaveChanges();
     QString askOpenPath();
@@ -31,6 +34,7 @@ private:
     Result withoutWaitCursor(const std::function<Result()> &ask);
 
     QWidget *m_owner;
+    std::function<QStringList()> m_workFiles;
     int m_waitDepth = 0;
 };
 

@@ -242,6 +242,17 @@ int whenModal(std::function<void(T *)> answer, int attempts = 400)
     return registration;
 }
 
+// Presses one of a modal dialog's push buttons once it is shown, after `before` ran on it.
+template <typename Dialog>
+void press(int id, std::function<void(Dialog *)> before = {})
+{
+    whenModal<Dialog>([id, before](Dialog *dialog) {
+        if (before)
+            before(dialog);
+        click(*dialog, id);
+    });
+}
+
 // What a message box showed, once answered with one of its buttons.
 struct MessageBoxSeen
 {
