@@ -1,4 +1,3 @@
-#include "cebffile.h"
 #include "projectfile.h"
 #include "projectstate.h"
 #include "testprojects.h"
@@ -13,14 +12,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-QByteArray projectBytes(SkinProject &project)
-{
-    CEBFFile file(ProjectFileClassName());
-    file.OpenForWriteInMemory();
-    WriteProject(file, project, project.projectPath);
-    return file.Bytes();
-}
 
 // Projects of their own whose copied button is the first key of each layout: destroying that
 // record clears the reference, which tells what restoring read anew.

@@ -1,4 +1,3 @@
-#include "cebffile.h"
 #include "projectfile.h"
 #include "recoverystore.h"
 #include "testprojects.h"
@@ -14,14 +13,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-QByteArray projectBytes(SkinProject &project)
-{
-    CEBFFile file(ProjectFileClassName());
-    file.OpenForWriteInMemory();
-    WriteProject(file, project, project.projectPath);
-    return file.Bytes();
-}
 
 // The lock a crashed editor leaves: its own lines, naming a process that has ended.
 void leaveStaleLock(const QString &lockPath, QByteArray lines)

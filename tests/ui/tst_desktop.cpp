@@ -10,10 +10,8 @@
 
 #include <QDir>
 #include <QMenu>
-#include <QMimeData>
 #include <QTemporaryDir>
 #include <QUndoStack>
-#include <QUrl>
 
 using namespace velkari;
 using namespace velkari::test;
@@ -56,24 +54,6 @@ public:
     QStringList log;
     QString savePath;
 };
-
-// Drops files on the window at a point of the window; true when the drop was taken.
-bool dropFiles(QWidget &window, const QStringList &paths, const QPoint &at)
-{
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString &path : paths)
-        urls << QUrl::fromLocalFile(path);
-    data.setUrls(urls);
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&window, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&window, &move);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&window, &drop);
-    QCoreApplication::processEvents(); // the window takes a drop once it has ended
-    return drop.isAccepted();
-}
 
 // The texts of the context menu's "Open Recent" entries, after `then` ran on the menu.
 QStringList recentEntries(CViziZareroDlg &window, const std::function<void(QMenu *)> &then = {})

@@ -1,18 +1,16 @@
 #include "buttondlg.h"
-#include "cebffile.h"
 #include "dialogresult.h"
 #include "editoractions.h"
 #include "layoutdlg.h"
 #include "projectfile.h"
+#include "testprojects.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
 
 #include <QColorDialog>
-#include <QMimeData>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QUndoStack>
-#include <QUrl>
 
 using namespace velkari;
 using namespace velkari::test;
@@ -40,14 +38,6 @@ enum : int {
 };
 
 using Action = std::function<void(CViziZareroDlg &)>;
-
-QByteArray projectBytes(SkinProject &project)
-{
-    CEBFFile file(ProjectFileClassName());
-    file.OpenForWriteInMemory();
-    WriteProject(file, project, project.projectPath);
-    return file.Bytes();
-}
 
 // Portrait holds L0, L1 and L2, each of four rows of the keys A, B and C; saved and opened.
 void openPrepared(CViziZareroDlg &window, const QString &folder)
@@ -91,26 +81,6 @@ void shortcut(QWidget &window, QKeyCombination keys)
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, keys.key(), keys.keyboardModifiers());
-}
-
-// Drops a file on the window at a point of the window; true when the drop was taken.
-bool dropFile(QWidget &window, const QString &path, const QPoint &at)
-{
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&window, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&window, &move);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&window, &drop);
-    QCoreApplication::processEvents(); // the window takes a drop once it has ended
-    return drop.isAccepted();
-}
-
-QString shownTitle(const QWidget &window)
-{
-    return window.windowTitle().replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
 }
 
 void chooseColor(CViziZareroDlg &window, int id, const QColor &color)
@@ -213,7 +183,7 @@ void TestHistory::everyChangeIsOneStep_data()
         const QString path = QStringLiteral(VELKARI_EXAMPLES "/pictures");
         const QStringList gifs = QDir(path).entryList({QStringLiteral("*.gif")});
         QVERIFY(!gifs.isEmpty());
-        QVERIFY(dropFile(w, QDir(path).filePath(gifs.first()), picture->mapTo(&w, QPoint(2, 2))));
+        QVERIFY(dropFiles(w, {QDir(path).filePath(gifs.first())}, picture->mapTo(&w, QPoint(2, 2))));
     }) << "Set Picture";
 }
 

@@ -85,12 +85,6 @@ QStringList visibleCells(const CViziZareroDlg &window)
     return cells;
 }
 
-// The title as the window shows it: "[*]" stands where a modified project is marked.
-QString shownTitle(const QWidget &window)
-{
-    return window.windowTitle().replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
-}
-
 QColor swatchColor(const CViziZareroDlg &window, int id)
 {
     return control<SwatchButton>(window, id)->swatch().toImage().pixelColor(175, 25);
