@@ -296,14 +296,22 @@ void CLayoutDlg::restoreSaved()
     m_saved.reset();
 }
 
+std::optional<CLayoutDlg::Heights> CLayoutDlg::checkedHeights()
+{
+    FieldCheck check(this);
+    Heights heights {};
+    for (int i = 0; i < m_rowCountList->currentIndex() + 1; ++i)
+        heights[i] = check.number(m_heightEdits[i], QString::fromLatin1(heightLabels[i]), 1, 0xFFFF).value_or(0);
+    if (check.failed())
+        return std::nullopt;
+    return heights;
+}
+
 void CLayoutDlg::accept()
 {
     const int rowCount = m_rowCountList->currentIndex() + 1;
-    FieldCheck check(this);
-    std::array<quint16, RowList::capacity> heights {};
-    for (int i = 0; i < rowCount; ++i)
-        heights[i] = check.number(m_heightEdits[i], QString::fromLatin1(heightLabels[i]), 1, 0xFFFF).value_or(0);
-    if (check.failed())
+    const std::optional<Heights> heights = checkedHeights();
+    if (!heights)
         return;
 
     m_layout.name = m_nameEdit->text();
@@ -324,7 +332,7 @@ void CLayoutDlg::accept()
     while (m_layout.rows.count() > rowCount)
         m_layout.rows.removeAt(m_layout.rows.count() - 1);
     for (int i = 0; i < rowCount; ++i)
-        m_layout.rows.at(i)->height = heights[i];
+        m_layout.rows.at(i)->height = (*heights)[i];
 
     m_saved.reset(); // what Paste replaced is gone for good
     done(Ok);

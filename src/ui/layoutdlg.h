@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -54,6 +55,10 @@ private:
     void rowCountChanged();
     void paste();
     void restoreSaved();
+    using Heights = std::array<quint16, RowList::capacity>;
+    // The heights of the rows the dialog shows, or nothing once a field that does not hold one
+    // has been named to the user.
+    std::optional<Heights> checkedHeights();
 
     struct Saved;
 
