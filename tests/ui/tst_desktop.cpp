@@ -34,7 +34,7 @@ public:
     Answer askToSaveChanges() override
     {
         log << QStringLiteral("save changes?");
-        return Answer::No;
+        return answer;
     }
     QString askOpenPath() override
     {
@@ -53,6 +53,7 @@ public:
 
     QStringList log;
     QString savePath;
+    Answer answer = Answer::No;
 };
 
 // The texts of the context menu's "Open Recent" entries, after `then` ran on the menu.
@@ -128,6 +129,7 @@ void TestDesktop::shortcutsRunTheCommands_data()
     QTest::addColumn<QKeyCombination>("keys");
     QTest::addColumn<bool>("titled");
     QTest::addColumn<QStringList>("log");
+    // New stops at the question, answered Cancel.
     QTest::newRow("Ctrl+N") << (Qt::CTRL | Qt::Key_N) << false << QStringList{"save changes?"};
     QTest::newRow("Ctrl+O") << (Qt::CTRL | Qt::Key_O) << false << QStringList{"save changes?", "open dialog"};
     QTest::newRow("Ctrl+S, no file yet") << (Qt::CTRL | Qt::Key_S) << false << QStringList{"save dialog"};
@@ -152,6 +154,8 @@ void TestDesktop::shortcutsRunTheCommands()
         window.project().projectPath = path;
     window.project().textColor = 0x123456; // unsaved, as the question shows
     window.project().modified = true;
+    if (keys == (Qt::CTRL | Qt::Key_N))
+        window.answer = FileCommandHost::Answer::Cancel;
 
     QTest::keyClick(&window, keys.key(), keys.keyboardModifiers());
     if (auto *help = window.findChild<HelpWindow *>(); help && help->isVisible())
