@@ -25,6 +25,13 @@ std::unique_ptr<QLockFile> lockFor(const QString &file)
     return lock;
 }
 
+// Picture paths are kept relative to the project, as a save keeps them; a project without a file
+// stands in the root folder, so that full paths still come back as they were.
+QString pictureBase(const QString &projectPath)
+{
+    return projectPath.isEmpty() ? QDir::rootPath() + QStringLiteral("untitled.vsp") : projectPath;
+}
+
 // The copy's project path; false when the file is not a readable copy.
 bool readHeader(CEBFFile &file, const QString &path, QString &projectPath)
 {
@@ -72,7 +79,7 @@ void RecoveryStore::write(SkinProject &project)
     file.OpenForWrite(m_file);
     file.ExchangeString(PathEntry, project.projectPath);
     file.BeginSection(ProjectSection);
-    WriteProject(file, project, project.projectPath);
+    WriteProject(file, project, pictureBase(project.projectPath));
     file.Close();
 }
 
@@ -112,8 +119,9 @@ bool RecoveryStore::take(const Copy &copy, SkinProject &project)
     QString projectPath;
     if (!readHeader(file, copy.file, projectPath) || !file.BeginSection(ProjectSection))
         return false;
-    project.projectPath = projectPath;
+    project.projectPath = pictureBase(projectPath);
     ReadProject(file, project);
+    project.projectPath = projectPath;
     remove();
     m_file = copy.file;
     if (auto held = m_held.find(copy.file); held != m_held.end()) {

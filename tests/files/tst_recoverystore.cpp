@@ -42,23 +42,26 @@ void TestRecoveryStore::copiesLeftBehind_data()
 {
     QTest::addColumn<QString>("editor");
     QTest::addColumn<bool>("offered");
-    QTest::newRow("still running") << "running" << false;
-    QTest::newRow("ended without cleaning up") << "ended" << true;
-    QTest::newRow("crashed") << "crashed" << true;
-    QTest::newRow("saved or closed cleanly") << "removed" << false;
+    QTest::addColumn<bool>("untitled");
+    QTest::newRow("still running") << "running" << false << false;
+    QTest::newRow("ended without cleaning up") << "ended" << true << false;
+    QTest::newRow("crashed") << "crashed" << true << false;
+    QTest::newRow("crashed, never saved") << "crashed" << true << true;
+    QTest::newRow("saved or closed cleanly") << "removed" << false << false;
 }
 
 void TestRecoveryStore::copiesLeftBehind()
 {
     QFETCH(QString, editor);
     QFETCH(bool, offered);
+    QFETCH(bool, untitled);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString folder = dir.filePath(QStringLiteral("state/velkari"));
     SkinProject project;
     project.projectPath = dir.filePath(QStringLiteral("work/p.vsp"));
     makeValidProject(project, dir.filePath(QStringLiteral("work/k,1.gif")));
-    project.projectPath = dir.filePath(QStringLiteral("work/p.vsp"));
+    project.projectPath = untitled ? QString() : dir.filePath(QStringLiteral("work/p.vsp"));
     const QByteArray bytes = projectBytes(project);
 
     auto writer = std::make_unique<RecoveryStore>(folder);
