@@ -76,6 +76,7 @@ void benchCanvas(BenchContext &context, const std::function<bool(const char *)> 
 void benchPreview(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchPicture(BenchContext &context, const std::function<bool(const char *)> &wanted);
 void benchProcess(BenchContext &context, const std::function<bool(const char *)> &wanted);
+void benchHistory(BenchContext &context, const std::function<bool(const char *)> &wanted);
 
 // The child process of skin_peak_rss: opens the project, builds its skin, and prints the peak
 // memory after each.

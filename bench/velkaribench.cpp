@@ -31,6 +31,7 @@ const BenchGroup groups[] = {
     {"preview", benchPreview},
     {"picture", benchPicture},
     {"process", benchProcess},
+    {"history", benchHistory},
 };
 
 // In a child process, so that nothing the parent built counts: the peak after opening `path`
@@ -60,8 +61,9 @@ int runBenchmarks(int runs, const QString &only)
     QTemporaryDir dir;
     if (!dir.isValid())
         qFatal("no temporary folder");
-    // The editor's windows read and write their settings; never the user's own.
+    // The editor's windows read and write their settings and recovery copies; never the user's own.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toLocal8Bit());
 
     const QStringList pictures = writePictures(dir.path(), PictureSize);
     SkinProject largest;

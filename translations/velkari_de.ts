@@ -8,12 +8,31 @@
         <translation>Ü&amp;ber ViziZarero...</translation>
     </message>
     <message>
-        <source>About ViziZarero</source>
-        <translation>Über ViziZarero</translation>
-    </message>
-    <message>
         <source>&lt;p&gt;Describes the keys of the Velkari on-screen keyboard for each screen shape, checks every layout against the device&apos;s rules and compiles the project, pictures included, into the skin file the device reads.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Beschreibt die Tasten der Velkari-Bildschirmtastatur für jede Bildschirmform, prüft jedes Layout gegen die Regeln des Geräts und übersetzt das Projekt samt Bildern in die Skin-Datei, die das Gerät liest.&lt;/p&gt;&lt;p&gt;Freie Software unter der MIT-Lizenz.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Velkari Skin Editor</source>
+        <translation>Über Velkari Skin Editor</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCheck</name>
+    <message>
+        <source>&quot;%1&quot; takes a whole number from %2 to %3.</source>
+        <translation>„%1“ nimmt eine ganze Zahl von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot hold this character: the device stores one 16-bit code unit per key, and a character beyond U+FFFF, such as an emoji, needs two.</source>
+        <translation>„%1“ kann dieses Zeichen nicht aufnehmen: Das Gerät speichert je Taste eine 16-Bit-Codeeinheit, und ein Zeichen jenseits von U+FFFF, etwa ein Emoji, braucht zwei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes one character or a code from 0x%2 to 0x%3, such as 0x41.</source>
+        <translation>„%1“ nimmt ein Zeichen oder einen Code von 0x%2 bis 0x%3, etwa 0x41.</translation>
+    </message>
+    <message>
+        <source>Choose an entry in &quot;%1&quot;.</source>
+        <translation>Wählen Sie einen Eintrag in „%1“.</translation>
     </message>
 </context>
 <context>
@@ -68,6 +87,70 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <source>Run the skin as the device would: tap keys, switch layouts, see what they type.</source>
         <translation>Den Skin so laufen lassen wie das Gerät: Tasten antippen, Layouts wechseln, sehen, was sie schreiben.</translation>
     </message>
+    <message>
+        <source>Set Picture</source>
+        <translation>Bild setzen</translation>
+    </message>
+    <message>
+        <source>Add Layout</source>
+        <translation>Layout hinzufügen</translation>
+    </message>
+    <message>
+        <source>Paste Layout</source>
+        <translation>Layout einfügen</translation>
+    </message>
+    <message>
+        <source>Edit Layout</source>
+        <translation>Layout bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Layout</source>
+        <translation>Layout löschen</translation>
+    </message>
+    <message>
+        <source>Copied the layout &quot;%1&quot;. &quot;Paste Layout Info&quot; in the Layout Properties of another layout puts it there.</source>
+        <translation>Das Layout „%1“ ist kopiert. „Paste Layout Info“ in den Layout-Eigenschaften eines anderen Layouts fügt es dort ein.</translation>
+    </message>
+    <message>
+        <source>Add Button</source>
+        <translation>Taste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Paste Button</source>
+        <translation>Taste einfügen</translation>
+    </message>
+    <message>
+        <source>Edit Button</source>
+        <translation>Taste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Insert Button</source>
+        <translation>Taste einsetzen</translation>
+    </message>
+    <message>
+        <source>Delete Button</source>
+        <translation>Taste löschen</translation>
+    </message>
+    <message>
+        <source>Copied the key &quot;%1&quot;. &quot;Paste Button Info&quot; in the Button Properties of another key puts it there.</source>
+        <translation>Die Taste „%1“ ist kopiert. „Paste Button Info“ in den Tasten-Eigenschaften einer anderen Taste fügt sie dort ein.</translation>
+    </message>
+    <message>
+        <source>Change Text Color</source>
+        <translation>Textfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change Highlight Color</source>
+        <translation>Hervorhebungsfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change Help File Name</source>
+        <translation>Namen der Hilfedatei ändern</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>velkari::CanvasView</name>
@@ -106,6 +189,32 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>the sizes differ</source>
         <translation>die Größen weichen ab</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::CrashRecovery</name>
+    <message>
+        <source>a project that was never saved</source>
+        <translation>einem nie gespeicherten Projekt</translation>
+    </message>
+    <message>
+        <source>The editor ended without saving the changes to %1. A recovery copy of them was written on %2.
+
+Restore it? If not, the copy is removed.</source>
+        <translation>Der Editor wurde beendet, ohne die Änderungen an %1 zu speichern. Eine Wiederherstellungskopie davon wurde am %2 geschrieben.
+
+Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::EditorActions</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; cannot be found. Remove it from &quot;Open Recent&quot;?</source>
+        <translation>Das Projekt „%1“ ist nicht zu finden. Aus „Zuletzt geöffnet“ entfernen?</translation>
     </message>
 </context>
 <context>

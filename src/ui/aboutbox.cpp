@@ -14,7 +14,7 @@ QString AboutBox::menuText()
 
 QString AboutBox::title()
 {
-    return tr("About ViziZarero");
+    return tr("About Velkari Skin Editor");
 }
 
 void AboutBox::exec(QWidget *parent)

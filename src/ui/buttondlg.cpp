@@ -4,6 +4,7 @@
 #include "controlid.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "fieldcheck.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,14 +57,6 @@ constexpr std::array<FlagBox, 9> flagBoxes { {
 
 // Positions in flagBoxes of the function boxes, by ButtonKind.
 constexpr std::array<int, 6> functionBoxSlots { 0, 1, 5, 6, 7, 8 };
-
-// Whatever is not a whole number reads as 0; the caller keeps the bits its field can hold.
-qint64 readNumber(const QLineEdit *edit)
-{
-    bool ok = false;
-    const qint64 value = edit->text().trimmed().toLongLong(&ok);
-    return ok ? value : 0;
-}
 
 QString hexText(uint value, int digits)
 {
@@ -189,7 +182,7 @@ void CButtonDlg::createControls()
     auto *flagsGroup = new QGroupBox(QStringLiteral("Button Flags:"), this);
     flagsGroup->setGeometry(du.rect(7, 57, 147, 68));
 
-    label(0, "Button Width:", 7, 41, 52);
+    m_widthLabel = label(0, "Button Width:", 7, 41, 52);
     label(0, "Button Caption:", 7, 26, 52);
     m_widthEdit = lineEdit(IdWidth, 61, 39);
     m_captionEdit = lineEdit(IdCaption, 61, 25);
@@ -199,7 +192,7 @@ void CButtonDlg::createControls()
         setControlId(box, entry.id);
         box->setGeometry(du.rect(entry.x, entry.y, entry.width, 10));
         m_flagBoxes[i] = box;
-        connect(box, &QCheckBox::clicked, this, &CButtonDlg::refreshFunctionFields);
+        connect(box, &QCheckBox::clicked, this, &CButtonDlg::flagBoxClicked);
     }
     for (int kind = 0; kind < FunctionBoxCount; ++kind)
         m_functionBoxes[kind] = m_flagBoxes[functionBoxSlots[kind]];
@@ -225,21 +218,26 @@ void CButtonDlg::createControls()
     m_fieldLabels[1] = label(IdFieldLabel2, "Field Label 2:", 169, 81, 59);
     m_fieldLabels[2] = label(IdFieldLabel3, "Field Label 3:", 169, 95, 59);
 
-    QWidget *previous = m_widthEdit;
+    // OK comes right after the last field, and the buttons that end the dialog in another way
+    // after it: Tab, then Enter, never inserts or deletes a key by chance.
+    QWidget *previous = m_captionEdit;
     auto chain = [&previous](QWidget *next) {
         setTabOrder(previous, next);
         previous = next;
     };
-    chain(m_captionEdit);
-    for (int i = 0; i < FlagBoxCount - 1; ++i)
-        chain(m_flagBoxes[i]);
-    for (QLineEdit *edit : m_fieldEdits)
-        chain(edit);
-    for (QPushButton *button : { m_insertAfterButton, m_insertBeforeButton, m_deleteButton, pasteButton,
-                                 m_copyButton, cancelButton, okButton })
-        chain(button);
+    chain(m_widthEdit);
+    for (QCheckBox *box : m_flagBoxes)
+        chain(box);
+    chain(m_fieldEdits[0]);
     chain(m_functionList);
-    chain(m_flagBoxes[FlagBoxCount - 1]);
+    chain(m_fieldEdits[1]);
+    chain(m_fieldEdits[2]);
+    for (QPushButton *button : { okButton, cancelButton, m_insertAfterButton, m_insertBeforeButton, m_deleteButton,
+                                 pasteButton, m_copyButton })
+        chain(button);
+    m_captionEdit->setFocus();
+    // Only something copied can be pasted.
+    pasteButton->setEnabled(m_project.copiedButton);
 
     connect(m_insertAfterButton, &QPushButton::clicked, this, [this] { insertCopy(InsertAfter); });
     connect(m_insertBeforeButton, &QPushButton::clicked, this, [this] { insertCopy(InsertBefore); });
@@ -256,7 +254,14 @@ void CButtonDlg::showButton()
     m_widthEdit->setText(QString::number(m_button.width));
     for (int i = 0; i < FlagBoxCount; ++i)
         m_flagBoxes[i]->setChecked(m_button.flags & flagBoxes[i].bit);
+    m_fieldEdits[2]->setText(QString::number(toggleIndex(m_button.flags)));
     refreshFunctionFields();
+}
+
+void CButtonDlg::flagBoxClicked()
+{
+    if (buttonKind(checkedFlags()) != m_shownKind)
+        refreshFunctionFields();
 }
 
 quint16 CButtonDlg::checkedFlags() const
@@ -269,11 +274,12 @@ quint16 CButtonDlg::checkedFlags() const
     return flags;
 }
 
-// The kind comes from the boxes, the values from the button: whatever was typed into the fields
-// is replaced.
+// The kind comes from the boxes, the values from the button: what was typed into the function's
+// fields belonged to another kind and is replaced.
 void CButtonDlg::refreshFunctionFields()
 {
     const ButtonKind kind = buttonKind(checkedFlags());
+    m_shownKind = kind;
     for (int box = 0; box < FunctionBoxCount; ++box) {
         const bool chosen = box == kind;
         if (kind != KindKeyOnly && !chosen)
@@ -340,7 +346,6 @@ void CButtonDlg::refreshFunctionFields()
     }
 
     m_fieldLabels[2]->setText(QStringLiteral("Toggle Index:"));
-    m_fieldEdits[2]->setText(QString::number(toggleIndex(m_button.flags)));
 }
 
 // A value that is not a position of the list leaves it without a selection.
@@ -356,40 +361,47 @@ void CButtonDlg::accept()
     if (m_addMode && refuseWhenRowFull())
         return;
 
-    m_button.caption = m_captionEdit->text();
-    quint16 flags = checkedFlags();
-    m_button.width = quint16(readNumber(m_widthEdit));
-
-    const QString field1 = m_fieldEdits[0]->text();
-    const QString field2 = m_fieldEdits[1]->text();
-    // No selection is -1, which the casts turn into LayoutNotSet (0xFFFF) or 0xFF.
-    const int selected = m_functionList->currentIndex();
+    // Every field is read before anything is stored, in the order the fields are shown.
+    FieldCheck check(this);
+    const QString label1 = m_fieldLabels[0]->text();
+    const QString label2 = m_fieldLabels[1]->text();
+    const auto width = check.number(m_widthEdit, m_widthLabel->text(), 1, 0xFFFF);
+    const quint16 flags = checkedFlags();
+    quint16 charCode = m_button.charCode;
+    quint8 vk = m_button.vk;
     switch (buttonKind(flags)) {
     case KindCharacter:
-        m_button.charCode = quint16(parseCodeText(field1));
-        m_button.vk = quint8(parseCodeText(field2));
+        charCode = check.code(m_fieldEdits[0], label1, 0xFFFF).value_or(0);
+        vk = quint8(check.code(m_fieldEdits[1], label2, 0xFF).value_or(0));
         break;
     case KindChangeLayout:
-        m_button.charCode = quint16(selected);
-        m_button.vk = quint8(parseCodeText(field2));
+        // No selection is -1, which the cast turns into LayoutNotSet (0xFFFF).
+        charCode = quint16(m_functionList->currentIndex());
+        vk = quint8(check.code(m_fieldEdits[1], label2, 0xFF).value_or(0));
         break;
     case KindCalculator:
-        m_button.charCode = quint16(selected);
-        m_button.vk = 0;
+        charCode = quint16(check.choice(m_functionList, label1).value_or(0));
+        vk = 0;
         break;
     case KindTaskManager:
     case KindMacro:
     case KindShortcut:
-        m_button.vk = quint8(selected);
-        m_button.charCode = quint16(readNumber(m_fieldEdits[1]));
+        vk = quint8(check.choice(m_functionList, label1).value_or(0));
+        charCode = check.number(m_fieldEdits[1], label2, 0, 0xFFFF).value_or(0);
         break;
     case KindKeyOnly:
-        m_button.vk = quint8(parseCodeText(field2));
+        vk = quint8(check.code(m_fieldEdits[1], label2, 0xFF).value_or(0));
         break;
     }
+    const auto toggle = check.number(m_fieldEdits[2], m_fieldLabels[2]->text(), 0, 15);
+    if (check.failed())
+        return;
 
-    flags |= quint16(quint64(readNumber(m_fieldEdits[2])) << 12);
-    m_button.flags = flags;
+    m_button.caption = m_captionEdit->text();
+    m_button.width = *width;
+    m_button.charCode = charCode;
+    m_button.vk = vk;
+    m_button.flags = flags | quint16(*toggle << 12);
     done(Ok);
 }
 
@@ -418,6 +430,7 @@ void CButtonDlg::copyButton()
 {
     restoreOpenedState();
     m_project.copiedButton = &m_button;
+    m_copied = true;
     done(Cancel);
 }
 
@@ -427,6 +440,7 @@ void CButtonDlg::pasteButton()
     if (!source)
         return;
     m_button.copyFieldsFrom(*source);
+    m_pasted = true;
     showButton();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buttonfunctions.h"
 #include "skinproject.h"
 
 #include <QDialog>
@@ -33,11 +34,15 @@ public:
     ~CButtonDlg() override;
 
     bool isAddMode() const { return m_addMode; }
+    // "Copy this button" ended the dialog; Paste Button Info wrote into the button.
+    bool wasCopied() const { return m_copied; }
+    bool wasPasted() const { return m_pasted; }
 
     // The number the next "B%02d" caption will use; it only ever rises.
     static int newButtonCounter();
 
-    // OK: store every field in the button and end with Ok.
+    // OK: store every field in the button and end with Ok, unless a field holds what the button
+    // cannot store.
     void accept() override;
     // Cancel, Escape and the close box: drop what Paste wrote and end with Cancel.
     void reject() override;
@@ -49,6 +54,7 @@ private:
     void createControls();
     void showButton();
     void refreshFunctionFields();
+    void flagBoxClicked();
     void showList(const QStringList &texts, int selected);
     quint16 checkedFlags() const;
     bool refuseWhenRowFull();
@@ -64,7 +70,12 @@ private:
     const bool m_addMode;
     // The button as the dialog opened it (after the automatic caption), for Cancel.
     SkinButton m_opened;
+    // The kind the function fields are laid out for: an option box leaves them as typed.
+    ButtonKind m_shownKind = KindKeyOnly;
+    bool m_copied = false;
+    bool m_pasted = false;
 
+    QLabel *m_widthLabel = nullptr;
     QLineEdit *m_widthEdit = nullptr;
     QLineEdit *m_captionEdit = nullptr;
     std::array<QCheckBox *, FlagBoxCount> m_flagBoxes {};

@@ -10,6 +10,7 @@ const QString WindowGeometryKey = QStringLiteral("window/geometry");
 const QString ShowKeysKey = QStringLiteral("canvas/showKeys");
 const QString ZoomKey = QStringLiteral("canvas/zoom");
 const QString PictureThemeKey = QStringLiteral("pictures/theme");
+const QString RecentProjectsKey = QStringLiteral("files/recentProjects");
 
 } // namespace
 
@@ -61,6 +62,31 @@ QString EditorSettings::pictureTheme() const
 void EditorSettings::setPictureTheme(const QString &theme)
 {
     m_settings.setValue(PictureThemeKey, theme);
+}
+
+QStringList EditorSettings::recentProjects() const
+{
+    QStringList paths;
+    for (const QString &path : m_settings.value(RecentProjectsKey).toStringList()) {
+        if (!path.isEmpty() && !paths.contains(path) && paths.size() < MaxRecentProjects)
+            paths.append(path);
+    }
+    return paths;
+}
+
+void EditorSettings::addRecentProject(const QString &path)
+{
+    QStringList paths = recentProjects();
+    paths.removeAll(path);
+    paths.prepend(path);
+    m_settings.setValue(RecentProjectsKey, paths.mid(0, MaxRecentProjects));
+}
+
+void EditorSettings::removeRecentProject(const QString &path)
+{
+    QStringList paths = recentProjects();
+    paths.removeAll(path);
+    m_settings.setValue(RecentProjectsKey, paths);
 }
 
 } // namespace velkari

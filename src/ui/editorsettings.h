@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QSettings>
+#include <QStringList>
 
 namespace velkari {
 
@@ -12,6 +13,7 @@ class EditorSettings
 public:
     static constexpr int MinZoom = 1;
     static constexpr int MaxZoom = 4;
+    static constexpr int MaxRecentProjects = 8;
 
     EditorSettings();
 
@@ -24,6 +26,10 @@ public:
     // The theme the editor draws pictures in: the one last chosen for a new project.
     QString pictureTheme() const;
     void setPictureTheme(const QString &theme);
+    // The projects opened or saved last, the newest first.
+    QStringList recentProjects() const;
+    void addRecentProject(const QString &path);
+    void removeRecentProject(const QString &path);
 
 private:
     QSettings m_settings;

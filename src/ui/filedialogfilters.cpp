@@ -1,6 +1,10 @@
 #include "filedialogfilters.h"
 
+#include "editorsettings.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace velkari {
@@ -19,6 +23,16 @@ void setFileDialogFilters(QFileDialog &dialog, const QStringList &filters)
     }
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(meant);
+}
+
+QString fileDialogFolder(const QStringList &files)
+{
+    for (const QString &file : files + EditorSettings().recentProjects()) {
+        const QFileInfo info(file);
+        if (!file.isEmpty() && info.isAbsolute() && info.absoluteDir().exists())
+            return info.absolutePath();
+    }
+    return QDir::homePath();
 }
 
 } // namespace velkari

@@ -10,4 +10,9 @@ namespace velkari {
 // the user expects, names without an extension included: taken literally it would hide them.
 void setFileDialogFilters(QFileDialog &dialog, const QStringList &filters);
 
+// Where a file dialog starts: the folder of the first of `files` (full paths; others are skipped)
+// whose folder exists, else that of the project opened last, else the home folder. Never the
+// process's working folder, which says nothing about the user's work.
+QString fileDialogFolder(const QStringList &files);
+
 } // namespace velkari

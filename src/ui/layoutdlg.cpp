@@ -4,6 +4,7 @@
 #include "dialogresult.h"
 #include "dialogunits.h"
 #include "editorsettings.h"
+#include "fieldcheck.h"
 #include "filedialogfilters.h"
 #include "fileerror.h"
 #include "keyboardpainter.h"
@@ -61,14 +62,6 @@ constexpr std::array<const char *, RowList::capacity> heightLabels {
     "4th row height:", "5th row height:", "6th row height:",
 };
 
-// Whatever is not a whole number reads as 0; the caller keeps the bits its field can hold.
-qint64 readNumber(const QLineEdit *edit)
-{
-    bool ok = false;
-    const qint64 value = edit->text().trimmed().toLongLong(&ok);
-    return ok ? value : 0;
-}
-
 // In the look of the pictures the project has, so that a redrawn layout still matches them; for
 // a project without drawn pictures, in the theme last chosen for a new project.
 KeyboardTheme themeToDrawIn(const SkinProject &project, const QString &ownPicture)
@@ -90,7 +83,8 @@ QString proposedPath(const SkinProject &project, const LayoutList &shapeLayouts,
     int shape = 0;
     while (shape + 1 < ScreenShapeCount && &project.layoutList(shape) != &shapeLayouts)
         ++shape;
-    const QString folder = project.projectPath.isEmpty() ? QDir::currentPath() : pictureFolderFor(project.projectPath);
+    const QString folder = project.projectPath.isEmpty() ? fileDialogFolder({ layout.picFileName })
+                                                         : pictureFolderFor(project.projectPath);
     // A layout being added takes the place after the last.
     const int number = layout.index >= 0 ? layout.index : shapeLayouts.count();
     return proposedPicturePath(project, shape, layout, name, number, folder, PictureFormat::Gif);
@@ -224,6 +218,8 @@ void CLayoutDlg::createControls()
     chain(drawButton);
     chain(pasteButton);
     chain(m_deleteButton);
+    // Only something copied can be pasted.
+    pasteButton->setEnabled(m_project.copiedLayout);
 
     connect(browseButton, &QPushButton::clicked, this, &CLayoutDlg::browse);
     connect(m_rowCountList, &QComboBox::activated, this, &CLayoutDlg::rowCountChanged);
@@ -249,11 +245,13 @@ void CLayoutDlg::showLayout()
         m_flagBoxes[i]->setChecked(m_layout.flags & flagBoxes[i].bit);
 }
 
-void CLayoutDlg::showRowHeights(int rowCount)
+void CLayoutDlg::showRowHeights(int rowCount, int kept)
 {
     for (int i = 0; i < RowList::capacity; ++i) {
         QLineEdit *edit = m_heightEdits[i];
         edit->setEnabled(i < rowCount);
+        if (i < kept && i < rowCount)
+            continue;
         if (i >= rowCount)
             edit->setText(QStringLiteral("N/A"));
         else if (const SkinRow *row = m_layout.rows.at(i))
@@ -269,8 +267,9 @@ QString CLayoutDlg::choosePictureFile()
     QFileDialog dialog(this, QStringLiteral("Select Skin Picture File"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    setFileDialogFilters(dialog, { QStringLiteral("GIF Files(*.gif)"), QStringLiteral("Bitmap Files(*.bmp)"),
-                                   QStringLiteral("All Files (*.*)") });
+    dialog.setDirectory(fileDialogFolder({ m_pictureEdit->text(), m_project.projectPath }));
+    setFileDialogFilters(dialog, { QStringLiteral("Pictures (*.gif *.bmp)"), QStringLiteral("GIF Files(*.gif)"),
+                                   QStringLiteral("Bitmap Files(*.bmp)"), QStringLiteral("All Files (*.*)") });
     dialog.setDefaultSuffix(QStringLiteral("gif"));
     QApplication::restoreOverrideCursor();
 
@@ -307,7 +306,7 @@ QString CLayoutDlg::choosePictureSavePath(const QString &proposed)
     return dialog.selectedFiles().constFirst();
 }
 
-std::unique_ptr<SkinLayout> CLayoutDlg::layoutAsShown() const
+std::unique_ptr<SkinLayout> CLayoutDlg::layoutAsShown(const Heights &heights) const
 {
     auto shown = std::make_unique<SkinLayout>();
     shown->name = m_nameEdit->text();
@@ -318,14 +317,18 @@ std::unique_ptr<SkinLayout> CLayoutDlg::layoutAsShown() const
     while (shown->rows.count() < rowCount)
         shown->rows.append(std::make_unique<SkinRow>());
     for (int i = 0; i < rowCount; ++i)
-        shown->rows.at(i)->height = quint16(readNumber(m_heightEdits[i]));
+        shown->rows.at(i)->height = heights[i];
     return shown;
 }
 
 void CLayoutDlg::drawPicture()
 {
-    // Drawn from what the dialog shows, so that the picture fits the key map OK stores.
-    const std::unique_ptr<SkinLayout> shown = layoutAsShown();
+    // Drawn from what the dialog shows, so that the picture fits the key map OK stores; heights
+    // that OK would refuse are refused here too.
+    const std::optional<Heights> heights = checkedHeights();
+    if (!heights)
+        return;
+    const std::unique_ptr<SkinLayout> shown = layoutAsShown(*heights);
     QString problem = KeyboardPainter::drawProblem(*shown, shown->name);
     const QImage picture =
         problem.isEmpty() ? KeyboardPainter(themeToDrawIn(m_project, m_pictureEdit->text())).paint(*shown) : QImage();
@@ -350,7 +353,10 @@ void CLayoutDlg::drawPicture()
 
 void CLayoutDlg::rowCountChanged()
 {
-    showRowHeights(m_rowCountList->currentIndex() + 1);
+    int typed = 0;
+    while (typed < RowList::capacity && m_heightEdits[typed]->isEnabled())
+        ++typed;
+    showRowHeights(m_rowCountList->currentIndex() + 1, typed);
 }
 
 void CLayoutDlg::paste()
@@ -379,6 +385,7 @@ void CLayoutDlg::paste()
     m_layout.picFileName = source->picFileName;
     m_layout.flags = source->flags;
     m_layout.dragUpLayout = source->dragUpLayout;
+    m_pasted = true;
     showLayout();
 }
 
@@ -395,8 +402,24 @@ void CLayoutDlg::restoreSaved()
     m_saved.reset();
 }
 
+std::optional<CLayoutDlg::Heights> CLayoutDlg::checkedHeights()
+{
+    FieldCheck check(this);
+    Heights heights {};
+    for (int i = 0; i < m_rowCountList->currentIndex() + 1; ++i)
+        heights[i] = check.number(m_heightEdits[i], QString::fromLatin1(heightLabels[i]), 1, 0xFFFF).value_or(0);
+    if (check.failed())
+        return std::nullopt;
+    return heights;
+}
+
 void CLayoutDlg::accept()
 {
+    const int rowCount = m_rowCountList->currentIndex() + 1;
+    const std::optional<Heights> heights = checkedHeights();
+    if (!heights)
+        return;
+
     m_layout.name = m_nameEdit->text();
     m_layout.picFileName = m_pictureEdit->text();
     // No selection only happens for a stored number that names no entry: keep that number.
@@ -410,13 +433,12 @@ void CLayoutDlg::accept()
     }
     m_layout.flags = flags;
 
-    const int rowCount = m_rowCountList->currentIndex() + 1;
     while (m_layout.rows.count() < rowCount)
         m_layout.rows.append(std::make_unique<SkinRow>());
     while (m_layout.rows.count() > rowCount)
         m_layout.rows.removeAt(m_layout.rows.count() - 1);
     for (int i = 0; i < rowCount; ++i)
-        m_layout.rows.at(i)->height = quint16(readNumber(m_heightEdits[i]));
+        m_layout.rows.at(i)->height = (*heights)[i];
 
     m_saved.reset(); // what Paste replaced is gone for good
     done(Ok);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -27,18 +28,22 @@ public:
     ~CLayoutDlg() override;
 
     bool isAddMode() const { return m_addMode; }
+    // Paste Layout Info wrote into the layout.
+    bool wasPasted() const { return m_pasted; }
 
     // The number the next automatic "Layout%02d" name will use; it only ever rises.
     static int layoutNameCounter();
 
-    // Confirm: store every field in the layout and end with Ok.
+    // Confirm: store every field in the layout and end with Ok, unless a row height cannot be
+    // stored.
     void accept() override;
     // Cancel, Escape and the close box: drop what Paste wrote and end with Cancel. "Delete this
     // Layout" drops it too, so that a delete the main window refuses leaves the layout as it was.
     void reject() override;
 
 protected:
-    // The picture file the user picks, or an empty string when the file dialog is cancelled.
+    // The picture file the user picks, or an empty string when the file dialog is cancelled. It
+    // starts where the picture named in the dialog is, or else beside the project.
     virtual QString choosePictureFile();
     // Where to save a drawn picture, starting at `proposed`; empty when the user cancelled.
     virtual QString choosePictureSavePath(const QString &proposed);
@@ -46,14 +51,19 @@ protected:
 private:
     void createControls();
     void showLayout();
-    void showRowHeights(int rowCount);
+    // Rows from `kept` on show what the layout stores; those before it keep what was typed.
+    void showRowHeights(int rowCount, int kept = 0);
     void browse();
     void rowCountChanged();
     void paste();
     void drawPicture();
-    // The layout with the rows and heights the dialog shows, as OK would store them.
-    std::unique_ptr<SkinLayout> layoutAsShown() const;
+    using Heights = std::array<quint16, RowList::capacity>;
+    // The layout with the rows the dialog shows and the given heights, as OK would store them.
+    std::unique_ptr<SkinLayout> layoutAsShown(const Heights &heights) const;
     void restoreSaved();
+    // The heights of the rows the dialog shows, or nothing once a field that does not hold one
+    // has been named to the user.
+    std::optional<Heights> checkedHeights();
 
     struct Saved;
 
@@ -61,6 +71,7 @@ private:
     SkinProject &m_project;
     const LayoutList &m_shapeLayouts;
     bool m_addMode;
+    bool m_pasted = false;
     // What the layout held before the first Paste, so that Cancel can put it back: its very rows
     // and buttons, which a copied button may refer to.
     std::unique_ptr<Saved> m_saved;

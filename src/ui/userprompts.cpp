@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace velkari {
@@ -28,8 +29,9 @@ QMessageBox::Icon messageIcon(FileCommandHost::Icon icon)
 
 } // namespace
 
-UserPrompts::UserPrompts(QWidget *owner)
+UserPrompts::UserPrompts(QWidget *owner, std::function<QStringList()> workFiles)
     : m_owner(owner)
+    , m_workFiles(std::move(workFiles))
 {
 }
 
@@ -61,6 +63,7 @@ QString UserPrompts::askOpenPath()
         QFileDialog dialog(m_owner, OpenProjectTitle());
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDirectory(fileDialogFolder(m_workFiles()));
         setFileDialogFilters(dialog, ProjectFileFilters());
         dialog.setDefaultSuffix(ProjectFileSuffix());
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -76,6 +79,11 @@ QString UserPrompts::askSavePath()
         setFileDialogFilters(dialog, ProjectFileFilters());
         dialog.setDefaultSuffix(ProjectFileSuffix());
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        const QStringList files = m_workFiles();
+        dialog.setDirectory(fileDialogFolder(files));
+        // The project's own name is proposed, so that Save As can keep it in another folder.
+        if (!files.value(0).isEmpty())
+            dialog.selectFile(QFileInfo(files.first()).fileName());
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     });
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -20,7 +21,9 @@ class UserPrompts
     Q_DECLARE_TR_FUNCTIONS(velkari::UserPrompts)
 
 public:
-    explicit UserPrompts(QWidget *owner);
+    // `workFiles`: the project's file (empty for a project without one), then other files the
+    // user works with; the file dialogs start beside the first that exists.
+    UserPrompts(QWidget *owner, std::function<QStringList()> workFiles);
 
     FileCommandHost::Answer askToSaveChanges();
     QString askOpenPath();
@@ -38,6 +41,7 @@ private:
     Result withoutWaitCursor(const std::function<Result()> &ask);
 
     QWidget *m_owner;
+    std::function<QStringList()> m_workFiles;
     int m_waitDepth = 0;
 };
 

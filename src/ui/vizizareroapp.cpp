@@ -6,6 +6,8 @@
 #include "translations.h"
 #include "vizizarerodlg.h"
 
+#include <QTimer>
+
 #include <cstdio>
 
 namespace velkari {
@@ -59,6 +61,8 @@ int CViziZareroApp::run()
     window.show();
     if (!args.isEmpty())
         window.openProjectFile(args.first());
+    // Once the window is up, so that the question has something to stand over.
+    QTimer::singleShot(0, &window, &CViziZareroDlg::offerRecovery);
     window.exec();
     return 0;
 }

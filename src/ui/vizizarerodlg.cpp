@@ -4,12 +4,15 @@
 #include "buttondescription.h"
 #include "buttondlg.h"
 #include "controlid.h"
+#include "crashrecovery.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "editoractions.h"
 #include "editorsettings.h"
 #include "fileerror.h"
 #include "filecommands.h"
 #include "filedialogfilters.h"
+#include "filedrops.h"
 #include "gridcell.h"
 #include "helpwindow.h"
 #include "layoutdlg.h"
@@ -68,17 +71,22 @@ enum ControlId : int {
 // Below this the canvas would be too small to use; the page scrolls instead.
 constexpr int MinCanvasHeight = 120;
 
+// Keystrokes in the help file name field join one step until the field is left.
+constexpr int HelpFileNameEdits = 1;
+
 } // namespace
 
 CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_prompts(std::make_unique<UserPrompts>(this))
+    , m_prompts(std::make_unique<UserPrompts>(this, [this] { return workFiles(); }))
+    , m_history(new ProjectHistory(m_project, this))
+    , m_recovery(new CrashRecovery(m_project, this))
 {
     setFont(DialogUnits::dialogFont());
     const DialogUnits units(font());
     m_templateSize = units.size(553, 398);
-    setWindowTitle(ApplicationName());
+    setTitle(ApplicationName());
     createControls(units);
     const QSize frame = fitMinimumSize();
     if (!restoreGeometry(EditorSettings().windowGeometry())) {
@@ -90,6 +98,23 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
         move(available.left() + qMax(0, (available.width() - outer.width()) / 2),
              available.top() + qMax(0, (available.height() - outer.height()) / 2));
     }
+
+    connect(m_history, &ProjectHistory::restored, this, &CViziZareroDlg::showRestored);
+    connect(m_history, &ProjectHistory::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_history, &ProjectHistory::modifiedChanged, m_recovery, &CrashRecovery::modifiedChanged);
+    connect(this, &CViziZareroDlg::projectChanged, m_recovery, &CrashRecovery::projectChanged);
+    m_actions = new EditorActions(this, m_history->stack());
+    m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_N), this, &CViziZareroDlg::commandNew);
+    m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_O), this, &CViziZareroDlg::commandOpen);
+    m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_S), this, &CViziZareroDlg::commandSave);
+    m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, &CViziZareroDlg::commandSaveAs);
+    m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_B), this, &CViziZareroDlg::commandCreateSkin);
+    m_actions->addCommand(QKeySequence(Qt::Key_F1), this, &CViziZareroDlg::showHelp);
+    connect(m_actions, &EditorActions::recentChosen, this, &CViziZareroDlg::openWithQuestion);
+    // After the drop has ended: opening may ask questions.
+    auto *drops = new FileDrops(this, m_canvas);
+    connect(drops, &FileDrops::projectDropped, this, &CViziZareroDlg::openWithQuestion, Qt::QueuedConnection);
+    connect(drops, &FileDrops::pictureDropped, this, &CViziZareroDlg::setPicture, Qt::QueuedConnection);
 
     m_project.modified = false;
     runCommand([this] { NewEmptyProject(m_project, *this); });
@@ -193,6 +218,7 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     setControlId(m_helpFileEdit, IdHelpFileName);
     m_helpFileEdit->setGeometry(units.rect(315, 69, 61, 12));
     connect(m_helpFileEdit, &QLineEdit::textChanged, this, &CViziZareroDlg::helpFileNameEdited);
+    connect(m_helpFileEdit, &QLineEdit::editingFinished, m_history, &ProjectHistory::seal);
 
     // The canvas starts just below the lowest control above it; unscrolled, its content lies
     // where it lay in the fixed window.
@@ -348,7 +374,7 @@ QWidget *CViziZareroDlg::widgetUnderMouse() const
     return QApplication::widgetAt(QCursor::pos());
 }
 
-void CViziZareroDlg::hoverTick()
+int CViziZareroDlg::controlUnderMouse() const
 {
     // The control is the nearest widget with an id: a combo box's inner parts count as the box.
     int id = 0;
@@ -357,6 +383,12 @@ void CViziZareroDlg::hoverTick()
         if (widget == this)
             break;
     }
+    return id;
+}
+
+void CViziZareroDlg::hoverTick()
+{
+    const int id = controlUnderMouse();
     if (id == m_lastHoveredId)
         return;
     const QString description =
@@ -369,6 +401,8 @@ void CViziZareroDlg::showStatus(const QString &text)
 {
     m_statusNote = text;
     m_status->setText(text);
+    // Shown until the mouse moves to another control, whose description then takes its place.
+    m_lastHoveredId = controlUnderMouse();
 }
 
 void CViziZareroDlg::openProjectFile(const QString &path)
@@ -376,29 +410,72 @@ void CViziZareroDlg::openProjectFile(const QString &path)
     runCommand([this, &path] { OpenProjectPath(m_project, *this, QFileInfo(path).absoluteFilePath()); });
 }
 
+void CViziZareroDlg::openWithQuestion(const QString &path)
+{
+    runFileCommand([this, &path] {
+        if (ConfirmDiscard(m_project, *this))
+            OpenProjectPath(m_project, *this, path);
+    });
+}
+
+bool CViziZareroDlg::runFileCommand(const std::function<void()> &command)
+{
+    const bool done = runCommand(command);
+    // The core clears `modified` once the project is in its file; the history follows.
+    if (!m_project.modified)
+        m_history->markSaved();
+    return done;
+}
+
+void CViziZareroDlg::offerRecovery()
+{
+    if (!m_recovery->offer(this))
+        return;
+    setTitle(WindowTitle(m_project.projectPath));
+    showProjectSettings();
+    resetView(false);
+    m_history->markUnsaved();
+}
+
+void CViziZareroDlg::setPicture(const QString &path)
+{
+    SkinLayout *layout = currentLayoutRecord();
+    if (!layout || layout->picFileName == path)
+        return;
+    layout->picFileName = path;
+    fullRefresh();
+    projectEdited({.action = tr("Set Picture")});
+}
+
+QStringList CViziZareroDlg::workFiles() const
+{
+    const SkinLayout *layout = currentLayoutRecord();
+    return {m_project.projectPath, layout ? layout->picFileName : QString()};
+}
+
 void CViziZareroDlg::commandNew()
 {
-    runCommand([this] { ProjectNew(m_project, *this); });
+    runFileCommand([this] { ProjectNew(m_project, *this); });
 }
 
 void CViziZareroDlg::commandOpen()
 {
-    runCommand([this] { ProjectOpen(m_project, *this); });
+    runFileCommand([this] { ProjectOpen(m_project, *this); });
 }
 
 void CViziZareroDlg::commandSave()
 {
-    runCommand([this] { ProjectSave(m_project, *this); });
+    runFileCommand([this] { ProjectSave(m_project, *this); });
 }
 
 void CViziZareroDlg::commandSaveAs()
 {
-    runCommand([this] { ProjectSaveAs(m_project, *this); });
+    runFileCommand([this] { ProjectSaveAs(m_project, *this); });
 }
 
 void CViziZareroDlg::commandCreateSkin()
 {
-    runCommand([this] { CreateSkin(m_project, *this); });
+    runFileCommand([this] { CreateSkin(m_project, *this); });
 }
 
 void CViziZareroDlg::commandAddLayout()
@@ -420,8 +497,9 @@ void CViziZareroDlg::commandAddLayout()
         FixRowPlaceholders(record);
     }
     fullRefresh();
+    // Redo shows the layout it adds; undo the one on show before.
     if (added)
-        projectEdited();
+        projectEdited({.action = tr("Add Layout"), .after = {m_currentShape, layouts->count() - 1}});
 }
 
 void CViziZareroDlg::commandLayoutProperties()
@@ -430,17 +508,19 @@ void CViziZareroDlg::commandLayoutProperties()
     SkinLayout *layout = currentLayoutRecord();
     if (!layout)
         return;
+    const ProjectView before = currentView();
     CLayoutDlg dialog(*layout, m_project, *layouts, this);
-    bool changed = false;
+    EditStep step{.before = before};
     switch (dialog.exec()) {
     case Ok:
         FixRowPlaceholders(*layout);
-        changed = true;
+        step.action = dialog.wasPasted() ? tr("Paste Layout") : tr("Edit Layout");
         break;
     case Delete:
         if (layouts->count() > 1) {
             RemoveLayout(*layouts, m_currentLayout);
-            changed = true;
+            step.action = tr("Delete Layout");
+            step.move = {{before.shape, before.layout}, -1};
         }
         break;
     default:
@@ -448,13 +528,17 @@ void CViziZareroDlg::commandLayoutProperties()
     }
     // Also after Cancel and a refused delete: the grid never shows what the layout lacks.
     fullRefresh();
-    if (changed)
-        projectEdited();
+    if (!step.action.isEmpty())
+        projectEdited(step);
 }
 
 void CViziZareroDlg::commandCopyLayout()
 {
     m_project.copiedLayout = currentLayoutRecord();
+    if (m_project.copiedLayout)
+        showStatus(tr("Copied the layout \"%1\". \"Paste Layout Info\" in the Layout Properties of another "
+                      "layout puts it there.")
+                       .arg(m_project.copiedLayout->name));
 }
 
 void CViziZareroDlg::commandGridButton(int id)
@@ -476,28 +560,35 @@ void CViziZareroDlg::commandGridButton(int id)
     // The "New" cell offers OK alone; a copy or removal of it would break the row's form.
     if (wasPlaceholder && result != Ok)
         result = Cancel;
-    bool changed = false;
+    EditStep step;
+    const RecordPath path{m_currentShape, m_currentLayout, r, c};
     switch (result) {
     case Ok:
         if (wasLast)
             row->buttons.append(std::make_unique<SkinButton>());
-        changed = true;
+        step.action = wasPlaceholder ? tr("Add Button") : dialog.wasPasted() ? tr("Paste Button") : tr("Edit Button");
         break;
     case InsertAfter:
-        changed = row->buttons.insertCopyAt(c + 1, *button);
+    case InsertBefore: {
+        const int at = result == InsertAfter ? c + 1 : c;
+        if (row->buttons.insertCopyAt(at, *button))
+            step = {.action = tr("Insert Button"), .move = {{path.shape, path.layout, r, at}, +1}};
         break;
-    case InsertBefore:
-        changed = row->buttons.insertCopyAt(c, *button);
-        break;
+    }
     case Delete:
-        changed = row->buttons.count() > 1 && row->buttons.removeAt(c);
+        if (row->buttons.count() > 1 && row->buttons.removeAt(c))
+            step = {.action = tr("Delete Button"), .move = {path, -1}};
         break;
     default:
         break;
     }
     gridRefresh();
-    if (changed)
-        projectEdited();
+    if (dialog.wasCopied())
+        showStatus(tr("Copied the key \"%1\". \"Paste Button Info\" in the Button Properties of another key "
+                      "puts it there.")
+                       .arg(button->caption));
+    if (!step.action.isEmpty())
+        projectEdited(step);
 }
 
 bool CViziZareroDlg::confirmClose()
@@ -528,6 +619,7 @@ void CViziZareroDlg::finishClose()
     if (!m_closing)
         EditorSettings().setWindowGeometry(saveGeometry());
     m_closing = true;
+    m_recovery->discard();
     done(Ok);
 }
 
@@ -553,7 +645,7 @@ void CViziZareroDlg::keyPressEvent(QKeyEvent *event)
 void CViziZareroDlg::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
-    menu.addAction(AboutBox::menuText(), this, &CViziZareroDlg::showAbout);
+    m_actions->fillContextMenu(menu);
     menu.exec(event->globalPos());
 }
 
@@ -603,7 +695,7 @@ void CViziZareroDlg::showPreview()
     m_previewWindow->activateWindow();
 }
 
-void CViziZareroDlg::chooseColor(quint32 &color, SwatchButton *swatch)
+void CViziZareroDlg::chooseColor(quint32 &color, SwatchButton *swatch, const QString &action)
 {
     const QColor chosen = QColorDialog::getColor(SwatchButton::toQColor(color), this);
     if (!chosen.isValid())
@@ -611,17 +703,17 @@ void CViziZareroDlg::chooseColor(quint32 &color, SwatchButton *swatch)
     color = SwatchButton::fromQColor(chosen);
     swatch->setColor(color);
     // The colours are saved with the project; a change must not be lost at Close.
-    projectEdited();
+    projectEdited({.action = action, .settingsOnly = true});
 }
 
 void CViziZareroDlg::chooseTextColor()
 {
-    chooseColor(m_project.textColor, m_textColorButton);
+    chooseColor(m_project.textColor, m_textColorButton, tr("Change Text Color"));
 }
 
 void CViziZareroDlg::chooseHighlightColor()
 {
-    chooseColor(m_project.highlightColor, m_highlightColorButton);
+    chooseColor(m_project.highlightColor, m_highlightColorButton, tr("Change Highlight Color"));
     m_canvas->setHighlightColor(SwatchButton::toQColor(m_project.highlightColor));
 }
 
@@ -631,12 +723,30 @@ void CViziZareroDlg::helpFileNameEdited(const QString &text)
     if (text == m_project.helpFileName)
         return;
     m_project.helpFileName = text;
-    projectEdited();
+    projectEdited({.action = tr("Change Help File Name"), .settingsOnly = true, .mergeId = HelpFileNameEdits});
 }
 
-void CViziZareroDlg::projectEdited()
+void CViziZareroDlg::projectEdited(EditStep step)
 {
-    m_project.modified = true;
+    if (step.action.isEmpty())
+        step.action = tr("Edit");
+    if (!step.before.isValid())
+        step.before = currentView();
+    if (!step.after.isValid())
+        step.after = currentView();
+    m_history->record(step);
+    Q_EMIT projectChanged();
+}
+
+void CViziZareroDlg::showRestored(const ProjectView &view)
+{
+    if (view.isValid()) {
+        m_shapeList->setCurrentIndex(view.shape);
+        m_currentShape = view.shape;
+        m_currentLayout = view.layout;
+    }
+    showProjectSettings();
+    fullRefresh();
     Q_EMIT projectChanged();
 }
 
@@ -682,7 +792,10 @@ void CViziZareroDlg::endWait()
 
 void CViziZareroDlg::setTitle(const QString &title)
 {
-    setWindowTitle(title);
+    setWindowTitle(title + QStringLiteral("[*]"));
+    // Called whenever the project takes a file's name: opened, or saved under a new one.
+    if (!m_project.projectPath.isEmpty())
+        EditorSettings().addRecentProject(m_project.projectPath);
 }
 
 void CViziZareroDlg::showProjectSettings()
@@ -708,7 +821,8 @@ void CViziZareroDlg::resetView(bool selectFirstShape)
     fullRefresh();
     showStatus({});
     m_problems->projectReplaced(!selectFirstShape);
-    // New and Open replace the whole project.
+    // New and Open replace the whole project, and its history with it.
+    m_history->reset();
     Q_EMIT projectChanged();
 }
 

@@ -2,6 +2,7 @@
 
 #include "canvasview.h"
 #include "filecommandhost.h"
+#include "projecthistory.h"
 #include "skinproject.h"
 
 #include <QDialog>
@@ -18,7 +19,9 @@ class QTimer;
 
 namespace velkari {
 
+class CrashRecovery;
 class DialogUnits;
+class EditorActions;
 class HelpWindow;
 class ProblemsPanel;
 struct Problem;
@@ -53,6 +56,10 @@ public:
     QPushButton *gridButton(int row, int column) const;
     const QImage &pictureImage() const { return m_canvas->pictureView()->picture(); }
     CanvasView *canvas() const { return m_canvas; }
+    ProjectHistory *history() const { return m_history; }
+    CrashRecovery *recovery() const { return m_recovery; }
+    EditorActions *actions() const { return m_actions; }
+    ProjectView currentView() const { return {m_currentShape, m_currentLayout}; }
 
     void fullRefresh();
     void layoutSelected();
@@ -65,6 +72,13 @@ public:
 
     // Opens a project file as Open does after its dialog (the editor's command line).
     void openProjectFile(const QString &path);
+    // Opens a project file as Open does, the question about unsaved changes included (a file
+    // dropped on the window, a recent project).
+    void openWithQuestion(const QString &path);
+    // Offers the recovery copies that an editor left behind; run once the window is shown.
+    void offerRecovery();
+    // A picture dropped on the picture: the current layout's picture, as one step of the history.
+    void setPicture(const QString &path);
 
     // The commands, as the window's buttons run them.
     void commandNew();
@@ -84,7 +98,8 @@ public:
     void showProblems();
     // Selects the problem's shape and layout and opens its key's or its layout's properties.
     void mendProblem(const Problem &problem);
-    // A note in the status area that stays whenever the mouse is over nothing it describes.
+    // A note in the status area, kept until the mouse moves to another control, and whenever the
+    // mouse is over nothing it describes.
     void showStatus(const QString &text);
     ProblemsPanel *problemsPanel() const { return m_problems; }
     void showPreview();
@@ -137,10 +152,17 @@ private:
     // Runs a command; a file error ends it with a stop-icon message, the window carries on.
     bool runCommand(const std::function<void()> &command);
     bool confirmClose();
-    void chooseColor(quint32 &color, SwatchButton *swatch);
+    void chooseColor(quint32 &color, SwatchButton *swatch, const QString &action);
     void helpFileNameEdited(const QString &text);
-    // Every command that changes the project ends here, once the change is made and shown.
-    void projectEdited();
+    // Every command that changes the project ends here, once the change is made and shown: it
+    // becomes one step of the history. Views not given are the one on show.
+    void projectEdited(EditStep step = {});
+    // After undo or redo: the view the step touched, and the project as it now is.
+    void showRestored(const ProjectView &view);
+    // A file command may have saved the project, or put a new one in its place.
+    bool runFileCommand(const std::function<void()> &command);
+    int controlUnderMouse() const;
+    QStringList workFiles() const;
     LayoutList *currentShapeLayouts();
 
     SkinProject m_project;
@@ -169,6 +191,9 @@ private:
     ProblemsPanel *m_problems = nullptr;
     QString m_statusNote;
     PreviewWindow *m_previewWindow = nullptr;
+    ProjectHistory *m_history = nullptr;
+    EditorActions *m_actions = nullptr;
+    CrashRecovery *m_recovery = nullptr;
 };
 
 } // namespace velkari

@@ -1,5 +1,8 @@
 #include "testprojects.h"
 
+#include "cebffile.h"
+#include "projectfile.h"
+
 #include <QFile>
 
 namespace velkari::test {
@@ -42,6 +45,14 @@ void makeValidProject(SkinProject &project, const QString &picture)
     project.resetToDefaults();
     for (int shape = 0; shape < ScreenShapeCount; ++shape)
         project.layoutList(shape).append(makeValidLayout(QStringLiteral("Layout%1").arg(shape), picture));
+}
+
+QByteArray projectBytes(SkinProject &project)
+{
+    CEBFFile file(ProjectFileClassName());
+    file.OpenForWriteInMemory();
+    WriteProject(file, project, project.projectPath);
+    return file.Bytes();
 }
 
 QByteArray readFile(const QString &path)

@@ -17,6 +17,8 @@ std::unique_ptr<SkinLayout> makeValidLayout(const QString &name, const QString &
 // A project whose every shape holds one valid layout using `picture`.
 void makeValidProject(SkinProject &project, const QString &picture);
 
+// The project file's bytes, written in memory as saving would write them.
+QByteArray projectBytes(SkinProject &project);
 QByteArray readFile(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
 

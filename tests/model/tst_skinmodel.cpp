@@ -1,4 +1,5 @@
 #include "buttonfunctions.h"
+#include "copiedrecords.h"
 #include "skinproject.h"
 
 #include <QTest>
@@ -60,6 +61,8 @@ private Q_SLOTS:
     void copiesTakeFieldsNotPositions();
     void copiedReferencesAreCleared_data();
     void copiedReferencesAreCleared();
+    void movesCarryPlaces_data();
+    void movesCarryPlaces();
     void resetToDefaultsClearsEverything();
     void capacityIsNeverExceeded();
     void atOutOfRange();
@@ -326,6 +329,45 @@ void TestSkinModel::copiedReferencesAreCleared()
         list.removeAt(1);
     QVERIFY(project.copiedButton);
     QVERIFY(project.copiedLayout);
+}
+
+void TestSkinModel::movesCarryPlaces_data()
+{
+    // Places as shape, layout, row, button; an empty list is no place.
+    QTest::addColumn<QList<int>>("at");
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<QList<int>>("place");
+    QTest::addColumn<QList<int>>("after");
+    QTest::newRow("layout removed before") << QList{0, 1, -1, -1} << -1 << QList{0, 3, -1, -1} << QList{0, 2, -1, -1};
+    QTest::newRow("the layout removed") << QList{0, 1, -1, -1} << -1 << QList{0, 1, -1, -1} << QList<int>();
+    QTest::newRow("layout removed after") << QList{0, 3, -1, -1} << -1 << QList{0, 1, -1, -1} << QList{0, 1, -1, -1};
+    QTest::newRow("another shape") << QList{1, 0, -1, -1} << -1 << QList{0, 3, -1, -1} << QList{0, 3, -1, -1};
+    QTest::newRow("layout put back in its place") << QList{0, 1, -1, -1} << 1 << QList{0, 1, -1, -1}
+                                                   << QList{0, 2, -1, -1};
+    QTest::newRow("a moved layout's button") << QList{0, 1, -1, -1} << -1 << QList{0, 3, 0, 2} << QList{0, 2, 0, 2};
+    QTest::newRow("the removed layout's button") << QList{0, 1, -1, -1} << -1 << QList{0, 1, 0, 2} << QList<int>();
+    QTest::newRow("button inserted in its place") << QList{0, 0, 1, 2} << 1 << QList{0, 0, 1, 2} << QList{0, 0, 1, 3};
+    QTest::newRow("button inserted behind") << QList{0, 0, 1, 2} << 1 << QList{0, 0, 1, 1} << QList{0, 0, 1, 1};
+    QTest::newRow("button of another row") << QList{0, 0, 1, 2} << 1 << QList{0, 0, 0, 5} << QList{0, 0, 0, 5};
+    QTest::newRow("the button removed") << QList{0, 0, 1, 2} << -1 << QList{0, 0, 1, 2} << QList<int>();
+    QTest::newRow("a layout, for a button move") << QList{0, 0, 1, 0} << -1 << QList{0, 0, -1, -1}
+                                                 << QList{0, 0, -1, -1};
+}
+
+void TestSkinModel::movesCarryPlaces()
+{
+    QFETCH(QList<int>, at);
+    QFETCH(int, delta);
+    QFETCH(QList<int>, place);
+    QFETCH(QList<int>, after);
+    const auto path = [](const QList<int> &p) {
+        return p.isEmpty() ? RecordPath() : RecordPath{p[0], p[1], p[2], p[3]};
+    };
+    const ItemMove move{path(at), delta};
+    QVERIFY(move.follow(path(place)) == path(after));
+    // Undoing the move brings every record that is still there back to its place.
+    if (!after.isEmpty())
+        QVERIFY(move.reversed().follow(path(after)) == path(place));
 }
 
 void TestSkinModel::resetToDefaultsClearsEverything()

@@ -111,7 +111,7 @@ void TestApplication::germanTexts_data()
     QTest::addColumn<QString>("expected");
     QVERIFY(installTranslations(QLocale(QLocale::German)));
     QTest::addRow("About menu entry") << AboutBox::menuText() << "Ü&ber ViziZarero...";
-    QTest::addRow("About title") << AboutBox::title() << "Über ViziZarero";
+    QTest::addRow("About title") << AboutBox::title() << "Über Velkari Skin Editor";
     QTest::addRow("guide heading") << HelpWindow::guideHtml().section(QStringLiteral("<h3>"), 1, 1).section(u'<', 0, 0)
                                    << "Ein Layout anlegen";
     // Qt's own texts come from the system's Qt translations.

@@ -119,7 +119,7 @@ private Q_SLOTS:
     void charAndVkFieldsOnOk();
     void functionBoxLaysOutFields_data();
     void functionBoxLaysOutFields();
-    void clickReplacesTypedValues();
+    void optionBoxesKeepTypedValues();
     void okBuildsFlags_data();
     void okBuildsFlags();
     void okParameters_data();
@@ -204,25 +204,34 @@ void TestButtonDlg::editModeKeepsCaption()
     for (int id : { int(InsertAfter), int(InsertBefore), int(Delete), IdCopy, IdPaste })
         QVERIFY(shown(dlg, id));
     QVERIFY(control<QPushButton>(dlg, Ok)->isDefault());
+    // Nothing has been copied yet.
+    QVERIFY(!control(dlg, IdPaste)->isEnabled());
 
-    const QList<int> tabOrder { IdWidth, IdCaption, IdCharacter, IdChangeLayout, IdNoRelease, IdAutoToggle,
-                                IdReturn, IdCalculator, IdTaskManager, IdMacro, IdField1, IdField2, IdField3,
-                                InsertAfter, InsertBefore, Delete, IdPaste, IdCopy, Cancel, Ok, IdList, IdShortcut };
+    // Focus opens in the caption; OK follows the last field, the row operations come after it.
+    QCOMPARE(dlg.focusWidget(), control(dlg, IdCaption));
+    const QList<int> tabOrder { IdCaption, IdWidth, IdCharacter, IdChangeLayout, IdNoRelease, IdAutoToggle,
+                                IdReturn, IdCalculator, IdTaskManager, IdMacro, IdShortcut, IdField1, IdList,
+                                IdField2, IdField3, Ok, Cancel, InsertAfter, InsertBefore, Delete, IdPaste, IdCopy };
     QList<int> chain;
-    QWidget *widget = control(dlg, IdWidth);
+    QWidget *widget = control(dlg, IdCaption);
     do {
         if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
             chain << controlId(widget);
             QVERIFY(dlg.rect().contains(widget->geometry()));
         }
         widget = widget->nextInFocusChain();
-    } while (widget != control(dlg, IdWidth) && chain.size() <= tabOrder.size());
+    } while (widget != control(dlg, IdCaption) && chain.size() <= tabOrder.size());
     QCOMPARE(chain, tabOrder);
 
+    // Tab from the last field, then Enter: OK, not an insert.
     typeInto(dlg, IdCaption, QStringLiteral("Alpha"));
-    QTest::keyClick(control(dlg, IdCaption), Qt::Key_Return);
+    typeInto(dlg, IdField3, QStringLiteral("4"));
+    QTest::keyClick(control(dlg, IdField3), Qt::Key_Tab);
+    QCOMPARE(dlg.focusWidget(), control(dlg, Ok));
+    QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
     QCOMPARE(dlg.result(), int(Ok));
     QCOMPARE(key->caption, QStringLiteral("Alpha"));
+    QCOMPARE(toggleIndex(key->flags), 4);
 }
 
 void TestButtonDlg::newCellConfirmedAtOnce()
@@ -309,11 +318,25 @@ void TestButtonDlg::charAndVkFieldsOnOk_data()
     QTest::addColumn<QString>("vkText");
     QTest::addColumn<int>("charCode");
     QTest::addColumn<int>("vk");
+    QTest::addColumn<int>("refusedField"); // 0 when OK stores the key
+    QTest::addColumn<QString>("message");
 
-    QTest::newRow("hex") << "0x20AC" << "0x1B" << 0x20AC << 0x1B;
-    QTest::newRow("cut to the field") << "0x12345" << "0x1FF" << 0x2345 << 0xFF;
-    QTest::newRow("characters") << "65" << "x" << 0x36 << 0x78;
-    QTest::newRow("empty") << "" << "" << 0 << 0;
+    const QString charRange = "\"Char\" takes one character or a code from 0x0000 to 0xFFFF, such as 0x41.";
+    const QString vkRange = "\"VK\" takes one character or a code from 0x00 to 0xFF, such as 0x41.";
+    const QString sixteenBits = "\"Char\" cannot hold this character: the device stores one 16-bit code unit "
+                                "per key, and a character beyond U+FFFF, such as an emoji, needs two.";
+    QTest::newRow("hex") << "0x20AC" << "0x1B" << 0x20AC << 0x1B << 0 << QString();
+    QTest::newRow("characters") << QString(QChar(0xE9)) << "x" << 0xE9 << 0x78 << 0 << QString();
+    QTest::newRow("other prefixes") << "0X41" << "\\x1b" << 0x41 << 0x1B << 0 << QString();
+    QTest::newRow("space") << " " << " 0x20 " << 0x20 << 0x20 << 0 << QString();
+    QTest::newRow("beyond 16 bits") << "0x12345" << "0x00" << 0 << 0 << IdField1 << sixteenBits;
+    QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x98\x80") << "0x00" << 0 << 0 << IdField1 << sixteenBits;
+    QTest::newRow("two characters") << "65" << "0x00" << 0 << 0 << IdField1 << charRange;
+    QTest::newRow("empty") << "" << "0x00" << 0 << 0 << IdField1 << charRange;
+    QTest::newRow("VK beyond a byte") << "A" << "0x1FF" << 0 << 0 << IdField2 << vkRange;
+    QTest::newRow("VK beyond a byte as a character") << "A" << QString(QChar(0x20AC)) << 0 << 0 << IdField2 << vkRange;
+    QTest::newRow("VK with more after the digits") << "A" << "0x12zz" << 0 << 0 << IdField2 << vkRange;
+    QTest::newRow("VK negative") << "A" << "0x-1" << 0 << 0 << IdField2 << vkRange;
 }
 
 void TestButtonDlg::charAndVkFieldsOnOk()
@@ -322,14 +345,31 @@ void TestButtonDlg::charAndVkFieldsOnOk()
     QFETCH(QString, vkText);
     QFETCH(int, charCode);
     QFETCH(int, vk);
+    QFETCH(int, refusedField);
+    QFETCH(QString, message);
 
     auto key = makeKey(QStringLiteral("K"), ButtonFlagCharacter, 'K', 0x4B);
+    const QString opened = fields(*key);
     CButtonDlg dlg(*key, *m_project, shape(), false);
     dlg.show();
-    typeInto(dlg, IdField1, charText);
-    typeInto(dlg, IdField2, vkText);
+    typeInto(dlg, IdCaption, QStringLiteral("typed"));
+    // Set rather than typed: an emoji is two key events' worth of text.
+    control<QLineEdit>(dlg, IdField1)->setText(charText);
+    control<QLineEdit>(dlg, IdField2)->setText(vkText);
+    MessageBoxSeen seen;
+    if (refusedField)
+        answerMessageBox(seen);
     click(dlg, Ok);
 
+    QCOMPARE(seen.shown, refusedField != 0);
+    if (refusedField) {
+        QCOMPARE(seen.text, message);
+        QCOMPARE(seen.title, QStringLiteral("Button Properties"));
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(dlg.focusWidget(), control(dlg, refusedField));
+        QCOMPARE(fields(*key), opened);
+        return;
+    }
     QCOMPARE(int(key->charCode), charCode);
     QCOMPARE(int(key->vk), vk);
 }
@@ -415,7 +455,7 @@ void TestButtonDlg::functionBoxLaysOutFields()
     QVERIFY(shown(dlg, IdField2));
 }
 
-void TestButtonDlg::clickReplacesTypedValues()
+void TestButtonDlg::optionBoxesKeepTypedValues()
 {
     auto key = makeKey(QStringLiteral("A"), ButtonFlagCharacter | 0x1000, 'A', 0x41);
     CButtonDlg dlg(*key, *m_project, shape(), false);
@@ -425,18 +465,27 @@ void TestButtonDlg::clickReplacesTypedValues()
     typeInto(dlg, IdField2, QStringLiteral("0x10"));
     typeInto(dlg, IdField3, QStringLiteral("9"));
     typeInto(dlg, IdCaption, QStringLiteral("Typed"));
-    click(dlg, IdNoRelease);
+    for (int option : { IdNoRelease, IdAutoToggle, IdAutoToggle, IdReturn })
+        click(dlg, option);
+    QCOMPARE(text(dlg, IdField1), QStringLiteral("Z"));
+    QCOMPARE(text(dlg, IdField2), QStringLiteral("0x10"));
+    QCOMPARE(text(dlg, IdField3), QStringLiteral("9"));
+    QVERIFY(checked(dlg, IdNoRelease) && checked(dlg, IdReturn) && checked(dlg, IdCharacter));
 
+    // Another kind of function: its fields come from the key as stored.
+    click(dlg, IdCharacter);
+    QCOMPARE(text(dlg, IdField2), QStringLiteral("0x41"));
+    typeInto(dlg, IdField2, QStringLiteral("0x11"));
+    click(dlg, IdCharacter);
     QCOMPARE(text(dlg, IdField1), QStringLiteral("A"));
     QCOMPARE(text(dlg, IdField2), QStringLiteral("0x41"));
-    QCOMPARE(text(dlg, IdField3), QStringLiteral("1"));
-    QCOMPARE(text(dlg, IdCaption), QStringLiteral("Typed"));
-    QVERIFY(checked(dlg, IdNoRelease) && checked(dlg, IdCharacter));
+    QCOMPARE(text(dlg, IdField3), QStringLiteral("9"));
+    typeInto(dlg, IdField1, QStringLiteral("Z"));
 
-    click(dlg, IdReturn);
-    QVERIFY(checked(dlg, IdReturn) && control(dlg, IdReturn)->isEnabled());
-    click(dlg, Ok);
-    QCOMPARE(fields(*key), fields(*makeKey(QStringLiteral("Typed"), 0x1025, 'A', 0x41)));
+    // Enter in a field is OK.
+    QTest::keyClick(control(dlg, IdField1), Qt::Key_Return);
+    QCOMPARE(dlg.result(), int(Ok));
+    QCOMPARE(fields(*key), fields(*makeKey(QStringLiteral("Typed"), 0x9025, 'Z', 0x41)));
 }
 
 void TestButtonDlg::okBuildsFlags_data()
@@ -446,10 +495,11 @@ void TestButtonDlg::okBuildsFlags_data()
     QTest::addColumn<QString>("toggle");
     QTest::addColumn<int>("flags");
 
+    // -1: the toggle index is refused and nothing is stored.
     QTest::newRow("character, return, toggle 3") << 0 << QList<int>({ IdCharacter, IdReturn }) << "3" << 0x3021;
-    QTest::newRow("toggle 17 keeps 1") << 0 << QList<int>({ IdCharacter, IdReturn }) << "17" << 0x1021;
-    QTest::newRow("toggle -1 gives 15") << 0 << QList<int>({ IdShortcut }) << "-1" << 0xF200;
-    QTest::newRow("toggle not a number") << 0x5000 << QList<int>({ IdMacro }) << "two" << 0x0100;
+    QTest::newRow("toggle 17") << 0 << QList<int>({ IdCharacter, IdReturn }) << "17" << -1;
+    QTest::newRow("toggle -1") << 0 << QList<int>({ IdShortcut }) << "-1" << -1;
+    QTest::newRow("toggle not a number") << 0x5000 << QList<int>({ IdMacro }) << "two" << -1;
     QTest::newRow("unknown bits dropped") << 0x080F << QList<int>() << "0" << 0x0005;
     QTest::newRow("every option") << 0 << QList<int>({ IdNoRelease, IdAutoToggle, IdReturn, IdTaskManager }) << " 15 "
                                   << 0xF0B4;
@@ -468,8 +518,18 @@ void TestButtonDlg::okBuildsFlags()
     for (int id : clicked)
         click(dlg, id);
     typeInto(dlg, IdField3, toggle);
+    MessageBoxSeen seen;
+    if (flags < 0)
+        answerMessageBox(seen);
     click(dlg, Ok);
 
+    QCOMPARE(seen.shown, flags < 0);
+    if (flags < 0) {
+        QCOMPARE(seen.text, QStringLiteral("\"Toggle Index\" takes a whole number from 0 to 15."));
+        QCOMPARE(dlg.focusWidget(), control(dlg, IdField3));
+        QCOMPARE(int(key->flags), stored);
+        return;
+    }
     QCOMPARE(QString::number(key->flags, 16), QString::number(flags, 16));
 }
 
@@ -482,19 +542,25 @@ void TestButtonDlg::okParameters_data()
     QTest::addColumn<QString>("field2");
     QTest::addColumn<int>("charCode");
     QTest::addColumn<int>("vk");
+    QTest::addColumn<QString>("message");
 
-    // The key stores vk 7; entry -1 leaves the list as it opened, an empty field2 as shown.
+    // The key stores vk 7; entry -1 leaves the list as it opened, an empty field2 as shown. A
+    // charCode of -1: refused, with the field named in the message and nothing stored.
     QTest::newRow("kind none keeps charCode") << int(ButtonFlagCharacter) << 0x41 << int(IdCharacter) << -1
-                                              << "0x1B" << 0x41 << 0x1B;
-    QTest::newRow("calculator, nothing chosen") << 0 << 65 << int(IdCalculator) << -1 << "" << 0xFFFF << 0;
-    QTest::newRow("calculator, chosen") << 0 << 65 << int(IdCalculator) << 19 << "" << 19 << 0;
+                                              << "0x1B" << 0x41 << 0x1B << QString();
+    QTest::newRow("calculator, nothing chosen") << 0 << 65 << int(IdCalculator) << -1 << "" << -1 << 0
+                                                << "Choose an entry in \"Calc Button\".";
+    QTest::newRow("calculator, chosen") << 0 << 65 << int(IdCalculator) << 19 << "" << 19 << 0 << QString();
     QTest::newRow("layout not set") << int(ButtonFlagChangeLayout) << 0xFFFF << 0 << -1 << "0x10" << 0xFFFF
-                                    << 0x10;
-    QTest::newRow("layout chosen") << int(ButtonFlagChangeLayout) << 0xFFFF << 0 << 2 << "" << 2 << 7;
-    QTest::newRow("task, nothing chosen, wide number") << 0 << 0 << int(IdTaskManager) << -1 << "70000" << 4464
-                                                       << 0xFF;
-    QTest::newRow("help topic") << 0 << 0 << int(IdShortcut) << 5 << "12" << 12 << 5;
-    QTest::newRow("macro number not a number") << 0 << 3 << int(IdMacro) << 1 << "x" << 0 << 1;
+                                    << 0x10 << QString();
+    QTest::newRow("layout chosen") << int(ButtonFlagChangeLayout) << 0xFFFF << 0 << 2 << "" << 2 << 7 << QString();
+    QTest::newRow("task, nothing chosen") << 0 << 0 << int(IdTaskManager) << -1 << "70000" << -1 << 0
+                                          << "Choose an entry in \"Button Function\".";
+    QTest::newRow("task number too large") << 0 << 0 << int(IdTaskManager) << 1 << "70000" << -1 << 0
+                                           << "\"Task Number\" takes a whole number from 0 to 65535.";
+    QTest::newRow("help topic") << 0 << 0 << int(IdShortcut) << 5 << "12" << 12 << 5 << QString();
+    QTest::newRow("macro number not a number") << 0 << 3 << int(IdMacro) << 1 << "x" << -1 << 0
+                                               << "\"Macro Number\" takes a whole number from 0 to 65535.";
 }
 
 void TestButtonDlg::okParameters()
@@ -507,7 +573,10 @@ void TestButtonDlg::okParameters()
     QFETCH(int, charCode);
     QFETCH(int, vk);
 
+    QFETCH(QString, message);
+
     auto key = makeKey(QStringLiteral("K"), quint16(flags), quint16(storedChar), 7);
+    const QString opened = fields(*key);
     CButtonDlg dlg(*key, *m_project, shape(), false);
     dlg.show();
     if (box)
@@ -516,8 +585,17 @@ void TestButtonDlg::okParameters()
         chooseEntry(dlg, IdList, entry);
     if (!field2.isEmpty())
         typeInto(dlg, IdField2, field2);
+    MessageBoxSeen seen;
+    if (charCode < 0)
+        answerMessageBox(seen);
     click(dlg, Ok);
 
+    QCOMPARE(seen.text, message);
+    if (charCode < 0) {
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(fields(*key), opened);
+        return;
+    }
     QCOMPARE(int(key->charCode), charCode);
     QCOMPARE(int(key->vk), vk);
 }
@@ -541,6 +619,7 @@ void TestButtonDlg::copyThenPasteTakesStateAtPaste()
     q.width = 33;
     CButtonDlg dlg(w, *m_project, shape(), false);
     dlg.show();
+    QVERIFY(control(dlg, IdPaste)->isEnabled());
     click(dlg, IdPaste);
     QCOMPARE(fields(w), fields(q));
     QCOMPARE(w.index, 1);

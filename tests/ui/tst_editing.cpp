@@ -29,17 +29,6 @@ enum : int {
     IdPasteButton = 12,
 };
 
-// Presses one of a modal dialog's push buttons once it is shown, after `before` ran on it.
-template <typename Dialog>
-void press(int id, std::function<void(Dialog *)> before = {})
-{
-    whenModal<Dialog>([id, before](Dialog *dialog) {
-        if (before)
-            before(dialog);
-        click(*dialog, id);
-    });
-}
-
 QStringList rowText(const SkinRow &row)
 {
     QStringList captions;

@@ -139,7 +139,7 @@ private Q_SLOTS:
     void newLayoutHasNoRows();
     void dragUpList_data();
     void dragUpList();
-    void rowCountChangeShowsStoredHeights();
+    void rowCountChangeKeepsTypedHeights();
     void heightsAreParsed_data();
     void heightsAreParsed();
     void confirmResizesRows();
@@ -318,7 +318,7 @@ void TestLayoutDlg::dragUpList()
     QCOMPARE(int(numbers.dragUpLayout), expected);
 }
 
-void TestLayoutDlg::rowCountChangeShowsStoredHeights()
+void TestLayoutDlg::rowCountChangeKeepsTypedHeights()
 {
     auto layout = makeLayout(QStringLiteral("Main"), { 20, 30, 40 });
     CLayoutDlg dlg(*layout, *m_project, shape());
@@ -328,29 +328,36 @@ void TestLayoutDlg::rowCountChangeShowsStoredHeights()
     QCOMPARE(heightTexts(dlg), QStringList({ "20", "30", "40", "N/A", "N/A", "N/A" }));
     QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, true, false, false, false }));
 
+    // Rows that remain keep what was typed; rows that come back show what the layout stores.
     typeInto(dlg, IdFirstHeight, QStringLiteral("99"));
     chooseEntry(dlg, IdRowCount, 4);
-    QCOMPARE(heightTexts(dlg), QStringList({ "20", "30", "40", "", "", "N/A" }));
+    QCOMPARE(heightTexts(dlg), QStringList({ "99", "30", "40", "", "", "N/A" }));
     QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, true, true, true, false }));
 
+    typeInto(dlg, IdFirstHeight + 2, QStringLiteral("41"));
+    typeInto(dlg, IdFirstHeight + 3, QStringLiteral("12"));
     chooseEntry(dlg, IdRowCount, 1);
-    QCOMPARE(heightTexts(dlg), QStringList({ "20", "30", "N/A", "N/A", "N/A", "N/A" }));
-    QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, false, false, false, false }));
+    QCOMPARE(heightTexts(dlg), QStringList({ "99", "30", "N/A", "N/A", "N/A", "N/A" }));
+    chooseEntry(dlg, IdRowCount, 3);
+    QCOMPARE(heightTexts(dlg), QStringList({ "99", "30", "40", "", "N/A", "N/A" }));
+    QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, true, true, false, false }));
     QCOMPARE(layout->rows.count(), 3);
 }
 
 void TestLayoutDlg::heightsAreParsed_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("stored"); // 0: refused, the dialog stays open and stores nothing
 
     QTest::newRow("number") << "24" << 24;
     QTest::newRow("spaces around") << " 7 " << 7;
+    QTest::newRow("largest") << "65535" << 65535;
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("letters") << "abc" << 0;
     QTest::newRow("number then letters") << "12px" << 0;
-    QTest::newRow("negative keeps low bits") << "-1" << 0xFFFF;
-    QTest::newRow("too wide keeps low bits") << "70000" << (70000 & 0xFFFF);
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("negative") << "-1" << 0;
+    QTest::newRow("too large") << "70000" << 0;
     QTest::newRow("beyond 64 bits") << "99999999999999999999" << 0;
 }
 
@@ -362,9 +369,22 @@ void TestLayoutDlg::heightsAreParsed()
     auto layout = makeLayout(QStringLiteral("Main"), { 20, 30 });
     CLayoutDlg dlg(*layout, *m_project, shape());
     dlg.show();
+    typeInto(dlg, IdName, QStringLiteral("Renamed"));
     typeInto(dlg, IdFirstHeight + 1, typed);
+    MessageBoxSeen seen;
+    if (!stored)
+        answerMessageBox(seen);
     click(dlg, Ok);
 
+    QCOMPARE(seen.shown, !stored);
+    if (!stored) {
+        QCOMPARE(seen.text, QStringLiteral("\"2nd row height\" takes a whole number from 1 to 65535."));
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(dlg.focusWidget(), control(dlg, IdFirstHeight + 1));
+        QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "30:1.0 1.1 +" }));
+        QCOMPARE(layout->name, QStringLiteral("Main"));
+        return;
+    }
     QCOMPARE(int(layout->rows.at(0)->height), 20);
     QCOMPARE(int(layout->rows.at(1)->height), stored);
 }
@@ -387,9 +407,10 @@ void TestLayoutDlg::confirmResizesRows()
     dlg.show();
     chooseEntry(dlg, IdRowCount, 4);
     typeInto(dlg, IdFirstHeight + 2, QStringLiteral("16"));
+    typeInto(dlg, IdFirstHeight + 3, QStringLiteral("1"));
     typeInto(dlg, IdFirstHeight + 4, QStringLiteral("18"));
     click(dlg, Ok);
-    QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "35:1.0 1.1 +", "16:", "0:", "18:" }));
+    QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "35:1.0 1.1 +", "16:", "1:", "18:" }));
     for (int i = 0; i < layout->rows.count(); ++i)
         QCOMPARE(layout->rows.at(i)->index, i);
 }
@@ -511,6 +532,8 @@ void TestLayoutDlg::pasteWithNothingCopied()
     SkinLayout &numbers = *shape().at(1);
     CLayoutDlg dlg(numbers, *m_project, shape());
     dlg.show();
+    // Nothing copied, nothing to paste: the button says so.
+    QVERIFY(!control(dlg, IdPaste)->isEnabled());
     typeInto(dlg, IdName, QStringLiteral("Typed"));
     click(dlg, IdPaste);
 
@@ -629,10 +652,13 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
     SkinLayout &numbers = *shape().at(1);
     CLayoutDlg dlg(numbers, *m_project, shape());
     dlg.show();
+    // It starts beside the picture the dialog names.
+    typeInto(dlg, IdPicture, dir.filePath(QStringLiteral("old.gif")));
 
     struct Seen
     {
         QString title;
+        QString folder;
         QStringList filters;
         QString suffix;
         bool openExisting = false;
@@ -646,6 +672,7 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
             return;
         answered = true;
         seen.title = fileDialog->windowTitle();
+        seen.folder = fileDialog->directory().absolutePath();
         seen.filters = shownFilters(*fileDialog);
         seen.suffix = fileDialog->defaultSuffix();
         seen.openExisting = fileDialog->acceptMode() == QFileDialog::AcceptOpen
@@ -664,7 +691,9 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
 
     QVERIFY(answered);
     QCOMPARE(seen.title, QStringLiteral("Select Skin Picture File"));
-    QCOMPARE(seen.filters, QStringList({ "GIF Files(*.gif)", "Bitmap Files(*.bmp)", "All Files (*.*)" }));
+    QCOMPARE(seen.folder, QDir(dir.path()).absolutePath());
+    QCOMPARE(seen.filters,
+             QStringList({ "Pictures (*.gif *.bmp)", "GIF Files(*.gif)", "Bitmap Files(*.bmp)", "All Files (*.*)" }));
     QCOMPARE(seen.suffix, QStringLiteral("gif"));
     QVERIFY2(seen.allFilesShown.contains(QStringLiteral("keys")), qPrintable(seen.allFilesShown.join(u' ')));
     QVERIFY(seen.openExisting);

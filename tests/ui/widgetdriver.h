@@ -14,11 +14,13 @@
 #include <QListView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -62,6 +64,30 @@ inline void typeInto(const QWidget &root, int id, const QString &text)
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
+}
+
+// Drops files on the window at a point of the window; true when the drop was taken.
+inline bool dropFiles(QWidget &window, const QStringList &paths, const QPoint &at)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &drop);
+    QCoreApplication::processEvents(); // the window takes a drop once it has ended
+    return drop.isAccepted();
+}
+
+// The title as the window shows it: "[*]" stands where a modified project is marked.
+inline QString shownTitle(const QWidget &window)
+{
+    return window.windowTitle().replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
 }
 
 // Moves the selection with the arrow keys, as a user would without opening the list.
@@ -244,6 +270,17 @@ int whenModal(std::function<void(T *)> answer, int attempts = 400)
     const int registration = detail::arm([](QWidget *window) { return qobject_cast<T *>(window) != nullptr; });
     detail::pollForModal<T>(answer, registration, attempts);
     return registration;
+}
+
+// Presses one of a modal dialog's push buttons once it is shown, after `before` ran on it.
+template <typename Dialog>
+void press(int id, std::function<void(Dialog *)> before = {})
+{
+    whenModal<Dialog>([id, before](Dialog *dialog) {
+        if (before)
+            before(dialog);
+        click(*dialog, id);
+    });
 }
 
 // What a message box showed, once answered with one of its buttons.

@@ -1,0 +1,378 @@
+#include "buttondlg.h"
+#include "dialogresult.h"
+#include "editoractions.h"
+#include "layoutdlg.h"
+#include "projectfile.h"
+#include "testprojects.h"
+#include "vizizarerodlg.h"
+#include "widgetdriver.h"
+
+#include <QColorDialog>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+using namespace velkari;
+using namespace velkari::test;
+
+namespace {
+
+enum : int {
+    IdHelpFileName = 1000,
+    IdAddLayout = 1007,
+    IdLayoutProperties = 1009,
+    IdShapeList = 1013,
+    IdCopyLayout = 1015,
+    IdTextColor = 1017,
+    IdHighlightColor = 1018,
+    IdLayoutList = 1026,
+    // Layout dialog
+    IdRowCount = 1004,
+    IdFirstHeight = 1008,
+    IdPasteLayout = 5,
+    // Button dialog
+    IdButtonCaption = 1025,
+    IdButtonWidth = 1007,
+    IdCopyButton = 11,
+    IdPasteButton = 12,
+};
+
+using Action = std::function<void(CViziZareroDlg &)>;
+
+// Portrait holds L0, L1 and L2, each of four rows of the keys A, B and C; saved and opened.
+void openPrepared(CViziZareroDlg &window, const QString &folder)
+{
+    SkinProject project;
+    NormalizeProject(project);
+    LayoutList &portrait = project.layoutList(Portrait);
+    portrait.clear();
+    for (int l = 0; l < 3; ++l) {
+        auto layout = std::make_unique<SkinLayout>();
+        layout->name = QStringLiteral("L%1").arg(l);
+        layout->flags = 0;
+        for (int r = 0; r < 4; ++r) {
+            auto row = std::make_unique<SkinRow>();
+            for (const char *caption : {"A", "B", "C"}) {
+                auto key = std::make_unique<SkinButton>();
+                key->caption = QString::fromLatin1(caption);
+                key->flags = ButtonFlagCharacter;
+                key->charCode = caption[0];
+                key->width = 20;
+                row->buttons.append(std::move(key));
+            }
+            row->buttons.append(std::make_unique<SkinButton>());
+            layout->rows.append(std::move(row));
+        }
+        portrait.append(std::move(layout));
+    }
+    const QString path = folder + QStringLiteral("/prepared.vsp");
+    SaveProjectFile(project, path);
+    window.openProjectFile(path);
+}
+
+void clickCell(CViziZareroDlg &window, int row, int column)
+{
+    QTest::mouseClick(window.gridButton(row, column), Qt::LeftButton);
+}
+
+// A shortcut reaches the active window only; a closed dialog may leave none active offscreen.
+void shortcut(QWidget &window, QKeyCombination keys)
+{
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, keys.key(), keys.keyboardModifiers());
+}
+
+void chooseColor(CViziZareroDlg &window, int id, const QColor &color)
+{
+    whenModal<QColorDialog>([color](QColorDialog *dialog) {
+        dialog->setCurrentColor(color);
+        dialog->accept();
+    });
+    click(window, id);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void everyChangeIsOneStep_data();
+    void everyChangeIsOneStep();
+    void undoAllAndRedoAllGiveTheBytesBack();
+    void modifiedFollowsTheSavedStep();
+    void copiedRecordsFollowUndo_data();
+    void copiedRecordsFollowUndo();
+    void helpFileNameIsOneStepPerVisit();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestHistory::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    isolateSettings(m_dir.filePath(QStringLiteral("settings")));
+}
+
+void TestHistory::everyChangeIsOneStep_data()
+{
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("OK on a key") << Action([](CViziZareroDlg &w) {
+        press<CButtonDlg>(Ok, [](CButtonDlg *d) { typeInto(*d, IdButtonCaption, QStringLiteral("Q")); });
+        clickCell(w, 0, 0);
+    }) << "Edit Button";
+    QTest::newRow("OK on the New cell") << Action([](CViziZareroDlg &w) {
+        press<CButtonDlg>(Ok);
+        clickCell(w, 1, 3);
+    }) << "Add Button";
+    QTest::newRow("insert") << Action([](CViziZareroDlg &w) {
+        press<CButtonDlg>(InsertBefore);
+        clickCell(w, 2, 1);
+    }) << "Insert Button";
+    QTest::newRow("delete a key") << Action([](CViziZareroDlg &w) {
+        press<CButtonDlg>(Delete);
+        clickCell(w, 3, 2);
+    }) << "Delete Button";
+    QTest::newRow("paste a key") << Action([](CViziZareroDlg &w) {
+        press<CButtonDlg>(IdCopyButton);
+        clickCell(w, 0, 2);
+        press<CButtonDlg>(Ok, [](CButtonDlg *d) { click(*d, IdPasteButton); });
+        clickCell(w, 3, 0);
+    }) << "Paste Button";
+    QTest::newRow("fewer rows") << Action([](CViziZareroDlg &w) {
+        press<CLayoutDlg>(Ok, [](CLayoutDlg *d) { chooseEntry(*d, IdRowCount, 1); });
+        click(w, IdLayoutProperties);
+    }) << "Edit Layout";
+    QTest::newRow("paste a layout") << Action([](CViziZareroDlg &w) {
+        chooseEntry(w, IdLayoutList, 2);
+        click(w, IdCopyLayout);
+        chooseEntry(w, IdLayoutList, 1);
+        press<CLayoutDlg>(Ok, [](CLayoutDlg *d) { click(*d, IdPasteLayout); });
+        click(w, IdLayoutProperties);
+    }) << "Paste Layout";
+    QTest::newRow("delete a layout") << Action([](CViziZareroDlg &w) {
+        press<CLayoutDlg>(Delete);
+        click(w, IdLayoutProperties);
+    }) << "Delete Layout";
+    QTest::newRow("add a layout") << Action([](CViziZareroDlg &w) {
+        press<CLayoutDlg>(Ok, [](CLayoutDlg *d) {
+            chooseEntry(*d, IdRowCount, 0);
+            typeInto(*d, IdFirstHeight, QStringLiteral("30"));
+        });
+        click(w, IdAddLayout);
+    }) << "Add Layout";
+    QTest::newRow("text colour") << Action([](CViziZareroDlg &w) {
+        chooseColor(w, IdTextColor, QColor(1, 2, 3));
+    }) << "Change Text Color";
+    QTest::newRow("highlight colour") << Action([](CViziZareroDlg &w) {
+        chooseColor(w, IdHighlightColor, QColor(4, 5, 6));
+    }) << "Change Highlight Color";
+    QTest::newRow("help file name") << Action([](CViziZareroDlg &w) {
+        typeInto(w, IdHelpFileName, QStringLiteral("Guide.htm"));
+    }) << "Change Help File Name";
+    QTest::newRow("picture dropped on the picture") << Action([](CViziZareroDlg &w) {
+        const QWidget *picture = w.canvas()->pictureView();
+        const QString path = QStringLiteral(VELKARI_EXAMPLES "/pictures");
+        const QStringList gifs = QDir(path).entryList({QStringLiteral("*.gif")});
+        QVERIFY(!gifs.isEmpty());
+        QVERIFY(dropFiles(w, {QDir(path).filePath(gifs.first())}, picture->mapTo(&w, QPoint(2, 2))));
+    }) << "Set Picture";
+}
+
+// Each change is one step named after it: undo puts the project back as it was, saved as it was,
+// and shows the shape and layout it touched; Ctrl+Shift+Z and Ctrl+Y do it again.
+void TestHistory::everyChangeIsOneStep()
+{
+    QFETCH(Action, action);
+    QFETCH(QString, name);
+    CViziZareroDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    openPrepared(window, m_dir.path());
+    chooseEntry(window, IdLayoutList, 1);
+    const QByteArray before = projectBytes(window.project());
+    action(window);
+    if (QTest::currentTestFailed())
+        return;
+    const ProjectView touched = window.currentView();
+    const QByteArray after = projectBytes(window.project());
+    QVERIFY(after != before);
+    QVERIFY(window.project().modified);
+    QVERIFY(shownTitle(window).endsWith(u'*'));
+    QCOMPARE(window.history()->stack()->count(), 1);
+    QCOMPARE(window.actions()->undoAction()->text(), QStringLiteral("Undo ") + name);
+
+    chooseEntry(window, IdShapeList, HiResLandscape);
+    window.setFocus(); // leaves the help file name field, as clicking elsewhere does
+    shortcut(window, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(projectBytes(window.project()), before);
+    QVERIFY(!window.project().modified);
+    QCOMPARE(window.currentShape(), touched.shape);
+    QCOMPARE(window.currentLayout(), 1);
+    QCOMPARE(window.actions()->redoAction()->text(), QStringLiteral("Redo ") + name);
+
+    shortcut(window, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    QCOMPARE(projectBytes(window.project()), after);
+    QVERIFY(window.project().modified);
+    shortcut(window, Qt::CTRL | Qt::Key_Z);
+    shortcut(window, Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(projectBytes(window.project()), after);
+    QCOMPARE(textOf(window, IdHelpFileName), window.project().helpFileName);
+}
+
+// Random edits through the real dialogs, from a fixed seed: undoing them all gives the project's
+// bytes back exactly, redoing them all the bytes after the last edit.
+void TestHistory::undoAllAndRedoAllGiveTheBytesBack()
+{
+    CViziZareroDlg window;
+    window.show();
+    openPrepared(window, m_dir.path());
+    const QByteArray original = projectBytes(window.project());
+    QRandomGenerator random(20260415);
+    int steps = 0;
+    for (int i = 0; i < 60; ++i) {
+        const int action = random.bounded(10);
+        const SkinLayout &layout = *window.currentLayoutRecord();
+        if (action < 6 && layout.rows.count() > 0) {
+            const int r = random.bounded(layout.rows.count());
+            const ButtonList &buttons = layout.rows.at(r)->buttons;
+            const int c = random.bounded(buttons.count());
+            const bool newCell = c == buttons.count() - 1;
+            const int results[] = {Ok, Ok, InsertAfter, InsertBefore, Delete};
+            int result = newCell || buttons.isFull() ? Ok : results[random.bounded(5)];
+            if (buttons.count() == 1 && result == Delete)
+                result = Ok;
+            if (newCell && buttons.isFull())
+                continue;
+            const QString width = QString::number(random.bounded(1, 90));
+            press<CButtonDlg>(result, [width](CButtonDlg *d) { typeInto(*d, IdButtonWidth, width); });
+            clickCell(window, r, c);
+        } else if (action < 8) {
+            const int rows = random.bounded(RowList::capacity);
+            const bool add = random.bounded(3) == 0 && window.project().layoutList(Portrait).count() < 19;
+            press<CLayoutDlg>(Ok, [rows](CLayoutDlg *d) {
+                chooseEntry(*d, IdRowCount, rows);
+                for (int h = 0; h <= rows; ++h)
+                    typeInto(*d, IdFirstHeight + h, QString::number(10 + h));
+            });
+            click(window, add ? IdAddLayout : IdLayoutProperties);
+        } else if (action == 8 && window.project().layoutList(Portrait).count() > 1) {
+            press<CLayoutDlg>(Delete);
+            click(window, IdLayoutProperties);
+        } else {
+            chooseEntry(window, IdLayoutList, random.bounded(window.project().layoutList(Portrait).count()));
+            continue;
+        }
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("at step %1").arg(i)));
+        ++steps;
+    }
+    const QByteArray last = projectBytes(window.project());
+    QUndoStack *stack = window.history()->stack();
+    QVERIFY(stack->count() > steps / 2);
+    while (stack->canUndo())
+        stack->undo();
+    QCOMPARE(projectBytes(window.project()), original);
+    QVERIFY(!window.project().modified);
+    while (stack->canRedo())
+        stack->redo();
+    QCOMPARE(projectBytes(window.project()), last);
+}
+
+void TestHistory::modifiedFollowsTheSavedStep()
+{
+    CViziZareroDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    openPrepared(window, m_dir.path());
+    const auto edit = [&window](const QString &caption) {
+        press<CButtonDlg>(Ok, [caption](CButtonDlg *d) { typeInto(*d, IdButtonCaption, caption); });
+        clickCell(window, 0, 0);
+    };
+    edit(QStringLiteral("one"));
+    shortcut(window, Qt::CTRL | Qt::Key_S);
+    QVERIFY(!window.project().modified);
+    QVERIFY(!shownTitle(window).endsWith(u'*'));
+    edit(QStringLiteral("two"));
+    QVERIFY(window.project().modified);
+    shortcut(window, Qt::CTRL | Qt::Key_Z);
+    // Back where the file is: nothing to ask about at Close.
+    QVERIFY(!window.project().modified);
+    QVERIFY(!shownTitle(window).endsWith(u'*'));
+    shortcut(window, Qt::CTRL | Qt::Key_Z);
+    QVERIFY(window.project().modified);
+
+    // Another project starts a history of its own.
+    window.openProjectFile(m_dir.filePath(QStringLiteral("prepared.vsp")));
+    QVERIFY(!window.history()->stack()->canUndo() && !window.history()->stack()->canRedo());
+    QVERIFY(!window.project().modified);
+}
+
+void TestHistory::copiedRecordsFollowUndo_data()
+{
+    QTest::addColumn<bool>("layout");
+    QTest::newRow("a layout, after a layout before it is deleted") << true;
+    QTest::newRow("a key, after a key is put before it") << false;
+}
+
+// Undo and redo rebuild records; the copied references stay on the records the user copied.
+void TestHistory::copiedRecordsFollowUndo()
+{
+    QFETCH(bool, layout);
+    CViziZareroDlg window;
+    window.show();
+    openPrepared(window, m_dir.path());
+    SkinProject &project = window.project();
+    const auto copied = [&] {
+        return layout ? project.copiedLayout->name : project.copiedButton->caption + u'@'
+                + QString::number(project.copiedButton->index);
+    };
+    if (layout) {
+        chooseEntry(window, IdLayoutList, 2);
+        click(window, IdCopyLayout);
+        chooseEntry(window, IdLayoutList, 1);
+        press<CLayoutDlg>(Delete);
+        click(window, IdLayoutProperties);
+    } else {
+        press<CButtonDlg>(IdCopyButton);
+        clickCell(window, 0, 1);
+        press<CButtonDlg>(InsertAfter);
+        clickCell(window, 0, 0);
+    }
+    const QString afterEdit = copied();
+    QCOMPARE(afterEdit, layout ? QStringLiteral("L2") : QStringLiteral("B@2"));
+    window.history()->undo();
+    QCOMPARE(copied(), layout ? QStringLiteral("L2") : QStringLiteral("B@1"));
+    window.history()->redo();
+    QCOMPARE(copied(), afterEdit);
+}
+
+void TestHistory::helpFileNameIsOneStepPerVisit()
+{
+    CViziZareroDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    typeInto(window, IdHelpFileName, QStringLiteral("Guide.htm"));
+    QCOMPARE(window.history()->stack()->count(), 1);
+    control(window, IdLayoutList)->setFocus(); // leaving the field ends the step
+    control(window, IdHelpFileName)->setFocus();
+    QTest::keyClicks(control(window, IdHelpFileName), QStringLiteral("x"));
+    QTest::keyClicks(control(window, IdHelpFileName), QStringLiteral("yz"));
+    QCOMPARE(window.history()->stack()->count(), 2);
+    window.history()->undo();
+    QCOMPARE(textOf(window, IdHelpFileName), QStringLiteral("Guide.htm"));
+    window.history()->undo();
+    QCOMPARE(textOf(window, IdHelpFileName), QStringLiteral("Velkari.htm"));
+    QVERIFY(!window.project().modified);
+}
+
+QTEST_MAIN(TestHistory)
+#include "tst_history.moc"
