@@ -2,6 +2,7 @@
 #include "vizizarerodlg.h"
 
 #include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -15,6 +16,12 @@ int main(int argc, char *argv[])
 {
     // Off screen, the pixels depend only on the fonts installed, not on a display or its theme.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nor on the window size, recent files or recovery copies the person running it has stored.
+    const QTemporaryDir home;
+    if (home.isValid()) {
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toLocal8Bit());
+    }
     velkari::CViziZareroApp app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments().mid(1);
