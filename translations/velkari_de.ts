@@ -36,6 +36,450 @@
     </message>
 </context>
 <context>
+    <name>velkari::ButtonDescription</name>
+    <message>
+        <source>Width:%1</source>
+        <translation>Breite:%1</translation>
+    </message>
+    <message>
+        <source>Sends Char:%1 and VK:%2</source>
+        <translation>Sendet Zeichen:%1 und VK:%2</translation>
+    </message>
+    <message>
+        <source>Sends VK:%1</source>
+        <translation>Sendet VK:%1</translation>
+    </message>
+    <message>
+        <source>&lt;Not Set&gt;</source>
+        <translation>&lt;Nicht gesetzt&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Layout number %1&gt;</source>
+        <translation>&lt;Layout Nummer %1&gt;</translation>
+    </message>
+    <message>
+        <source>Changes the layout to: %1</source>
+        <translation>Wechselt das Layout zu: %1</translation>
+    </message>
+    <message>
+        <source>&lt;Unknown %1&gt;</source>
+        <translation>&lt;Unbekannt %1&gt;</translation>
+    </message>
+    <message>
+        <source>Calculator Button: %1</source>
+        <translation>Rechnertaste: %1</translation>
+    </message>
+    <message>
+        <source>Terminates Task number: %1</source>
+        <translation>Beendet Task Nummer: %1</translation>
+    </message>
+    <message>
+        <source>Activates Task number: %1</source>
+        <translation>Aktiviert Task Nummer: %1</translation>
+    </message>
+    <message>
+        <source>Closes all Tasks.</source>
+        <translation>Schließt alle Tasks.</translation>
+    </message>
+    <message>
+        <source>Shows Today Screen.</source>
+        <translation>Zeigt den Heute-Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Refresh.</source>
+        <translation>Aktualisieren.</translation>
+    </message>
+    <message>
+        <source>Plays Macro number: %1</source>
+        <translation>Spielt Makro Nummer: %1</translation>
+    </message>
+    <message>
+        <source>Records a Macro.</source>
+        <translation>Zeichnet ein Makro auf.</translation>
+    </message>
+    <message>
+        <source>Shortcut to the item number %1 in the %2 folder.</source>
+        <translation>Verweis auf den Eintrag Nummer %1 im Ordner „%2“.</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>My Shortcuts</source>
+        <translation>Eigene Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Shortcut to the Velkari Settings Dialogbox.</source>
+        <translation>Verweis auf den Einstellungsdialog von Velkari.</translation>
+    </message>
+    <message>
+        <source>Shortcut to the Today Screen.</source>
+        <translation>Verweis auf den Heute-Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Shortcut to the Contents page of Help.(%1#Main_Contents)</source>
+        <translation>Verweis auf die Inhaltsseite der Hilfe.(%1#Main_Contents)</translation>
+    </message>
+    <message>
+        <source>Shortcut to the topic &quot;%1#BUTTON_TOPIC%2&quot; in the help.</source>
+        <translation>Verweis auf das Thema „%1#BUTTON_TOPIC%2“ in der Hilfe.</translation>
+    </message>
+    <message>
+        <source>Toggle Button %1</source>
+        <translation>Umschalttaste %1</translation>
+    </message>
+    <message>
+        <source>Does not cause release of down buttons</source>
+        <translation>Löst gedrückte Tasten nicht</translation>
+    </message>
+    <message>
+        <source>Automatically released when a button is pressed</source>
+        <translation>Wird automatisch gelöst, wenn eine Taste gedrückt wird</translation>
+    </message>
+    <message>
+        <source>Returns to previous layout</source>
+        <translation>Kehrt zum vorigen Layout zurück</translation>
+    </message>
+    <message>
+        <source>Select Name of Help file for this Skin.</source>
+        <translation>Namen der Hilfedatei für diesen Skin wählen.</translation>
+    </message>
+    <message>
+        <source>Add a new Layout.</source>
+        <translation>Ein neues Layout hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Change the properties of the selected Layout.</source>
+        <translation>Die Eigenschaften des gewählten Layouts ändern.</translation>
+    </message>
+    <message>
+        <source>Open an existing Document.</source>
+        <translation>Ein vorhandenes Dokument öffnen.</translation>
+    </message>
+    <message>
+        <source>Save the current information to the file.</source>
+        <translation>Die aktuellen Angaben in der Datei speichern.</translation>
+    </message>
+    <message>
+        <source>Create the skin file.</source>
+        <translation>Die Skin-Datei erstellen.</translation>
+    </message>
+    <message>
+        <source>Select the Orientation and Resolution.</source>
+        <translation>Ausrichtung und Auflösung wählen.</translation>
+    </message>
+    <message>
+        <source>Save the current information to another file.</source>
+        <translation>Die aktuellen Angaben in einer anderen Datei speichern.</translation>
+    </message>
+    <message>
+        <source>Copy the current layout information to the clipboard.</source>
+        <translation>Die Angaben des aktuellen Layouts in die Zwischenablage kopieren.</translation>
+    </message>
+    <message>
+        <source>Create a new Document.</source>
+        <translation>Ein neues Dokument anlegen.</translation>
+    </message>
+    <message>
+        <source>Select Text Color used for Task Manager, Macros, and Calculator layouts.</source>
+        <translation>Textfarbe für die Layouts von Taskmanager, Makros und Rechner wählen.</translation>
+    </message>
+    <message>
+        <source>Select Color used to high light a button.</source>
+        <translation>Farbe wählen, mit der eine Taste hervorgehoben wird.</translation>
+    </message>
+    <message>
+        <source>Select current Layout.</source>
+        <translation>Aktuelles Layout wählen.</translation>
+    </message>
+    <message>
+        <source>Close Velkari Skin Editor.</source>
+        <translation>Velkari Skin Editor schließen.</translation>
+    </message>
+    <message>
+        <source>Click to add a button at the end of this row.</source>
+        <translation>Klicken, um am Ende dieser Zeile eine Taste hinzuzufügen.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::ButtonFunctions</name>
+    <message>
+        <source>Square Root</source>
+        <translation>Quadratwurzel</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Toggle Comma</source>
+        <translation>Komma umschalten</translation>
+    </message>
+    <message>
+        <source>Memory Clear (MC)</source>
+        <translation>Speicher löschen (MC)</translation>
+    </message>
+    <message>
+        <source>Memory Recall (MR)</source>
+        <translation>Speicher abrufen (MR)</translation>
+    </message>
+    <message>
+        <source>Memory Add (M+)</source>
+        <translation>Speicher addieren (M+)</translation>
+    </message>
+    <message>
+        <source>Memory Set (MS)</source>
+        <translation>Speicher setzen (MS)</translation>
+    </message>
+    <message>
+        <source>Power (X^Y)</source>
+        <translation>Potenz (X^Y)</translation>
+    </message>
+    <message>
+        <source>Root (X^(1/Y))</source>
+        <translation>Wurzel (X^(1/Y))</translation>
+    </message>
+    <message>
+        <source>Exp (e^x)</source>
+        <translation>Exp (e^x)</translation>
+    </message>
+    <message>
+        <source>Pi</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>Fact (!)</source>
+        <translation>Fakultät (!)</translation>
+    </message>
+    <message>
+        <source>Copy (Ctrl+C)</source>
+        <translation>Kopieren (Strg+C)</translation>
+    </message>
+    <message>
+        <source>Paste (Ctrl+V)</source>
+        <translation>Einfügen (Strg+V)</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Close Task</source>
+        <translation>Task schließen</translation>
+    </message>
+    <message>
+        <source>Activate Task</source>
+        <translation>Task aktivieren</translation>
+    </message>
+    <message>
+        <source>Close All</source>
+        <translation>Alle schließen</translation>
+    </message>
+    <message>
+        <source>Go Today</source>
+        <translation>Zu Heute</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Play Macro</source>
+        <translation>Makro abspielen</translation>
+    </message>
+    <message>
+        <source>Record Macro</source>
+        <translation>Makro aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>My Shortcuts</source>
+        <translation>Eigene Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Write the displayed number</source>
+        <translation>Die angezeigte Zahl schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::CButtonDlg</name>
+    <message>
+        <source>Character</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Change Layout</source>
+        <translation>Layoutwechsel</translation>
+    </message>
+    <message>
+        <source>No Release</source>
+        <translation>Kein Lösen</translation>
+    </message>
+    <message>
+        <source>Auto Toggle</source>
+        <translation>Auto-Lösen</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Task Manager</source>
+        <translation>Taskmanager</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Verweis</translation>
+    </message>
+    <message>
+        <source>Button Properties</source>
+        <translation>Tasten-Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Add new button</source>
+        <translation>Neue Taste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Button Flags:</source>
+        <translation>Tastenoptionen:</translation>
+    </message>
+    <message>
+        <source>Button Width:</source>
+        <translation>Tastenbreite:</translation>
+    </message>
+    <message>
+        <source>Button Caption:</source>
+        <translation>Beschriftung:</translation>
+    </message>
+    <message>
+        <source>Insert after this button</source>
+        <translation>Taste danach einfügen</translation>
+    </message>
+    <message>
+        <source>Insert before this button</source>
+        <translation>Taste davor einfügen</translation>
+    </message>
+    <message>
+        <source>Delete this button</source>
+        <translation>Diese Taste löschen</translation>
+    </message>
+    <message>
+        <source>Paste Button Info</source>
+        <translation>Taste einfügen</translation>
+    </message>
+    <message>
+        <source>Copy this button</source>
+        <translation>Taste kopieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Field Label 1:</source>
+        <translation>Feld 1:</translation>
+    </message>
+    <message>
+        <source>Field Label 2:</source>
+        <translation>Feld 2:</translation>
+    </message>
+    <message>
+        <source>Field Label 3:</source>
+        <translation>Feld 3:</translation>
+    </message>
+    <message>
+        <source>Char:</source>
+        <translation>Zeichen:</translation>
+    </message>
+    <message>
+        <source>VK:</source>
+        <translation>VK:</translation>
+    </message>
+    <message>
+        <source>Go to Layout:</source>
+        <translation>Ziel-Layout:</translation>
+    </message>
+    <message>
+        <source>Calc Button:</source>
+        <translation>Rechnertaste:</translation>
+    </message>
+    <message>
+        <source>Button Function:</source>
+        <translation>Tastenfunktion:</translation>
+    </message>
+    <message>
+        <source>Task Number:</source>
+        <translation>Tasknummer:</translation>
+    </message>
+    <message>
+        <source>Macro Number:</source>
+        <translation>Makronummer:</translation>
+    </message>
+    <message>
+        <source>Shortcut Type:</source>
+        <translation>Verweisart:</translation>
+    </message>
+    <message>
+        <source>Shortcut Number:</source>
+        <translation>Verweisnummer:</translation>
+    </message>
+    <message>
+        <source>Toggle Index:</source>
+        <translation>Umschaltindex:</translation>
+    </message>
+    <message>
+        <source>This row is full: a row holds at most 30 buttons, the &quot;New&quot; cell included.</source>
+        <translation>Diese Zeile ist voll: Eine Zeile fasst höchstens 30 Tasten, die Zelle „Neu“ eingeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::CEBFFile</name>
+    <message>
+        <source>The file would be larger than 4 GiB.</source>
+        <translation>Die Datei würde größer als 4 GiB.</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+</context>
+<context>
     <name>velkari::CLayoutDlg</name>
     <message>
         <source>Draw Picture</source>
@@ -48,6 +492,130 @@
     <message>
         <source>The picture could not be drawn.</source>
         <translation>Das Bild konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>Reset On Show</source>
+        <translation>Reset b. Einbl.</translation>
+    </message>
+    <message>
+        <source>Reset On Hide</source>
+        <translation>Reset b. Ausbl.</translation>
+    </message>
+    <message>
+        <source>Task Manager</source>
+        <translation>Taskmanager</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Verweise</translation>
+    </message>
+    <message>
+        <source>1st row height:</source>
+        <translation>Höhe Zeile 1:</translation>
+    </message>
+    <message>
+        <source>2nd row height:</source>
+        <translation>Höhe Zeile 2:</translation>
+    </message>
+    <message>
+        <source>3rd row height:</source>
+        <translation>Höhe Zeile 3:</translation>
+    </message>
+    <message>
+        <source>4th row height:</source>
+        <translation>Höhe Zeile 4:</translation>
+    </message>
+    <message>
+        <source>5th row height:</source>
+        <translation>Höhe Zeile 5:</translation>
+    </message>
+    <message>
+        <source>6th row height:</source>
+        <translation>Höhe Zeile 6:</translation>
+    </message>
+    <message>
+        <source>Layout Properties</source>
+        <translation>Layout-Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Add new layout</source>
+        <translation>Neues Layout hinzufügen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Layout Name:</source>
+        <translation>Layoutname:</translation>
+    </message>
+    <message>
+        <source>Skin:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Drag Up Layout:</source>
+        <translation>Hochzieh-Layout:</translation>
+    </message>
+    <message>
+        <source>No of Rows:</source>
+        <translation>Zeilenzahl:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Paste Layout Info</source>
+        <translation>Layout-Info einfügen</translation>
+    </message>
+    <message>
+        <source>Delete this Layout</source>
+        <translation>Layout löschen</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>Select Skin Picture File</source>
+        <translation>Bilddatei für den Skin wählen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.gif *.bmp)</source>
+        <translation>Bilder (*.gif *.bmp)</translation>
+    </message>
+    <message>
+        <source>GIF Files(*.gif)</source>
+        <translation>GIF-Dateien (*.gif)</translation>
+    </message>
+    <message>
+        <source>Bitmap Files(*.bmp)</source>
+        <translation>Bitmap-Dateien (*.bmp)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
 </context>
 <context>
@@ -81,7 +649,7 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     </message>
     <message>
         <source>Try Skin</source>
-        <translation>Skin ausprobieren</translation>
+        <translation>Skin testen</translation>
     </message>
     <message>
         <source>Run the skin as the device would: tap keys, switch layouts, see what they type.</source>
@@ -93,7 +661,7 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     </message>
     <message>
         <source>Add Layout</source>
-        <translation>Layout hinzufügen</translation>
+        <translation>Neues Layout</translation>
     </message>
     <message>
         <source>Paste Layout</source>
@@ -109,7 +677,7 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     </message>
     <message>
         <source>Copied the layout &quot;%1&quot;. &quot;Paste Layout Info&quot; in the Layout Properties of another layout puts it there.</source>
-        <translation>Das Layout „%1“ ist kopiert. „Paste Layout Info“ in den Layout-Eigenschaften eines anderen Layouts fügt es dort ein.</translation>
+        <translation>Das Layout „%1“ ist kopiert. „Layout-Info einfügen“ in den Layout-Eigenschaften eines anderen Layouts fügt es dort ein.</translation>
     </message>
     <message>
         <source>Add Button</source>
@@ -133,7 +701,7 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     </message>
     <message>
         <source>Copied the key &quot;%1&quot;. &quot;Paste Button Info&quot; in the Button Properties of another key puts it there.</source>
-        <translation>Die Taste „%1“ ist kopiert. „Paste Button Info“ in den Tasten-Eigenschaften einer anderen Taste fügt sie dort ein.</translation>
+        <translation>Die Taste „%1“ ist kopiert. „Taste einfügen“ in den Tasten-Eigenschaften einer anderen Taste fügt sie dort ein.</translation>
     </message>
     <message>
         <source>Change Text Color</source>
@@ -150,6 +718,70 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Sichern als</translation>
+    </message>
+    <message>
+        <source>Create Skin</source>
+        <translation>Skin erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Orientation and Resolution:</source>
+        <translation>Ausrichtung und Auflösung:</translation>
+    </message>
+    <message>
+        <source>Current Layout:</source>
+        <translation>Aktuelles Layout:</translation>
+    </message>
+    <message>
+        <source>Layout Properties</source>
+        <translation>Layout-Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Copy Layout</source>
+        <translation>Layout kopieren</translation>
+    </message>
+    <message>
+        <source>Text Color:</source>
+        <translation>Textfarbe:</translation>
+    </message>
+    <message>
+        <source>Highlight Color:</source>
+        <translation>Hervorhebungsfarbe:</translation>
+    </message>
+    <message>
+        <source>Help File Name:</source>
+        <translation>Hilfedatei:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Error:</source>
+        <translation>Fehler:</translation>
+    </message>
+    <message>
+        <source>Too many Layouts!</source>
+        <translation>Zu viele Layouts!</translation>
     </message>
 </context>
 <context>
@@ -190,6 +822,10 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <source>the sizes differ</source>
         <translation>die Größen weichen ab</translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
 </context>
 <context>
     <name>velkari::CrashRecovery</name>
@@ -218,6 +854,44 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>velkari::FileCommands</name>
+    <message>
+        <source>Do you want to save the changes!</source>
+        <translation>Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Invalid Velkari Skin Project File!</source>
+        <translation>Ungültige Velkari-Skin-Projektdatei!</translation>
+    </message>
+    <message>
+        <source>Open Velkari Skin Project</source>
+        <translation>Velkari-Skin-Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Velkari Skin Project Files (*.vsp)</source>
+        <translation>Velkari-Skin-Projektdateien (*.vsp)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::FileError</name>
+    <message>
+        <source>An error occurred while writing &quot;%1&quot;.</source>
+        <translation>Beim Schreiben von „%1“ ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An error occurred while reading &quot;%1&quot;.</source>
+        <translation>Beim Lesen von „%1“ ist ein Fehler aufgetreten.</translation>
+    </message>
+</context>
+<context>
     <name>velkari::HelpWindow</name>
     <message>
         <source>%1 Help</source>
@@ -229,19 +903,19 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Starting a layout&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Draw the keyboard picture in any paint program and save it as a GIF or BMP file. Draw it at the real size of the device&apos;s screen: 240 or 320 pixels wide for the low-resolution shapes, 480 or 640 for the Hi-Res. ones.&lt;/li&gt;&lt;li&gt;Choose the shape in &lt;b&gt;Orientation and Resolution&lt;/b&gt; and press &lt;b&gt;Layout Properties&lt;/b&gt; (or &lt;b&gt;Add Layout&lt;/b&gt; for another one). Give the layout a name, &lt;b&gt;Browse&lt;/b&gt; for its picture, choose the number of rows and type each row&apos;s height in pixels.&lt;/li&gt;&lt;li&gt;Click a &lt;b&gt;New&lt;/b&gt; cell of a row to add a key: give it a caption, its width in pixels and what it does (send a character, change the layout, a calculator key, a task-manager action, a macro or a shortcut). A key&apos;s own cell offers to insert a copy before or after it, or to delete it.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation>&lt;h3&gt;Ein Layout anlegen&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Zeichnen Sie das Tastaturbild in einem beliebigen Malprogramm und speichern Sie es als GIF- oder BMP-Datei. Zeichnen Sie es in der echten Größe des Gerätebildschirms: 240 oder 320 Pixel breit für die Formen mit niedriger Auflösung, 480 oder 640 für die mit hoher Auflösung.&lt;/li&gt;&lt;li&gt;Wählen Sie die Form unter &lt;b&gt;Ausrichtung und Auflösung&lt;/b&gt; und drücken Sie &lt;b&gt;Layout-Eigenschaften&lt;/b&gt; (oder &lt;b&gt;Layout hinzufügen&lt;/b&gt; für ein weiteres). Geben Sie dem Layout einen Namen, wählen Sie mit &lt;b&gt;Durchsuchen&lt;/b&gt; sein Bild, legen Sie die Zahl der Reihen fest und tragen Sie die Höhe jeder Reihe in Pixeln ein.&lt;/li&gt;&lt;li&gt;Klicken Sie auf eine &lt;b&gt;Neu&lt;/b&gt;-Zelle einer Reihe, um eine Taste hinzuzufügen: Geben Sie ihr eine Beschriftung, ihre Breite in Pixeln und ihre Funktion (ein Zeichen senden, das Layout wechseln, eine Rechnertaste, eine Aktion des Task-Managers, ein Makro oder eine Verknüpfung). Die eigene Zelle einer Taste bietet an, eine Kopie vor oder hinter ihr einzufügen oder sie zu löschen.&lt;/li&gt;&lt;/ol&gt;</translation>
+        <translation>&lt;h3&gt;Ein Layout anlegen&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Zeichnen Sie das Tastaturbild in einem beliebigen Malprogramm und speichern Sie es als GIF- oder BMP-Datei. Zeichnen Sie es in der echten Größe des Gerätebildschirms: 240 oder 320 Pixel breit für die Formen mit niedriger Auflösung, 480 oder 640 für die mit hoher Auflösung.&lt;/li&gt;&lt;li&gt;Wählen Sie die Form unter &lt;b&gt;Ausrichtung und Auflösung&lt;/b&gt; und drücken Sie &lt;b&gt;Layout-Eigenschaften&lt;/b&gt; (oder &lt;b&gt;Neues Layout&lt;/b&gt; für ein weiteres). Geben Sie dem Layout einen Namen, wählen Sie mit &lt;b&gt;Auswählen&lt;/b&gt; sein Bild, legen Sie die Zahl der Zeilen fest und tragen Sie die Höhe jeder Zeile in Pixeln ein.&lt;/li&gt;&lt;li&gt;Klicken Sie auf eine &lt;b&gt;Neu&lt;/b&gt;-Zelle einer Zeile, um eine Taste hinzuzufügen: Geben Sie ihr eine Beschriftung, ihre Breite in Pixeln und ihre Funktion (ein Zeichen senden, das Layout wechseln, eine Rechnertaste, eine Aktion des Taskmanagers, ein Makro oder ein Verweis). Die eigene Zelle einer Taste bietet an, eine Kopie vor oder hinter ihr einzufügen oder sie zu löschen.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Copy Layout&lt;/b&gt; remembers the current layout; &lt;b&gt;Paste Layout Info&lt;/b&gt; in another layout&apos;s properties copies it there, rows and keys included. Keys copy and paste the same way in their own dialog.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Layout kopieren&lt;/b&gt; merkt sich das aktuelle Layout; &lt;b&gt;Layout-Info einfügen&lt;/b&gt; in den Eigenschaften eines anderen Layouts überträgt es dorthin, samt Reihen und Tasten. Tasten werden auf dieselbe Weise in ihrem eigenen Dialog kopiert und eingefügt.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Layout kopieren&lt;/b&gt; merkt sich das aktuelle Layout; &lt;b&gt;Layout-Info einfügen&lt;/b&gt; in den Eigenschaften eines anderen Layouts überträgt es dorthin, samt Zeilen und Tasten. Tasten werden auf dieselbe Weise in ihrem eigenen Dialog kopiert und eingefügt.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;What the grid shows&lt;/h3&gt;&lt;p&gt;The grid shows the current layout&apos;s rows from top to bottom and each row&apos;s keys from left to right, drawn to scale: one pixel per screen pixel for the Hi-Res. shapes, two for the others. The last cell of every row, &lt;b&gt;New&lt;/b&gt;, is where the next key goes; it is not part of the skin. The layout&apos;s picture is shown under the grid at its real size. Rest the mouse on a key to read what it does in the status area at the bottom.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Was das Raster zeigt&lt;/h3&gt;&lt;p&gt;Das Raster zeigt die Reihen des aktuellen Layouts von oben nach unten und die Tasten jeder Reihe von links nach rechts, maßstabsgetreu: ein Pixel je Bildschirmpixel für die Formen mit hoher Auflösung, zwei für die anderen. Die letzte Zelle jeder Reihe, &lt;b&gt;Neu&lt;/b&gt;, ist der Platz für die nächste Taste; sie gehört nicht zum Skin. Das Bild des Layouts wird unter dem Raster in seiner echten Größe gezeigt. Lassen Sie die Maus auf einer Taste ruhen, um im Statusbereich unten zu lesen, was sie tut.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Was das Raster zeigt&lt;/h3&gt;&lt;p&gt;Das Raster zeigt die Zeilen des aktuellen Layouts von oben nach unten und die Tasten jeder Zeile von links nach rechts, maßstabsgetreu: ein Pixel je Bildschirmpixel für die Formen mit hoher Auflösung, zwei für die anderen. Die letzte Zelle jeder Zeile, &lt;b&gt;Neu&lt;/b&gt;, ist der Platz für die nächste Taste; sie gehört nicht zum Skin. Das Bild des Layouts wird unter dem Raster in seiner echten Größe gezeigt. Lassen Sie die Maus auf einer Taste ruhen, um im Statusbereich unten zu lesen, was sie tut.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Creating the skin&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Create Skin&lt;/b&gt; saves the project if needed and checks every layout of every shape: each needs a picture file that can be read, at least one row, rows and keys that are not 0 pixels high or wide, and rows whose keys (the New cell not counted) add up to the same width, which must be 240, 320, 480 or 640 pixels. The first problem found is shown and nothing is written; fix it and try again.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Den Skin erstellen&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Skin erstellen&lt;/b&gt; speichert das Projekt, wenn nötig, und prüft jedes Layout jeder Form: Jedes braucht eine lesbare Bilddatei, mindestens eine Reihe, Reihen und Tasten, die nicht 0 Pixel hoch oder breit sind, und Reihen, deren Tasten (ohne die Neu-Zelle) zusammen dieselbe Breite ergeben, und zwar 240, 320, 480 oder 640 Pixel. Das erste gefundene Problem wird angezeigt und nichts geschrieben; beheben Sie es und versuchen Sie es erneut.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Den Skin erstellen&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Skin erstellen&lt;/b&gt; speichert das Projekt, wenn nötig, und prüft jedes Layout jeder Form: Jedes braucht eine lesbare Bilddatei, mindestens eine Zeile, Zeilen und Tasten, die nicht 0 Pixel hoch oder breit sind, und Zeilen, deren Tasten (ohne die Neu-Zelle) zusammen dieselbe Breite ergeben, und zwar 240, 320, 480 oder 640 Pixel. Das erste gefundene Problem wird angezeigt und nichts geschrieben; beheben Sie es und versuchen Sie es erneut.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Where the files go&lt;/h3&gt;&lt;p&gt;The project is saved as a &lt;code&gt;.vsp&lt;/code&gt; file; pictures are remembered relative to it, so a folder holding the project and its pictures can be moved as a whole. The skin is written beside the project with the same name and the extension &lt;code&gt;.vsk&lt;/code&gt;, with the pictures inside it: the skin file is all the device needs.&lt;/p&gt;</source>
@@ -257,6 +931,199 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>velkari::KeyboardDevice</name>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Ctrl+</source>
+        <translation>Strg+</translation>
+    </message>
+    <message>
+        <source>Alt+</source>
+        <translation>Alt+</translation>
+    </message>
+    <message>
+        <source>Shift+</source>
+        <translation>Umschalt+</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>VK:%1</source>
+        <translation>VK:%1</translation>
+    </message>
+    <message>
+        <source>key %1,%2</source>
+        <translation>Taste %1,%2</translation>
+    </message>
+    <message>
+        <source>the shape has no layouts</source>
+        <translation>die Bildschirmform hat keine Layouts</translation>
+    </message>
+    <message>
+        <source>the keyboard is hidden</source>
+        <translation>die Tastatur ist ausgeblendet</translation>
+    </message>
+    <message>
+        <source>no key there</source>
+        <translation>dort ist keine Taste</translation>
+    </message>
+    <message>
+        <source>layout %1 has no key %2,%3</source>
+        <translation>Layout %1 hat keine Taste %2,%3</translation>
+    </message>
+    <message>
+        <source>releases toggle %1</source>
+        <translation>löst Umschaltung %1</translation>
+    </message>
+    <message>
+        <source>holds toggle %1 (%2)</source>
+        <translation>hält Umschaltung %1 (%2)</translation>
+    </message>
+    <message>
+        <source>returns to layout %1</source>
+        <translation>kehrt zu Layout %1 zurück</translation>
+    </message>
+    <message>
+        <source>chord %1, not typed</source>
+        <translation>Tastenkombination %1, nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>sends %1</source>
+        <translation>sendet %1</translation>
+    </message>
+    <message>
+        <source>sends nothing</source>
+        <translation>sendet nichts</translation>
+    </message>
+    <message>
+        <source>names no layout</source>
+        <translation>nennt kein Layout</translation>
+    </message>
+    <message>
+        <source>switches to layout %1</source>
+        <translation>wechselt zu Layout %1</translation>
+    </message>
+    <message>
+        <source>layout %1 does not exist</source>
+        <translation>Layout %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the display shows no number</source>
+        <translation>die Anzeige zeigt keine Zahl</translation>
+    </message>
+    <message>
+        <source>calculator %1: display %2</source>
+        <translation>Rechner %1: Anzeige %2</translation>
+    </message>
+    <message>
+        <source>calculator key %1 does not exist</source>
+        <translation>Rechnertaste %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>action %1 does not exist</source>
+        <translation>Aktion %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>types a line break</source>
+        <translation>schreibt einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>types %1</source>
+        <translation>schreibt %1</translation>
+    </message>
+    <message>
+        <source>erases nothing</source>
+        <translation>löscht nichts</translation>
+    </message>
+    <message>
+        <source>erases a character</source>
+        <translation>löscht ein Zeichen</translation>
+    </message>
+    <message>
+        <source>layout %1 has no drag-up layout</source>
+        <translation>Layout %1 hat kein Hochzieh-Layout</translation>
+    </message>
+    <message>
+        <source>drag-up layout %1 does not exist</source>
+        <translation>Hochzieh-Layout %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>resets to layout 0</source>
+        <translation>setzt auf Layout 0 zurück</translation>
+    </message>
+    <message>
+        <source>the keyboard is already hidden</source>
+        <translation>die Tastatur ist schon ausgeblendet</translation>
+    </message>
+    <message>
+        <source>the keyboard is already shown</source>
+        <translation>die Tastatur ist schon eingeblendet</translation>
+    </message>
+    <message>
+        <source>hides the keyboard</source>
+        <translation>blendet die Tastatur aus</translation>
+    </message>
+    <message>
+        <source>shows the keyboard</source>
+        <translation>blendet die Tastatur ein</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::KeyboardPainter</name>
+    <message>
+        <source>The layout &quot;%1&quot; has no keys to draw (its key map is %2 × %3 pixels).</source>
+        <translation>Das Layout „%1“ hat keine Tasten zum Zeichnen (seine Tastenkarte ist %2 × %3 Pixel groß).</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; is %2 × %3 pixels; a picture is drawn for at most %4 pixels a side.</source>
+        <translation>Das Layout „%1“ ist %2 × %3 Pixel groß; ein Bild wird für höchstens %4 Pixel je Seite gezeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::LayoutPictures</name>
+    <message>
+        <source>The folder cannot be created.</source>
+        <translation>Der Ordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The picture of the layout &quot;%1&quot; could not be drawn.</source>
+        <translation>Das Bild des Layouts „%1“ konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>velkari::PictureView</name>
     <message>
         <source>%1×</source>
@@ -267,7 +1134,7 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     <name>velkari::PreviewWindow</name>
     <message>
         <source>Try Skin</source>
-        <translation>Skin ausprobieren</translation>
+        <translation>Skin testen</translation>
     </message>
     <message>
         <source>S&amp;creen shape:</source>
@@ -399,6 +1266,164 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     <message>
         <source>Double-click a problem, or press Enter on it, to open what needs mending.</source>
         <translation>Doppelklicken Sie auf ein Problem oder drücken Sie darauf die Eingabetaste, um zu öffnen, was zu beheben ist.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::ProjectChecker</name>
+    <message>
+        <source>The %1 code %2 is not one of 0 to %3; choose the key&apos;s function again.</source>
+        <translation>Der Code %2 für %1 liegt nicht zwischen 0 und %3; wählen Sie die Funktion der Taste neu.</translation>
+    </message>
+    <message>
+        <source>calculator key</source>
+        <translation>die Rechnertaste</translation>
+    </message>
+    <message>
+        <source>task action</source>
+        <translation>die Task-Aktion</translation>
+    </message>
+    <message>
+        <source>macro action</source>
+        <translation>die Makro-Aktion</translation>
+    </message>
+    <message>
+        <source>shortcut type</source>
+        <translation>die Verweisart</translation>
+    </message>
+    <message>
+        <source>The key changes the layout but has no target; choose the layout it opens.</source>
+        <translation>Die Taste wechselt das Layout, hat aber kein Ziel; wählen Sie das Layout, das sie öffnet.</translation>
+    </message>
+    <message>
+        <source>The key changes to layout number %1, but the shape&apos;s layouts are numbered 0 to %2; choose the layout it opens.</source>
+        <translation>Die Taste wechselt zu Layout Nummer %1, aber die Layouts der Bildschirmform sind von 0 bis %2 nummeriert; wählen Sie das Layout, das sie öffnet.</translation>
+    </message>
+    <message>
+        <source>The character U+%1 is half of a surrogate pair and means nothing on its own; choose a character below U+D800 or from U+E000 on.</source>
+        <translation>Das Zeichen U+%1 ist die Hälfte eines Surrogatpaars und bedeutet allein nichts; wählen Sie ein Zeichen unter U+D800 oder ab U+E000.</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>The layout has %1 %2 keys and the skin records only the last (row %3, key %4); give this key another character or key code.</source>
+        <translation>Das Layout hat %1 Tasten „%2“, und der Skin vermerkt nur die letzte (Zeile %3, Taste %4); geben Sie dieser Taste ein anderes Zeichen oder einen anderen Tastencode.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; is neither a GIF nor a BMP picture that can be read; save the picture as GIF or BMP.</source>
+        <translation>Die Bilddatei „%1“ ist weder ein lesbares GIF- noch ein lesbares BMP-Bild; speichern Sie das Bild als GIF oder BMP.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 x %2 pixels but the keys cover %3 x %4 pixels; make the picture as large as the keys, or the keys as large as the picture.</source>
+        <translation>Das Bild ist %1 x %2 Pixel groß, die Tasten decken aber %3 x %4 Pixel ab; machen Sie das Bild so groß wie die Tasten oder die Tasten so groß wie das Bild.</translation>
+    </message>
+    <message>
+        <source>The layout is %1 pixels wide but the %2 screen is %3; make the keys of every row add up to %3.</source>
+        <translation>Das Layout ist %1 Pixel breit, der Bildschirm „%2“ aber %3; lassen Sie die Tasten jeder Zeile zusammen %3 ergeben.</translation>
+    </message>
+    <message>
+        <source>The drag-up layout is number %1, but the shape&apos;s layouts are numbered 0 to %2; choose the drag-up layout again.</source>
+        <translation>Das Hochzieh-Layout ist Nummer %1, aber die Layouts der Bildschirmform sind von 0 bis %2 nummeriert; wählen Sie das Hochzieh-Layout neu.</translation>
+    </message>
+    <message>
+        <source>No Change Layout key or drag-up layout leads here from &quot;%1&quot;, the shape&apos;s first layout; add a key that opens this layout, or remove it.</source>
+        <translation>Keine Layoutwechsel-Taste und kein Hochzieh-Layout führt von „%1“, dem ersten Layout der Bildschirmform, hierher; fügen Sie eine Taste hinzu, die dieses Layout öffnet, oder entfernen Sie es.</translation>
+    </message>
+    <message>
+        <source>There is no way back from this layout to &quot;%1&quot;, the shape&apos;s first layout; add a Change Layout key, a key with the Return option or a drag-up layout that leads back.</source>
+        <translation>Von diesem Layout führt kein Weg zurück zu „%1“, dem ersten Layout der Bildschirmform; fügen Sie eine Layoutwechsel-Taste, eine Taste mit der Option „Zurück“ oder ein Hochzieh-Layout hinzu, das zurückführt.</translation>
+    </message>
+    <message>
+        <source>Layout %1 of this shape has the same name; give each layout a name of its own.</source>
+        <translation>Layout %1 dieser Bildschirmform hat denselben Namen; geben Sie jedem Layout einen eigenen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::ProjectFile</name>
+    <message>
+        <source>Some parts of this project did not fit and were left out: %1 layout(s), %2 row(s) and %3 key(s).
+A screen shape holds at most 20 layouts, a layout 6 rows and a row 30 buttons, the &quot;New&quot; cell included.</source>
+        <translation>Einige Teile dieses Projekts passten nicht hinein und wurden ausgelassen: %1 Layout(s), %2 Zeile(n) und %3 Taste(n).
+Eine Bildschirmform fasst höchstens 20 Layouts, ein Layout 6 Zeilen und eine Zeile 30 Tasten, die Zelle „Neu“ eingeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::ScreenShape</name>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Hi-Res. Portrait</source>
+        <translation>Hi-Res. Hochformat</translation>
+    </message>
+    <message>
+        <source>Hi-Res. Landscape</source>
+        <translation>Hi-Res. Querformat</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::SkinFile</name>
+    <message>
+        <source>Not a file</source>
+        <translation>Keine Datei</translation>
+    </message>
+    <message>
+        <source>The picture file is too large.</source>
+        <translation>Die Bilddatei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Invalid Height for the row %1 in layout &quot;%2&quot;.</source>
+        <translation>Ungültige Höhe für die Zeile %1 im Layout „%2“.</translation>
+    </message>
+    <message>
+        <source>No button defined for the row %1 in layout &quot;%2&quot;.</source>
+        <translation>Keine Taste für die Zeile %1 im Layout „%2“ festgelegt.</translation>
+    </message>
+    <message>
+        <source>Invalid Width for the button %1, row %2 in layout &quot;%3&quot;.</source>
+        <translation>Ungültige Breite für die Taste %1, Zeile %2 im Layout „%3“.</translation>
+    </message>
+    <message>
+        <source>No picture file is specified for the layout &quot;%1&quot;.</source>
+        <translation>Für das Layout „%1“ ist keine Bilddatei angegeben.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the picture file &quot;%1&quot;.</source>
+        <translation>Die Bilddatei „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; is too large (%2 bytes); a picture may have at most %3 bytes.</source>
+        <translation>Die Bilddatei „%1“ ist zu groß (%2 Bytes); ein Bild darf höchstens %3 Bytes haben.</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; has no rows.</source>
+        <translation>Das Layout „%1“ hat keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; has invalid width (%2).</source>
+        <translation>Das Layout „%1“ hat eine ungültige Breite (%2).</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; row %2 has invalid width(%3).</source>
+        <translation>Das Layout „%1“, Zeile %2, hat eine ungültige Breite (%3).</translation>
+    </message>
+    <message>
+        <source>This is the project file itself.</source>
+        <translation>Das ist die Projektdatei selbst.</translation>
     </message>
 </context>
 <context>

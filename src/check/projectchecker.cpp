@@ -4,6 +4,7 @@
 #include "skinfile.h"
 #include "skinproject.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,6 +14,12 @@
 namespace velkari {
 
 namespace {
+
+// The Problems panel shows the messages in the editor's language.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::ProjectChecker)
+};
 
 static_assert(int(ProblemCode::NoPicture) == int(LayoutRule::NoPicture)
               && int(ProblemCode::RowWidth) == int(LayoutRule::RowWidth));
@@ -119,19 +126,20 @@ private:
 
 QString codeRangeMessage(const SkinButton &key)
 {
-    const auto message = [](const char *what, int code, int count) {
-        return QStringLiteral("The %1 code %2 is not one of 0 to %3; choose the key's function again.")
-            .arg(QLatin1String(what), QString::number(code), QString::number(count - 1));
+    const auto message = [](const QString &what, int code, int count) {
+        return Text::tr("The %1 code %2 is not one of 0 to %3; choose the key's function again.")
+            .arg(what, QString::number(code), QString::number(count - 1));
     };
     switch (buttonKind(key.flags)) {
     case KindCalculator:
-        return key.charCode >= CalcKeyCount ? message("calculator key", key.charCode, CalcKeyCount) : QString();
+        return key.charCode >= CalcKeyCount ? message(Text::tr("calculator key"), key.charCode, CalcKeyCount)
+                                            : QString();
     case KindTaskManager:
-        return key.vk >= TaskActionCount ? message("task action", key.vk, TaskActionCount) : QString();
+        return key.vk >= TaskActionCount ? message(Text::tr("task action"), key.vk, TaskActionCount) : QString();
     case KindMacro:
-        return key.vk >= MacroActionCount ? message("macro action", key.vk, MacroActionCount) : QString();
+        return key.vk >= MacroActionCount ? message(Text::tr("macro action"), key.vk, MacroActionCount) : QString();
     case KindShortcut:
-        return key.vk >= ShortcutTypeCount ? message("shortcut type", key.vk, ShortcutTypeCount) : QString();
+        return key.vk >= ShortcutTypeCount ? message(Text::tr("shortcut type"), key.vk, ShortcutTypeCount) : QString();
     default:
         return {};
     }
@@ -143,18 +151,18 @@ void checkKeys(LayoutCheck &check, const SkinLayout &layout, int layoutCount)
         const ButtonKind kind = buttonKind(key.flags);
         if (kind == KindChangeLayout && key.charCode == LayoutNotSet) {
             check.add(ProblemCode::LayoutTargetUnset, row.index, key.index,
-                      QStringLiteral("The key changes the layout but has no target; choose the layout it opens."));
+                      Text::tr("The key changes the layout but has no target; choose the layout it opens."));
         } else if (kind == KindChangeLayout && !namesLayout(key.charCode, layoutCount)) {
             check.add(ProblemCode::LayoutTarget, row.index, key.index,
-                      QStringLiteral("The key changes to layout number %1, but the shape's layouts are numbered "
-                                     "0 to %2; choose the layout it opens.")
+                      Text::tr("The key changes to layout number %1, but the shape's layouts are numbered "
+                               "0 to %2; choose the layout it opens.")
                           .arg(key.charCode)
                           .arg(layoutCount - 1));
         }
         if (kind == KindCharacter && QChar::isSurrogate(key.charCode)) {
             check.add(ProblemCode::SurrogateCharacter, row.index, key.index,
-                      QStringLiteral("The character U+%1 is half of a surrogate pair and means nothing on its own; "
-                                     "choose a character below U+D800 or from U+E000 on.")
+                      Text::tr("The character U+%1 is half of a surrogate pair and means nothing on its own; "
+                               "choose a character below U+D800 or from U+E000 on.")
                           .arg(QString::number(key.charCode, 16).toUpper()));
         }
         const QString range = codeRangeMessage(key);
@@ -167,7 +175,9 @@ void checkKeys(LayoutCheck &check, const SkinLayout &layout, int layoutCount)
 // button of a row included, the last of each kind winning.
 void checkSpecialKeys(LayoutCheck &check, const SkinLayout &layout)
 {
-    static const char *const names[] = {"Enter", "Space", "Backspace"};
+    static const char *const names[] = {QT_TRANSLATE_NOOP("velkari::ProjectChecker", "Enter"),
+                                        QT_TRANSLATE_NOOP("velkari::ProjectChecker", "Space"),
+                                        QT_TRANSLATE_NOOP("velkari::ProjectChecker", "Backspace")};
     std::array<QList<std::pair<int, int>>, 3> found;
     for (const auto &row : layout.rows) {
         for (const auto &button : row->buttons) {
@@ -181,9 +191,9 @@ void checkSpecialKeys(LayoutCheck &check, const SkinLayout &layout)
         const QList<std::pair<int, int>> &keys = found[kind];
         for (qsizetype i = 0; i + 1 < keys.size(); ++i) {
             check.add(ProblemCode::DuplicateSpecialKey, keys[i].first, keys[i].second,
-                      QStringLiteral("The layout has %1 %2 keys and the skin records only the last (row %3, key %4); "
-                                     "give this key another character or key code.")
-                          .arg(QString::number(keys.size()), QLatin1String(names[kind]),
+                      Text::tr("The layout has %1 %2 keys and the skin records only the last (row %3, key %4); "
+                               "give this key another character or key code.")
+                          .arg(QString::number(keys.size()), Text::tr(names[kind]),
                                QString::number(keys.last().first), QString::number(keys.last().second)));
         }
     }
@@ -238,13 +248,13 @@ QList<Problem> ProjectChecker::check(const SkinProject &project, const QString &
                 const PictureFacts facts = picture(picturePath);
                 if (!facts.decodes) {
                     check.add(ProblemCode::PictureFormat, -1, -1,
-                              QStringLiteral("The picture file \"%1\" is neither a GIF nor a BMP picture that can be "
-                                             "read; save the picture as GIF or BMP.")
+                              Text::tr("The picture file \"%1\" is neither a GIF nor a BMP picture that can be "
+                                       "read; save the picture as GIF or BMP.")
                                   .arg(layout.picFileName));
                 } else if (firstRow && facts.size != QSize(width, height)) {
                     check.add(ProblemCode::PictureSize, -1, -1,
-                              QStringLiteral("The picture is %1 x %2 pixels but the keys cover %3 x %4 pixels; make "
-                                             "the picture as large as the keys, or the keys as large as the picture.")
+                              Text::tr("The picture is %1 x %2 pixels but the keys cover %3 x %4 pixels; make "
+                                       "the picture as large as the keys, or the keys as large as the picture.")
                                   .arg(facts.size.width())
                                   .arg(facts.size.height())
                                   .arg(width)
@@ -253,28 +263,28 @@ QList<Problem> ProjectChecker::check(const SkinProject &project, const QString &
             }
             if (firstRow && !firstRow->buttons.isEmpty() && widthValid && width != ScreenShapeWidth(shape)) {
                 check.add(ProblemCode::ShapeWidth, -1, -1,
-                          QStringLiteral("The layout is %1 pixels wide but the %2 screen is %3; make the keys of "
-                                         "every row add up to %3.")
+                          Text::tr("The layout is %1 pixels wide but the %2 screen is %3; make the keys of "
+                                   "every row add up to %3.")
                               .arg(QString::number(width), shapeName, QString::number(ScreenShapeWidth(shape))));
             }
             if (layout.dragUpLayout != -1 && !namesLayout(layout.dragUpLayout, layouts.count())) {
                 check.add(ProblemCode::DragUpTarget, -1, -1,
-                          QStringLiteral("The drag-up layout is number %1, but the shape's layouts are numbered 0 "
-                                         "to %2; choose the drag-up layout again.")
+                          Text::tr("The drag-up layout is number %1, but the shape's layouts are numbered 0 "
+                                   "to %2; choose the drag-up layout again.")
                               .arg(layout.dragUpLayout)
                               .arg(layouts.count() - 1));
             }
             const QString firstName = layouts.at(0)->name;
             if (!reach.fromFirst[layout.index]) {
                 check.add(ProblemCode::UnreachableLayout, -1, -1,
-                          QStringLiteral("No Change Layout key or drag-up layout leads here from \"%1\", the "
-                                         "shape's first layout; add a key that opens this layout, or remove it.")
+                          Text::tr("No Change Layout key or drag-up layout leads here from \"%1\", the "
+                                   "shape's first layout; add a key that opens this layout, or remove it.")
                               .arg(firstName));
             } else if (!reach.backToFirst[layout.index]) {
                 check.add(ProblemCode::DeadEndLayout, -1, -1,
-                          QStringLiteral("There is no way back from this layout to \"%1\", the shape's first layout; "
-                                         "add a Change Layout key, a key with the Return option or a drag-up "
-                                         "layout that leads back.")
+                          Text::tr("There is no way back from this layout to \"%1\", the shape's first layout; "
+                                   "add a Change Layout key, a key with the Return option or a drag-up "
+                                   "layout that leads back.")
                               .arg(firstName));
             }
             for (const auto &other : layouts) {
@@ -282,8 +292,8 @@ QList<Problem> ProjectChecker::check(const SkinProject &project, const QString &
                     break;
                 if (other->name == layout.name) {
                     check.add(ProblemCode::DuplicateLayoutName, -1, -1,
-                              QStringLiteral("Layout %1 of this shape has the same name; give each layout a name of "
-                                             "its own.")
+                              Text::tr("Layout %1 of this shape has the same name; give each layout a name of "
+                                       "its own.")
                                   .arg(other->index));
                     break;
                 }

@@ -3,6 +3,7 @@
 #include "fileerror.h"
 #include "relativepath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,9 +20,14 @@ namespace {
 // this large (a picture) goes to the file directly.
 constexpr qsizetype WindowSize = 256 * 1024;
 
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::CEBFFile)
+};
+
 QString tooLargeReason()
 {
-    return QStringLiteral("The file would be larger than 4 GiB.");
+    return Text::tr("The file would be larger than 4 GiB.");
 }
 
 } // namespace
@@ -48,7 +54,7 @@ void CEBFFile::OpenForWrite(const QString &path)
         throw FileError(FileError::Action::Write, path, m_target.error);
     const QFileInfo existing(m_target.path);
     if (m_target.kind != WriteTarget::Kind::Descriptor && existing.exists() && !existing.isWritable())
-        throw FileError(FileError::Action::Write, path, QStringLiteral("Permission denied"));
+        throw FileError(FileError::Action::Write, path, Text::tr("Permission denied"));
     if (!m_target.seekable()) {
         startWriting(Sink::OnePass);
         return;

@@ -1,6 +1,18 @@
 #include "fileerror.h"
 
+#include <QCoreApplication>
+
 namespace velkari {
+
+namespace {
+
+// Shown by the editor in its language.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::FileError)
+};
+
+} // namespace
 
 FileError::FileError(Action action, const QString &fileName, const QString &reason)
     : std::runtime_error((fileName + QStringLiteral(": ") + reason).toStdString())
@@ -13,8 +25,8 @@ FileError::FileError(Action action, const QString &fileName, const QString &reas
 QString FileError::message() const
 {
     const QString what = m_action == Action::Write
-        ? QStringLiteral("An error occurred while writing \"%1\".")
-        : QStringLiteral("An error occurred while reading \"%1\".");
+        ? Text::tr("An error occurred while writing \"%1\".")
+        : Text::tr("An error occurred while reading \"%1\".");
     return what.arg(m_fileName) + QLatin1Char('\n') + m_reason;
 }
 

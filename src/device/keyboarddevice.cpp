@@ -2,9 +2,18 @@
 
 #include "buttondescription.h"
 
+#include <QCoreApplication>
+
 namespace velkari {
 
 namespace {
+
+// The Try Skin window shows the events in the editor's language; the command-line tool keeps the
+// English. What an event was made from ("tap:10,20", "drag-up") is input syntax and stays as typed.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::KeyboardDevice)
+};
 
 QString hex(uint value, int digits)
 {
@@ -15,15 +24,15 @@ QString keyName(char16_t character)
 {
     switch (character) {
     case 8:
-        return QStringLiteral("Backspace");
+        return Text::tr("Backspace");
     case 9:
-        return QStringLiteral("Tab");
+        return Text::tr("Tab");
     case 13:
-        return QStringLiteral("Enter");
+        return Text::tr("Enter");
     case 27:
-        return QStringLiteral("Esc");
+        return Text::tr("Esc");
     case 32:
-        return QStringLiteral("Space");
+        return Text::tr("Space");
     }
     const QChar c(character);
     return c.isPrint() && !c.isSurrogate() ? QString(c.toUpper()) : hex(character, 4);
@@ -33,11 +42,11 @@ QString chordName(quint8 modifiers, char16_t character)
 {
     QString name;
     if (modifiers & ModifierControl)
-        name += QStringLiteral("Ctrl+");
+        name += Text::tr("Ctrl+");
     if (modifiers & ModifierAlt)
-        name += QStringLiteral("Alt+");
+        name += Text::tr("Alt+");
     if (modifiers & ModifierShift)
-        name += QStringLiteral("Shift+");
+        name += Text::tr("Shift+");
     return name + keyName(character);
 }
 
@@ -59,15 +68,15 @@ QString vkName(quint8 vk)
 {
     switch (vk) {
     case VkShift:
-        return QStringLiteral("Shift");
+        return Text::tr("Shift");
     case VkControl:
-        return QStringLiteral("Ctrl");
+        return Text::tr("Ctrl");
     case VkAlt:
-        return QStringLiteral("Alt");
+        return Text::tr("Alt");
     case VkCapsLock:
-        return QStringLiteral("Caps Lock");
+        return Text::tr("Caps Lock");
     default:
-        return QStringLiteral("VK:") + hex(vk, 2);
+        return Text::tr("VK:%1").arg(hex(vk, 2));
     }
 }
 
@@ -75,7 +84,7 @@ QString DeviceEvent::line() const
 {
     QString text = input + QStringLiteral(" -> ");
     if (row >= 0 && input.startsWith(QLatin1String("tap:"))) // which key a tap hit
-        text += QStringLiteral("key %1,%2: ").arg(row).arg(key);
+        text += Text::tr("key %1,%2").arg(row).arg(key) + QStringLiteral(": ");
     return text + effects.join(QStringLiteral("; "));
 }
 
@@ -168,9 +177,9 @@ KeyRef KeyboardDevice::keyAt(int x, int y) const
 bool KeyboardDevice::refuse(DeviceEvent &event) const
 {
     if (!currentLayout())
-        event.effects << QStringLiteral("the shape has no layouts");
+        event.effects << Text::tr("the shape has no layouts");
     else if (m_state.hidden)
-        event.effects << QStringLiteral("the keyboard is hidden");
+        event.effects << Text::tr("the keyboard is hidden");
     else
         return false;
     return true;
@@ -184,7 +193,7 @@ DeviceEvent KeyboardDevice::tap(int x, int y)
         if (hit.isValid())
             press(event, hit.row, hit.key);
         else
-            event.effects << QStringLiteral("no key there");
+            event.effects << Text::tr("no key there");
     }
     return logged(event);
 }
@@ -196,7 +205,7 @@ DeviceEvent KeyboardDevice::pressKey(int row, int key)
         if (currentLayout()->key(row, key))
             press(event, row, key);
         else
-            event.effects << QStringLiteral("layout %1 has no key %2,%3").arg(m_state.layout).arg(row).arg(key);
+            event.effects << Text::tr("layout %1 has no key %2,%3").arg(m_state.layout).arg(row).arg(key);
     }
     return logged(event);
 }
@@ -209,18 +218,18 @@ void KeyboardDevice::press(DeviceEvent &event, int row, int key)
     m_lastPressed = {m_state.layout, row, key};
     const KeyPress press = PressKey(m_state, record, layoutCount());
     if (press.toggledUp) {
-        event.effects << QStringLiteral("releases toggle %1").arg(press.toggle);
+        event.effects << Text::tr("releases toggle %1").arg(press.toggle);
         return;
     }
     describeFunction(event, record, press);
     for (int toggle = 1; toggle < 16; ++toggle) {
         if (press.released & (1u << toggle))
-            event.effects << QStringLiteral("releases toggle %1").arg(toggle);
+            event.effects << Text::tr("releases toggle %1").arg(toggle);
     }
     if (press.toggle)
-        event.effects << QStringLiteral("holds toggle %1 (%2)").arg(press.toggle).arg(vkName(record.vk));
+        event.effects << Text::tr("holds toggle %1 (%2)").arg(press.toggle).arg(vkName(record.vk));
     if (press.returnedTo >= 0)
-        event.effects << QStringLiteral("returns to layout %1").arg(press.returnedTo);
+        event.effects << Text::tr("returns to layout %1").arg(press.returnedTo);
 }
 
 void KeyboardDevice::describeFunction(DeviceEvent &event, const SkinKeyRecord &key, const KeyPress &press)
@@ -228,35 +237,35 @@ void KeyboardDevice::describeFunction(DeviceEvent &event, const SkinKeyRecord &k
     switch (press.kind) {
     case KindCharacter:
         if (press.chord)
-            event.effects << QStringLiteral("chord %1, not typed").arg(chordName(press.modifiers, press.character));
+            event.effects << Text::tr("chord %1, not typed").arg(chordName(press.modifiers, press.character));
         else if (press.text == KeyPress::Types)
             type(event, QString(QChar(press.character)));
         else if (press.text == KeyPress::Erases)
             erase(event);
         else
-            event.effects << (key.vk ? QStringLiteral("sends ") + vkName(key.vk) : QStringLiteral("sends nothing"));
+            event.effects << (key.vk ? Text::tr("sends %1").arg(vkName(key.vk)) : Text::tr("sends nothing"));
         return;
     case KindChangeLayout:
         if (key.vk)
-            event.effects << QStringLiteral("sends ") + vkName(key.vk);
+            event.effects << Text::tr("sends %1").arg(vkName(key.vk));
         if (press.target < 0)
-            event.effects << QStringLiteral("names no layout");
+            event.effects << Text::tr("names no layout");
         else if (press.switched)
-            event.effects << QStringLiteral("switches to layout %1").arg(press.target);
+            event.effects << Text::tr("switches to layout %1").arg(press.target);
         else
-            event.effects << QStringLiteral("layout %1 does not exist").arg(press.target);
+            event.effects << Text::tr("layout %1 does not exist").arg(press.target);
         return;
     case KindCalculator:
         if (key.charCode == CalcDisplay && m_calculator.hasError()) {
-            event.effects << QStringLiteral("the display shows no number");
+            event.effects << Text::tr("the display shows no number");
         } else if (key.charCode == CalcDisplay) {
             type(event, m_calculator.display());
         } else if (key.charCode < CalcKeyCount) {
             m_calculator.press(key.charCode);
-            event.effects << QStringLiteral("calculator %1: display %2")
+            event.effects << Text::tr("calculator %1: display %2")
                                  .arg(calcKeyDescription(key.charCode), quoted(m_calculator.display()));
         } else {
-            event.effects << QStringLiteral("calculator key %1 does not exist").arg(key.charCode);
+            event.effects << Text::tr("calculator key %1 does not exist").arg(key.charCode);
         }
         return;
     case KindTaskManager:
@@ -266,11 +275,11 @@ void KeyboardDevice::describeFunction(DeviceEvent &event, const SkinKeyRecord &k
         SkinButton function = ButtonForKey(key);
         function.flags &= ButtonFunctionFlags;
         const QStringList lines = DescribeKeyFunction(function, LayoutList(), m_skin.helpFileName);
-        event.effects << (lines.isEmpty() ? QStringLiteral("action %1 does not exist").arg(key.vk) : lines.join(u' '));
+        event.effects << (lines.isEmpty() ? Text::tr("action %1 does not exist").arg(key.vk) : lines.join(u' '));
         return;
     }
     case KindKeyOnly:
-        event.effects << (key.vk ? QStringLiteral("sends ") + vkName(key.vk) : QStringLiteral("sends nothing"));
+        event.effects << (key.vk ? Text::tr("sends %1").arg(vkName(key.vk)) : Text::tr("sends nothing"));
         return;
     }
 }
@@ -278,20 +287,20 @@ void KeyboardDevice::describeFunction(DeviceEvent &event, const SkinKeyRecord &k
 void KeyboardDevice::type(DeviceEvent &event, const QString &text)
 {
     m_text += text;
-    event.effects << (text == QLatin1String("\n") ? QStringLiteral("types a line break")
-                                                   : QStringLiteral("types ") + quoted(text));
+    event.effects << (text == QLatin1String("\n") ? Text::tr("types a line break")
+                                                   : Text::tr("types %1").arg(quoted(text)));
 }
 
 void KeyboardDevice::erase(DeviceEvent &event)
 {
     if (m_text.isEmpty()) {
-        event.effects << QStringLiteral("erases nothing");
+        event.effects << Text::tr("erases nothing");
         return;
     }
     const qsizetype size = m_text.size();
     const bool pair = size >= 2 && m_text.at(size - 1).isLowSurrogate() && m_text.at(size - 2).isHighSurrogate();
     m_text.chop(pair ? 2 : 1);
-    event.effects << QStringLiteral("erases a character");
+    event.effects << Text::tr("erases a character");
 }
 
 DeviceEvent KeyboardDevice::dragUp()
@@ -300,12 +309,12 @@ DeviceEvent KeyboardDevice::dragUp()
     if (!refuse(event)) {
         const int target = currentLayout()->dragUpLayout;
         if (target == SkinLayoutData::NoDragUpLayout) {
-            event.effects << QStringLiteral("layout %1 has no drag-up layout").arg(m_state.layout);
+            event.effects << Text::tr("layout %1 has no drag-up layout").arg(m_state.layout);
         } else if (target >= layoutCount()) {
-            event.effects << QStringLiteral("drag-up layout %1 does not exist").arg(target);
+            event.effects << Text::tr("drag-up layout %1 does not exist").arg(target);
         } else {
             m_state.switchTo(target);
-            event.effects << QStringLiteral("switches to layout %1").arg(target);
+            event.effects << Text::tr("switches to layout %1").arg(target);
         }
     }
     return logged(event);
@@ -317,7 +326,7 @@ void KeyboardDevice::resetLayout(DeviceEvent &event, quint16 flag)
     if (!layout || !(layout->flags & flag))
         return;
     if (m_state.layout != 0)
-        event.effects << QStringLiteral("resets to layout 0");
+        event.effects << Text::tr("resets to layout 0");
     m_state.layout = 0;
     m_state.previous = -1;
 }
@@ -336,10 +345,11 @@ DeviceEvent KeyboardDevice::setHidden(bool hidden)
 {
     DeviceEvent event = eventFor(hidden ? QStringLiteral("hide") : QStringLiteral("show"));
     if (m_state.hidden == hidden) {
-        event.effects << (hidden ? QStringLiteral("the keyboard is already hidden") : QStringLiteral("the keyboard is already shown"));
+        event.effects << (hidden ? Text::tr("the keyboard is already hidden")
+                                 : Text::tr("the keyboard is already shown"));
     } else {
         m_state.hidden = hidden;
-        event.effects << (hidden ? QStringLiteral("hides the keyboard") : QStringLiteral("shows the keyboard"));
+        event.effects << (hidden ? Text::tr("hides the keyboard") : Text::tr("shows the keyboard"));
         resetLayout(event, hidden ? LayoutFlagResetOnHide : LayoutFlagResetOnShow);
     }
     return logged(event);

@@ -3,9 +3,39 @@
 #include "projectfile.h"
 #include "skinfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace velkari {
+
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::FileCommands)
+};
+
+} // namespace
+
+QString SaveChangesQuestion()
+{
+    return Text::tr("Do you want to save the changes!");
+}
+
+QString InvalidProjectMessage()
+{
+    return Text::tr("Invalid Velkari Skin Project File!");
+}
+
+QString OpenProjectTitle()
+{
+    return Text::tr("Open Velkari Skin Project");
+}
+
+QStringList ProjectFileFilters()
+{
+    return {Text::tr("Velkari Skin Project Files (*.vsp)"), Text::tr("All Files (*.*)")};
+}
 
 QString WindowTitle(const QString &projectPath)
 {
@@ -136,7 +166,7 @@ void CreateSkin(SkinProject &project, FileCommandHost &host)
     const QString failure = FirstValidationFailure(project);
     if (!failure.isEmpty()) {
         wait.release();
-        host.showMessage(failure, QStringLiteral("Error"), FileCommandHost::Icon::Stop);
+        host.showMessage(failure, Text::tr("Error"), FileCommandHost::Icon::Stop);
         return;
     }
     const QString skinPath = SkinFilePath(project.projectPath);

@@ -6,13 +6,12 @@
 namespace velkari {
 
 inline QString ApplicationName() { return QStringLiteral("Velkari Skin Editor"); }
-inline QString SaveChangesQuestion() { return QStringLiteral("Do you want to save the changes!"); }
-inline QString InvalidProjectMessage() { return QStringLiteral("Invalid Velkari Skin Project File!"); }
-inline QString OpenProjectTitle() { return QStringLiteral("Open Velkari Skin Project"); }
-inline QStringList ProjectFileFilters()
-{
-    return {QStringLiteral("Velkari Skin Project Files (*.vsp)"), QStringLiteral("All Files (*.*)")};
-}
+// The messages and captions below are translated where a translator is installed (the editor);
+// the command-line tool installs none and prints the English.
+QString SaveChangesQuestion();
+QString InvalidProjectMessage();
+QString OpenProjectTitle();
+QStringList ProjectFileFilters();
 inline QString ProjectFileSuffix() { return QStringLiteral("vsp"); }
 // "Velkari Skin Editor" for a project without a file, "Velkari Skin Editor-<path>" otherwise.
 QString WindowTitle(const QString &projectPath);

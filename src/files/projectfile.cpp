@@ -3,12 +3,19 @@
 #include "cebffile.h"
 #include "skinfile.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cstring>
 
 namespace velkari {
 
 namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::ProjectFile)
+};
 
 // Entries numbered at or beyond the list's capacity (up to the section's count) that really lie
 // in the section; they are what reading leaves out. Looked up in file order, which keeps each
@@ -38,9 +45,9 @@ void forEachSurplusEntry(CEBFFile &file, int count, int capacity, Visit visit)
 
 QString LoadReport::message() const
 {
-    return QStringLiteral("Some parts of this project did not fit and were left out: %1 layout(s), "
-                          "%2 row(s) and %3 key(s).\nA screen shape holds at most 20 layouts, a layout "
-                          "6 rows and a row 30 buttons, the \"New\" cell included.")
+    return Text::tr("Some parts of this project did not fit and were left out: %1 layout(s), "
+                    "%2 row(s) and %3 key(s).\nA screen shape holds at most 20 layouts, a layout "
+                    "6 rows and a row 30 buttons, the \"New\" cell included.")
         .arg(layouts)
         .arg(rows)
         .arg(keys);

@@ -6,6 +6,7 @@
 #include "projectfile.h"
 #include "skinlayoutdata.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +15,13 @@
 namespace velkari {
 
 namespace {
+
+// The rule messages and the reasons a picture cannot be put into a skin are shown by the editor
+// in its language.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::SkinFile)
+};
 
 QString layoutLabel(const QString &shapeName, const QString &layoutName)
 {
@@ -34,9 +42,9 @@ QByteArray readPicture(const QString &path)
     const QFileInfo info(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         throw FileError(FileError::Action::Read, path,
-                        info.exists() && !info.isFile() ? QStringLiteral("Not a file") : file.errorString());
+                        info.exists() && !info.isFile() ? Text::tr("Not a file") : file.errorString());
     if (info.size() > MaxPictureFileSize)
-        throw FileError(FileError::Action::Read, path, QStringLiteral("The picture file is too large."));
+        throw FileError(FileError::Action::Read, path, Text::tr("The picture file is too large."));
     QByteArray bytes = file.read(info.size());
     if (bytes.size() != info.size())
         throw FileError(FileError::Action::Read, path, file.errorString());
@@ -50,11 +58,11 @@ bool visitRowFailures(const SkinRow &row, const QString &shapeName, const QStrin
     const QString label = layoutLabel(shapeName, layoutName);
     if (row.height == 0
         && !report({LayoutRule::RowHeight, row.index, -1,
-                    QStringLiteral("Invalid Height for the row %1 in layout \"%2\".").arg(QString::number(row.index), label)}))
+                    Text::tr("Invalid Height for the row %1 in layout \"%2\".").arg(QString::number(row.index), label)}))
         return false;
     if (row.buttons.isEmpty()) {
         return report({LayoutRule::RowEmpty, row.index, -1,
-                       QStringLiteral("No button defined for the row %1 in layout \"%2\".")
+                       Text::tr("No button defined for the row %1 in layout \"%2\".")
                            .arg(QString::number(row.index), label)});
     }
     for (const auto &button : row.buttons) {
@@ -92,7 +100,7 @@ quint16 ExpectedRowKeyWidth(const SkinLayout &layout)
 QString ValidateButton(const SkinButton &button, const QString &shapeName, const QString &layoutName, int row)
 {
     if (button.width == 0) {
-        return QStringLiteral("Invalid Width for the button %1, row %2 in layout \"%3\".")
+        return Text::tr("Invalid Width for the button %1, row %2 in layout \"%3\".")
             .arg(QString::number(button.index), QString::number(row), layoutLabel(shapeName, layoutName));
     }
     return {};
@@ -114,23 +122,23 @@ void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName, const
     const QString label = layoutLabel(shapeName, layout.name);
     if (layout.picFileName.isEmpty()) {
         if (!report({LayoutRule::NoPicture, -1, -1,
-                     QStringLiteral("No picture file is specified for the layout \"%1\".").arg(label)}))
+                     Text::tr("No picture file is specified for the layout \"%1\".").arg(label)}))
             return;
     } else {
         const QFileInfo picture(picturePath);
         QFile file(picturePath);
         QString unreadable;
         if (!picture.isFile() || !file.open(QIODevice::ReadOnly)) {
-            unreadable = QStringLiteral("Cannot Open the picture file \"%1\".").arg(layout.picFileName);
+            unreadable = Text::tr("Cannot Open the picture file \"%1\".").arg(layout.picFileName);
         } else if (picture.size() > MaxPictureFileSize) {
-            unreadable = QStringLiteral("The picture file \"%1\" is too large (%2 bytes); a picture may have at most %3 bytes.")
+            unreadable = Text::tr("The picture file \"%1\" is too large (%2 bytes); a picture may have at most %3 bytes.")
                              .arg(layout.picFileName, QString::number(picture.size()), QString::number(MaxPictureFileSize));
         }
         if (!unreadable.isEmpty() && !report({LayoutRule::PictureUnreadable, -1, -1, unreadable}))
             return;
     }
     if (layout.rows.isEmpty()) {
-        report({LayoutRule::NoRows, -1, -1, QStringLiteral("The layout \"%1\" has no rows.").arg(label)});
+        report({LayoutRule::NoRows, -1, -1, Text::tr("The layout \"%1\" has no rows.").arg(label)});
         return;
     }
     int firstRowWidth = 0;
@@ -144,11 +152,11 @@ void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName, const
             firstRowWidth = width;
             if (!isAllowedLayoutWidth(width)
                 && !report({LayoutRule::LayoutWidth, -1, -1,
-                            QStringLiteral("The layout \"%1\" has invalid width (%2).").arg(label, QString::number(width))}))
+                            Text::tr("The layout \"%1\" has invalid width (%2).").arg(label, QString::number(width))}))
                 return;
         } else if (width != firstRowWidth && (isAllowedLayoutWidth(firstRowWidth) || !isAllowedLayoutWidth(width))) {
             if (!report({LayoutRule::RowWidth, row->index, -1,
-                         QStringLiteral("The layout \"%1\" row %2 has invalid width(%3).")
+                         Text::tr("The layout \"%1\" row %2 has invalid width(%3).")
                              .arg(label, QString::number(row->index), QString::number(width))}))
                 return;
         }
@@ -270,7 +278,7 @@ void WriteSkinFile(SkinProject &project, const QString &skinPath)
 {
     // A project saved under a ".vsk" name would otherwise be replaced by its own skin.
     if (IsSameFile(skinPath, project.projectPath))
-        throw FileError(FileError::Action::Write, skinPath, QStringLiteral("This is the project file itself."));
+        throw FileError(FileError::Action::Write, skinPath, Text::tr("This is the project file itself."));
     CEBFFile file(SkinFileClassName());
     file.OpenForWrite(skinPath);
     WriteSkin(file, project);

@@ -3,10 +3,17 @@
 #include "buttonfunctions.h"
 
 #include <QChar>
+#include <QCoreApplication>
 
 namespace velkari {
 
 namespace {
+
+// Shown in the editor's language; the command-line tool installs no translator and keeps the English.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::ButtonDescription)
+};
 
 constexpr int GridFirstId = 5000;
 constexpr int GridRows = 6;
@@ -19,9 +26,14 @@ QString hex(uint value, int digits)
     return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
 
+QString widthText(const SkinButton &button)
+{
+    return Text::tr("Width:%1").arg(button.width);
+}
+
 QString widthLine(const SkinButton &button)
 {
-    return QStringLiteral("Width:") + QString::number(button.width) + u'\n';
+    return widthText(button) + u'\n';
 }
 
 // A lone surrogate is half of a character, never one to show; QChar::isPrint gives false for
@@ -36,25 +48,24 @@ QString describeCharacter(const SkinButton &button)
 {
     const QString shown = isPrintableCharacter(button.charCode) ? QString(QChar(button.charCode))
                                                                 : hex(button.charCode, 4);
-    return QStringLiteral("Sends Char:") + shown + QStringLiteral(" and VK:") + hex(button.vk, 2)
-        + u'\n' + widthLine(button);
+    return Text::tr("Sends Char:%1 and VK:%2").arg(shown, hex(button.vk, 2)) + u'\n' + widthLine(button);
 }
 
 QString describeChangeLayout(const SkinButton &button, const LayoutList &shapeLayouts)
 {
     QString text;
     if (button.vk != 0)
-        text += QStringLiteral("Sends VK:") + hex(button.vk, 2) + u'\n';
-    text += QStringLiteral("Changes the layout to: ");
+        text += Text::tr("Sends VK:%1").arg(hex(button.vk, 2)) + u'\n';
     // A target is a plain number that removing a layout does not update, so it may lie beyond
     // the list.
+    QString target;
     if (button.charCode == LayoutNotSet)
-        text += QStringLiteral("<Not Set>");
+        target = Text::tr("<Not Set>");
     else if (button.charCode < shapeLayouts.count())
-        text += shapeLayouts.at(button.charCode)->name;
+        target = shapeLayouts.at(button.charCode)->name;
     else
-        text += QStringLiteral("<Layout number ") + QString::number(button.charCode) + u'>';
-    return text + u'\n' + widthLine(button);
+        target = Text::tr("<Layout number %1>").arg(button.charCode);
+    return text + Text::tr("Changes the layout to: %1").arg(target) + u'\n' + widthLine(button);
 }
 
 QString describeCalculator(const SkinButton &button)
@@ -62,8 +73,8 @@ QString describeCalculator(const SkinButton &button)
     // Button Properties stores 0xFFFF when no entry is selected, and a file may hold anything.
     QString name = calcKeyDescription(button.charCode);
     if (name.isEmpty())
-        name = QStringLiteral("<Unknown ") + QString::number(button.charCode) + u'>';
-    return QStringLiteral("Calculator Button: ") + name + u'\n' + widthLine(button);
+        name = Text::tr("<Unknown %1>").arg(button.charCode);
+    return Text::tr("Calculator Button: %1").arg(name) + u'\n' + widthLine(button);
 }
 
 QString describeTaskManager(const SkinButton &button)
@@ -71,15 +82,15 @@ QString describeTaskManager(const SkinButton &button)
     const QString task = QString::number(button.charCode);
     switch (button.vk) {
     case TaskClose:
-        return QStringLiteral("Terminates Task number: ") + task + u'\n' + widthLine(button);
+        return Text::tr("Terminates Task number: %1").arg(task) + u'\n' + widthLine(button);
     case TaskActivate:
-        return QStringLiteral("Activates Task number: ") + task + u'\n' + widthLine(button);
+        return Text::tr("Activates Task number: %1").arg(task) + u'\n' + widthLine(button);
     case TaskCloseAll:
-        return QStringLiteral("Closes all Tasks.\n") + widthLine(button);
+        return Text::tr("Closes all Tasks.") + u'\n' + widthLine(button);
     case TaskGoToday:
-        return QStringLiteral("Shows Today Screen.\n") + widthLine(button);
+        return Text::tr("Shows Today Screen.") + u'\n' + widthLine(button);
     case TaskRefresh:
-        return QStringLiteral("Refresh.\n") + widthLine(button);
+        return Text::tr("Refresh.") + u'\n' + widthLine(button);
     default:
         return QString();
     }
@@ -89,10 +100,9 @@ QString describeMacro(const SkinButton &button)
 {
     switch (button.vk) {
     case MacroPlay:
-        return QStringLiteral("Plays Macro number: ") + QString::number(button.charCode) + u'\n'
-            + widthLine(button);
+        return Text::tr("Plays Macro number: %1").arg(button.charCode) + u'\n' + widthLine(button);
     case MacroRecord:
-        return QStringLiteral("Records a Macro.\n") + widthLine(button);
+        return Text::tr("Records a Macro.") + u'\n' + widthLine(button);
     default:
         return QString();
     }
@@ -101,29 +111,28 @@ QString describeMacro(const SkinButton &button)
 QString describeShortcut(const SkinButton &button, const QString &helpFileName)
 {
     const auto folderItem = [&button](const QString &folder) {
-        return QStringLiteral("Shortcut to the item number ") + QString::number(button.charCode)
-            + QStringLiteral(" in the ") + folder + QStringLiteral(" folder.\n")
-            + widthLine(button);
+        return Text::tr("Shortcut to the item number %1 in the %2 folder.")
+                   .arg(QString::number(button.charCode), folder)
+            + u'\n' + widthLine(button);
     };
     switch (button.vk) {
     case ShortcutPrograms:
-        return folderItem(QStringLiteral("Programs"));
+        return folderItem(Text::tr("Programs"));
     case ShortcutGames:
-        return folderItem(QStringLiteral("Games"));
+        return folderItem(Text::tr("Games"));
     case ShortcutMyShortcuts:
-        return folderItem(QStringLiteral("My Shortcuts"));
+        return folderItem(Text::tr("My Shortcuts"));
     case ShortcutOptions:
-        return QStringLiteral("Shortcut to the Velkari Settings Dialogbox.\n") + widthLine(button);
+        return Text::tr("Shortcut to the Velkari Settings Dialogbox.") + u'\n' + widthLine(button);
     case ShortcutGoToday:
-        return QStringLiteral("Shortcut to the Today Screen.\n") + widthLine(button);
+        return Text::tr("Shortcut to the Today Screen.") + u'\n' + widthLine(button);
     case ShortcutHelp:
-        if (button.charCode == 0) {
-            return QStringLiteral("Shortcut to the Contents page of Help.(") + helpFileName
-                + QStringLiteral("#Main_Contents)\n") + widthLine(button);
-        }
-        return QStringLiteral("Shortcut to the topic \"") + helpFileName
-            + QStringLiteral("#BUTTON_TOPIC") + QString::number(button.charCode)
-            + QStringLiteral("\" in the help.\n") + widthLine(button);
+        if (button.charCode == 0)
+            return Text::tr("Shortcut to the Contents page of Help.(%1#Main_Contents)").arg(helpFileName) + u'\n'
+                + widthLine(button);
+        return Text::tr("Shortcut to the topic \"%1#BUTTON_TOPIC%2\" in the help.")
+                   .arg(helpFileName, QString::number(button.charCode))
+            + u'\n' + widthLine(button);
     default:
         return QString();
     }
@@ -133,7 +142,7 @@ QString describeKeyOnly(const SkinButton &button)
 {
     if (button.vk == 0)
         return widthLine(button);
-    return QStringLiteral("Sends VK:") + hex(button.vk, 2) + u'\n' + widthLine(button);
+    return Text::tr("Sends VK:%1").arg(hex(button.vk, 2)) + u'\n' + widthLine(button);
 }
 
 QString describeFunction(const SkinButton &button, const LayoutList &shapeLayouts,
@@ -166,13 +175,13 @@ QString DescribeButton(const SkinButton &button, const LayoutList &shapeLayouts,
     QString text = button.caption + QStringLiteral(":\n");
     text += describeFunction(button, shapeLayouts, helpFileName);
     if (const int toggle = toggleIndex(button.flags))
-        text += QStringLiteral("Toggle Button ") + QString::number(toggle) + u'\n';
+        text += Text::tr("Toggle Button %1").arg(toggle) + u'\n';
     if (button.flags & ButtonFlagNoRelease)
-        text += QStringLiteral("Does not cause release of down buttons\n");
+        text += Text::tr("Does not cause release of down buttons") + u'\n';
     if (button.flags & ButtonFlagAutoToggle)
-        text += QStringLiteral("Automatically released when a button is pressed\n");
+        text += Text::tr("Automatically released when a button is pressed") + u'\n';
     if (button.flags & ButtonFlagReturn)
-        text += QStringLiteral("Returns to previous layout\n");
+        text += Text::tr("Returns to previous layout") + u'\n';
     return text;
 }
 
@@ -183,7 +192,7 @@ QStringList DescribeKeyFunction(const SkinButton &button, const LayoutList &shap
     uncaptioned.caption.clear();
     QStringList lines = DescribeButton(uncaptioned, shapeLayouts, helpFileName).split(u'\n', Qt::SkipEmptyParts);
     lines.removeFirst();
-    lines.removeIf([](const QString &line) { return line.startsWith(QLatin1String("Width:")); });
+    lines.removeAll(widthText(button));
     return lines;
 }
 
@@ -191,33 +200,33 @@ QString ControlHint(int id)
 {
     switch (id) {
     case 1000:
-        return QStringLiteral("Select Name of Help file for this Skin.");
+        return Text::tr("Select Name of Help file for this Skin.");
     case 1007:
-        return QStringLiteral("Add a new Layout.");
+        return Text::tr("Add a new Layout.");
     case 1009:
-        return QStringLiteral("Change the properties of the selected Layout.");
+        return Text::tr("Change the properties of the selected Layout.");
     case 1010:
-        return QStringLiteral("Open an existing Document.");
+        return Text::tr("Open an existing Document.");
     case 1011:
-        return QStringLiteral("Save the current information to the file.");
+        return Text::tr("Save the current information to the file.");
     case 1012:
-        return QStringLiteral("Create the skin file.");
+        return Text::tr("Create the skin file.");
     case 1013:
-        return QStringLiteral("Select the Orientation and Resolution.");
+        return Text::tr("Select the Orientation and Resolution.");
     case 1014:
-        return QStringLiteral("Save the current information to another file.");
+        return Text::tr("Save the current information to another file.");
     case 1015:
-        return QStringLiteral("Copy the current layout information to the clipboard.");
+        return Text::tr("Copy the current layout information to the clipboard.");
     case 1016:
-        return QStringLiteral("Create a new Document.");
+        return Text::tr("Create a new Document.");
     case 1017:
-        return QStringLiteral("Select Text Color used for Task Manager, Macros, and Calculator layouts.");
+        return Text::tr("Select Text Color used for Task Manager, Macros, and Calculator layouts.");
     case 1018:
-        return QStringLiteral("Select Color used to high light a button.");
+        return Text::tr("Select Color used to high light a button.");
     case 1026:
-        return QStringLiteral("Select current Layout.");
+        return Text::tr("Select current Layout.");
     case 1031:
-        return QStringLiteral("Close Velkari Skin Editor.");
+        return Text::tr("Close Velkari Skin Editor.");
     default:
         return QString();
     }
@@ -239,7 +248,7 @@ QString DescribeControl(int id, const SkinLayout *currentLayout, const LayoutLis
         return QString();
     // A placeholder has nothing to describe; what it is for is worth saying.
     if (button->isPlaceholder())
-        return QStringLiteral("Click to add a button at the end of this row.");
+        return Text::tr("Click to add a button at the end of this row.");
     static const LayoutList noLayouts;
     return DescribeButton(*button, shapeLayouts ? *shapeLayouts : noLayouts, helpFileName);
 }

@@ -1,37 +1,72 @@
 #include "buttonfunctions.h"
 
-#include <QStringView>
+#include <QCoreApplication>
 
 namespace velkari {
 
 namespace {
 
-constexpr QStringView CalcKeyTexts[CalcKeyCount] = {
-    u"0", u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9",
-    u".", u"+", u"-", u"*", u"/", u"=",
-    u"Square Root", u"1/x", u"%", u"\u00B1", u"Back", u"C", u"CE", u"Toggle Comma",
-    u"Memory Clear (MC)", u"Memory Recall (MR)", u"Memory Add (M+)", u"Memory Set (MS)",
-    u"Power (X^Y)", u"Root (X^(1/Y))", u"Exp (e^x)", u"Pi", u"Mod", u"ln", u"Fact (!)", u"X^2",
-    u"log", u"Copy (Ctrl+C)", u"Paste (Ctrl+V)", u"Display",
+// The words are shown in the editor's language; the symbols are the same in every language and
+// are not offered for translation.
+constexpr const char *CalcKeyTexts[CalcKeyCount] = {
+    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
+    ".", "+", "-", "*", "/", "=",
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Square Root"),
+    "1/x", "%", "\u00B1",
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Back"),
+    "C", "CE",
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Toggle Comma"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Memory Clear (MC)"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Memory Recall (MR)"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Memory Add (M+)"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Memory Set (MS)"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Power (X^Y)"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Root (X^(1/Y))"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Exp (e^x)"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Pi"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Mod"),
+    "ln",
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Fact (!)"),
+    "X^2", "log",
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Copy (Ctrl+C)"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Paste (Ctrl+V)"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Display"),
 };
 
-constexpr QStringView TaskActionTexts[TaskActionCount] = {
-    u"Close Task", u"Activate Task", u"Close All", u"Go Today", u"Refresh",
+constexpr const char *TaskActionTexts[TaskActionCount] = {
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Close Task"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Activate Task"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Close All"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Go Today"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Refresh"),
 };
 
-constexpr QStringView MacroActionTexts[MacroActionCount] = {u"Play Macro", u"Record Macro"};
-
-constexpr QStringView ShortcutTypeTexts[ShortcutTypeCount] = {
-    u"Programs", u"Games", u"My Shortcuts", u"Options", u"Go Today", u"Help",
+constexpr const char *MacroActionTexts[MacroActionCount] = {
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Play Macro"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Record Macro"),
 };
+
+constexpr const char *ShortcutTypeTexts[ShortcutTypeCount] = {
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Programs"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Games"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "My Shortcuts"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Options"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Go Today"),
+    QT_TRANSLATE_NOOP("velkari::ButtonFunctions", "Help"),
+};
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("velkari::ButtonFunctions", text);
+}
 
 template <std::size_t N>
-QStringList toList(const QStringView (&texts)[N])
+QStringList toList(const char *const (&texts)[N])
 {
     QStringList list;
     list.reserve(int(N));
-    for (QStringView text : texts)
-        list << text.toString();
+    for (const char *text : texts)
+        list << translated(text);
     return list;
 }
 
@@ -73,8 +108,8 @@ QString calcKeyDescription(int code)
     if (code < 0 || code >= CalcKeyCount)
         return QString();
     if (code == CalcDisplay)
-        return QStringLiteral("Write the displayed number");
-    return CalcKeyTexts[code].toString();
+        return QCoreApplication::translate("velkari::ButtonFunctions", "Write the displayed number");
+    return translated(CalcKeyTexts[code]);
 }
 
 QStringList taskActionListTexts()

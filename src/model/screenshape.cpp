@@ -1,18 +1,29 @@
 #include "screenshape.h"
 
+#include <QCoreApplication>
+
 namespace velkari {
+
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::ScreenShape)
+};
+
+} // namespace
 
 QString ScreenShapeName(int shape)
 {
     switch (shape) {
     case Portrait:
-        return QStringLiteral("Portrait");
+        return Text::tr("Portrait");
     case Landscape:
-        return QStringLiteral("Landscape");
+        return Text::tr("Landscape");
     case HiResPortrait:
-        return QStringLiteral("Hi-Res. Portrait");
+        return Text::tr("Hi-Res. Portrait");
     case HiResLandscape:
-        return QStringLiteral("Hi-Res. Landscape");
+        return Text::tr("Hi-Res. Landscape");
     }
     return {};
 }

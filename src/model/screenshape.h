@@ -9,6 +9,8 @@ enum ScreenShape : int { Portrait = 0, Landscape = 1, HiResPortrait = 2, HiResLa
 constexpr int ScreenShapeCount = 4;
 
 // "Portrait", "Landscape", "Hi-Res. Portrait", "Hi-Res. Landscape"; empty for any other number.
+// Translated where a translator is installed (the editor); the command-line tool has none, so its
+// output and the names it accepts stay English.
 QString ScreenShapeName(int shape);
 // The width in pixels of the shape's screen: 240, 320, 480 or 640; 0 for any other number.
 int ScreenShapeWidth(int shape);

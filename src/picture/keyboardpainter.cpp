@@ -6,6 +6,7 @@
 #include "nearestcolor.h"
 #include "skinlayout.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -19,6 +20,12 @@
 namespace velkari {
 
 namespace {
+
+// Shown by the editor's Draw Picture in its language.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::KeyboardPainter)
+};
 
 constexpr int CaptionRampSteps = 16;
 // Below this a caption is no longer read at a glance; it is cut short instead.
@@ -144,17 +151,13 @@ QString KeyboardPainter::drawProblem(const SkinLayout &layout, const QString &la
 {
     const QSize size = pictureSize(layout);
     if (size.isEmpty()) {
-        return QStringLiteral("The layout \"%1\" has no keys to draw (its key map is %2 × %3 pixels).")
-            .arg(label)
-            .arg(size.width())
-            .arg(size.height());
+        return Text::tr("The layout \"%1\" has no keys to draw (its key map is %2 × %3 pixels).")
+            .arg(label, QString::number(size.width()), QString::number(size.height()));
     }
     if (size.width() > MaxPictureSide || size.height() > MaxPictureSide) {
-        return QStringLiteral("The layout \"%1\" is %2 × %3 pixels; a picture is drawn for at most %4 pixels a side.")
-            .arg(label)
-            .arg(size.width())
-            .arg(size.height())
-            .arg(MaxPictureSide);
+        return Text::tr("The layout \"%1\" is %2 × %3 pixels; a picture is drawn for at most %4 pixels a side.")
+            .arg(label, QString::number(size.width()), QString::number(size.height()),
+                 QString::number(MaxPictureSide));
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include "keyboardpainter.h"
 #include "skinproject.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -13,6 +14,12 @@
 namespace velkari {
 
 namespace {
+
+// Shown by the editor in its language.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::LayoutPictures)
+};
 
 constexpr qsizetype MaxNameLength = 40;
 
@@ -148,7 +155,7 @@ void writePictureFile(const QString &path, const QByteArray &bytes)
     // mistake in the path, not a folder to create.
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
-        throw FileError(FileError::Action::Write, folder, QStringLiteral("The folder cannot be created."));
+        throw FileError(FileError::Action::Write, folder, Text::tr("The folder cannot be created."));
     writeAtomically(path, bytes);
 }
 
@@ -189,7 +196,7 @@ QStringList writeLayoutPictures(SkinProject &project, const QList<PictureJob> &j
         QString problem = KeyboardPainter::drawProblem(*layout, label);
         const QByteArray bytes = problem.isEmpty() ? drawLayoutPicture(*layout, painter, job.format) : QByteArray();
         if (problem.isEmpty() && bytes.isEmpty())
-            problem = QStringLiteral("The picture of the layout \"%1\" could not be drawn.").arg(label);
+            problem = Text::tr("The picture of the layout \"%1\" could not be drawn.").arg(label);
         if (!problem.isEmpty()) {
             problems.append(problem);
             continue;

@@ -44,15 +44,15 @@ struct FlagBox
 
 // Flag word bits by check box, in tab order but for "Shortcut", which follows the function list.
 constexpr std::array<FlagBox, 9> flagBoxes { {
-    { 2001, ButtonFlagCharacter, "Character", 13, 68, 48 },
-    { 2002, ButtonFlagChangeLayout, "Change Layout", 13, 79, 65 },
-    { 2003, ButtonFlagNoRelease, "No Release", 13, 89, 52 },
-    { 2005, ButtonFlagAutoToggle, "Auto Toggle", 13, 100, 55 },
-    { 2006, ButtonFlagReturn, "Return", 87, 68, 38 },
-    { 2007, ButtonFlagCalculator, "Calculator", 87, 79, 48 },
-    { 2008, ButtonFlagTaskManager, "Task Manager", 87, 89, 61 },
-    { 2009, ButtonFlagMacro, "Macro", 87, 100, 35 },
-    { 2010, ButtonFlagShortcut, "Shortcut", 87, 111, 43 },
+    { 2001, ButtonFlagCharacter, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Character"), 13, 68, 48 },
+    { 2002, ButtonFlagChangeLayout, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Change Layout"), 13, 79, 65 },
+    { 2003, ButtonFlagNoRelease, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "No Release"), 13, 89, 52 },
+    { 2005, ButtonFlagAutoToggle, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Auto Toggle"), 13, 100, 55 },
+    { 2006, ButtonFlagReturn, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Return"), 87, 68, 38 },
+    { 2007, ButtonFlagCalculator, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Calculator"), 87, 79, 48 },
+    { 2008, ButtonFlagTaskManager, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Task Manager"), 87, 89, 61 },
+    { 2009, ButtonFlagMacro, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Macro"), 87, 100, 35 },
+    { 2010, ButtonFlagShortcut, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Shortcut"), 87, 111, 43 },
 } };
 
 // Positions in flagBoxes of the function boxes, by ButtonKind.
@@ -129,13 +129,13 @@ CButtonDlg::CButtonDlg(SkinButton &button, SkinProject &project, const LayoutLis
     , m_addMode(button.isPlaceholder())
 {
     setFont(DialogUnits::dialogFont());
-    setWindowTitle(QStringLiteral("Button Properties"));
+    setWindowTitle(tr("Button Properties"));
     createControls();
 
     if (m_addMode) {
         // Kept after Cancel: the grid shows a placeholder as "New" whatever its caption.
         m_button.caption = QStringLiteral("B%1").arg(nextButtonNumber++, 2, 10, QLatin1Char('0'));
-        setWindowTitle(QStringLiteral("Add new button"));
+        setWindowTitle(tr("Add new button"));
         m_insertAfterButton->hide();
         m_insertBeforeButton->hide();
         m_deleteButton->hide();
@@ -158,8 +158,8 @@ void CButtonDlg::createControls()
     const DialogUnits du(font());
     setFixedSize(du.size(325, 132));
 
-    auto label = [&](int id, const char *text, int x, int y, int width) {
-        auto *widget = new QLabel(QString::fromLatin1(text), this);
+    auto label = [&](int id, const QString &text, int x, int y, int width) {
+        auto *widget = new QLabel(text, this);
         if (id)
             setControlId(widget, id);
         widget->setGeometry(du.rect(x, y, width, 8));
@@ -171,24 +171,24 @@ void CButtonDlg::createControls()
         edit->setGeometry(du.rect(x, y, 49, 12));
         return edit;
     };
-    auto pushButton = [&](int id, const char *caption, int x, int y, int width) {
-        auto *button = new QPushButton(QString::fromLatin1(caption), this);
+    auto pushButton = [&](int id, const QString &caption, int x, int y, int width) {
+        auto *button = new QPushButton(caption, this);
         setControlId(button, id);
         button->setGeometry(du.rect(x, y, width, 14));
         return button;
     };
 
     // Created first so that it lies beneath the boxes it frames.
-    auto *flagsGroup = new QGroupBox(QStringLiteral("Button Flags:"), this);
+    auto *flagsGroup = new QGroupBox(tr("Button Flags:"), this);
     flagsGroup->setGeometry(du.rect(7, 57, 147, 68));
 
-    m_widthLabel = label(0, "Button Width:", 7, 41, 52);
-    label(0, "Button Caption:", 7, 26, 52);
+    m_widthLabel = label(0, tr("Button Width:"), 7, 41, 52);
+    label(0, tr("Button Caption:"), 7, 26, 52);
     m_widthEdit = lineEdit(IdWidth, 61, 39);
     m_captionEdit = lineEdit(IdCaption, 61, 25);
     for (int i = 0; i < FlagBoxCount; ++i) {
         const FlagBox &entry = flagBoxes[i];
-        auto *box = new QCheckBox(QString::fromLatin1(entry.caption), this);
+        auto *box = new QCheckBox(tr(entry.caption), this);
         setControlId(box, entry.id);
         box->setGeometry(du.rect(entry.x, entry.y, entry.width, 10));
         m_flagBoxes[i] = box;
@@ -200,23 +200,23 @@ void CButtonDlg::createControls()
     m_fieldEdits[0] = lineEdit(IdField1, 233, 60);
     m_fieldEdits[1] = lineEdit(IdField2, 233, 78);
     m_fieldEdits[2] = lineEdit(IdField3, 233, 94);
-    m_insertAfterButton = pushButton(InsertAfter, "Insert after this button", 7, 7, 87);
-    m_insertBeforeButton = pushButton(InsertBefore, "Insert before this button", 99, 7, 87);
-    m_deleteButton = pushButton(Delete, "Delete this button", 247, 7, 71);
-    auto *pasteButton = pushButton(IdPaste, "Paste Button Info", 185, 31, 64);
-    m_copyButton = pushButton(IdCopy, "Copy this button", 254, 30, 64);
-    auto *cancelButton = pushButton(Cancel, "Cancel", 212, 111, 50);
-    auto *okButton = pushButton(Ok, "OK", 268, 111, 50);
+    m_insertAfterButton = pushButton(InsertAfter, tr("Insert after this button"), 7, 7, 87);
+    m_insertBeforeButton = pushButton(InsertBefore, tr("Insert before this button"), 99, 7, 87);
+    m_deleteButton = pushButton(Delete, tr("Delete this button"), 247, 7, 71);
+    auto *pasteButton = pushButton(IdPaste, tr("Paste Button Info"), 185, 31, 64);
+    m_copyButton = pushButton(IdCopy, tr("Copy this button"), 254, 30, 64);
+    auto *cancelButton = pushButton(Cancel, tr("Cancel"), 212, 111, 50);
+    auto *okButton = pushButton(Ok, tr("OK"), 268, 111, 50);
     okButton->setDefault(true);
 
-    m_fieldLabels[0] = label(IdFieldLabel1, "Field Label 1:", 169, 62, 59);
+    m_fieldLabels[0] = label(IdFieldLabel1, tr("Field Label 1:"), 169, 62, 59);
     // The template height of a drop-down list includes its open list; closed it is as tall as
     // an edit.
     m_functionList = new QComboBox(this);
     setControlId(m_functionList, IdFunctionList);
     m_functionList->setGeometry(du.rect(233, 60, 75, 12));
-    m_fieldLabels[1] = label(IdFieldLabel2, "Field Label 2:", 169, 81, 59);
-    m_fieldLabels[2] = label(IdFieldLabel3, "Field Label 3:", 169, 95, 59);
+    m_fieldLabels[1] = label(IdFieldLabel2, tr("Field Label 2:"), 169, 81, 59);
+    m_fieldLabels[2] = label(IdFieldLabel3, tr("Field Label 3:"), 169, 95, 59);
 
     // OK comes right after the last field, and the buttons that end the dialog in another way
     // after it: Tab, then Enter, never inserts or deletes a key by chance.
@@ -302,50 +302,50 @@ void CButtonDlg::refreshFunctionFields()
 
     switch (kind) {
     case KindCharacter:
-        label1->setText(QStringLiteral("Char:"));
+        label1->setText(tr("Char:"));
         field1->setText(charCodeText(m_button.charCode));
-        label2->setText(QStringLiteral("VK:"));
+        label2->setText(tr("VK:"));
         field2->setText(vkText);
         break;
     case KindChangeLayout: {
         QStringList names;
         for (const auto &layout : m_shapeLayouts)
             names << layout->name;
-        label1->setText(QStringLiteral("Go to Layout:"));
+        label1->setText(tr("Go to Layout:"));
         showList(names, m_button.charCode);
-        label2->setText(QStringLiteral("VK:"));
+        label2->setText(tr("VK:"));
         field2->setText(vkText);
         break;
     }
     case KindCalculator:
-        label1->setText(QStringLiteral("Calc Button:"));
+        label1->setText(tr("Calc Button:"));
         showList(calcKeyListTexts(), m_button.charCode);
         break;
     case KindTaskManager:
-        label1->setText(QStringLiteral("Button Function:"));
+        label1->setText(tr("Button Function:"));
         showList(taskActionListTexts(), m_button.vk);
-        label2->setText(QStringLiteral("Task Number:"));
+        label2->setText(tr("Task Number:"));
         field2->setText(numberText);
         break;
     case KindMacro:
-        label1->setText(QStringLiteral("Button Function:"));
+        label1->setText(tr("Button Function:"));
         showList(macroActionListTexts(), m_button.vk);
-        label2->setText(QStringLiteral("Macro Number:"));
+        label2->setText(tr("Macro Number:"));
         field2->setText(numberText);
         break;
     case KindShortcut:
-        label1->setText(QStringLiteral("Shortcut Type:"));
+        label1->setText(tr("Shortcut Type:"));
         showList(shortcutTypeListTexts(), m_button.vk);
-        label2->setText(QStringLiteral("Shortcut Number:"));
+        label2->setText(tr("Shortcut Number:"));
         field2->setText(numberText);
         break;
     case KindKeyOnly:
-        label2->setText(QStringLiteral("VK:"));
+        label2->setText(tr("VK:"));
         field2->setText(vkText);
         break;
     }
 
-    m_fieldLabels[2]->setText(QStringLiteral("Toggle Index:"));
+    m_fieldLabels[2]->setText(tr("Toggle Index:"));
 }
 
 // A value that is not a position of the list leaves it without a selection.
@@ -420,9 +420,8 @@ bool CButtonDlg::refuseWhenRowFull()
 {
     if (!m_rowFull)
         return false;
-    QMessageBox::warning(this, QStringLiteral("Button Properties"),
-                         QStringLiteral("This row is full: a row holds at most 30 buttons, the "
-                                        "\"New\" cell included."));
+    QMessageBox::warning(this, tr("Button Properties"),
+                         tr("This row is full: a row holds at most 30 buttons, the \"New\" cell included."));
     return true;
 }
 

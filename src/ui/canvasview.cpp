@@ -27,7 +27,7 @@ constexpr int ContentMargin = 10;
 QString cellCaption(const SkinButton &button)
 {
     if (button.isPlaceholder())
-        return QStringLiteral("New");
+        return CanvasView::tr("New");
     QString caption = button.caption;
     return caption.replace(u'&', QStringLiteral("&&"));
 }

@@ -48,18 +48,22 @@ struct FlagBox
 
 // In tab order.
 constexpr std::array<FlagBox, 6> flagBoxes { {
-    { 1018, LayoutFlagResetOnShow, "Reset On Show", 97 },
-    { 1019, LayoutFlagResetOnHide, "Reset On Hide", 109 },
-    { 1016, LayoutFlagTaskManager, "Task Manager", 121 },
-    { 1017, LayoutFlagCalculator, "Calculator", 133 },
-    { 1020, LayoutFlagMacros, "Macros", 145 },
-    { 1021, LayoutFlagShortcuts, "Shortcuts", 156 },
+    { 1018, LayoutFlagResetOnShow, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Reset On Show"), 97 },
+    { 1019, LayoutFlagResetOnHide, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Reset On Hide"), 109 },
+    { 1016, LayoutFlagTaskManager, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Task Manager"), 121 },
+    { 1017, LayoutFlagCalculator, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Calculator"), 133 },
+    { 1020, LayoutFlagMacros, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Macros"), 145 },
+    { 1021, LayoutFlagShortcuts, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Shortcuts"), 156 },
 } };
 
 constexpr std::array<int, RowList::capacity> heightEditY { 92, 105, 116, 129, 140, 153 };
 constexpr std::array<const char *, RowList::capacity> heightLabels {
-    "1st row height:", "2nd row height:", "3rd row height:",
-    "4th row height:", "5th row height:", "6th row height:",
+    QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "1st row height:"),
+    QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "2nd row height:"),
+    QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "3rd row height:"),
+    QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "4th row height:"),
+    QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "5th row height:"),
+    QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "6th row height:"),
 };
 
 // In the look of the pictures the project has, so that a redrawn layout still matches them; for
@@ -111,16 +115,16 @@ CLayoutDlg::CLayoutDlg(SkinLayout &layout, SkinProject &project, const LayoutLis
     , m_addMode(layout.flags & LayoutFlagNew)
 {
     setFont(DialogUnits::dialogFont());
-    setWindowTitle(QStringLiteral("Layout Properties"));
+    setWindowTitle(tr("Layout Properties"));
     createControls();
 
     if (m_addMode) {
         m_layout.name = QStringLiteral("Layout%1").arg(nextLayoutNumber++, 2, 10, QLatin1Char('0'));
-        setWindowTitle(QStringLiteral("Add new layout"));
+        setWindowTitle(tr("Add new layout"));
         m_deleteButton->hide();
     }
 
-    m_dragUpList->addItem(QStringLiteral("None"));
+    m_dragUpList->addItem(tr("None"));
     for (const auto &other : shapeLayouts)
         m_dragUpList->addItem(other->name);
     const int dragUpEntry = m_layout.dragUpLayout + 1;
@@ -142,8 +146,8 @@ void CLayoutDlg::createControls()
     const DialogUnits du(font());
     setFixedSize(du.size(325, 180));
 
-    auto label = [&](const char *text, int x, int y, int width) {
-        auto *widget = new QLabel(QString::fromLatin1(text), this);
+    auto label = [&](const QString &text, int x, int y, int width) {
+        auto *widget = new QLabel(text, this);
         widget->setGeometry(du.rect(x, y, width, 8));
         return widget;
     };
@@ -153,8 +157,8 @@ void CLayoutDlg::createControls()
         edit->setGeometry(du.rect(x, y, width, 12));
         return edit;
     };
-    auto pushButton = [&](int id, const char *caption, int x, int y, int width, int height) {
-        auto *button = new QPushButton(QString::fromLatin1(caption), this);
+    auto pushButton = [&](int id, const QString &caption, int x, int y, int width, int height) {
+        auto *button = new QPushButton(caption, this);
         setControlId(button, id);
         button->setGeometry(du.rect(x, y, width, height));
         return button;
@@ -168,37 +172,36 @@ void CLayoutDlg::createControls()
         return list;
     };
 
-    auto *flagsGroup = new QGroupBox(QStringLiteral("Flags:"), this);
+    auto *flagsGroup = new QGroupBox(tr("Flags:"), this);
     flagsGroup->setGeometry(du.rect(143, 86, 85, 87));
 
-    label("Layout Name:", 7, 16, 48);
+    label(tr("Layout Name:"), 7, 16, 48);
     m_nameEdit = lineEdit(IdName, 57, 14, 190);
-    label("Skin:", 7, 31, 48);
+    label(tr("Skin:"), 7, 31, 48);
     m_pictureEdit = lineEdit(IdPicture, 57, 29, 190);
-    auto *browseButton = pushButton(IdBrowse, "Browse", 249, 29, 41, 12);
-    label("Drag Up Layout:", 7, 54, 55);
+    auto *browseButton = pushButton(IdBrowse, tr("Browse"), 249, 29, 41, 12);
+    label(tr("Drag Up Layout:"), 7, 54, 55);
     m_dragUpList = dropDown(IdDragUp, 64, 52, 80);
-    label("No of Rows:", 7, 78, 55);
+    label(tr("No of Rows:"), 7, 78, 55);
     m_rowCountList = dropDown(IdRowCount, 64, 76, 54);
     for (int i = 1; i <= RowList::capacity; ++i)
         m_rowCountList->addItem(QString::number(i));
     for (int i = 0; i < RowList::capacity; ++i) {
-        label(heightLabels[i], 7, heightEditY[i] + 2, 55);
+        label(tr(heightLabels[i]), 7, heightEditY[i] + 2, 55);
         m_heightEdits[i] = lineEdit(IdFirstHeight + i, 64, heightEditY[i], 54);
     }
     for (size_t i = 0; i < flagBoxes.size(); ++i) {
-        auto *box = new QCheckBox(QString::fromLatin1(flagBoxes[i].caption), this);
+        auto *box = new QCheckBox(tr(flagBoxes[i].caption), this);
         setControlId(box, flagBoxes[i].id);
         box->setGeometry(du.rect(156, flagBoxes[i].y, 64, 10));
         m_flagBoxes[i] = box;
     }
-    auto *okButton = pushButton(Ok, "OK", 268, 59, 50, 14);
+    auto *okButton = pushButton(Ok, tr("OK"), 268, 59, 50, 14);
     okButton->setDefault(true);
-    auto *cancelButton = pushButton(Cancel, "Cancel", 268, 79, 50, 14);
-    auto *pasteButton = pushButton(IdPaste, "Paste Layout Info", 247, 140, 71, 14);
-    m_deleteButton = pushButton(Delete, "Delete this Layout", 247, 159, 71, 14);
-    auto *drawButton = pushButton(IdDrawPicture, "", 247, 121, 71, 14);
-    drawButton->setText(tr("Draw Picture"));
+    auto *cancelButton = pushButton(Cancel, tr("Cancel"), 268, 79, 50, 14);
+    auto *pasteButton = pushButton(IdPaste, tr("Paste Layout Info"), 247, 140, 71, 14);
+    m_deleteButton = pushButton(Delete, tr("Delete this Layout"), 247, 159, 71, 14);
+    auto *drawButton = pushButton(IdDrawPicture, tr("Draw Picture"), 247, 121, 71, 14);
 
     QWidget *previous = m_nameEdit;
     auto chain = [&previous](QWidget *next) {
@@ -253,7 +256,7 @@ void CLayoutDlg::showRowHeights(int rowCount, int kept)
         if (i < kept && i < rowCount)
             continue;
         if (i >= rowCount)
-            edit->setText(QStringLiteral("N/A"));
+            edit->setText(tr("N/A"));
         else if (const SkinRow *row = m_layout.rows.at(i))
             edit->setText(QString::number(row->height));
         else
@@ -264,12 +267,12 @@ void CLayoutDlg::showRowHeights(int rowCount, int kept)
 QString CLayoutDlg::choosePictureFile()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QFileDialog dialog(this, QStringLiteral("Select Skin Picture File"));
+    QFileDialog dialog(this, tr("Select Skin Picture File"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDirectory(fileDialogFolder({ m_pictureEdit->text(), m_project.projectPath }));
-    setFileDialogFilters(dialog, { QStringLiteral("Pictures (*.gif *.bmp)"), QStringLiteral("GIF Files(*.gif)"),
-                                   QStringLiteral("Bitmap Files(*.bmp)"), QStringLiteral("All Files (*.*)") });
+    setFileDialogFilters(dialog, { tr("Pictures (*.gif *.bmp)"), tr("GIF Files(*.gif)"), tr("Bitmap Files(*.bmp)"),
+                                   tr("All Files (*.*)") });
     dialog.setDefaultSuffix(QStringLiteral("gif"));
     QApplication::restoreOverrideCursor();
 
@@ -290,7 +293,7 @@ QString CLayoutDlg::choosePictureSavePath(const QString &proposed)
     QFileDialog dialog(this, tr("Save Drawn Picture"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    setFileDialogFilters(dialog, { QStringLiteral("GIF Files(*.gif)"), QStringLiteral("Bitmap Files(*.bmp)") });
+    setFileDialogFilters(dialog, { tr("GIF Files(*.gif)"), tr("Bitmap Files(*.bmp)") });
     dialog.setDefaultSuffix(QStringLiteral("gif"));
     // The pictures' folder may not exist yet: it is made when the picture is written.
     const QFileInfo file(proposed);
@@ -407,7 +410,7 @@ std::optional<CLayoutDlg::Heights> CLayoutDlg::checkedHeights()
     FieldCheck check(this);
     Heights heights {};
     for (int i = 0; i < m_rowCountList->currentIndex() + 1; ++i)
-        heights[i] = check.number(m_heightEdits[i], QString::fromLatin1(heightLabels[i]), 1, 0xFFFF).value_or(0);
+        heights[i] = check.number(m_heightEdits[i], tr(heightLabels[i]), 1, 0xFFFF).value_or(0);
     if (check.failed())
         return std::nullopt;
     return heights;

@@ -156,17 +156,17 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     m_page = new QWidget;
     pageScroll->setWidget(m_page);
 
-    connect(addButton(IdNew, QStringLiteral("New"), units.rect(7, 0, 38, 14)), &QPushButton::clicked, this,
+    connect(addButton(IdNew, tr("New"), units.rect(7, 0, 38, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::commandNew);
-    connect(addButton(IdOpen, QStringLiteral("Open"), units.rect(46, 0, 38, 14)), &QPushButton::clicked, this,
+    connect(addButton(IdOpen, tr("Open"), units.rect(46, 0, 38, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::commandOpen);
-    connect(addButton(IdSave, QStringLiteral("Save"), units.rect(86, 0, 38, 14)), &QPushButton::clicked, this,
+    connect(addButton(IdSave, tr("Save"), units.rect(86, 0, 38, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::commandSave);
-    connect(addButton(IdSaveAs, QStringLiteral("Save As"), units.rect(126, 0, 38, 14)), &QPushButton::clicked, this,
+    connect(addButton(IdSaveAs, tr("Save As"), units.rect(126, 0, 38, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::commandSaveAs);
-    connect(addButton(IdCreateSkin, QStringLiteral("Create Skin"), units.rect(166, 0, 53, 14)),
+    connect(addButton(IdCreateSkin, tr("Create Skin"), units.rect(166, 0, 53, 14)),
             &QPushButton::clicked, this, &CViziZareroDlg::commandCreateSkin);
-    connect(addButton(IdHelp, QStringLiteral("&Help"), units.rect(221, 0, 50, 14)), &QPushButton::clicked, this,
+    connect(addButton(IdHelp, tr("&Help"), units.rect(221, 0, 50, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::showHelp);
     m_problems = new ProblemsPanel(m_project, this);
     auto *problemsButton = addButton(IdProblems, m_problems->caption(), units.rect(275, 0, 78, 14));
@@ -179,7 +179,7 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     trySkin->setToolTip(tr("Run the skin as the device would: tap keys, switch layouts, see what they type."));
     connect(trySkin, &QPushButton::clicked, this, &CViziZareroDlg::showPreview);
 
-    addLabel(QStringLiteral("Orientation and Resolution:"), units.rect(7, 27, 96, 12));
+    addLabel(tr("Orientation and Resolution:"), units.rect(7, 27, 96, 12));
     m_shapeList = new QComboBox(m_page);
     setControlId(m_shapeList, IdShapeList);
     m_shapeList->setGeometry(units.rect(105, 27, 82, 12));
@@ -187,33 +187,33 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
         m_shapeList->addItem(ScreenShapeName(shape));
     connect(m_shapeList, &QComboBox::activated, this, &CViziZareroDlg::fullRefresh);
 
-    addLabel(QStringLiteral("Current Layout:"), units.rect(7, 41, 96, 12));
+    addLabel(tr("Current Layout:"), units.rect(7, 41, 96, 12));
     m_layoutList = new QComboBox(m_page);
     setControlId(m_layoutList, IdLayoutList);
     m_layoutList->setGeometry(units.rect(105, 41, 82, 12));
     m_layoutList->setMaxVisibleItems(LayoutList::capacity);
     connect(m_layoutList, &QComboBox::activated, this, &CViziZareroDlg::layoutSelected);
 
-    connect(addButton(IdLayoutProperties, QStringLiteral("Layout Properties"), units.rect(189, 41, 71, 12)),
+    connect(addButton(IdLayoutProperties, tr("Layout Properties"), units.rect(189, 41, 71, 12)),
             &QPushButton::clicked, this, &CViziZareroDlg::commandLayoutProperties);
-    connect(addButton(IdAddLayout, QStringLiteral("Add Layout"), units.rect(263, 41, 56, 12)), &QPushButton::clicked,
+    connect(addButton(IdAddLayout, tr("Add Layout"), units.rect(263, 41, 56, 12)), &QPushButton::clicked,
             this, &CViziZareroDlg::commandAddLayout);
-    connect(addButton(IdCopyLayout, QStringLiteral("Copy Layout"), units.rect(322, 41, 56, 12)),
+    connect(addButton(IdCopyLayout, tr("Copy Layout"), units.rect(322, 41, 56, 12)),
             &QPushButton::clicked, this, &CViziZareroDlg::commandCopyLayout);
 
-    addLabel(QStringLiteral("Text Color:"), units.rect(7, 55, 96, 12));
+    addLabel(tr("Text Color:"), units.rect(7, 55, 96, 12));
     m_textColorButton = new SwatchButton(m_page);
     setControlId(m_textColorButton, IdTextColor);
     m_textColorButton->setGeometry(units.rect(105, 55, 82, 12));
     connect(m_textColorButton, &QPushButton::clicked, this, &CViziZareroDlg::chooseTextColor);
 
-    addLabel(QStringLiteral("Highlight Color:"), units.rect(7, 69, 96, 12));
+    addLabel(tr("Highlight Color:"), units.rect(7, 69, 96, 12));
     m_highlightColorButton = new SwatchButton(m_page);
     setControlId(m_highlightColorButton, IdHighlightColor);
     m_highlightColorButton->setGeometry(units.rect(105, 69, 82, 12));
     connect(m_highlightColorButton, &QPushButton::clicked, this, &CViziZareroDlg::chooseHighlightColor);
 
-    addLabel(QStringLiteral("Help File Name:"), units.rect(250, 69, 63, 12));
+    addLabel(tr("Help File Name:"), units.rect(250, 69, 63, 12));
     m_helpFileEdit = new QLineEdit(m_page);
     setControlId(m_helpFileEdit, IdHelpFileName);
     m_helpFileEdit->setGeometry(units.rect(315, 69, 61, 12));
@@ -229,7 +229,7 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     connect(m_canvas, &CanvasView::cellClicked, this, &CViziZareroDlg::commandGridButton);
 
     m_closeRect = units.rect(496, 313, 50, 14);
-    m_closeButton = addButton(IdClose, QStringLiteral("Close"), m_closeRect);
+    m_closeButton = addButton(IdClose, tr("Close"), m_closeRect);
     connect(m_closeButton, &QPushButton::clicked, this, &CViziZareroDlg::commandClose);
 
     m_statusRect = units.rect(7, 331, 539, 60);
@@ -485,7 +485,7 @@ void CViziZareroDlg::commandAddLayout()
         return;
     // The last of the list's 20 places is never filled from here.
     if (layouts->count() >= LayoutList::capacity - 1) {
-        QMessageBox::critical(this, QStringLiteral("Error:"), QStringLiteral("Too many Layouts!"));
+        QMessageBox::critical(this, tr("Error:"), tr("Too many Layouts!"));
         return;
     }
     auto layout = std::make_unique<SkinLayout>();

@@ -1,15 +1,28 @@
 #include "aboutbox.h"
 #include "appicon.h"
+#include "buttondescription.h"
+#include "buttondlg.h"
+#include "controlid.h"
+#include "gridcell.h"
 #include "helpwindow.h"
+#include "layoutdlg.h"
 #include "translations.h"
+#include "vizizarerodlg.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <functional>
 
 using namespace velkari;
 
@@ -46,7 +59,54 @@ QStringList untranslatedMessages(const QString &tsPath)
     return untranslated;
 }
 
+QString withoutMnemonic(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+}
+
+// The texts of a window's controls that need more room than their control gives them; key
+// captions in the grid are the author's own and left out.
+QStringList clippedTexts(QWidget &window)
+{
+    // Controls in layouts take their size only when the window is shown.
+    window.show();
+    QStringList clipped;
+    const auto check = [&](const QString &text, int needed, int room) {
+        if (needed > room)
+            clipped << QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(room);
+    };
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(&window) || qobject_cast<const GridCell *>(widget))
+            continue;
+        const QFontMetrics metrics(widget->font());
+        if (const auto *label = qobject_cast<const QLabel *>(widget); label && !label->wordWrap()) {
+            const QString text = withoutMnemonic(label->text());
+            check(text, metrics.horizontalAdvance(text), label->contentsRect().width());
+        } else if (const auto *box = qobject_cast<const QCheckBox *>(widget)) {
+            check(box->text(), box->sizeHint().width(), box->width());
+        } else if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            const QString text = withoutMnemonic(button->text());
+            // Text that runs into the frame reads as cut off even where no letter is lost.
+            const int air = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 2;
+            check(text, metrics.horizontalAdvance(text) + air, room.width());
+        } else if (const auto *group = qobject_cast<const QGroupBox *>(widget)) {
+            check(group->title(), metrics.horizontalAdvance(group->title()), group->width());
+        } else if (const auto *list = qobject_cast<const QComboBox *>(widget)) {
+            for (int i = 0; i < list->count(); ++i)
+                check(list->itemText(i), metrics.horizontalAdvance(list->itemText(i)), list->width());
+        }
+    }
+    return clipped;
+}
+
+using ClippedTexts = std::function<QStringList()>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(ClippedTexts)
 
 class TestApplication : public QObject
 {
@@ -61,6 +121,8 @@ private Q_SLOTS:
     void germanTexts_data();
     void germanTexts();
     void everyMessageHasATranslation();
+    void germanTextsFit_data();
+    void germanTextsFit();
     void informationRequestsNeedNoDisplay_data();
     void informationRequestsNeedNoDisplay();
 };
@@ -114,6 +176,27 @@ void TestApplication::germanTexts_data()
     QTest::addRow("About title") << AboutBox::title() << "Über Velkari Skin Editor";
     QTest::addRow("guide heading") << HelpWindow::guideHtml().section(QStringLiteral("<h3>"), 1, 1).section(u'<', 0, 0)
                                    << "Ein Layout anlegen";
+    // The main window's own captions, and the shape names the core makes for its list.
+    const CViziZareroDlg window;
+    QTest::addRow("Save As") << findControl<QPushButton>(&window, 1014)->text() << "Sichern als";
+    QTest::addRow("shape list") << findControl<QComboBox>(&window, 1013)->itemText(HiResPortrait)
+                                << "Hi-Res. Hochformat";
+    static SkinProject project;
+    const LayoutList &layouts = project.layoutList(Portrait);
+    SkinButton key;
+    key.flags = ButtonFlagCalculator;
+    const CButtonDlg dialog(key, project, layouts, false);
+    QTest::addRow("Button Properties") << dialog.windowTitle() << "Tasten-Eigenschaften";
+    QTest::addRow("calculator list") << findControl<QComboBox>(&dialog, 1026)->itemText(CalcSquareRoot)
+                                     << "Quadratwurzel";
+    key.caption = QStringLiteral("A");
+    key.flags = ButtonFlagCharacter | ButtonFlagAutoToggle;
+    key.charCode = u'A';
+    key.vk = 0x41;
+    key.width = 20;
+    QTest::addRow("key description") << DescribeButton(key, layouts, QString())
+                                     << "A:\nSendet Zeichen:A und VK:41\nBreite:20\n"
+                                        "Wird automatisch gelöst, wenn eine Taste gedrückt wird\n";
     // Qt's own texts come from the system's Qt translations.
     QTest::addRow("Qt's Close button") << closeButtonText(HelpWindow()) << "Schließen";
     // The product's own name is not translated.
@@ -135,9 +218,13 @@ void TestApplication::everyMessageHasATranslation()
     const QString ts = dir.filePath(QStringLiteral("velkari_de.ts"));
     QVERIFY(QFile::copy(QStringLiteral(VELKARI_SOURCE_DIR "/translations/velkari_de.ts"), ts));
     QProcess lupdate;
+    // The editor's folders and the core's, whose texts the editor shows too.
+    const QStringList folders = QStringLiteral(VELKARI_TRANSLATED_DIRS).split(u',');
+    QVERIFY(folders.contains(QStringLiteral(VELKARI_SOURCE_DIR "/src/check")));
     lupdate.start(QStringLiteral(VELKARI_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral("-no-obsolete"), QStringLiteral(VELKARI_SOURCE_DIR "/src/ui"), QStringLiteral("-ts"), ts});
+                  QStringList{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                              QStringLiteral("-no-obsolete")}
+                      + folders + QStringList{QStringLiteral("-ts"), ts});
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
     const QStringList untranslated = untranslatedMessages(ts);
@@ -145,6 +232,45 @@ void TestApplication::everyMessageHasATranslation()
                                                                "cmake --build build --target update_translations, "
                                                                "then translate translations/velkari_de.ts):\n")
                                                 + untranslated.join(u'\n')));
+}
+
+void TestApplication::germanTextsFit_data()
+{
+    QTest::addColumn<ClippedTexts>("clipped");
+    static SkinProject project;
+    project.resetToDefaults();
+    NormalizeProject(project);
+    const LayoutList &layouts = project.layoutList(Portrait);
+    // A confirmed layout, whose dialog offers Delete too.
+    layouts.at(0)->flags &= ~LayoutFlagNew;
+    QTest::addRow("main window") << ClippedTexts([] {
+        CViziZareroDlg window;
+        return clippedTexts(window);
+    });
+    QTest::addRow("Layout Properties") << ClippedTexts([&layouts] {
+        CLayoutDlg dialog(*layouts.at(0), project, layouts);
+        return clippedTexts(dialog);
+    });
+    // Each kind of key shows its own field labels and list.
+    for (const quint16 flags : QList<quint16>{0, ButtonFlagCharacter, ButtonFlagChangeLayout, ButtonFlagCalculator,
+                                              ButtonFlagTaskManager, ButtonFlagMacro, ButtonFlagShortcut}) {
+        QTest::addRow("Button Properties, flags %04x", flags) << ClippedTexts([&layouts, flags] {
+            SkinButton key;
+            key.flags = flags;
+            key.width = 20;
+            CButtonDlg dialog(key, project, layouts, false);
+            return clippedTexts(dialog);
+        });
+    }
+}
+
+// Several controls keep the fixed size of the window's template: their German must fit them.
+void TestApplication::germanTextsFit()
+{
+    QFETCH(ClippedTexts, clipped);
+    QVERIFY(installTranslations(QLocale(QLocale::German)));
+    const QStringList texts = clipped();
+    QVERIFY2(texts.isEmpty(), qPrintable(texts.join(u'\n')));
 }
 
 void TestApplication::informationRequestsNeedNoDisplay_data()
