@@ -67,7 +67,9 @@ protected:
 } // namespace
 
 PreviewWindow::PreviewWindow(const SkinProject &project, int shape, QWidget *parent)
-    : QDialog(parent, Qt::Window)
+    // A dialog of the main window, so that it stays above it while the author edits beside it;
+    // it can still be maximised to try a large layout at a high zoom.
+    : QDialog(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_project(project)
     , m_device(CompiledSkin(), shape)
 {
