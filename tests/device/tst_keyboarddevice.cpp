@@ -1,18 +1,13 @@
 #include "keyboarddevice.h"
+#include "testprojects.h"
 #include "typingsearch.h"
 
 #include <QTest>
 
 using namespace velkari;
+using namespace velkari::test;
 
 namespace {
-
-struct Key
-{
-    quint16 flags;
-    quint16 charCode;
-    quint8 vk;
-};
 
 constexpr quint16 Char = ButtonFlagCharacter;
 constexpr quint16 Change = ButtonFlagChangeLayout;
@@ -25,25 +20,11 @@ quint16 toggle(int number)
 
 // Every key is 20 pixels wide and every row 10 high: key (r, k) covers x 20k to 20k + 20 and
 // y 10r to 10r + 10.
-void addLayout(SkinProject &project, quint16 flags, qint8 dragUp, const QList<QList<Key>> &rows)
+void addLayout(SkinProject &project, quint16 flags, qint8 dragUp, const QList<QList<KeyCodes>> &rows)
 {
-    auto layout = std::make_unique<SkinLayout>();
+    auto layout = makeKeyLayout(rows, 20, 10);
     layout->flags = flags;
     layout->dragUpLayout = dragUp;
-    for (const QList<Key> &keys : rows) {
-        auto row = std::make_unique<SkinRow>();
-        row->height = 10;
-        for (const Key &key : keys) {
-            auto button = std::make_unique<SkinButton>();
-            button->flags = key.flags;
-            button->charCode = key.charCode;
-            button->vk = key.vk;
-            button->width = 20;
-            row->buttons.append(std::move(button));
-        }
-        row->buttons.append(std::make_unique<SkinButton>());
-        layout->rows.append(std::move(row));
-    }
     project.layoutList(Portrait).append(std::move(layout));
 }
 

@@ -29,6 +29,20 @@ std::unique_ptr<SkinRow> makeRow(quint16 height, const QList<quint16> &widths)
     return row;
 }
 
+std::unique_ptr<SkinLayout> makeKeyLayout(const QList<QList<KeyCodes>> &rows, quint16 keyWidth, quint16 rowHeight)
+{
+    auto layout = std::make_unique<SkinLayout>();
+    for (const QList<KeyCodes> &keys : rows) {
+        auto row = std::make_unique<SkinRow>();
+        row->height = rowHeight;
+        for (const KeyCodes &key : keys)
+            row->buttons.append(makeButton(QString(), keyWidth, key.flags, key.charCode, key.vk));
+        row->buttons.append(std::make_unique<SkinButton>());
+        layout->rows.append(std::move(row));
+    }
+    return layout;
+}
+
 std::unique_ptr<SkinLayout> makeValidLayout(const QString &name, const QString &picture, int rows, quint16 width)
 {
     auto layout = std::make_unique<SkinLayout>();

@@ -11,6 +11,16 @@ std::unique_ptr<SkinButton> makeButton(const QString &caption, quint16 width, qu
                                        quint16 charCode = 0, quint8 vk = 0);
 // A row of keys of the given widths, ending in its placeholder.
 std::unique_ptr<SkinRow> makeRow(quint16 height, const QList<quint16> &widths);
+// What a key sends, for layouts built key by key.
+struct KeyCodes
+{
+    quint16 flags;
+    quint16 charCode;
+    quint8 vk;
+};
+// A layout of uncaptioned keys, all `keyWidth` wide in rows `rowHeight` high, each row ending in
+// its placeholder.
+std::unique_ptr<SkinLayout> makeKeyLayout(const QList<QList<KeyCodes>> &rows, quint16 keyWidth, quint16 rowHeight);
 // A layout that passes every rule: rows of keys summing to `width`, a picture that exists.
 std::unique_ptr<SkinLayout> makeValidLayout(const QString &name, const QString &picture, int rows = 2,
                                             quint16 width = 240);

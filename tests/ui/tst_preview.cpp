@@ -3,6 +3,7 @@
 #include "dialogunits.h"
 #include "keyboardstate.h"
 #include "previewwindow.h"
+#include "testprojects.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
 
@@ -21,13 +22,6 @@ enum : int {
     IdButtonChar = 1009,
 };
 
-struct Key
-{
-    quint16 flags;
-    quint16 charCode;
-    quint8 vk;
-};
-
 constexpr quint16 Char = ButtonFlagCharacter;
 constexpr quint16 Change = ButtonFlagChangeLayout;
 constexpr quint16 Calc = ButtonFlagCalculator;
@@ -35,26 +29,12 @@ constexpr int KeyWidth = 30;
 constexpr int RowHeight = 20;
 
 void addLayout(SkinProject &project, const QString &name, quint16 flags, qint8 dragUp,
-               const QList<QList<Key>> &rows)
+               const QList<QList<KeyCodes>> &rows)
 {
-    auto layout = std::make_unique<SkinLayout>();
+    auto layout = makeKeyLayout(rows, KeyWidth, RowHeight);
     layout->name = name;
     layout->flags = flags;
     layout->dragUpLayout = dragUp;
-    for (const QList<Key> &keys : rows) {
-        auto row = std::make_unique<SkinRow>();
-        row->height = RowHeight;
-        for (const Key &key : keys) {
-            auto button = std::make_unique<SkinButton>();
-            button->flags = key.flags;
-            button->charCode = key.charCode;
-            button->vk = key.vk;
-            button->width = KeyWidth;
-            row->buttons.append(std::move(button));
-        }
-        row->buttons.append(std::make_unique<SkinButton>());
-        layout->rows.append(std::move(row));
-    }
     project.layoutList(Portrait).append(std::move(layout));
 }
 
