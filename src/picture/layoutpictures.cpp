@@ -62,14 +62,19 @@ void writeAtomically(const QString &path, const QByteArray &bytes)
         throw FileError(FileError::Action::Write, path, file.errorString());
 }
 
-// Null unless the file decodes as a GIF or a BMP, whatever its name.
-QImage decodedPicture(const QString &path)
+// A keyboard picture for a hand-held screen is far smaller; a larger one is refused unread.
+constexpr int PictureAllocationLimitMiB = 64;
+
+// Null unless the file decodes, and with `gifOrBmp` as a GIF or a BMP whatever its name.
+QImage readPicture(const QString &path, bool gifOrBmp)
 {
     if (path.isEmpty())
         return {};
     QImageReader reader(path);
-    const QByteArray format = reader.format();
-    return format == "gif" || format == "bmp" ? reader.read() : QImage();
+    reader.setAllocationLimit(PictureAllocationLimitMiB);
+    if (gifOrBmp && reader.format() != "gif" && reader.format() != "bmp")
+        return {};
+    return reader.read();
 }
 
 // In `dir`, named after the shape and `name`; numbered after `number` where another layout's
@@ -106,10 +111,15 @@ QString pictureFolderFor(const QString &projectPath)
     return project.dir().filePath(project.completeBaseName() + QStringLiteral("-pictures"));
 }
 
+QImage readLayoutPicture(const QString &path)
+{
+    return readPicture(path, false);
+}
+
 bool hasReadablePicture(const SkinLayout &layout)
 {
     // A header alone proves little: the picture must decode.
-    return !decodedPicture(layout.picFileName).isNull();
+    return !readPicture(layout.picFileName, true).isNull();
 }
 
 QList<PictureJob> planLayoutPictures(const SkinProject &project, const QString &folder, PictureFormat format,
@@ -162,7 +172,7 @@ void writePictureFile(const QString &path, const QByteArray &bytes)
 std::optional<KeyboardTheme> themeOfPictures(const QStringList &paths)
 {
     for (const QString &path : paths) {
-        const QImage picture = decodedPicture(path);
+        const QImage picture = readPicture(path, true);
         if (picture.isNull())
             continue;
         // The painter fills the background first and never draws a key over the corner.

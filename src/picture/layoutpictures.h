@@ -3,6 +3,7 @@
 #include "keyboardtheme.h"
 #include "pictureencoder.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,10 @@ struct SkinProject;
 
 // Beside "NAME.vsp", the folder "NAME-pictures": where drawn pictures of a project go.
 QString pictureFolderFor(const QString &projectPath);
+
+// A picture file decoded for showing; null when there is none, it cannot be read or it is far
+// larger than any keyboard picture.
+QImage readLayoutPicture(const QString &path);
 
 // The layout names a picture file that decodes as a GIF or a BMP.
 bool hasReadablePicture(const SkinLayout &layout);

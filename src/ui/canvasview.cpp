@@ -3,6 +3,7 @@
 #include "controlid.h"
 #include "editorsettings.h"
 #include "gridcell.h"
+#include "layoutpictures.h"
 #include "palettecolors.h"
 #include "skinfile.h"
 #include "skinlayout.h"

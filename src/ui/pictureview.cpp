@@ -4,7 +4,6 @@
 #include "palettecolors.h"
 
 #include <QComboBox>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,8 +14,6 @@ namespace velkari {
 namespace {
 
 constexpr int WheelStep = 120;
-// A keyboard picture for a hand-held screen is far smaller; a larger one is refused unread.
-constexpr int PictureAllocationLimitMiB = 64;
 
 // A one-pixel frame just inside `rect`.
 void fillFrame(QPainter &painter, const QRect &rect, const QColor &color)
@@ -28,15 +25,6 @@ void fillFrame(QPainter &painter, const QRect &rect, const QColor &color)
 }
 
 } // namespace
-
-QImage readLayoutPicture(const QString &path)
-{
-    if (path.isEmpty())
-        return QImage();
-    QImageReader reader(path);
-    reader.setAllocationLimit(PictureAllocationLimitMiB);
-    return reader.read();
-}
 
 PictureView::PictureView(QWidget *parent)
     : QWidget(parent)

@@ -12,10 +12,6 @@ class QComboBox;
 
 namespace velkari {
 
-// A picture file decoded for showing; null when there is none, it cannot be read or it is far
-// larger than any keyboard picture.
-QImage readLayoutPicture(const QString &path);
-
 // A layout's picture with the outline of every key over it, at exactly the rectangle the skin
 // records, zoomed by whole steps with sharp pixels. The key under the mouse is highlighted as
 // the device highlights a pressed key; clicking a key asks to edit it.

@@ -3,6 +3,7 @@
 #include "buttonfunctions.h"
 #include "dialogunits.h"
 #include "editorsettings.h"
+#include "layoutpictures.h"
 #include "screenshape.h"
 #include "skinproject.h"
 #include "swatchbutton.h"
