@@ -1,5 +1,6 @@
 #include "containerdump.h"
 
+#include "buttondescription.h"
 #include "containerentry.h"
 #include "skinlayoutdata.h"
 
@@ -21,11 +22,6 @@ bool isTextName(QByteArrayView name)
             return true;
     }
     return false;
-}
-
-QString hex(quint64 value, int digits)
-{
-    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
 
 QString hexPreview(QByteArrayView bytes)
@@ -71,7 +67,7 @@ void dumpLayoutData(QByteArrayView body, const QString &indent, QTextStream &out
         return;
     }
     out << indent + QStringLiteral("flags 0x%1, drag-up layout %2\n")
-                        .arg(hex(data.flags, 4))
+                        .arg(HexDigits(data.flags, 4))
                         .arg(qint8(data.dragUpLayout));
     out << indent + QStringLiteral("Enter: %1; Space: %2; Backspace: %3\n")
                         .arg(position(data.enter), position(data.space), position(data.backspace));
@@ -82,9 +78,9 @@ void dumpLayoutData(QByteArrayView body, const QString &indent, QTextStream &out
             const SkinKeyRecord &key = data.rows[r][k];
             out << indent + QStringLiteral("  key %1: flags 0x%2 char 0x%3 vk 0x%4 rect (%5,%6)-(%7,%8)\n")
                                 .arg(k)
-                                .arg(hex(key.flags, 4))
-                                .arg(hex(key.charCode, 4))
-                                .arg(hex(key.vk, 2))
+                                .arg(HexDigits(key.flags, 4))
+                                .arg(HexDigits(key.charCode, 4))
+                                .arg(HexDigits(key.vk, 2))
                                 .arg(key.left)
                                 .arg(key.top)
                                 .arg(key.right)
@@ -102,15 +98,15 @@ QString valueText(const ContainerEntry &entry)
     switch (body.size()) {
     case 4: {
         const quint32 v = qFromLittleEndian<quint32>(body.data());
-        return QStringLiteral("%1 (0x%2)").arg(v).arg(hex(v, 8));
+        return QStringLiteral("%1 (0x%2)").arg(v).arg(HexDigits(v, 8));
     }
     case 2: {
         const quint16 v = qFromLittleEndian<quint16>(body.data());
-        return QStringLiteral("%1 (0x%2)").arg(v).arg(hex(v, 4));
+        return QStringLiteral("%1 (0x%2)").arg(v).arg(HexDigits(v, 4));
     }
     case 1: {
         const quint8 v = quint8(body[0]);
-        return QStringLiteral("%1 (0x%2)").arg(v).arg(hex(v, 2));
+        return QStringLiteral("%1 (0x%2)").arg(v).arg(HexDigits(v, 2));
     }
     default:
         return hexPreview(body);

@@ -48,7 +48,7 @@ void nameLayoutsByNumber(LayoutList &names, qsizetype count)
 
 QString hex(uint value, int digits)
 {
-    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, u'0');
+    return QStringLiteral("0x") + HexDigits(value, digits);
 }
 
 QJsonValue positionJson(const SkinLayoutData::KeyPosition &position)

@@ -1,5 +1,6 @@
 #include "clicommand.h"
 
+#include "buttondescription.h"
 #include "skinsource.h"
 #include "typingsearch.h"
 
@@ -14,7 +15,7 @@ QString characterAt(const QString &text, qsizetype at)
     const bool pair = at + 1 < text.size() && text.at(at).isHighSurrogate() && text.at(at + 1).isLowSurrogate();
     const QString character = text.mid(at, pair ? 2 : 1);
     return QStringLiteral("%1 (U+%2)")
-        .arg(QuotedText(character), QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0'));
+        .arg(QuotedText(character), HexDigits(character.toUcs4().value(0), 4));
 }
 
 int runType(CliContext &context, const QStringList &args)

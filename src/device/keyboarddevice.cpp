@@ -15,11 +15,6 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(velkari::KeyboardDevice)
 };
 
-QString hex(uint value, int digits)
-{
-    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
-}
-
 QString keyName(char16_t character)
 {
     switch (character) {
@@ -35,7 +30,7 @@ QString keyName(char16_t character)
         return Text::tr("Space");
     }
     const QChar c(character);
-    return c.isPrint() && !c.isSurrogate() ? QString(c.toUpper()) : hex(character, 4);
+    return c.isPrint() && !c.isSurrogate() ? QString(c.toUpper()) : HexDigits(character, 4);
 }
 
 QString chordName(quint8 modifiers, char16_t character)
@@ -76,7 +71,7 @@ QString vkName(quint8 vk)
     case VkCapsLock:
         return Text::tr("Caps Lock");
     default:
-        return Text::tr("VK:%1").arg(hex(vk, 2));
+        return Text::tr("VK:%1").arg(HexDigits(vk, 2));
     }
 }
 

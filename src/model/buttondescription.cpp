@@ -20,12 +20,6 @@ constexpr int GridRows = 6;
 constexpr int GridColumns = 30;
 constexpr int GridRowStride = 100;
 
-// printf's "%0<digits>X": at least that many upper-case hexadecimal digits.
-QString hex(uint value, int digits)
-{
-    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
-}
-
 QString widthText(const SkinButton &button)
 {
     return Text::tr("Width:%1").arg(button.width);
@@ -47,15 +41,15 @@ bool isPrintableCharacter(quint16 code)
 QString describeCharacter(const SkinButton &button)
 {
     const QString shown = isPrintableCharacter(button.charCode) ? QString(QChar(button.charCode))
-                                                                : hex(button.charCode, 4);
-    return Text::tr("Sends Char:%1 and VK:%2").arg(shown, hex(button.vk, 2)) + u'\n' + widthLine(button);
+                                                                : HexDigits(button.charCode, 4);
+    return Text::tr("Sends Char:%1 and VK:%2").arg(shown, HexDigits(button.vk, 2)) + u'\n' + widthLine(button);
 }
 
 QString describeChangeLayout(const SkinButton &button, const LayoutList &shapeLayouts)
 {
     QString text;
     if (button.vk != 0)
-        text += Text::tr("Sends VK:%1").arg(hex(button.vk, 2)) + u'\n';
+        text += Text::tr("Sends VK:%1").arg(HexDigits(button.vk, 2)) + u'\n';
     // A target is a plain number that removing a layout does not update, so it may lie beyond
     // the list.
     QString target;
@@ -142,7 +136,7 @@ QString describeKeyOnly(const SkinButton &button)
 {
     if (button.vk == 0)
         return widthLine(button);
-    return Text::tr("Sends VK:%1").arg(hex(button.vk, 2)) + u'\n' + widthLine(button);
+    return Text::tr("Sends VK:%1").arg(HexDigits(button.vk, 2)) + u'\n' + widthLine(button);
 }
 
 QString describeFunction(const SkinButton &button, const LayoutList &shapeLayouts,
@@ -168,6 +162,11 @@ QString describeFunction(const SkinButton &button, const LayoutList &shapeLayout
 }
 
 } // namespace
+
+QString HexDigits(quint64 value, int digits)
+{
+    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
+}
 
 QString DescribeButton(const SkinButton &button, const LayoutList &shapeLayouts,
                        const QString &helpFileName)

@@ -18,6 +18,10 @@ QString DescribeButton(const SkinButton &button, const LayoutList &shapeLayouts,
 QStringList DescribeKeyFunction(const SkinButton &button, const LayoutList &shapeLayouts,
                                 const QString &helpFileName);
 
+// printf's "%0<digits>X": at least that many upper-case hexadecimal digits, as every code a key
+// holds is shown.
+QString HexDigits(quint64 value, int digits);
+
 // The one-line hint of a control of the main editor window; empty for any other id.
 QString ControlHint(int id);
 

@@ -1,5 +1,6 @@
 #include "buttondlg.h"
 
+#include "buttondescription.h"
 #include "buttonfunctions.h"
 #include "controlid.h"
 #include "dialogresult.h"
@@ -60,8 +61,7 @@ constexpr std::array<int, 6> functionBoxSlots { 0, 1, 5, 6, 7, 8 };
 
 QString hexText(uint value, int digits)
 {
-    return QStringLiteral("0x").append(
-        QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0')));
+    return QStringLiteral("0x") + HexDigits(value, digits);
 }
 
 // Reads back through parseCodeText to the same value.
