@@ -1,5 +1,6 @@
 #include "templatelayout.h"
 
+#include "keynames.h"
 #include "skinproject.h"
 
 #include <numeric>
@@ -10,37 +11,11 @@ namespace {
 
 constexpr quint8 VkShift = 0x10;
 
-// The key a character is typed with on a US keyboard; shifted symbols share their key, and
-// characters it has no key for send none.
-quint8 virtualKey(char16_t c)
-{
-    if (c >= u'a' && c <= u'z')
-        return quint8(c - u'a' + u'A');
-    if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u' ')
-        return quint8(c);
-    const std::u16string_view shiftedDigits = u")!@#$%^&*(";
-    if (const size_t at = shiftedDigits.find(c); at != std::u16string_view::npos)
-        return quint8(u'0' + at);
-    static constexpr struct {
-        char16_t plain, shifted;
-        quint8 vk;
-    } punctuation[] = {
-        {u';', u':', 0xBA}, {u'=', u'+', 0xBB}, {u',', u'<', 0xBC}, {u'-', u'_', 0xBD},
-        {u'.', u'>', 0xBE}, {u'/', u'?', 0xBF}, {u'`', u'~', 0xC0}, {u'[', u'{', 0xDB},
-        {u'\\', u'|', 0xDC}, {u']', u'}', 0xDD}, {u'\'', u'"', 0xDE},
-    };
-    for (const auto &entry : punctuation) {
-        if (c == entry.plain || c == entry.shifted)
-            return entry.vk;
-    }
-    return 0;
-}
-
 } // namespace
 
 TemplateKey characterKey(char16_t c, int weight)
 {
-    return {QString(QChar(c)), weight, ButtonFlagCharacter, c, virtualKey(c)};
+    return {QString(QChar(c)), weight, ButtonFlagCharacter, c, vkForCharacter(c)};
 }
 
 TemplateRow characterKeys(std::u16string_view text)
