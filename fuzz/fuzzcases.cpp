@@ -269,11 +269,8 @@ void describeEveryKey(const SkinProject &project)
         const LayoutList &layouts = project.layoutList(shape);
         for (const auto &layout : layouts) {
             for (const auto &row : layout->rows) {
-                for (const auto &button : row->buttons) {
+                for (const auto &button : row->buttons)
                     DescribeButton(*button, layouts, project.helpFileName);
-                    DescribeControl(5000 + 100 * row->index + button->index, layout.get(), &layouts,
-                                    project.helpFileName);
-                }
             }
         }
     }

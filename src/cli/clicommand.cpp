@@ -1,8 +1,8 @@
 #include "clicommand.h"
 
-#include "filecommands.h"
 #include "filetarget.h"
 #include "projectfile.h"
+#include "projecttexts.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -15,11 +15,6 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(velkari::ButtonDescription)
 };
 
-constexpr int GridFirstId = 5000;
-constexpr int GridRows = 6;
-constexpr int GridColumns = 30;
-constexpr int GridRowStride = 100;
-
 QString widthText(const SkinButton &button)
 {
     return Text::tr("Width:%1").arg(button.width);
@@ -193,63 +188,6 @@ QStringList DescribeKeyFunction(const SkinButton &button, const LayoutList &shap
     lines.removeFirst();
     lines.removeAll(widthText(button));
     return lines;
-}
-
-QString ControlHint(int id)
-{
-    switch (id) {
-    case 1000:
-        return Text::tr("Select Name of Help file for this Skin.");
-    case 1007:
-        return Text::tr("Add a new Layout.");
-    case 1009:
-        return Text::tr("Change the properties of the selected Layout.");
-    case 1010:
-        return Text::tr("Open an existing Document.");
-    case 1011:
-        return Text::tr("Save the current information to the file.");
-    case 1012:
-        return Text::tr("Create the skin file.");
-    case 1013:
-        return Text::tr("Select the Orientation and Resolution.");
-    case 1014:
-        return Text::tr("Save the current information to another file.");
-    case 1015:
-        return Text::tr("Copy the current layout information to the clipboard.");
-    case 1016:
-        return Text::tr("Create a new Document.");
-    case 1017:
-        return Text::tr("Select Text Color used for Task Manager, Macros, and Calculator layouts.");
-    case 1018:
-        return Text::tr("Select Color used to high light a button.");
-    case 1026:
-        return Text::tr("Select current Layout.");
-    case 1031:
-        return Text::tr("Close Velkari Skin Editor.");
-    default:
-        return QString();
-    }
-}
-
-QString DescribeControl(int id, const SkinLayout *currentLayout, const LayoutList *shapeLayouts,
-                        const QString &helpFileName)
-{
-    const int offset = id - GridFirstId;
-    const int row = offset / GridRowStride;
-    const int column = offset % GridRowStride;
-    const bool isGridCell = offset >= 0 && row < GridRows && column < GridColumns;
-    if (!isGridCell)
-        return ControlHint(id);
-
-    const SkinRow *gridRow = currentLayout ? currentLayout->rows.at(row) : nullptr;
-    const SkinButton *button = gridRow ? gridRow->buttons.at(column) : nullptr;
-    if (!button)
-        return QString();
-    // A placeholder has nothing to describe; what it is for is worth saying.
-    if (button->isPlaceholder())
-        return Text::tr("Click to add a button at the end of this row.");
-    static const LayoutList noLayouts;
-    return DescribeButton(*button, shapeLayouts ? *shapeLayouts : noLayouts, helpFileName);
 }
 
 } // namespace velkari

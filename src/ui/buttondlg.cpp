@@ -3,7 +3,7 @@
 #include "buttondescription.h"
 #include "buttonfunctions.h"
 #include "controlid.h"
-#include "dialogresult.h"
+#include "controlids.h"
 #include "dialogunits.h"
 #include "fieldcheck.h"
 
@@ -21,19 +21,6 @@ namespace {
 
 int nextButtonNumber = 0;
 
-enum ControlIds : int {
-    IdCopy = 11,
-    IdPaste = 12,
-    IdWidth = 1007,
-    IdField1 = 1009,
-    IdField2 = 1010,
-    IdField3 = 1011,
-    IdCaption = 1025,
-    IdFunctionList = 1026,
-    IdFieldLabel1 = 1027,
-    IdFieldLabel2 = 1028,
-    IdFieldLabel3 = 1029,
-};
 
 struct FlagBox
 {
@@ -45,15 +32,15 @@ struct FlagBox
 
 // Flag word bits by check box, in tab order but for "Shortcut", which follows the function list.
 constexpr std::array<FlagBox, 9> flagBoxes { {
-    { 2001, ButtonFlagCharacter, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Character"), 13, 68, 48 },
-    { 2002, ButtonFlagChangeLayout, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Change Layout"), 13, 79, 65 },
-    { 2003, ButtonFlagNoRelease, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "No Release"), 13, 89, 52 },
-    { 2005, ButtonFlagAutoToggle, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Auto Toggle"), 13, 100, 55 },
-    { 2006, ButtonFlagReturn, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Return"), 87, 68, 38 },
-    { 2007, ButtonFlagCalculator, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Calculator"), 87, 79, 48 },
-    { 2008, ButtonFlagTaskManager, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Task Manager"), 87, 89, 61 },
-    { 2009, ButtonFlagMacro, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Macro"), 87, 100, 35 },
-    { 2010, ButtonFlagShortcut, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Shortcut"), 87, 111, 43 },
+    { IdButtonCharacter, ButtonFlagCharacter, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Character"), 13, 68, 48 },
+    { IdButtonChangeLayout, ButtonFlagChangeLayout, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Change Layout"), 13, 79, 65 },
+    { IdButtonNoRelease, ButtonFlagNoRelease, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "No Release"), 13, 89, 52 },
+    { IdButtonAutoToggle, ButtonFlagAutoToggle, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Auto Toggle"), 13, 100, 55 },
+    { IdButtonReturn, ButtonFlagReturn, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Return"), 87, 68, 38 },
+    { IdButtonCalculator, ButtonFlagCalculator, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Calculator"), 87, 79, 48 },
+    { IdButtonTaskManager, ButtonFlagTaskManager, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Task Manager"), 87, 89, 61 },
+    { IdButtonMacro, ButtonFlagMacro, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Macro"), 87, 100, 35 },
+    { IdButtonShortcut, ButtonFlagShortcut, QT_TRANSLATE_NOOP("velkari::CButtonDlg", "Shortcut"), 87, 111, 43 },
 } };
 
 // Positions in flagBoxes of the function boxes, by ButtonKind.
@@ -184,8 +171,8 @@ void CButtonDlg::createControls()
 
     m_widthLabel = label(0, tr("Button Width:"), 7, 41, 52);
     label(0, tr("Button Caption:"), 7, 26, 52);
-    m_widthEdit = lineEdit(IdWidth, 61, 39);
-    m_captionEdit = lineEdit(IdCaption, 61, 25);
+    m_widthEdit = lineEdit(IdButtonWidth, 61, 39);
+    m_captionEdit = lineEdit(IdButtonCaption, 61, 25);
     for (int i = 0; i < FlagBoxCount; ++i) {
         const FlagBox &entry = flagBoxes[i];
         auto *box = new QCheckBox(tr(entry.caption), this);
@@ -197,26 +184,26 @@ void CButtonDlg::createControls()
     for (int kind = 0; kind < FunctionBoxCount; ++kind)
         m_functionBoxes[kind] = m_flagBoxes[functionBoxSlots[kind]];
 
-    m_fieldEdits[0] = lineEdit(IdField1, 233, 60);
-    m_fieldEdits[1] = lineEdit(IdField2, 233, 78);
-    m_fieldEdits[2] = lineEdit(IdField3, 233, 94);
+    m_fieldEdits[0] = lineEdit(IdButtonField1, 233, 60);
+    m_fieldEdits[1] = lineEdit(IdButtonField2, 233, 78);
+    m_fieldEdits[2] = lineEdit(IdButtonField3, 233, 94);
     m_insertAfterButton = pushButton(InsertAfter, tr("Insert after this button"), 7, 7, 87);
     m_insertBeforeButton = pushButton(InsertBefore, tr("Insert before this button"), 99, 7, 87);
     m_deleteButton = pushButton(Delete, tr("Delete this button"), 247, 7, 71);
-    auto *pasteButton = pushButton(IdPaste, tr("Paste Button Info"), 185, 31, 64);
-    m_copyButton = pushButton(IdCopy, tr("Copy this button"), 254, 30, 64);
+    auto *pasteButton = pushButton(IdButtonPaste, tr("Paste Button Info"), 185, 31, 64);
+    m_copyButton = pushButton(IdButtonCopy, tr("Copy this button"), 254, 30, 64);
     auto *cancelButton = pushButton(Cancel, tr("Cancel"), 212, 111, 50);
     auto *okButton = pushButton(Ok, tr("OK"), 268, 111, 50);
     okButton->setDefault(true);
 
-    m_fieldLabels[0] = label(IdFieldLabel1, tr("Field Label 1:"), 169, 62, 59);
+    m_fieldLabels[0] = label(IdButtonFieldLabel1, tr("Field Label 1:"), 169, 62, 59);
     // The template height of a drop-down list includes its open list; closed it is as tall as
     // an edit.
     m_functionList = new QComboBox(this);
-    setControlId(m_functionList, IdFunctionList);
+    setControlId(m_functionList, IdButtonFunctionList);
     m_functionList->setGeometry(du.rect(233, 60, 75, 12));
-    m_fieldLabels[1] = label(IdFieldLabel2, tr("Field Label 2:"), 169, 81, 59);
-    m_fieldLabels[2] = label(IdFieldLabel3, tr("Field Label 3:"), 169, 95, 59);
+    m_fieldLabels[1] = label(IdButtonFieldLabel2, tr("Field Label 2:"), 169, 81, 59);
+    m_fieldLabels[2] = label(IdButtonFieldLabel3, tr("Field Label 3:"), 169, 95, 59);
 
     // OK comes right after the last field, and the buttons that end the dialog in another way
     // after it: Tab, then Enter, never inserts or deletes a key by chance.

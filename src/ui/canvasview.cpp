@@ -20,7 +20,6 @@ namespace velkari {
 
 namespace {
 
-constexpr int IdPicture = 1029;
 constexpr int SizeLineGap = 4;
 constexpr int ContentMargin = 10;
 
@@ -61,15 +60,15 @@ CanvasView::CanvasView(QWidget *parent)
 
     // The picture goes first so that the cells and labels stay above it should they ever meet.
     m_picture = new PictureView(m_content);
-    setControlId(m_picture, IdPicture);
+    setControlId(m_picture, IdLayoutPicture);
     connect(m_picture, &PictureView::keyHovered, this, &CanvasView::setHoveredKey);
     connect(m_picture, &PictureView::keyClicked, this,
-            [this](PictureView::KeyPosition key) { Q_EMIT cellClicked(cellId(key.row, key.key)); });
+            [this](PictureView::KeyPosition key) { Q_EMIT cellClicked(GridCellId::encode(key.row, key.key)); });
     connect(m_picture, &PictureView::zoomStepRequested, this, &CanvasView::zoomBy);
 
-    for (int r = 0; r < GridRows; ++r) {
-        for (int c = 0; c < GridColumns; ++c) {
-            const int id = cellId(r, c);
+    for (int r = 0; r < GridCellId::Rows; ++r) {
+        for (int c = 0; c < GridCellId::Columns; ++c) {
+            const int id = GridCellId::encode(r, c);
             auto *cell = new GridCell(QStringLiteral("B%1%2").arg(r).arg(c, 2, 10, QLatin1Char('0')), m_content);
             setControlId(cell, id);
             cell->hide();
@@ -127,22 +126,22 @@ void CanvasView::setOrigins(const QPoint &grid, const QPoint &picture)
 
 GridCell *CanvasView::cell(int row, int column) const
 {
-    if (row < 0 || row >= GridRows || column < 0 || column >= GridColumns)
+    if (row < 0 || row >= GridCellId::Rows || column < 0 || column >= GridCellId::Columns)
         return nullptr;
     return m_cells[row][column];
 }
 
 QLabel *CanvasView::rowWidthBadge(int row) const
 {
-    return row >= 0 && row < GridRows ? m_badges[row] : nullptr;
+    return row >= 0 && row < GridCellId::Rows ? m_badges[row] : nullptr;
 }
 
 void CanvasView::showLayout(const SkinLayout *layout, int scale)
 {
     setHoveredKey({});
-    std::array<QRect, GridRows> rowAreas;
+    std::array<QRect, GridCellId::Rows> rowAreas;
     int y = m_gridOrigin.y();
-    for (int r = 0; r < GridRows; ++r) {
+    for (int r = 0; r < GridCellId::Rows; ++r) {
         const SkinRow *row = layout ? layout->rows.at(r) : nullptr;
         if (!row) {
             for (GridCell *cell : m_cells[r])
@@ -152,7 +151,7 @@ void CanvasView::showLayout(const SkinLayout *layout, int scale)
         const bool flatRow = row->height == 0;
         const int height = flatRow ? StandInHeight : row->height * scale;
         int x = m_gridOrigin.x();
-        for (int c = 0; c < GridColumns; ++c) {
+        for (int c = 0; c < GridCellId::Columns; ++c) {
             GridCell *cell = m_cells[r][c];
             const SkinButton *button = row->buttons.at(c);
             if (!button) {
@@ -183,7 +182,7 @@ void CanvasView::showLayout(const SkinLayout *layout, int scale)
     Q_EMIT refreshed();
 }
 
-void CanvasView::showRowWidths(const SkinLayout *layout, const std::array<QRect, GridRows> &rowAreas)
+void CanvasView::showRowWidths(const SkinLayout *layout, const std::array<QRect, GridCellId::Rows> &rowAreas)
 {
     const quint16 expectedWidth = layout ? ExpectedRowKeyWidth(*layout) : 0;
     // One column right of the widest row: a label never covers a cell, and rows too flat for
@@ -192,7 +191,7 @@ void CanvasView::showRowWidths(const SkinLayout *layout, const std::array<QRect,
     for (const QRect &area : rowAreas)
         column = qMax(column, area.right() + 1 + BadgeGap);
     int previousBottom = 0;
-    for (int r = 0; r < GridRows; ++r) {
+    for (int r = 0; r < GridCellId::Rows; ++r) {
         const SkinRow *row = layout ? layout->rows.at(r) : nullptr;
         QLabel *badge = m_badges[r];
         if (!row) {
@@ -261,7 +260,7 @@ void CanvasView::placeContent()
 {
     int gridBottom = m_gridOrigin.y();
     int right = 0;
-    for (int r = 0; r < GridRows; ++r) {
+    for (int r = 0; r < GridCellId::Rows; ++r) {
         for (const GridCell *cell : m_cells[r]) {
             if (!cell->isHidden())
                 gridBottom = qMax(gridBottom, cell->geometry().bottom() + 1);
@@ -340,7 +339,7 @@ int CanvasView::describedControlId(const QWidget *widget, const QPoint &globalPo
     if (widget == m_picture) {
         const PictureView::KeyPosition key = m_picture->keyAt(m_picture->mapFromGlobal(globalPosition));
         if (key.isValid())
-            return cellId(key.row, key.key);
+            return GridCellId::encode(key.row, key.key);
     }
     return controlId(widget);
 }

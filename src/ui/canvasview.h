@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controlids.h"
 #include "pictureview.h"
 
 #include <QScrollArea>
@@ -23,17 +24,11 @@ class CanvasView : public QScrollArea
     Q_OBJECT
 
 public:
-    static constexpr int GridRows = 6;
-    static constexpr int GridColumns = 30;
-    static constexpr int GridFirstId = 5000;
-    static constexpr int GridRowStride = 100;
     // A key of width 0 or a row of height 0 still gets this much, so that it can be clicked.
     static constexpr int StandInWidth = 4;
     static constexpr int StandInHeight = 6;
     static constexpr int PictureGap = 10;
     static constexpr int BadgeGap = 6;
-
-    static int cellId(int row, int column) { return GridFirstId + GridRowStride * row + column; }
 
     // The "Show keys" box and the zoom list go into viewControls(), a child of `parent` that the
     // owner places where it likes.
@@ -70,7 +65,7 @@ private:
     enum class PictureState { None, Shown, Unreadable };
 
     void createViewControls(QWidget *parent);
-    void showRowWidths(const SkinLayout *layout, const std::array<QRect, GridRows> &rowAreas);
+    void showRowWidths(const SkinLayout *layout, const std::array<QRect, GridCellId::Rows> &rowAreas);
     void placeContent();
     void updateSizeLine();
     void setHoveredKey(PictureView::KeyPosition key);
@@ -78,8 +73,8 @@ private:
     void zoomBy(int steps, const QPoint &anchor);
 
     QWidget *m_content = nullptr;
-    std::array<std::array<GridCell *, GridColumns>, GridRows> m_cells {};
-    std::array<QLabel *, GridRows> m_badges {};
+    std::array<std::array<GridCell *, GridCellId::Columns>, GridCellId::Rows> m_cells {};
+    std::array<QLabel *, GridCellId::Rows> m_badges {};
     PictureView *m_picture = nullptr;
     QLabel *m_sizeLine = nullptr;
     QWidget *m_viewControls = nullptr;

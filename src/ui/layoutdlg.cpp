@@ -1,7 +1,7 @@
 #include "layoutdlg.h"
 
 #include "controlid.h"
-#include "dialogresult.h"
+#include "controlids.h"
 #include "dialogunits.h"
 #include "editorsettings.h"
 #include "fieldcheck.h"
@@ -27,16 +27,6 @@ namespace {
 
 int nextLayoutNumber = 0;
 
-enum ControlIds : int {
-    IdBrowse = 4,
-    IdPaste = 5,
-    IdDrawPicture = 6,
-    IdRowCount = 1004,
-    IdFirstHeight = 1008,
-    IdName = 1014,
-    IdPicture = 1015,
-    IdDragUp = 1026,
-};
 
 struct FlagBox
 {
@@ -48,12 +38,12 @@ struct FlagBox
 
 // In tab order.
 constexpr std::array<FlagBox, 6> flagBoxes { {
-    { 1018, LayoutFlagResetOnShow, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Reset On Show"), 97 },
-    { 1019, LayoutFlagResetOnHide, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Reset On Hide"), 109 },
-    { 1016, LayoutFlagTaskManager, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Task Manager"), 121 },
-    { 1017, LayoutFlagCalculator, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Calculator"), 133 },
-    { 1020, LayoutFlagMacros, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Macros"), 145 },
-    { 1021, LayoutFlagShortcuts, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Shortcuts"), 156 },
+    { IdLayoutResetOnShow, LayoutFlagResetOnShow, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Reset On Show"), 97 },
+    { IdLayoutResetOnHide, LayoutFlagResetOnHide, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Reset On Hide"), 109 },
+    { IdLayoutTaskManager, LayoutFlagTaskManager, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Task Manager"), 121 },
+    { IdLayoutCalculator, LayoutFlagCalculator, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Calculator"), 133 },
+    { IdLayoutMacros, LayoutFlagMacros, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Macros"), 145 },
+    { IdLayoutShortcuts, LayoutFlagShortcuts, QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "Shortcuts"), 156 },
 } };
 
 constexpr std::array<int, RowList::capacity> heightEditY { 92, 105, 116, 129, 140, 153 };
@@ -176,19 +166,19 @@ void CLayoutDlg::createControls()
     flagsGroup->setGeometry(du.rect(143, 86, 85, 87));
 
     label(tr("Layout Name:"), 7, 16, 48);
-    m_nameEdit = lineEdit(IdName, 57, 14, 190);
+    m_nameEdit = lineEdit(IdLayoutName, 57, 14, 190);
     label(tr("Skin:"), 7, 31, 48);
-    m_pictureEdit = lineEdit(IdPicture, 57, 29, 190);
-    auto *browseButton = pushButton(IdBrowse, tr("Browse"), 249, 29, 41, 12);
+    m_pictureEdit = lineEdit(IdLayoutPictureName, 57, 29, 190);
+    auto *browseButton = pushButton(IdLayoutBrowse, tr("Browse"), 249, 29, 41, 12);
     label(tr("Drag Up Layout:"), 7, 54, 55);
-    m_dragUpList = dropDown(IdDragUp, 64, 52, 80);
+    m_dragUpList = dropDown(IdLayoutDragUp, 64, 52, 80);
     label(tr("No of Rows:"), 7, 78, 55);
-    m_rowCountList = dropDown(IdRowCount, 64, 76, 54);
+    m_rowCountList = dropDown(IdLayoutRowCount, 64, 76, 54);
     for (int i = 1; i <= RowList::capacity; ++i)
         m_rowCountList->addItem(QString::number(i));
     for (int i = 0; i < RowList::capacity; ++i) {
         label(tr(heightLabels[i]), 7, heightEditY[i] + 2, 55);
-        m_heightEdits[i] = lineEdit(IdFirstHeight + i, 64, heightEditY[i], 54);
+        m_heightEdits[i] = lineEdit(IdLayoutFirstHeight + i, 64, heightEditY[i], 54);
     }
     for (size_t i = 0; i < flagBoxes.size(); ++i) {
         auto *box = new QCheckBox(tr(flagBoxes[i].caption), this);
@@ -199,9 +189,9 @@ void CLayoutDlg::createControls()
     auto *okButton = pushButton(Ok, tr("OK"), 268, 59, 50, 14);
     okButton->setDefault(true);
     auto *cancelButton = pushButton(Cancel, tr("Cancel"), 268, 79, 50, 14);
-    auto *pasteButton = pushButton(IdPaste, tr("Paste Layout Info"), 247, 140, 71, 14);
+    auto *pasteButton = pushButton(IdLayoutPaste, tr("Paste Layout Info"), 247, 140, 71, 14);
     m_deleteButton = pushButton(Delete, tr("Delete this Layout"), 247, 159, 71, 14);
-    auto *drawButton = pushButton(IdDrawPicture, tr("Draw Picture"), 247, 121, 71, 14);
+    auto *drawButton = pushButton(IdLayoutDrawPicture, tr("Draw Picture"), 247, 121, 71, 14);
 
     QWidget *previous = m_nameEdit;
     auto chain = [&previous](QWidget *next) {

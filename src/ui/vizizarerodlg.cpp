@@ -3,9 +3,10 @@
 #include "aboutbox.h"
 #include "buttondescription.h"
 #include "buttondlg.h"
+#include "controlhints.h"
 #include "controlid.h"
 #include "crashrecovery.h"
-#include "dialogresult.h"
+#include "controlids.h"
 #include "dialogunits.h"
 #include "editoractions.h"
 #include "editorsettings.h"
@@ -47,26 +48,6 @@ namespace velkari {
 
 namespace {
 
-enum ControlId : int {
-    IdHelpFileName = 1000,
-    IdAddLayout = 1007,
-    IdLayoutProperties = 1009,
-    IdOpen = 1010,
-    IdSave = 1011,
-    IdCreateSkin = 1012,
-    IdShapeList = 1013,
-    IdSaveAs = 1014,
-    IdCopyLayout = 1015,
-    IdNew = 1016,
-    IdTextColor = 1017,
-    IdHighlightColor = 1018,
-    IdLayoutList = 1026,
-    IdStatus = 1030,
-    IdClose = 1031,
-    IdProblems = 1032,
-    IdTrySkin = 1042,
-    IdHelp = 57670,
-};
 
 // Below this the canvas would be too small to use; the page scrolls instead.
 constexpr int MinCanvasHeight = 120;
@@ -543,8 +524,11 @@ void CViziZareroDlg::commandCopyLayout()
 
 void CViziZareroDlg::commandGridButton(int id)
 {
-    const int r = (id - GridFirstId) / 100;
-    const int c = (id - GridFirstId) % 100;
+    const std::optional<GridCellId> cell = GridCellId::decode(id);
+    if (!cell)
+        return;
+    const int r = cell->row;
+    const int c = cell->column;
     SkinLayout *layout = currentLayoutRecord();
     SkinRow *row = layout ? layout->rows.at(r) : nullptr;
     SkinButton *button = row ? row->buttons.at(c) : nullptr;
@@ -678,7 +662,7 @@ void CViziZareroDlg::mendProblem(const Problem &problem)
     m_currentLayout = problem.layout;
     fullRefresh();
     if (problem.row >= 0 && problem.key >= 0)
-        commandGridButton(CanvasView::cellId(problem.row, problem.key));
+        commandGridButton(GridCellId::encode(problem.row, problem.key));
     else
         commandLayoutProperties();
 }

@@ -39,9 +39,6 @@ class CViziZareroDlg : public QDialog, public FileCommandHost
     Q_OBJECT
 
 public:
-    static constexpr int GridRows = CanvasView::GridRows;
-    static constexpr int GridColumns = CanvasView::GridColumns;
-    static constexpr int GridFirstId = CanvasView::GridFirstId;
     static constexpr int GridLeft = 10;
     static constexpr int GridTop = 150;
     static constexpr int HoverInterval = 200;

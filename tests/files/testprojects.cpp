@@ -82,4 +82,40 @@ void writeFile(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
+void fillLayouts(LayoutList &list, const QStringList &names)
+{
+    for (const QString &name : names) {
+        auto layout = std::make_unique<SkinLayout>();
+        layout->name = name;
+        list.append(std::move(layout));
+    }
+}
+
+QString lines(const QStringList &textLines)
+{
+    QString text;
+    for (const QString &line : textLines)
+        text += line + u'\n';
+    return text;
+}
+
+void fillRows(SkinLayout &layout, const QList<int> &buttonsPerRow)
+{
+    for (int r = 0; r < buttonsPerRow.size(); ++r) {
+        auto row = std::make_unique<SkinRow>();
+        for (int c = 0; c < buttonsPerRow[r]; ++c) {
+            auto button = std::make_unique<SkinButton>();
+            if (c + 1 < buttonsPerRow[r]) {
+                button->caption = QStringLiteral("r%1c%2").arg(r).arg(c);
+                button->flags = ButtonFlagCharacter;
+                button->charCode = u'a';
+                button->vk = 0x41;
+                button->width = quint16(10 + c);
+            }
+            row->buttons.append(std::move(button));
+        }
+        layout.rows.append(std::move(row));
+    }
+}
+
 } // namespace velkari::test

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace velkari::test {
 
@@ -26,6 +27,14 @@ std::unique_ptr<SkinLayout> makeValidLayout(const QString &name, const QString &
                                             quint16 width = 240);
 // A project whose every shape holds one valid layout using `picture`.
 void makeValidProject(SkinProject &project, const QString &picture);
+
+// Layouts of the given names, without rows.
+void fillLayouts(LayoutList &list, const QStringList &names);
+// Rows holding the given numbers of buttons, captioned "r<row>c<column>", sending 'a', 10 + column
+// pixels wide; the last button of a row is its placeholder, as in a normalised project.
+void fillRows(SkinLayout &layout, const QList<int> &buttonsPerRow);
+// The lines, each ended by a line feed, as descriptions are written.
+QString lines(const QStringList &textLines);
 
 // The project file's bytes, written in memory as saving would write them.
 QByteArray projectBytes(SkinProject &project);

@@ -1,11 +1,15 @@
 #include "buttondescription.h"
 #include "buttonfunctions.h"
+#include "testprojects.h"
 
 #include <QFile>
 #include <QHash>
 #include <QTest>
 
 using namespace velkari;
+using velkari::test::fillLayouts;
+using velkari::test::fillRows;
+using velkari::test::lines;
 
 namespace {
 
@@ -27,49 +31,6 @@ std::unique_ptr<SkinButton> makeButton(const ButtonData &data)
     button->vk = quint8(data.vk);
     button->width = quint16(data.width);
     return button;
-}
-
-void fillLayouts(LayoutList &list, const QStringList &names)
-{
-    for (const QString &name : names) {
-        auto layout = std::make_unique<SkinLayout>();
-        layout->name = name;
-        list.append(std::move(layout));
-    }
-}
-
-QString lines(const QStringList &textLines)
-{
-    QString text;
-    for (const QString &line : textLines)
-        text += line + u'\n';
-    return text;
-}
-
-// A layout whose rows hold the given numbers of buttons, captioned "r<row>c<column>"; the last
-// button of a row is its placeholder, as in a normalised project.
-void fillRows(SkinLayout &layout, const QList<int> &buttonsPerRow)
-{
-    for (int r = 0; r < buttonsPerRow.size(); ++r) {
-        auto row = std::make_unique<SkinRow>();
-        for (int c = 0; c < buttonsPerRow[r]; ++c) {
-            auto button = std::make_unique<SkinButton>();
-            if (c + 1 < buttonsPerRow[r]) {
-                button->caption = QStringLiteral("r%1c%2").arg(r).arg(c);
-                button->flags = ButtonFlagCharacter;
-                button->charCode = u'a';
-                button->vk = 0x41;
-                button->width = quint16(10 + c);
-            }
-            row->buttons.append(std::move(button));
-        }
-        layout.rows.append(std::move(row));
-    }
-}
-
-int gridId(int row, int column)
-{
-    return 5000 + 100 * row + column;
 }
 
 const QString help = QStringLiteral("Velkari.htm");
@@ -97,16 +58,6 @@ private Q_SLOTS:
     void describeButton_data();
     void describeButton();
     void changeLayoutTargetsUseTheGivenShape();
-    void hints_data();
-    void hints();
-    void noHintForOtherIds_data();
-    void noHintForOtherIds();
-    void gridCellDescribesItsButton_data();
-    void gridCellDescribesItsButton();
-    void gridIdsOutsideTheGridAreEmpty_data();
-    void gridIdsOutsideTheGridAreEmpty();
-    void gridCellWithoutCurrentLayout();
-    void gridCellUsesShapeLayoutsAndHelpFile();
 };
 
 void TestButtonFunctions::kindByPriority_data()
@@ -459,157 +410,6 @@ void TestButtonFunctions::changeLayoutTargetsUseTheGivenShape()
     fillLayouts(named, {QStringLiteral("%s 100%")});
     QCOMPARE(DescribeButton(*button, named, help),
              lines({"X:", "Changes the layout to: %s 100%", "Width:30"}));
-}
-
-void TestButtonFunctions::hints_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("hint");
-
-    QTest::newRow("help file name") << 1000 << "Select Name of Help file for this Skin.";
-    QTest::newRow("add layout") << 1007 << "Add a new Layout.";
-    QTest::newRow("layout properties") << 1009 << "Change the properties of the selected Layout.";
-    QTest::newRow("open") << 1010 << "Open an existing Document.";
-    QTest::newRow("save") << 1011 << "Save the current information to the file.";
-    QTest::newRow("create skin") << 1012 << "Create the skin file.";
-    QTest::newRow("shape list") << 1013 << "Select the Orientation and Resolution.";
-    QTest::newRow("save as") << 1014 << "Save the current information to another file.";
-    QTest::newRow("copy layout") << 1015 << "Copy the current layout information to the clipboard.";
-    QTest::newRow("new") << 1016 << "Create a new Document.";
-    QTest::newRow("text color") << 1017
-                                << "Select Text Color used for Task Manager, Macros, and Calculator layouts.";
-    QTest::newRow("highlight color") << 1018 << "Select Color used to high light a button.";
-    QTest::newRow("layout list") << 1026 << "Select current Layout.";
-    QTest::newRow("close") << 1031 << "Close Velkari Skin Editor.";
-}
-
-void TestButtonFunctions::hints()
-{
-    QFETCH(int, id);
-    QFETCH(QString, hint);
-    QCOMPARE(ControlHint(id), hint);
-    QCOMPARE(DescribeControl(id, nullptr, nullptr, help), hint);
-
-    // A current layout makes no difference to a control outside the grid.
-    SkinLayout layout;
-    fillRows(layout, {30, 30, 30, 30, 30, 30});
-    LayoutList layouts;
-    fillLayouts(layouts, {QStringLiteral("Layout00")});
-    QCOMPARE(DescribeControl(id, &layout, &layouts, help), hint);
-}
-
-void TestButtonFunctions::noHintForOtherIds_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::newRow("nothing under the mouse") << 0;
-    QTest::newRow("negative") << -1;
-    QTest::newRow("help button") << 57670;
-    QTest::newRow("picture") << 1029;
-    QTest::newRow("status area") << 1030;
-    QTest::newRow("between hints") << 1008;
-    QTest::newRow("button properties check box") << 2001;
-    QTest::newRow("first grid cell") << 5000;
-}
-
-void TestButtonFunctions::noHintForOtherIds()
-{
-    QFETCH(int, id);
-    QVERIFY(ControlHint(id).isEmpty());
-    QVERIFY(DescribeControl(id, nullptr, nullptr, help).isEmpty());
-}
-
-void TestButtonFunctions::gridCellDescribesItsButton_data()
-{
-    QTest::addColumn<QList<int>>("buttonsPerRow");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("expected");
-
-    const QList<int> full = {30, 30, 30, 30, 30, 30};
-    const QString newCell = QStringLiteral("Click to add a button at the end of this row.");
-    QTest::newRow("row 5 column 25, 26 buttons") << QList<int>{1, 1, 1, 1, 1, 26} << 5 << 25 << newCell;
-    QTest::newRow("row 5 column 25, 27 buttons") << QList<int>{1, 1, 1, 1, 1, 27} << 5 << 25
-                                                 << lines({"r5c25:", "Sends Char:a and VK:41", "Width:35"});
-    QTest::newRow("row 5 column 25, 25 buttons") << QList<int>{1, 1, 1, 1, 1, 25} << 5 << 25 << QString();
-    QTest::newRow("row 5 missing") << QList<int>{30, 30, 30, 30, 30} << 5 << 25 << QString();
-    QTest::newRow("no rows") << QList<int>{} << 0 << 0 << QString();
-    QTest::newRow("first cell") << full << 0 << 0
-                                << lines({"r0c0:", "Sends Char:a and VK:41", "Width:10"});
-    QTest::newRow("row 1 column 0") << full << 1 << 0
-                                    << lines({"r1c0:", "Sends Char:a and VK:41", "Width:10"});
-    QTest::newRow("row 2 column 3") << full << 2 << 3
-                                    << lines({"r2c3:", "Sends Char:a and VK:41", "Width:13"});
-    QTest::newRow("last cell is the placeholder") << full << 5 << 29 << newCell;
-    QTest::newRow("row 5 column 28") << full << 5 << 28
-                                     << lines({"r5c28:", "Sends Char:a and VK:41", "Width:38"});
-}
-
-void TestButtonFunctions::gridCellDescribesItsButton()
-{
-    QFETCH(QList<int>, buttonsPerRow);
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QString, expected);
-
-    SkinLayout layout;
-    fillRows(layout, buttonsPerRow);
-    LayoutList layouts;
-    fillLayouts(layouts, {QStringLiteral("Layout00")});
-    QCOMPARE(DescribeControl(gridId(row, column), &layout, &layouts, help), expected);
-}
-
-void TestButtonFunctions::gridIdsOutsideTheGridAreEmpty_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::newRow("before the grid") << 4999;
-    QTest::newRow("row 0 column 30") << 5030;
-    QTest::newRow("row 0 column 99") << 5099;
-    QTest::newRow("row 5 column 30") << 5530;
-    QTest::newRow("row 6 column 0") << 5600;
-    QTest::newRow("row 10 column 0") << 6000;
-    QTest::newRow("row 10 column 7 (a hint id plus 5000)") << 6007;
-}
-
-void TestButtonFunctions::gridIdsOutsideTheGridAreEmpty()
-{
-    QFETCH(int, id);
-    // Every cell of the grid holds a button, so only an id outside it can give an empty text.
-    SkinLayout layout;
-    fillRows(layout, {30, 30, 30, 30, 30, 30});
-    LayoutList layouts;
-    fillLayouts(layouts, {QStringLiteral("Layout00")});
-    QCOMPARE(DescribeControl(id, &layout, &layouts, help), QString());
-    QVERIFY(!DescribeControl(gridId(5, 29), &layout, &layouts, help).isEmpty());
-}
-
-void TestButtonFunctions::gridCellWithoutCurrentLayout()
-{
-    QCOMPARE(DescribeControl(gridId(0, 0), nullptr, nullptr, help), QString());
-    QCOMPARE(DescribeControl(gridId(5, 29), nullptr, nullptr, help), QString());
-}
-
-void TestButtonFunctions::gridCellUsesShapeLayoutsAndHelpFile()
-{
-    SkinLayout layout;
-    fillRows(layout, {3});
-    SkinButton &change = *layout.rows.at(0)->buttons.at(0);
-    change.flags = ButtonFlagChangeLayout;
-    change.charCode = 1;
-    change.vk = 0;
-    SkinButton &helpKey = *layout.rows.at(0)->buttons.at(1);
-    helpKey.flags = ButtonFlagShortcut;
-    helpKey.vk = ShortcutHelp;
-    helpKey.charCode = 0;
-
-    LayoutList layouts;
-    fillLayouts(layouts, {QStringLiteral("Layout00"), QStringLiteral("Numbers")});
-    QCOMPARE(DescribeControl(gridId(0, 0), &layout, &layouts, help),
-             lines({"r0c0:", "Changes the layout to: Numbers", "Width:10"}));
-    QCOMPARE(DescribeControl(gridId(0, 0), &layout, nullptr, help),
-             lines({"r0c0:", "Changes the layout to: <Layout number 1>", "Width:10"}));
-    QCOMPARE(DescribeControl(gridId(0, 1), &layout, &layouts, QStringLiteral("Other.htm")),
-             lines({"r0c1:", "Shortcut to the Contents page of Help.(Other.htm#Main_Contents)",
-                    "Width:11"}));
 }
 
 QTEST_APPLESS_MAIN(TestButtonFunctions)

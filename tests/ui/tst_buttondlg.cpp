@@ -2,9 +2,9 @@
 
 #include "buttonfunctions.h"
 #include "controlid.h"
-#include "dialogresult.h"
 #include "dialogunits.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,28 +21,8 @@ using namespace velkari::test;
 
 namespace {
 
-constexpr int IdCopy = 11;
-constexpr int IdPaste = 12;
-constexpr int IdWidth = 1007;
-constexpr int IdField1 = 1009;
-constexpr int IdField2 = 1010;
-constexpr int IdField3 = 1011;
-constexpr int IdCaption = 1025;
-constexpr int IdList = 1026;
-constexpr int IdLabel1 = 1027;
-constexpr int IdLabel2 = 1028;
-constexpr int IdLabel3 = 1029;
-constexpr int IdCharacter = 2001;
-constexpr int IdChangeLayout = 2002;
-constexpr int IdNoRelease = 2003;
-constexpr int IdAutoToggle = 2005;
-constexpr int IdReturn = 2006;
-constexpr int IdCalculator = 2007;
-constexpr int IdTaskManager = 2008;
-constexpr int IdMacro = 2009;
-constexpr int IdShortcut = 2010;
 
-const QList<int> functionBoxes { IdCharacter, IdChangeLayout, IdCalculator, IdTaskManager, IdMacro, IdShortcut };
+const QList<int> functionBoxes { IdButtonCharacter, IdButtonChangeLayout, IdButtonCalculator, IdButtonTaskManager, IdButtonMacro, IdButtonShortcut };
 
 std::unique_ptr<SkinButton> makeKey(const QString &caption, quint16 flags, quint16 charCode, quint8 vk,
                                     quint16 width = 20)
@@ -84,8 +64,8 @@ bool checked(const QWidget &dialog, int id)
 QList<int> disabledBoxes(const QWidget &dialog)
 {
     QList<int> ids;
-    for (int id : { IdCharacter, IdChangeLayout, IdNoRelease, IdAutoToggle, IdReturn, IdCalculator, IdTaskManager,
-                    IdMacro, IdShortcut }) {
+    for (int id : { IdButtonCharacter, IdButtonChangeLayout, IdButtonNoRelease, IdButtonAutoToggle, IdButtonReturn, IdButtonCalculator, IdButtonTaskManager,
+                    IdButtonMacro, IdButtonShortcut }) {
         if (!control(dialog, id)->isEnabled())
             ids << id;
     }
@@ -94,7 +74,7 @@ QList<int> disabledBoxes(const QWidget &dialog)
 
 QStringList listEntries(const QWidget &dialog)
 {
-    return entries(control<QComboBox>(dialog, IdList));
+    return entries(control<QComboBox>(dialog, IdButtonFunctionList));
 }
 
 } // namespace
@@ -169,12 +149,12 @@ void TestButtonDlg::addModeCaptionAndButtons()
     dlg.show();
     QVERIFY(dlg.isAddMode());
     QCOMPARE(newCell.caption, caption);
-    QCOMPARE(text(dlg, IdCaption), caption);
+    QCOMPARE(text(dlg, IdButtonCaption), caption);
     QCOMPARE(CButtonDlg::newButtonCounter(), first + 1);
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Add new button"));
-    for (int id : { int(InsertAfter), int(InsertBefore), int(Delete), IdCopy })
+    for (int id : { int(InsertAfter), int(InsertBefore), int(Delete), int(IdButtonCopy) })
         QVERIFY2(!shown(dlg, id), qPrintable(QString::number(id)));
-    QVERIFY(shown(dlg, IdPaste));
+    QVERIFY(shown(dlg, IdButtonPaste));
     QCOMPARE(dlg.size(), DialogUnits(DialogUnits::dialogFont()).size(325, 132));
 
     QTest::keyClick(&dlg, Qt::Key_Escape);
@@ -199,34 +179,34 @@ void TestButtonDlg::editModeKeepsCaption()
     QVERIFY(!dlg.isAddMode());
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Button Properties"));
     QCOMPARE(CButtonDlg::newButtonCounter(), counter);
-    QCOMPARE(text(dlg, IdCaption), QStringLiteral("A"));
-    QCOMPARE(text(dlg, IdWidth), QStringLiteral("20"));
-    for (int id : { int(InsertAfter), int(InsertBefore), int(Delete), IdCopy, IdPaste })
+    QCOMPARE(text(dlg, IdButtonCaption), QStringLiteral("A"));
+    QCOMPARE(text(dlg, IdButtonWidth), QStringLiteral("20"));
+    for (int id : { int(InsertAfter), int(InsertBefore), int(Delete), int(IdButtonCopy), int(IdButtonPaste) })
         QVERIFY(shown(dlg, id));
     QVERIFY(control<QPushButton>(dlg, Ok)->isDefault());
     // Nothing has been copied yet.
-    QVERIFY(!control(dlg, IdPaste)->isEnabled());
+    QVERIFY(!control(dlg, IdButtonPaste)->isEnabled());
 
     // Focus opens in the caption; OK follows the last field, the row operations come after it.
-    QCOMPARE(dlg.focusWidget(), control(dlg, IdCaption));
-    const QList<int> tabOrder { IdCaption, IdWidth, IdCharacter, IdChangeLayout, IdNoRelease, IdAutoToggle,
-                                IdReturn, IdCalculator, IdTaskManager, IdMacro, IdShortcut, IdField1, IdList,
-                                IdField2, IdField3, Ok, Cancel, InsertAfter, InsertBefore, Delete, IdPaste, IdCopy };
+    QCOMPARE(dlg.focusWidget(), control(dlg, IdButtonCaption));
+    const QList<int> tabOrder { IdButtonCaption, IdButtonWidth, IdButtonCharacter, IdButtonChangeLayout, IdButtonNoRelease, IdButtonAutoToggle,
+                                IdButtonReturn, IdButtonCalculator, IdButtonTaskManager, IdButtonMacro, IdButtonShortcut, IdButtonField1, IdButtonFunctionList,
+                                IdButtonField2, IdButtonField3, Ok, Cancel, InsertAfter, InsertBefore, Delete, IdButtonPaste, IdButtonCopy };
     QList<int> chain;
-    QWidget *widget = control(dlg, IdCaption);
+    QWidget *widget = control(dlg, IdButtonCaption);
     do {
         if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
             chain << controlId(widget);
             QVERIFY(dlg.rect().contains(widget->geometry()));
         }
         widget = widget->nextInFocusChain();
-    } while (widget != control(dlg, IdCaption) && chain.size() <= tabOrder.size());
+    } while (widget != control(dlg, IdButtonCaption) && chain.size() <= tabOrder.size());
     QCOMPARE(chain, tabOrder);
 
     // Tab from the last field, then Enter: OK, not an insert.
-    typeInto(dlg, IdCaption, QStringLiteral("Alpha"));
-    typeInto(dlg, IdField3, QStringLiteral("4"));
-    QTest::keyClick(control(dlg, IdField3), Qt::Key_Tab);
+    typeInto(dlg, IdButtonCaption, QStringLiteral("Alpha"));
+    typeInto(dlg, IdButtonField3, QStringLiteral("4"));
+    QTest::keyClick(control(dlg, IdButtonField3), Qt::Key_Tab);
     QCOMPARE(dlg.focusWidget(), control(dlg, Ok));
     QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
     QCOMPARE(dlg.result(), int(Ok));
@@ -274,8 +254,8 @@ void TestButtonDlg::charFieldShowsCode()
     auto key = makeKey(QStringLiteral("K"), ButtonFlagCharacter, quint16(charCode), quint8(vk));
     CButtonDlg dlg(*key, *m_project, shape(), false);
     dlg.show();
-    QCOMPARE(text(dlg, IdField1), charText);
-    QCOMPARE(text(dlg, IdField2), vkText);
+    QCOMPARE(text(dlg, IdButtonField1), charText);
+    QCOMPARE(text(dlg, IdButtonField2), vkText);
 
     // What is shown reads back to the stored value.
     click(dlg, Ok);
@@ -329,14 +309,14 @@ void TestButtonDlg::charAndVkFieldsOnOk_data()
     QTest::newRow("characters") << QString(QChar(0xE9)) << "x" << 0xE9 << 0x78 << 0 << QString();
     QTest::newRow("other prefixes") << "0X41" << "\\x1b" << 0x41 << 0x1B << 0 << QString();
     QTest::newRow("space") << " " << " 0x20 " << 0x20 << 0x20 << 0 << QString();
-    QTest::newRow("beyond 16 bits") << "0x12345" << "0x00" << 0 << 0 << IdField1 << sixteenBits;
-    QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x98\x80") << "0x00" << 0 << 0 << IdField1 << sixteenBits;
-    QTest::newRow("two characters") << "65" << "0x00" << 0 << 0 << IdField1 << charRange;
-    QTest::newRow("empty") << "" << "0x00" << 0 << 0 << IdField1 << charRange;
-    QTest::newRow("VK beyond a byte") << "A" << "0x1FF" << 0 << 0 << IdField2 << vkRange;
-    QTest::newRow("VK beyond a byte as a character") << "A" << QString(QChar(0x20AC)) << 0 << 0 << IdField2 << vkRange;
-    QTest::newRow("VK with more after the digits") << "A" << "0x12zz" << 0 << 0 << IdField2 << vkRange;
-    QTest::newRow("VK negative") << "A" << "0x-1" << 0 << 0 << IdField2 << vkRange;
+    QTest::newRow("beyond 16 bits") << "0x12345" << "0x00" << 0 << 0 << int(IdButtonField1) << sixteenBits;
+    QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x98\x80") << "0x00" << 0 << 0 << int(IdButtonField1) << sixteenBits;
+    QTest::newRow("two characters") << "65" << "0x00" << 0 << 0 << int(IdButtonField1) << charRange;
+    QTest::newRow("empty") << "" << "0x00" << 0 << 0 << int(IdButtonField1) << charRange;
+    QTest::newRow("VK beyond a byte") << "A" << "0x1FF" << 0 << 0 << int(IdButtonField2) << vkRange;
+    QTest::newRow("VK beyond a byte as a character") << "A" << QString(QChar(0x20AC)) << 0 << 0 << int(IdButtonField2) << vkRange;
+    QTest::newRow("VK with more after the digits") << "A" << "0x12zz" << 0 << 0 << int(IdButtonField2) << vkRange;
+    QTest::newRow("VK negative") << "A" << "0x-1" << 0 << 0 << int(IdButtonField2) << vkRange;
 }
 
 void TestButtonDlg::charAndVkFieldsOnOk()
@@ -352,10 +332,10 @@ void TestButtonDlg::charAndVkFieldsOnOk()
     const QString opened = fields(*key);
     CButtonDlg dlg(*key, *m_project, shape(), false);
     dlg.show();
-    typeInto(dlg, IdCaption, QStringLiteral("typed"));
+    typeInto(dlg, IdButtonCaption, QStringLiteral("typed"));
     // Set rather than typed: an emoji is two key events' worth of text.
-    control<QLineEdit>(dlg, IdField1)->setText(charText);
-    control<QLineEdit>(dlg, IdField2)->setText(vkText);
+    control<QLineEdit>(dlg, IdButtonField1)->setText(charText);
+    control<QLineEdit>(dlg, IdButtonField2)->setText(vkText);
     MessageBoxSeen seen;
     if (refusedField)
         answerMessageBox(seen);
@@ -386,20 +366,20 @@ void TestButtonDlg::functionBoxLaysOutFields_data()
 
     // The key stores charCode 1 and vk 3.
     const QStringList none;
-    QTest::newRow("Character") << int(IdCharacter) << "Char:" << true << none << -1 << "VK:" << "0x01|0x03";
-    QTest::newRow("Change Layout") << int(IdChangeLayout) << "Go to Layout:" << false
+    QTest::newRow("Character") << int(IdButtonCharacter) << "Char:" << true << none << -1 << "VK:" << "0x01|0x03";
+    QTest::newRow("Change Layout") << int(IdButtonChangeLayout) << "Go to Layout:" << false
                                    << QStringList({ "Layout00", "Numbers", "Symbols" }) << 1 << "VK:" << "0x03";
-    QTest::newRow("Calculator") << int(IdCalculator) << "Calc Button:" << false << calcKeyListTexts() << 1
+    QTest::newRow("Calculator") << int(IdButtonCalculator) << "Calc Button:" << false << calcKeyListTexts() << 1
                                 << QString() << QString();
-    QTest::newRow("Task Manager") << int(IdTaskManager) << "Button Function:" << false
+    QTest::newRow("Task Manager") << int(IdButtonTaskManager) << "Button Function:" << false
                                   << QStringList({ "Close Task", "Activate Task", "Close All", "Go Today", "Refresh" })
                                   << 3 << "Task Number:" << "1";
-    QTest::newRow("Macro") << int(IdMacro) << "Button Function:" << false
+    QTest::newRow("Macro") << int(IdButtonMacro) << "Button Function:" << false
                            << QStringList({ "Play Macro", "Record Macro" }) << -1 << "Macro Number:" << "1";
-    QTest::newRow("Shortcut") << int(IdShortcut) << "Shortcut Type:" << false
+    QTest::newRow("Shortcut") << int(IdButtonShortcut) << "Shortcut Type:" << false
                               << QStringList({ "Programs", "Games", "My Shortcuts", "Options", "Go Today", "Help" })
                               << 3 << "Shortcut Number:" << "1";
-    QTest::newRow("option only") << int(IdNoRelease) << QString() << false << none << -1 << "VK:" << "0x03";
+    QTest::newRow("option only") << int(IdButtonNoRelease) << QString() << false << none << -1 << "VK:" << "0x03";
 }
 
 void TestButtonDlg::functionBoxLaysOutFields()
@@ -419,24 +399,24 @@ void TestButtonDlg::functionBoxLaysOutFields()
     click(dlg, box);
 
     QVERIFY(checked(dlg, box));
-    QCOMPARE(shown(dlg, IdLabel1), !label1.isEmpty());
+    QCOMPARE(shown(dlg, IdButtonFieldLabel1), !label1.isEmpty());
     if (!label1.isEmpty())
-        QCOMPARE(text(dlg, IdLabel1), label1);
-    QCOMPARE(shown(dlg, IdField1), editShown);
-    QCOMPARE(shown(dlg, IdList), !list.isEmpty());
+        QCOMPARE(text(dlg, IdButtonFieldLabel1), label1);
+    QCOMPARE(shown(dlg, IdButtonField1), editShown);
+    QCOMPARE(shown(dlg, IdButtonFunctionList), !list.isEmpty());
     if (!list.isEmpty()) {
         QCOMPARE(listEntries(dlg), list);
-        QCOMPARE(control<QComboBox>(dlg, IdList)->currentIndex(), selected);
+        QCOMPARE(control<QComboBox>(dlg, IdButtonFunctionList)->currentIndex(), selected);
     }
-    QCOMPARE(shown(dlg, IdLabel2), !label2.isEmpty());
-    QCOMPARE(shown(dlg, IdField2), !label2.isEmpty());
+    QCOMPARE(shown(dlg, IdButtonFieldLabel2), !label2.isEmpty());
+    QCOMPARE(shown(dlg, IdButtonField2), !label2.isEmpty());
     if (!label2.isEmpty()) {
-        QCOMPARE(text(dlg, IdLabel2), label2);
-        QCOMPARE(editShown ? text(dlg, IdField1) + u'|' + text(dlg, IdField2) : text(dlg, IdField2), field2);
+        QCOMPARE(text(dlg, IdButtonFieldLabel2), label2);
+        QCOMPARE(editShown ? text(dlg, IdButtonField1) + u'|' + text(dlg, IdButtonField2) : text(dlg, IdButtonField2), field2);
     }
-    QVERIFY(shown(dlg, IdLabel3) && shown(dlg, IdField3));
-    QCOMPARE(text(dlg, IdLabel3), QStringLiteral("Toggle Index:"));
-    QCOMPARE(text(dlg, IdField3), QStringLiteral("2"));
+    QVERIFY(shown(dlg, IdButtonFieldLabel3) && shown(dlg, IdButtonField3));
+    QCOMPARE(text(dlg, IdButtonFieldLabel3), QStringLiteral("Toggle Index:"));
+    QCOMPARE(text(dlg, IdButtonField3), QStringLiteral("2"));
 
     QList<int> others;
     if (functionBoxes.contains(box)) {
@@ -450,9 +430,9 @@ void TestButtonDlg::functionBoxLaysOutFields()
     // Unchecking the chosen function brings back the key-only fields.
     click(dlg, box);
     QCOMPARE(disabledBoxes(dlg), QList<int>());
-    QVERIFY(!shown(dlg, IdLabel1) && !shown(dlg, IdField1) && !shown(dlg, IdList));
-    QCOMPARE(text(dlg, IdLabel2), QStringLiteral("VK:"));
-    QVERIFY(shown(dlg, IdField2));
+    QVERIFY(!shown(dlg, IdButtonFieldLabel1) && !shown(dlg, IdButtonField1) && !shown(dlg, IdButtonFunctionList));
+    QCOMPARE(text(dlg, IdButtonFieldLabel2), QStringLiteral("VK:"));
+    QVERIFY(shown(dlg, IdButtonField2));
 }
 
 void TestButtonDlg::optionBoxesKeepTypedValues()
@@ -461,29 +441,29 @@ void TestButtonDlg::optionBoxesKeepTypedValues()
     CButtonDlg dlg(*key, *m_project, shape(), false);
     dlg.show();
 
-    typeInto(dlg, IdField1, QStringLiteral("Z"));
-    typeInto(dlg, IdField2, QStringLiteral("0x10"));
-    typeInto(dlg, IdField3, QStringLiteral("9"));
-    typeInto(dlg, IdCaption, QStringLiteral("Typed"));
-    for (int option : { IdNoRelease, IdAutoToggle, IdAutoToggle, IdReturn })
+    typeInto(dlg, IdButtonField1, QStringLiteral("Z"));
+    typeInto(dlg, IdButtonField2, QStringLiteral("0x10"));
+    typeInto(dlg, IdButtonField3, QStringLiteral("9"));
+    typeInto(dlg, IdButtonCaption, QStringLiteral("Typed"));
+    for (int option : { IdButtonNoRelease, IdButtonAutoToggle, IdButtonAutoToggle, IdButtonReturn })
         click(dlg, option);
-    QCOMPARE(text(dlg, IdField1), QStringLiteral("Z"));
-    QCOMPARE(text(dlg, IdField2), QStringLiteral("0x10"));
-    QCOMPARE(text(dlg, IdField3), QStringLiteral("9"));
-    QVERIFY(checked(dlg, IdNoRelease) && checked(dlg, IdReturn) && checked(dlg, IdCharacter));
+    QCOMPARE(text(dlg, IdButtonField1), QStringLiteral("Z"));
+    QCOMPARE(text(dlg, IdButtonField2), QStringLiteral("0x10"));
+    QCOMPARE(text(dlg, IdButtonField3), QStringLiteral("9"));
+    QVERIFY(checked(dlg, IdButtonNoRelease) && checked(dlg, IdButtonReturn) && checked(dlg, IdButtonCharacter));
 
     // Another kind of function: its fields come from the key as stored.
-    click(dlg, IdCharacter);
-    QCOMPARE(text(dlg, IdField2), QStringLiteral("0x41"));
-    typeInto(dlg, IdField2, QStringLiteral("0x11"));
-    click(dlg, IdCharacter);
-    QCOMPARE(text(dlg, IdField1), QStringLiteral("A"));
-    QCOMPARE(text(dlg, IdField2), QStringLiteral("0x41"));
-    QCOMPARE(text(dlg, IdField3), QStringLiteral("9"));
-    typeInto(dlg, IdField1, QStringLiteral("Z"));
+    click(dlg, IdButtonCharacter);
+    QCOMPARE(text(dlg, IdButtonField2), QStringLiteral("0x41"));
+    typeInto(dlg, IdButtonField2, QStringLiteral("0x11"));
+    click(dlg, IdButtonCharacter);
+    QCOMPARE(text(dlg, IdButtonField1), QStringLiteral("A"));
+    QCOMPARE(text(dlg, IdButtonField2), QStringLiteral("0x41"));
+    QCOMPARE(text(dlg, IdButtonField3), QStringLiteral("9"));
+    typeInto(dlg, IdButtonField1, QStringLiteral("Z"));
 
     // Enter in a field is OK.
-    QTest::keyClick(control(dlg, IdField1), Qt::Key_Return);
+    QTest::keyClick(control(dlg, IdButtonField1), Qt::Key_Return);
     QCOMPARE(dlg.result(), int(Ok));
     QCOMPARE(fields(*key), fields(*makeKey(QStringLiteral("Typed"), 0x9025, 'Z', 0x41)));
 }
@@ -496,12 +476,12 @@ void TestButtonDlg::okBuildsFlags_data()
     QTest::addColumn<int>("flags");
 
     // -1: the toggle index is refused and nothing is stored.
-    QTest::newRow("character, return, toggle 3") << 0 << QList<int>({ IdCharacter, IdReturn }) << "3" << 0x3021;
-    QTest::newRow("toggle 17") << 0 << QList<int>({ IdCharacter, IdReturn }) << "17" << -1;
-    QTest::newRow("toggle -1") << 0 << QList<int>({ IdShortcut }) << "-1" << -1;
-    QTest::newRow("toggle not a number") << 0x5000 << QList<int>({ IdMacro }) << "two" << -1;
+    QTest::newRow("character, return, toggle 3") << 0 << QList<int>({ IdButtonCharacter, IdButtonReturn }) << "3" << 0x3021;
+    QTest::newRow("toggle 17") << 0 << QList<int>({ IdButtonCharacter, IdButtonReturn }) << "17" << -1;
+    QTest::newRow("toggle -1") << 0 << QList<int>({ IdButtonShortcut }) << "-1" << -1;
+    QTest::newRow("toggle not a number") << 0x5000 << QList<int>({ IdButtonMacro }) << "two" << -1;
     QTest::newRow("unknown bits dropped") << 0x080F << QList<int>() << "0" << 0x0005;
-    QTest::newRow("every option") << 0 << QList<int>({ IdNoRelease, IdAutoToggle, IdReturn, IdTaskManager }) << " 15 "
+    QTest::newRow("every option") << 0 << QList<int>({ IdButtonNoRelease, IdButtonAutoToggle, IdButtonReturn, IdButtonTaskManager }) << " 15 "
                                   << 0xF0B4;
 }
 
@@ -517,7 +497,7 @@ void TestButtonDlg::okBuildsFlags()
     dlg.show();
     for (int id : clicked)
         click(dlg, id);
-    typeInto(dlg, IdField3, toggle);
+    typeInto(dlg, IdButtonField3, toggle);
     MessageBoxSeen seen;
     if (flags < 0)
         answerMessageBox(seen);
@@ -526,7 +506,7 @@ void TestButtonDlg::okBuildsFlags()
     QCOMPARE(seen.shown, flags < 0);
     if (flags < 0) {
         QCOMPARE(seen.text, QStringLiteral("\"Toggle Index\" takes a whole number from 0 to 15."));
-        QCOMPARE(dlg.focusWidget(), control(dlg, IdField3));
+        QCOMPARE(dlg.focusWidget(), control(dlg, IdButtonField3));
         QCOMPARE(int(key->flags), stored);
         return;
     }
@@ -546,20 +526,20 @@ void TestButtonDlg::okParameters_data()
 
     // The key stores vk 7; entry -1 leaves the list as it opened, an empty field2 as shown. A
     // charCode of -1: refused, with the field named in the message and nothing stored.
-    QTest::newRow("kind none keeps charCode") << int(ButtonFlagCharacter) << 0x41 << int(IdCharacter) << -1
+    QTest::newRow("kind none keeps charCode") << int(ButtonFlagCharacter) << 0x41 << int(IdButtonCharacter) << -1
                                               << "0x1B" << 0x41 << 0x1B << QString();
-    QTest::newRow("calculator, nothing chosen") << 0 << 65 << int(IdCalculator) << -1 << "" << -1 << 0
+    QTest::newRow("calculator, nothing chosen") << 0 << 65 << int(IdButtonCalculator) << -1 << "" << -1 << 0
                                                 << "Choose an entry in \"Calc Button\".";
-    QTest::newRow("calculator, chosen") << 0 << 65 << int(IdCalculator) << 19 << "" << 19 << 0 << QString();
+    QTest::newRow("calculator, chosen") << 0 << 65 << int(IdButtonCalculator) << 19 << "" << 19 << 0 << QString();
     QTest::newRow("layout not set") << int(ButtonFlagChangeLayout) << 0xFFFF << 0 << -1 << "0x10" << 0xFFFF
                                     << 0x10 << QString();
     QTest::newRow("layout chosen") << int(ButtonFlagChangeLayout) << 0xFFFF << 0 << 2 << "" << 2 << 7 << QString();
-    QTest::newRow("task, nothing chosen") << 0 << 0 << int(IdTaskManager) << -1 << "70000" << -1 << 0
+    QTest::newRow("task, nothing chosen") << 0 << 0 << int(IdButtonTaskManager) << -1 << "70000" << -1 << 0
                                           << "Choose an entry in \"Button Function\".";
-    QTest::newRow("task number too large") << 0 << 0 << int(IdTaskManager) << 1 << "70000" << -1 << 0
+    QTest::newRow("task number too large") << 0 << 0 << int(IdButtonTaskManager) << 1 << "70000" << -1 << 0
                                            << "\"Task Number\" takes a whole number from 0 to 65535.";
-    QTest::newRow("help topic") << 0 << 0 << int(IdShortcut) << 5 << "12" << 12 << 5 << QString();
-    QTest::newRow("macro number not a number") << 0 << 3 << int(IdMacro) << 1 << "x" << -1 << 0
+    QTest::newRow("help topic") << 0 << 0 << int(IdButtonShortcut) << 5 << "12" << 12 << 5 << QString();
+    QTest::newRow("macro number not a number") << 0 << 3 << int(IdButtonMacro) << 1 << "x" << -1 << 0
                                                << "\"Macro Number\" takes a whole number from 0 to 65535.";
 }
 
@@ -582,9 +562,9 @@ void TestButtonDlg::okParameters()
     if (box)
         click(dlg, box);
     if (entry >= 0)
-        chooseEntry(dlg, IdList, entry);
+        chooseEntry(dlg, IdButtonFunctionList, entry);
     if (!field2.isEmpty())
-        typeInto(dlg, IdField2, field2);
+        typeInto(dlg, IdButtonField2, field2);
     MessageBoxSeen seen;
     if (charCode < 0)
         answerMessageBox(seen);
@@ -609,8 +589,8 @@ void TestButtonDlg::copyThenPasteTakesStateAtPaste()
     {
         CButtonDlg dlg(q, *m_project, shape(), false);
         dlg.show();
-        typeInto(dlg, IdCaption, QStringLiteral("typed"));
-        click(dlg, IdCopy);
+        typeInto(dlg, IdButtonCaption, QStringLiteral("typed"));
+        click(dlg, IdButtonCopy);
         QCOMPARE(dlg.result(), int(Cancel));
     }
     QCOMPARE(m_project->copiedButton, &q);
@@ -619,15 +599,15 @@ void TestButtonDlg::copyThenPasteTakesStateAtPaste()
     q.width = 33;
     CButtonDlg dlg(w, *m_project, shape(), false);
     dlg.show();
-    QVERIFY(control(dlg, IdPaste)->isEnabled());
-    click(dlg, IdPaste);
+    QVERIFY(control(dlg, IdButtonPaste)->isEnabled());
+    click(dlg, IdButtonPaste);
     QCOMPARE(fields(w), fields(q));
     QCOMPARE(w.index, 1);
-    QCOMPARE(text(dlg, IdCaption), QStringLiteral("Q"));
-    QCOMPARE(text(dlg, IdWidth), QStringLiteral("33"));
-    QCOMPARE(text(dlg, IdField1), QStringLiteral("q"));
-    QCOMPARE(text(dlg, IdField3), QStringLiteral("2"));
-    QVERIFY(checked(dlg, IdAutoToggle));
+    QCOMPARE(text(dlg, IdButtonCaption), QStringLiteral("Q"));
+    QCOMPARE(text(dlg, IdButtonWidth), QStringLiteral("33"));
+    QCOMPARE(text(dlg, IdButtonField1), QStringLiteral("q"));
+    QCOMPARE(text(dlg, IdButtonField3), QStringLiteral("2"));
+    QVERIFY(checked(dlg, IdButtonAutoToggle));
 
     click(dlg, Ok);
     QCOMPARE(fields(w), fields(q));
@@ -640,7 +620,7 @@ void TestButtonDlg::pasteWithDeletedSourceDoesNothing()
     {
         CButtonDlg dlg(*row().buttons.at(0), *m_project, shape(), false);
         dlg.show();
-        click(dlg, IdCopy);
+        click(dlg, IdButtonCopy);
     }
     QVERIFY(row().buttons.removeAt(0));
     QCOMPARE(m_project->copiedButton, nullptr);
@@ -648,9 +628,9 @@ void TestButtonDlg::pasteWithDeletedSourceDoesNothing()
     SkinButton &w = *row().buttons.at(0);
     CButtonDlg dlg(w, *m_project, shape(), false);
     dlg.show();
-    typeInto(dlg, IdCaption, QStringLiteral("typed"));
-    click(dlg, IdPaste);
-    QCOMPARE(text(dlg, IdCaption), QStringLiteral("typed"));
+    typeInto(dlg, IdButtonCaption, QStringLiteral("typed"));
+    click(dlg, IdButtonPaste);
+    QCOMPARE(text(dlg, IdButtonCaption), QStringLiteral("typed"));
     QCOMPARE(fields(w), fields(*makeKey(QStringLiteral("W"), ButtonFlagCharacter, 'w', 0x57)));
 }
 
@@ -662,7 +642,7 @@ void TestButtonDlg::cancelAfterPasteRestores_data()
     QTest::newRow("new cell, Cancel") << true << int(Cancel);
     QTest::newRow("new cell, Escape") << true << 0;
     QTest::newRow("key, close box") << false << -1;
-    QTest::newRow("key, Copy") << false << int(IdCopy);
+    QTest::newRow("key, Copy") << false << int(IdButtonCopy);
 }
 
 void TestButtonDlg::cancelAfterPasteRestores()
@@ -678,7 +658,7 @@ void TestButtonDlg::cancelAfterPasteRestores()
     CButtonDlg dlg(button, *m_project, shape(), false);
     const QString opened = fields(button);
     dlg.show();
-    click(dlg, IdPaste);
+    click(dlg, IdButtonPaste);
     QCOMPARE(fields(button), fields(*source));
 
     if (ending > 0)
@@ -723,8 +703,8 @@ void TestButtonDlg::rowOperations()
     CButtonDlg dlg(button, *m_project, shape(), rowFull);
     const QString opened = fields(button);
     dlg.show();
-    typeInto(dlg, IdField1, QStringLiteral("z"));
-    typeInto(dlg, IdCaption, QStringLiteral("typed"));
+    typeInto(dlg, IdButtonField1, QStringLiteral("z"));
+    typeInto(dlg, IdButtonCaption, QStringLiteral("typed"));
 
     // Armed only when a refusal is due: an answer left waiting would meet a later test's box.
     MessageBoxSeen answer;

@@ -1,12 +1,12 @@
 #include "buttondescription.h"
 #include "buttondlg.h"
-#include "dialogresult.h"
 #include "dialogunits.h"
 #include "editorsettings.h"
 #include "gridcell.h"
 #include "palettecolors.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QScreen>
 #include <QSettings>
@@ -16,16 +16,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-enum : int {
-    IdClose = 1031,
-    IdStatus = 1030,
-    IdShapeList = 1013,
-    IdLayoutList = 1026,
-    // Button dialog
-    IdButtonCaption = 1025,
-    IdButtonWidth = 1007,
-};
 
 // Rows of (height, key widths); every key is captioned "r<row>k<key>".
 std::unique_ptr<SkinLayout> layoutOf(const QList<std::pair<quint16, QList<quint16>>> &rows)
@@ -126,9 +116,9 @@ void TestCanvas::exampleLayoutsNeverOverlap()
     const CanvasView *canvas = window.canvas();
     QCOMPARE(windowRect(window, window.gridButton(0, 0)).topLeft(), QPoint(10, 150));
     QList<QRect> grid;
-    for (int r = 0; r < CanvasView::GridRows; ++r) {
+    for (int r = 0; r < GridCellId::Rows; ++r) {
         grid << windowRect(window, canvas->rowWidthBadge(r));
-        for (int c = 0; c < CanvasView::GridColumns && !window.gridButton(r, c)->isHidden(); ++c)
+        for (int c = 0; c < GridCellId::Columns && !window.gridButton(r, c)->isHidden(); ++c)
             grid << windowRect(window, window.gridButton(r, c));
     }
     int gridBottom = 0;
@@ -214,7 +204,7 @@ void TestCanvas::rowWidthBadges()
     CViziZareroDlg window;
     showOnly(window, layoutOf(heightsAndWidths));
     const CanvasView *canvas = window.canvas();
-    for (int r = 0; r < CanvasView::GridRows; ++r) {
+    for (int r = 0; r < GridCellId::Rows; ++r) {
         const QLabel *label = canvas->rowWidthBadge(r);
         QCOMPARE(label->isHidden(), r >= badges.size());
         if (r >= badges.size())

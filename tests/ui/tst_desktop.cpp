@@ -1,12 +1,12 @@
 #include "buttondlg.h"
 #include "crashrecovery.h"
-#include "dialogresult.h"
 #include "editoractions.h"
 #include "editorsettings.h"
 #include "helpwindow.h"
 #include "projectfile.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QDir>
 #include <QMenu>
@@ -17,15 +17,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-enum : int {
-    IdCopyLayout = 1015,
-    IdOpen = 1010,
-    IdSaveAs = 1014,
-    IdStatus = 1030,
-    IdButtonCaption = 1025,
-    IdCopyButton = 11,
-};
 
 // The real window; the file commands' questions are written down and answered from a script.
 class LoggingWindow : public CViziZareroDlg
@@ -354,7 +345,7 @@ void TestDesktop::copiesAreConfirmedInTheStatusArea()
                                                       "Layout Properties of another layout puts it there."));
     press<CButtonDlg>(Ok, [](CButtonDlg *d) { typeInto(*d, IdButtonCaption, QStringLiteral("Q")); });
     QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
-    press<CButtonDlg>(IdCopyButton);
+    press<CButtonDlg>(IdButtonCopy);
     QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
     QCOMPARE(textOf(window, IdStatus), QStringLiteral("Copied the key \"Q\". \"Paste Button Info\" in the Button "
                                                       "Properties of another key puts it there."));

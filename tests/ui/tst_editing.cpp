@@ -1,8 +1,8 @@
 #include "buttondlg.h"
-#include "dialogresult.h"
 #include "layoutdlg.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QRandomGenerator>
 
@@ -10,24 +10,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-enum : int {
-    IdAddLayout = 1007,
-    IdLayoutProperties = 1009,
-    IdCopyLayout = 1015,
-    IdLayoutList = 1026,
-    // Layout dialog
-    IdLayoutName = 1014,
-    IdRowCount = 1004,
-    IdFirstHeight = 1008,
-    IdPasteLayout = 5,
-    IdDeleteLayout = 3,
-    // Button dialog
-    IdButtonCaption = 1025,
-    IdButtonWidth = 1007,
-    IdCopyButton = 11,
-    IdPasteButton = 12,
-};
 
 QStringList rowText(const SkinRow &row)
 {
@@ -69,9 +51,9 @@ void checkForm(const CViziZareroDlg &window)
     }
     const SkinLayout *layout = window.currentLayoutRecord();
     QVERIFY(layout);
-    for (int r = 0; r < CViziZareroDlg::GridRows; ++r) {
+    for (int r = 0; r < GridCellId::Rows; ++r) {
         const SkinRow *row = layout->rows.at(r);
-        for (int c = 0; c < CViziZareroDlg::GridColumns; ++c)
+        for (int c = 0; c < GridCellId::Columns; ++c)
             QCOMPARE(!window.gridButton(r, c)->isHidden(), row && c < row->buttons.count());
     }
 }
@@ -164,8 +146,8 @@ void TestEditing::layoutPropertiesRepairsRows()
     window.show();
     // Two rows of heights 12 and 30: the new second row gets its placeholder.
     press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) {
-        chooseEntry(*dialog, IdRowCount, 1);
-        typeInto(*dialog, IdFirstHeight + 1, QStringLiteral("30"));
+        chooseEntry(*dialog, IdLayoutRowCount, 1);
+        typeInto(*dialog, IdLayoutFirstHeight + 1, QStringLiteral("30"));
     });
     click(window, IdLayoutProperties);
     const SkinLayout &layout = *window.currentLayoutRecord();
@@ -211,7 +193,7 @@ void TestEditing::deleteLayout()
     NormalizeProject(window.project());
     window.fullRefresh();
     chooseEntry(window, IdLayoutList, current);
-    press<CLayoutDlg>(IdDeleteLayout);
+    press<CLayoutDlg>(Delete);
     click(window, IdLayoutProperties);
     QCOMPARE(list.count(), remaining);
     QCOMPARE(window.currentLayout(), currentAfter);
@@ -252,7 +234,7 @@ void TestEditing::insertCopies_data()
     QTest::newRow("insert before the second") << int(InsertBefore) << 1 << QStringList{"A", "B", "B", "+"};
     QTest::newRow("insert after the last key") << int(InsertAfter) << 1 << QStringList{"A", "B", "B", "+"};
     QTest::newRow("cancel") << int(Cancel) << 1 << QStringList{"A", "B", "+"};
-    QTest::newRow("copy ends like cancel") << int(IdCopyButton) << 0 << QStringList{"A", "B", "+"};
+    QTest::newRow("copy ends like cancel") << int(IdButtonCopy) << 0 << QStringList{"A", "B", "+"};
 }
 
 void TestEditing::insertCopies()
@@ -273,7 +255,7 @@ void TestEditing::insertCopies()
     for (const auto &button : buttons)
         QVERIFY(button->width != 99);
     QCOMPARE(window.project().modified, result == InsertAfter || result == InsertBefore);
-    if (result == IdCopyButton)
+    if (result == IdButtonCopy)
         QCOMPARE(window.project().copiedButton, buttons.at(0));
     checkForm(window);
     QCOMPARE(window.gridButton(0, after.size() - 1)->text(), QStringLiteral("New"));
@@ -306,11 +288,11 @@ void TestEditing::copyLayoutSharesTheLiveRecord()
     // A change made after the copy is what a later paste takes.
     press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) {
         typeInto(*dialog, IdLayoutName, QStringLiteral("Changed"));
-        chooseEntry(*dialog, IdRowCount, 2);
-        typeInto(*dialog, IdFirstHeight + 2, QStringLiteral("9"));
+        chooseEntry(*dialog, IdLayoutRowCount, 2);
+        typeInto(*dialog, IdLayoutFirstHeight + 2, QStringLiteral("9"));
     });
     click(window, IdLayoutProperties);
-    press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) { click(*dialog, IdPasteLayout); });
+    press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) { click(*dialog, IdLayoutPaste); });
     click(window, IdAddLayout);
     const LayoutList &list = window.project().layoutList(Portrait);
     QCOMPARE(list.count(), 2);
@@ -371,9 +353,9 @@ void TestEditing::cancelAfterPasteLeavesTheGridTrue_data()
     QTest::addColumn<bool>("ontoItself");
     QTest::addColumn<int>("ending");
     QTest::newRow("another layout, Cancel") << false << int(Cancel);
-    QTest::newRow("another layout, refused Delete") << false << int(IdDeleteLayout);
+    QTest::newRow("another layout, refused Delete") << false << int(Delete);
     QTest::newRow("itself, Cancel") << true << int(Cancel);
-    QTest::newRow("itself, refused Delete") << true << int(IdDeleteLayout);
+    QTest::newRow("itself, refused Delete") << true << int(Delete);
 }
 
 // Cancel, and a Delete refused for a shape's only layout, put back the very rows and buttons the
@@ -406,7 +388,7 @@ void TestEditing::cancelAfterPasteLeavesTheGridTrue()
     };
     const QList<const void *> before = records();
 
-    press<CLayoutDlg>(ending, [](CLayoutDlg *dialog) { click(*dialog, IdPasteLayout); });
+    press<CLayoutDlg>(ending, [](CLayoutDlg *dialog) { click(*dialog, IdLayoutPaste); });
     click(window, IdLayoutProperties);
     QCOMPARE(window.project().layoutList(Portrait).count(), 1);
     QCOMPARE(records(), before);
@@ -430,7 +412,7 @@ void TestEditing::anySequenceKeepsTheForm()
     QRandomGenerator random(20261207);
     // Inserts come often, so that rows fill up and meet their limit.
     const int buttonResults[] = {Ok, Cancel, InsertAfter, InsertBefore, InsertAfter, InsertBefore, Delete,
-                                 IdCopyButton, IdPasteButton};
+                                 IdButtonCopy, IdButtonPaste};
     MessageBoxSeen refusal;
     int refusals = 0;
     for (int step = 0; step < 400; ++step) {
@@ -444,8 +426,8 @@ void TestEditing::anySequenceKeepsTheForm()
             const bool refused = buttons.isFull()
                 && (result == InsertAfter || result == InsertBefore || (result == Ok && c == buttons.count() - 1));
             whenModal<CButtonDlg>([&refusal, result, refused](CButtonDlg *dialog) {
-                if (result == IdPasteButton) {
-                    click(*dialog, IdPasteButton);
+                if (result == IdButtonPaste) {
+                    click(*dialog, IdButtonPaste);
                     click(*dialog, Cancel);
                     return;
                 }
@@ -461,16 +443,16 @@ void TestEditing::anySequenceKeepsTheForm()
             refusal = MessageBoxSeen();
         } else if (action < 8) {
             const int rows = random.bounded(6);
-            const int result = random.bounded(3) == 0 ? int(IdPasteLayout) : int(Ok);
+            const int result = random.bounded(3) == 0 ? int(IdLayoutPaste) : int(Ok);
             whenModal<CLayoutDlg>([rows, result](CLayoutDlg *dialog) {
-                if (result == IdPasteLayout) {
-                    click(*dialog, IdPasteLayout);
+                if (result == IdLayoutPaste) {
+                    click(*dialog, IdLayoutPaste);
                     click(*dialog, Cancel);
                     return;
                 }
-                chooseEntry(*dialog, IdRowCount, rows);
+                chooseEntry(*dialog, IdLayoutRowCount, rows);
                 for (int i = 0; i <= rows; ++i)
-                    typeInto(*dialog, IdFirstHeight + i, QStringLiteral("10"));
+                    typeInto(*dialog, IdLayoutFirstHeight + i, QStringLiteral("10"));
                 click(*dialog, Ok);
             });
             click(window, random.bounded(2) ? IdAddLayout : IdLayoutProperties);

@@ -1,11 +1,11 @@
 #include "buttondlg.h"
-#include "dialogresult.h"
 #include "editoractions.h"
 #include "layoutdlg.h"
 #include "projectfile.h"
 #include "testprojects.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QColorDialog>
 #include <QRandomGenerator>
@@ -16,26 +16,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-enum : int {
-    IdHelpFileName = 1000,
-    IdAddLayout = 1007,
-    IdLayoutProperties = 1009,
-    IdShapeList = 1013,
-    IdCopyLayout = 1015,
-    IdTextColor = 1017,
-    IdHighlightColor = 1018,
-    IdLayoutList = 1026,
-    // Layout dialog
-    IdRowCount = 1004,
-    IdFirstHeight = 1008,
-    IdPasteLayout = 5,
-    // Button dialog
-    IdButtonCaption = 1025,
-    IdButtonWidth = 1007,
-    IdCopyButton = 11,
-    IdPasteButton = 12,
-};
 
 using Action = std::function<void(CViziZareroDlg &)>;
 
@@ -142,20 +122,20 @@ void TestHistory::everyChangeIsOneStep_data()
         clickCell(w, 3, 2);
     }) << "Delete Button";
     QTest::newRow("paste a key") << Action([](CViziZareroDlg &w) {
-        press<CButtonDlg>(IdCopyButton);
+        press<CButtonDlg>(IdButtonCopy);
         clickCell(w, 0, 2);
-        press<CButtonDlg>(Ok, [](CButtonDlg *d) { click(*d, IdPasteButton); });
+        press<CButtonDlg>(Ok, [](CButtonDlg *d) { click(*d, IdButtonPaste); });
         clickCell(w, 3, 0);
     }) << "Paste Button";
     QTest::newRow("fewer rows") << Action([](CViziZareroDlg &w) {
-        press<CLayoutDlg>(Ok, [](CLayoutDlg *d) { chooseEntry(*d, IdRowCount, 1); });
+        press<CLayoutDlg>(Ok, [](CLayoutDlg *d) { chooseEntry(*d, IdLayoutRowCount, 1); });
         click(w, IdLayoutProperties);
     }) << "Edit Layout";
     QTest::newRow("paste a layout") << Action([](CViziZareroDlg &w) {
         chooseEntry(w, IdLayoutList, 2);
         click(w, IdCopyLayout);
         chooseEntry(w, IdLayoutList, 1);
-        press<CLayoutDlg>(Ok, [](CLayoutDlg *d) { click(*d, IdPasteLayout); });
+        press<CLayoutDlg>(Ok, [](CLayoutDlg *d) { click(*d, IdLayoutPaste); });
         click(w, IdLayoutProperties);
     }) << "Paste Layout";
     QTest::newRow("delete a layout") << Action([](CViziZareroDlg &w) {
@@ -164,8 +144,8 @@ void TestHistory::everyChangeIsOneStep_data()
     }) << "Delete Layout";
     QTest::newRow("add a layout") << Action([](CViziZareroDlg &w) {
         press<CLayoutDlg>(Ok, [](CLayoutDlg *d) {
-            chooseEntry(*d, IdRowCount, 0);
-            typeInto(*d, IdFirstHeight, QStringLiteral("30"));
+            chooseEntry(*d, IdLayoutRowCount, 0);
+            typeInto(*d, IdLayoutFirstHeight, QStringLiteral("30"));
         });
         click(w, IdAddLayout);
     }) << "Add Layout";
@@ -259,9 +239,9 @@ void TestHistory::undoAllAndRedoAllGiveTheBytesBack()
             const int rows = random.bounded(RowList::capacity);
             const bool add = random.bounded(3) == 0 && window.project().layoutList(Portrait).count() < 19;
             press<CLayoutDlg>(Ok, [rows](CLayoutDlg *d) {
-                chooseEntry(*d, IdRowCount, rows);
+                chooseEntry(*d, IdLayoutRowCount, rows);
                 for (int h = 0; h <= rows; ++h)
-                    typeInto(*d, IdFirstHeight + h, QString::number(10 + h));
+                    typeInto(*d, IdLayoutFirstHeight + h, QString::number(10 + h));
             });
             click(window, add ? IdAddLayout : IdLayoutProperties);
         } else if (action == 8 && window.project().layoutList(Portrait).count() > 1) {
@@ -342,7 +322,7 @@ void TestHistory::copiedRecordsFollowUndo()
         press<CLayoutDlg>(Delete);
         click(window, IdLayoutProperties);
     } else {
-        press<CButtonDlg>(IdCopyButton);
+        press<CButtonDlg>(IdButtonCopy);
         clickCell(window, 0, 1);
         press<CButtonDlg>(InsertAfter);
         clickCell(window, 0, 0);

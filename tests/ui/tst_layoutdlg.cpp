@@ -1,12 +1,12 @@
 #include "layoutdlg.h"
 
 #include "controlid.h"
-#include "dialogresult.h"
 #include "dialogunits.h"
 #include "editorsettings.h"
 #include "keyboardpainter.h"
 #include "layoutpictures.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,19 +24,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-enum : int {
-    IdBrowse = 4,
-    IdPaste = 5,
-    IdDrawPicture = 6,
-    IdRowCount = 1004,
-    IdFirstHeight = 1008,
-    IdName = 1014,
-    IdPicture = 1015,
-    IdDragUp = 1026,
-    IdResetOnShow = 1018,
-    IdMacros = 1020,
-};
 
 class ScriptedLayoutDlg : public CLayoutDlg
 {
@@ -111,7 +98,7 @@ QStringList heightTexts(const QWidget &dialog)
 {
     QStringList texts;
     for (int i = 0; i < RowList::capacity; ++i)
-        texts << text(dialog, IdFirstHeight + i);
+        texts << text(dialog, IdLayoutFirstHeight + i);
     return texts;
 }
 
@@ -119,7 +106,7 @@ QList<bool> heightsEnabled(const QWidget &dialog)
 {
     QList<bool> enabled;
     for (int i = 0; i < RowList::capacity; ++i)
-        enabled << control(dialog, IdFirstHeight + i)->isEnabled();
+        enabled << control(dialog, IdLayoutFirstHeight + i)->isEnabled();
     return enabled;
 }
 
@@ -191,18 +178,18 @@ void TestLayoutDlg::controlsFitAndFollowTabOrder()
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Layout Properties"));
     QVERIFY(control<QPushButton>(dlg, Ok)->isDefault());
 
-    const QList<int> tabOrder { IdName, IdPicture, IdBrowse, IdDragUp, IdRowCount, 1008, 1009, 1010,
+    const QList<int> tabOrder { IdLayoutName, IdLayoutPictureName, IdLayoutBrowse, IdLayoutDragUp, IdLayoutRowCount, 1008, 1009, 1010,
                                 1011, 1012, 1013, 1018, 1019, 1016, 1017, 1020, 1021, Ok, Cancel,
-                                IdDrawPicture, IdPaste, Delete };
+                                IdLayoutDrawPicture, IdLayoutPaste, Delete };
     QList<int> chain;
-    QWidget *widget = control(dlg, IdName);
+    QWidget *widget = control(dlg, IdLayoutName);
     do {
         if (controlId(widget) != 0) {
             chain << controlId(widget);
             QVERIFY2(dlg.rect().contains(widget->geometry()), qPrintable(QString::number(controlId(widget))));
         }
         widget = widget->nextInFocusChain();
-    } while (widget != control(dlg, IdName) && chain.size() <= tabOrder.size());
+    } while (widget != control(dlg, IdLayoutName) && chain.size() <= tabOrder.size());
     QCOMPARE(chain, tabOrder);
 }
 
@@ -215,11 +202,11 @@ void TestLayoutDlg::addModeNamesFromCounter()
     dlg.show();
     QVERIFY(dlg.isAddMode());
     QCOMPARE(added.name, expectedName(first));
-    QCOMPARE(text(dlg, IdName), expectedName(first));
+    QCOMPARE(text(dlg, IdLayoutName), expectedName(first));
     QCOMPARE(CLayoutDlg::layoutNameCounter(), first + 1);
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Add new layout"));
     QVERIFY(control(dlg, Delete)->isHidden());
-    QVERIFY(!control(dlg, IdPaste)->isHidden());
+    QVERIFY(!control(dlg, IdLayoutPaste)->isHidden());
 
     QTest::keyClick(&dlg, Qt::Key_Escape);
     QCOMPARE(dlg.result(), int(Cancel));
@@ -254,10 +241,10 @@ void TestLayoutDlg::editModeKeepsName()
     QCOMPARE(CLayoutDlg::layoutNameCounter(), counter);
     QVERIFY(!control(dlg, Delete)->isHidden());
 
-    typeInto(dlg, IdName, QStringLiteral("Digits"));
-    typeInto(dlg, IdPicture, QStringLiteral("/skins/digits.gif"));
+    typeInto(dlg, IdLayoutName, QStringLiteral("Digits"));
+    typeInto(dlg, IdLayoutPictureName, QStringLiteral("/skins/digits.gif"));
     QCOMPARE(numbers.name, QStringLiteral("Numbers"));
-    QTest::keyClick(control(dlg, IdName), Qt::Key_Return);
+    QTest::keyClick(control(dlg, IdLayoutName), Qt::Key_Return);
     QCOMPARE(dlg.result(), int(Ok));
     QCOMPARE(numbers.name, QStringLiteral("Digits"));
     QCOMPARE(numbers.picFileName, QStringLiteral("/skins/digits.gif"));
@@ -269,8 +256,8 @@ void TestLayoutDlg::newLayoutHasNoRows()
     CLayoutDlg dlg(added, *m_project, shape());
     dlg.show();
 
-    QCOMPARE(control<QComboBox>(dlg, IdRowCount)->currentIndex(), -1);
-    QCOMPARE(entries(control<QComboBox>(dlg, IdRowCount)),
+    QCOMPARE(control<QComboBox>(dlg, IdLayoutRowCount)->currentIndex(), -1);
+    QCOMPARE(entries(control<QComboBox>(dlg, IdLayoutRowCount)),
              QStringList({ "1", "2", "3", "4", "5", "6" }));
     QCOMPARE(heightTexts(dlg), QStringList(6, QStringLiteral("N/A")));
     QCOMPARE(heightsEnabled(dlg), QList<bool>(6, false));
@@ -307,11 +294,11 @@ void TestLayoutDlg::dragUpList()
     CLayoutDlg dlg(numbers, *m_project, shape());
     dlg.show();
 
-    auto *list = control<QComboBox>(dlg, IdDragUp);
+    auto *list = control<QComboBox>(dlg, IdLayoutDragUp);
     QCOMPARE(entries(list), QStringList({ "None", "Layout00", "Numbers", "Symbols" }));
     QCOMPARE(list->currentIndex(), shownEntry);
     if (chosenEntry >= 0)
-        chooseEntry(dlg, IdDragUp, chosenEntry);
+        chooseEntry(dlg, IdLayoutDragUp, chosenEntry);
     QCOMPARE(list->currentIndex(), chosenEntry);
 
     click(dlg, Ok);
@@ -324,21 +311,21 @@ void TestLayoutDlg::rowCountChangeKeepsTypedHeights()
     CLayoutDlg dlg(*layout, *m_project, shape());
     dlg.show();
 
-    QCOMPARE(control<QComboBox>(dlg, IdRowCount)->currentIndex(), 2);
+    QCOMPARE(control<QComboBox>(dlg, IdLayoutRowCount)->currentIndex(), 2);
     QCOMPARE(heightTexts(dlg), QStringList({ "20", "30", "40", "N/A", "N/A", "N/A" }));
     QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, true, false, false, false }));
 
     // Rows that remain keep what was typed; rows that come back show what the layout stores.
-    typeInto(dlg, IdFirstHeight, QStringLiteral("99"));
-    chooseEntry(dlg, IdRowCount, 4);
+    typeInto(dlg, IdLayoutFirstHeight, QStringLiteral("99"));
+    chooseEntry(dlg, IdLayoutRowCount, 4);
     QCOMPARE(heightTexts(dlg), QStringList({ "99", "30", "40", "", "", "N/A" }));
     QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, true, true, true, false }));
 
-    typeInto(dlg, IdFirstHeight + 2, QStringLiteral("41"));
-    typeInto(dlg, IdFirstHeight + 3, QStringLiteral("12"));
-    chooseEntry(dlg, IdRowCount, 1);
+    typeInto(dlg, IdLayoutFirstHeight + 2, QStringLiteral("41"));
+    typeInto(dlg, IdLayoutFirstHeight + 3, QStringLiteral("12"));
+    chooseEntry(dlg, IdLayoutRowCount, 1);
     QCOMPARE(heightTexts(dlg), QStringList({ "99", "30", "N/A", "N/A", "N/A", "N/A" }));
-    chooseEntry(dlg, IdRowCount, 3);
+    chooseEntry(dlg, IdLayoutRowCount, 3);
     QCOMPARE(heightTexts(dlg), QStringList({ "99", "30", "40", "", "N/A", "N/A" }));
     QCOMPARE(heightsEnabled(dlg), QList<bool>({ true, true, true, true, false, false }));
     QCOMPARE(layout->rows.count(), 3);
@@ -369,8 +356,8 @@ void TestLayoutDlg::heightsAreParsed()
     auto layout = makeLayout(QStringLiteral("Main"), { 20, 30 });
     CLayoutDlg dlg(*layout, *m_project, shape());
     dlg.show();
-    typeInto(dlg, IdName, QStringLiteral("Renamed"));
-    typeInto(dlg, IdFirstHeight + 1, typed);
+    typeInto(dlg, IdLayoutName, QStringLiteral("Renamed"));
+    typeInto(dlg, IdLayoutFirstHeight + 1, typed);
     MessageBoxSeen seen;
     if (!stored)
         answerMessageBox(seen);
@@ -380,7 +367,7 @@ void TestLayoutDlg::heightsAreParsed()
     if (!stored) {
         QCOMPARE(seen.text, QStringLiteral("\"2nd row height\" takes a whole number from 1 to 65535."));
         QVERIFY(dlg.isVisible());
-        QCOMPARE(dlg.focusWidget(), control(dlg, IdFirstHeight + 1));
+        QCOMPARE(dlg.focusWidget(), control(dlg, IdLayoutFirstHeight + 1));
         QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "30:1.0 1.1 +" }));
         QCOMPARE(layout->name, QStringLiteral("Main"));
         return;
@@ -396,8 +383,8 @@ void TestLayoutDlg::confirmResizesRows()
     {
         CLayoutDlg dlg(*layout, *m_project, shape());
         dlg.show();
-        chooseEntry(dlg, IdRowCount, 1);
-        typeInto(dlg, IdFirstHeight + 1, QStringLiteral("35"));
+        chooseEntry(dlg, IdLayoutRowCount, 1);
+        typeInto(dlg, IdLayoutFirstHeight + 1, QStringLiteral("35"));
         click(dlg, Ok);
     }
     QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "35:1.0 1.1 +" }));
@@ -405,10 +392,10 @@ void TestLayoutDlg::confirmResizesRows()
 
     CLayoutDlg dlg(*layout, *m_project, shape());
     dlg.show();
-    chooseEntry(dlg, IdRowCount, 4);
-    typeInto(dlg, IdFirstHeight + 2, QStringLiteral("16"));
-    typeInto(dlg, IdFirstHeight + 3, QStringLiteral("1"));
-    typeInto(dlg, IdFirstHeight + 4, QStringLiteral("18"));
+    chooseEntry(dlg, IdLayoutRowCount, 4);
+    typeInto(dlg, IdLayoutFirstHeight + 2, QStringLiteral("16"));
+    typeInto(dlg, IdLayoutFirstHeight + 3, QStringLiteral("1"));
+    typeInto(dlg, IdLayoutFirstHeight + 4, QStringLiteral("18"));
     click(dlg, Ok);
     QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "35:1.0 1.1 +", "16:", "1:", "18:" }));
     for (int i = 0; i < layout->rows.count(); ++i)
@@ -424,8 +411,8 @@ void TestLayoutDlg::flagsAreRewritten_data()
     QTest::newRow("every bit set") << 0xFFFF << QList<int>() << 0x00FC;
     QTest::newRow("new layout with shortcuts") << 0x0005 << QList<int>() << 0x0004;
     QTest::newRow("unknown bits only") << 0xFF02 << QList<int>() << 0;
-    QTest::newRow("tick two") << 0 << QList<int>({ IdResetOnShow, IdMacros }) << 0x00A0;
-    QTest::newRow("untick one") << 0x0028 << QList<int>({ IdResetOnShow }) << 0x0008;
+    QTest::newRow("tick two") << 0 << QList<int>({ IdLayoutResetOnShow, IdLayoutMacros }) << 0x00A0;
+    QTest::newRow("untick one") << 0x0028 << QList<int>({ IdLayoutResetOnShow }) << 0x0008;
 }
 
 void TestLayoutDlg::flagsAreRewritten()
@@ -471,10 +458,10 @@ void TestLayoutDlg::resultCodes()
     layout->flags = 0x0008;
     CLayoutDlg dlg(*layout, *m_project, shape());
     dlg.show();
-    typeInto(dlg, IdName, QStringLiteral("Changed"));
-    typeInto(dlg, IdFirstHeight, QStringLiteral("99"));
-    chooseEntry(dlg, IdRowCount, 0);
-    click(dlg, IdMacros);
+    typeInto(dlg, IdLayoutName, QStringLiteral("Changed"));
+    typeInto(dlg, IdLayoutFirstHeight, QStringLiteral("99"));
+    chooseEntry(dlg, IdLayoutRowCount, 0);
+    click(dlg, IdLayoutMacros);
 
     if (button > 0)
         click(dlg, button);
@@ -503,7 +490,7 @@ void TestLayoutDlg::pasteCopiesRowsAndKeepsDragUp()
     dlg.show();
     // The source changes after Copy Layout: Paste takes its state now.
     source.rows.at(1)->height = 24;
-    click(dlg, IdPaste);
+    click(dlg, IdLayoutPaste);
 
     QCOMPARE(target.name, QStringLiteral("Numbers"));
     QCOMPARE(target.picFileName, source.picFileName);
@@ -512,14 +499,14 @@ void TestLayoutDlg::pasteCopiesRowsAndKeepsDragUp()
     QCOMPARE(rowsAsText(target), QStringList({ "20:0.0 0.1 +", "24:1.0 1.1 +" }));
     QCOMPARE(rowsAsText(source), rowsAsText(target));
 
-    QCOMPARE(text(dlg, IdName), QStringLiteral("Numbers"));
-    QCOMPARE(text(dlg, IdPicture), source.picFileName);
-    QCOMPARE(control<QComboBox>(dlg, IdRowCount)->currentIndex(), 1);
+    QCOMPARE(text(dlg, IdLayoutName), QStringLiteral("Numbers"));
+    QCOMPARE(text(dlg, IdLayoutPictureName), source.picFileName);
+    QCOMPARE(control<QComboBox>(dlg, IdLayoutRowCount)->currentIndex(), 1);
     QCOMPARE(heightTexts(dlg), QStringList({ "20", "24", "N/A", "N/A", "N/A", "N/A" }));
     QVERIFY(control<QCheckBox>(dlg, 1021)->isChecked());
     QVERIFY(control<QCheckBox>(dlg, 1017)->isChecked());
     QVERIFY(!control<QCheckBox>(dlg, 1016)->isChecked());
-    QCOMPARE(control<QComboBox>(dlg, IdDragUp)->currentIndex(), 0);
+    QCOMPARE(control<QComboBox>(dlg, IdLayoutDragUp)->currentIndex(), 0);
 
     click(dlg, Ok);
     QCOMPARE(target.dragUpLayout, qint8(-1));
@@ -533,11 +520,11 @@ void TestLayoutDlg::pasteWithNothingCopied()
     CLayoutDlg dlg(numbers, *m_project, shape());
     dlg.show();
     // Nothing copied, nothing to paste: the button says so.
-    QVERIFY(!control(dlg, IdPaste)->isEnabled());
-    typeInto(dlg, IdName, QStringLiteral("Typed"));
-    click(dlg, IdPaste);
+    QVERIFY(!control(dlg, IdLayoutPaste)->isEnabled());
+    typeInto(dlg, IdLayoutName, QStringLiteral("Typed"));
+    click(dlg, IdLayoutPaste);
 
-    QCOMPARE(text(dlg, IdName), QStringLiteral("Typed"));
+    QCOMPARE(text(dlg, IdLayoutName), QStringLiteral("Typed"));
     QCOMPARE(numbers.name, QStringLiteral("Numbers"));
     QCOMPARE(rowsAsText(numbers), QStringList({ "20:0.0 0.1 +", "20:1.0 1.1 +" }));
 }
@@ -551,12 +538,12 @@ void TestLayoutDlg::pasteOntoItself()
 
     CLayoutDlg dlg(numbers, *m_project, shape());
     dlg.show();
-    typeInto(dlg, IdName, QStringLiteral("Typed"));
-    typeInto(dlg, IdFirstHeight, QStringLiteral("77"));
-    click(dlg, IdPaste);
+    typeInto(dlg, IdLayoutName, QStringLiteral("Typed"));
+    typeInto(dlg, IdLayoutFirstHeight, QStringLiteral("77"));
+    click(dlg, IdLayoutPaste);
 
-    QCOMPARE(text(dlg, IdName), QStringLiteral("Numbers"));
-    QCOMPARE(text(dlg, IdFirstHeight), QStringLiteral("20"));
+    QCOMPARE(text(dlg, IdLayoutName), QStringLiteral("Numbers"));
+    QCOMPARE(text(dlg, IdLayoutFirstHeight), QStringLiteral("20"));
     QCOMPARE(rowsAsText(numbers), QStringList({ "20:0.0 0.1 +", "20:1.0 1.1 +" }));
     QCOMPARE(numbers.rows.at(1)->buttons.at(0), key);
     QCOMPARE(m_project->copiedButton, numbers.rows.at(1)->buttons.at(1));
@@ -598,8 +585,8 @@ void TestLayoutDlg::cancelAfterPasteRestores()
     QVERIFY(!name.isEmpty());
 
     dlg.show();
-    click(dlg, IdPaste);
-    click(dlg, IdPaste);
+    click(dlg, IdLayoutPaste);
+    click(dlg, IdLayoutPaste);
     QCOMPARE(layout->name, QStringLiteral("Symbols"));
     QCOMPARE(rowsAsText(*layout), QStringList({ "30:0.0 0.1 +" }));
     if (escape)
@@ -626,13 +613,13 @@ void TestLayoutDlg::browseFillsEditOnly()
     ScriptedLayoutDlg dlg(numbers, *m_project, shape());
     dlg.show();
 
-    click(dlg, IdBrowse);
+    click(dlg, IdLayoutBrowse);
     QCOMPARE(dlg.asked, 1);
-    QCOMPARE(text(dlg, IdPicture), QStringLiteral("/skins/old.gif"));
+    QCOMPARE(text(dlg, IdLayoutPictureName), QStringLiteral("/skins/old.gif"));
 
     dlg.answer = QStringLiteral("/skins/new.bmp");
-    click(dlg, IdBrowse);
-    QCOMPARE(text(dlg, IdPicture), QStringLiteral("/skins/new.bmp"));
+    click(dlg, IdLayoutBrowse);
+    QCOMPARE(text(dlg, IdLayoutPictureName), QStringLiteral("/skins/new.bmp"));
     QCOMPARE(numbers.picFileName, QStringLiteral("/skins/old.gif"));
 
     click(dlg, Ok);
@@ -653,7 +640,7 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
     CLayoutDlg dlg(numbers, *m_project, shape());
     dlg.show();
     // It starts beside the picture the dialog names.
-    typeInto(dlg, IdPicture, dir.filePath(QStringLiteral("old.gif")));
+    typeInto(dlg, IdLayoutPictureName, dir.filePath(QStringLiteral("old.gif")));
 
     struct Seen
     {
@@ -687,7 +674,7 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
         if (fileDialog->isVisible())
             fileDialog->reject();
     });
-    click(dlg, IdBrowse);
+    click(dlg, IdLayoutBrowse);
 
     QVERIFY(answered);
     QCOMPARE(seen.title, QStringLiteral("Select Skin Picture File"));
@@ -699,7 +686,7 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
     QVERIFY(seen.openExisting);
     QVERIFY(!seen.waitCursor);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QCOMPARE(text(dlg, IdPicture), picture);
+    QCOMPARE(text(dlg, IdLayoutPictureName), picture);
     QVERIFY(numbers.picFileName.isEmpty());
 }
 
@@ -732,12 +719,12 @@ void TestLayoutDlg::drawPicture()
     dlg.saveAnswer = saveName.isEmpty() ? QString() : dir.filePath(saveName);
     dlg.show();
     if (!typedHeight.isEmpty())
-        typeInto(dlg, IdFirstHeight + 1, typedHeight);
-    click(dlg, IdDrawPicture);
+        typeInto(dlg, IdLayoutFirstHeight + 1, typedHeight);
+    click(dlg, IdLayoutDrawPicture);
 
     QCOMPARE(dlg.saveAsked, 1);
     QCOMPARE(dlg.proposed, dir.filePath(QStringLiteral("skin-pictures/portrait-numbers.gif")));
-    QCOMPARE(text(dlg, IdPicture), dlg.saveAnswer);
+    QCOMPARE(text(dlg, IdLayoutPictureName), dlg.saveAnswer);
     QImageReader reader(dlg.saveAnswer);
     QCOMPARE(reader.format(), format);
     QCOMPARE(reader.size(), saveName.isEmpty() ? QSize(-1, -1) : expectedSize);
@@ -755,11 +742,11 @@ void TestLayoutDlg::drawPictureNeedsKeys()
     dlg.show();
     MessageBoxSeen seen;
     answerMessageBox(seen);
-    click(dlg, IdDrawPicture);
+    click(dlg, IdLayoutDrawPicture);
     QVERIFY(seen.shown);
     QVERIFY2(seen.text.contains(QStringLiteral("no keys")), qPrintable(seen.text));
     QCOMPARE(dlg.saveAsked, 0);
-    QVERIFY(text(dlg, IdPicture).isEmpty());
+    QVERIFY(text(dlg, IdLayoutPictureName).isEmpty());
 }
 
 void TestLayoutDlg::drawPictureKeepsTheProjectsLook_data()
@@ -790,7 +777,7 @@ void TestLayoutDlg::drawPictureKeepsTheProjectsLook()
     ScriptedLayoutDlg dlg(*shape().at(1), *m_project, shape());
     dlg.saveAnswer = dir.filePath(QStringLiteral("numbers.gif"));
     dlg.show();
-    click(dlg, IdDrawPicture);
+    click(dlg, IdLayoutDrawPicture);
     QCOMPARE(QImage(dlg.saveAnswer).pixel(0, 0), KeyboardTheme::named(expected)->background);
 }
 
@@ -810,11 +797,11 @@ void TestLayoutDlg::drawPictureIntoTheProposedFolder()
         selected = fileDialog->selectedFiles();
         static_cast<QDialog *>(fileDialog)->accept();
     });
-    click(dlg, IdDrawPicture);
+    click(dlg, IdLayoutDrawPicture);
     const QString expected = dir.filePath(QStringLiteral("skin-pictures/portrait-symbols.gif"));
     QCOMPARE(title, QStringLiteral("Save Drawn Picture"));
     QCOMPARE(selected, QStringList{expected});
-    QCOMPARE(text(dlg, IdPicture), expected);
+    QCOMPARE(text(dlg, IdLayoutPictureName), expected);
     QCOMPARE(QImageReader(expected).size(), QSize(140, 30));
 }
 

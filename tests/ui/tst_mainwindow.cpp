@@ -7,6 +7,7 @@
 #include "templatechooser.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QColorDialog>
 #include <QDir>
@@ -19,19 +20,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-enum : int {
-    IdHelpFileName = 1000,
-    IdOpen = 1010,
-    IdSave = 1011,
-    IdShapeList = 1013,
-    IdTextColor = 1017,
-    IdHighlightColor = 1018,
-    IdLayoutList = 1026,
-    IdPicture = 1029,
-    IdStatus = 1030,
-    IdClose = 1031,
-};
 
 // The real window, with its file dialogs answered from a script.
 class ScriptedWindow : public CViziZareroDlg
@@ -73,8 +61,8 @@ std::unique_ptr<SkinLayout> layoutWithRows(const QString &name, const QList<quin
 QStringList visibleCells(const CViziZareroDlg &window)
 {
     QStringList cells;
-    for (int r = 0; r < CViziZareroDlg::GridRows; ++r) {
-        for (int c = 0; c < CViziZareroDlg::GridColumns; ++c) {
+    for (int r = 0; r < GridCellId::Rows; ++r) {
+        for (int c = 0; c < GridCellId::Columns; ++c) {
             const QPushButton *cell = window.gridButton(r, c);
             if (!cell->isHidden()) {
                 const QRect g = windowRect(window, cell);
@@ -160,7 +148,7 @@ void TestMainWindow::startUpState()
     QVERIFY(window.pictureImage().isNull());
     // Every control lies inside the window, which can grow but not shrink below the template.
     for (const QWidget *child : window.findChildren<QWidget *>()) {
-        if (controlId(child) && controlId(child) < CViziZareroDlg::GridFirstId && controlId(child) != IdPicture)
+        if (controlId(child) && controlId(child) < GridCellId::First && controlId(child) != IdLayoutPicture)
             QVERIFY2(window.rect().contains(windowRect(window, child)), qPrintable(QString::number(controlId(child))));
     }
     QVERIFY(window.maximumSize().width() > window.minimumSize().width());

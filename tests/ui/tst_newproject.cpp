@@ -4,6 +4,7 @@
 #include "templatechooser.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -15,11 +16,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-enum : int {
-    IdLayoutList = 1026,
-    IdNew = 1016,
-};
 
 // The real window, with its project save dialog answered from a script.
 class ScriptedWindow : public CViziZareroDlg

@@ -1,11 +1,11 @@
 #include "buttondlg.h"
-#include "dialogresult.h"
 #include "dialogunits.h"
 #include "keyboardstate.h"
 #include "previewwindow.h"
 #include "testprojects.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -14,13 +14,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-enum : int {
-    IdTrySkin = 1042,
-    IdLayoutList = 1026,
-    // Button dialog
-    IdButtonChar = 1009,
-};
 
 constexpr quint16 Char = ButtonFlagCharacter;
 constexpr quint16 Change = ButtonFlagChangeLayout;
@@ -205,7 +198,7 @@ void TestPreview::followsEditsInTheMainWindow()
 
     chooseEntry(window, IdLayoutList, 1);
     whenModal<CButtonDlg>([](CButtonDlg *dialog) {
-        typeInto(*dialog, IdButtonChar, QStringLiteral("7"));
+        typeInto(*dialog, IdButtonField1, QStringLiteral("7"));
         click(*dialog, Ok);
     });
     QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);

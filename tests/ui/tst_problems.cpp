@@ -1,11 +1,11 @@
 #include "buttondlg.h"
-#include "dialogresult.h"
 #include "layoutdlg.h"
 #include "problemspanel.h"
 #include "projectchecker.h"
 #include "vizizarerodlg.h"
 #include "templatechooser.h"
 #include "widgetdriver.h"
+#include "controlids.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -18,15 +18,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-enum : int {
-    IdCreateSkin = 1012,
-    IdStatus = 1030,
-    IdProblems = 1032,
-    IdLayoutList = 1026,
-    IdLayoutName = 1014,    // in Layout Properties
-    IdButtonCaption = 1025, // in Button Properties
-};
 
 const QString ExampleFolder = QStringLiteral(VELKARI_EXAMPLES);
 

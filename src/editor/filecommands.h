@@ -1,15 +1,14 @@
 #pragma once
 
 #include "filecommandhost.h"
+#include "projecttexts.h"
 #include "skinproject.h"
 
 namespace velkari {
 
-inline QString ApplicationName() { return QStringLiteral("Velkari Skin Editor"); }
 // The messages and captions below are translated where a translator is installed (the editor);
 // the command-line tool installs none and prints the English.
 QString SaveChangesQuestion();
-QString InvalidProjectMessage();
 QString OpenProjectTitle();
 QStringList ProjectFileFilters();
 inline QString ProjectFileSuffix() { return QStringLiteral("vsp"); }

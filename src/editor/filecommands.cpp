@@ -22,11 +22,6 @@ QString SaveChangesQuestion()
     return Text::tr("Do you want to save the changes!");
 }
 
-QString InvalidProjectMessage()
-{
-    return Text::tr("Invalid Velkari Skin Project File!");
-}
-
 QString OpenProjectTitle()
 {
     return Text::tr("Open Velkari Skin Project");
