@@ -28,7 +28,7 @@ void benchHistory(BenchContext &context, const std::function<bool(const char *)>
     int edits = 0;
     const auto edit = [&] {
         key.caption = QStringLiteral("Edit %1").arg(++edits);
-        window.history()->record({.action = QStringLiteral("Edit Button"), .before = view, .after = view});
+        window.document().finishButtonDialog({view.shape, view.layout, 2, 7}, Ok, false, false);
     };
     if (wanted("record_max")) {
         const Timing timing = timePair(context.runs, edit, [&] { SaveProjectFile(*context.largest, savePath); });
@@ -40,8 +40,8 @@ void benchHistory(BenchContext &context, const std::function<bool(const char *)>
         const Timing timing = timePair(
             context.runs,
             [&] {
-                window.history()->undo();
-                window.history()->redo();
+                window.document().undo();
+                window.document().redo();
             },
             [&] { SaveProjectFile(*context.largest, savePath); });
         SkinLayout *shown = window.currentLayoutRecord();

@@ -4,6 +4,23 @@
 
 namespace velkari {
 
+namespace {
+
+template <typename Project, typename Visit>
+void forEachButton(Project &project, Visit visit)
+{
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        for (const auto &layout : project.layoutList(shape)) {
+            for (const auto &row : layout->rows) {
+                for (const auto &button : row->buttons)
+                    visit(RecordPath{shape, layout->index, row->index, button->index}, *button);
+            }
+        }
+    }
+}
+
+} // namespace
+
 RecordPath ItemMove::follow(RecordPath path) const
 {
     if (delta == 0 || !path.isValid() || path.shape != at.shape)
@@ -21,51 +38,103 @@ RecordPath ItemMove::follow(RecordPath path) const
     return path;
 }
 
-CopiedRecords CopiedRecords::locate(const SkinProject &project)
+SkinLayout *layoutAt(SkinProject &project, const RecordPath &path)
 {
-    CopiedRecords found;
-    found.m_layoutHeld = project.copiedLayout;
-    found.m_buttonHeld = project.copiedButton;
+    return path.isValid() && path.shape < ScreenShapeCount ? project.layoutList(path.shape).at(path.layout) : nullptr;
+}
+
+SkinButton *buttonAt(SkinProject &project, const RecordPath &path)
+{
+    const SkinLayout *layout = path.isButton() ? layoutAt(project, path) : nullptr;
+    const SkinRow *row = layout ? layout->rows.at(path.row) : nullptr;
+    return row ? row->buttons.at(path.button) : nullptr;
+}
+
+SkinLayout *CopiedRecords::layout(SkinProject &project) const
+{
+    if (!m_layout.identity)
+        return nullptr;
+    if (SkinLayout *there = layoutAt(project, m_layout.path); there && there->identity == m_layout.identity)
+        return there;
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : project.layoutList(shape)) {
-            if (layout.get() == project.copiedLayout)
-                found.m_layout = {shape, layout->index};
-            if (!project.copiedButton)
-                continue;
-            for (const auto &row : layout->rows) {
-                for (const auto &button : row->buttons) {
-                    if (button.get() == project.copiedButton)
-                        found.m_button = {shape, layout->index, row->index, button->index};
-                }
-            }
+            if (layout->identity == m_layout.identity)
+                return layout.get();
         }
     }
-    // A reference into records the project does not hold (a layout still being added) is not
-    // touched.
-    found.m_layoutHeld = found.m_layoutHeld && found.m_layout.isValid();
-    found.m_buttonHeld = found.m_buttonHeld && found.m_button.isValid();
+    return nullptr;
+}
+
+SkinButton *CopiedRecords::button(SkinProject &project) const
+{
+    if (!m_button.identity)
+        return nullptr;
+    if (SkinButton *there = buttonAt(project, m_button.path); there && there->identity == m_button.identity)
+        return there;
+    SkinButton *found = nullptr;
+    forEachButton(project, [&](const RecordPath &, SkinButton &button) {
+        if (button.identity == m_button.identity)
+            found = &button;
+    });
     return found;
 }
 
-void CopiedRecords::follow(const ItemMove &move)
+void CopiedRecords::setLayout(const SkinProject &project, const SkinLayout *layout)
 {
-    m_layout = move.follow(m_layout);
-    m_button = move.follow(m_button);
+    m_layout = {};
+    if (!layout)
+        return;
+    m_layout.identity = layout->identity;
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        if (project.layoutList(shape).at(layout->index) == layout)
+            m_layout.path = {shape, layout->index};
+    }
 }
 
-void CopiedRecords::attach(SkinProject &project) const
+void CopiedRecords::setButton(const SkinProject &project, const SkinButton *button)
 {
-    const auto layoutAt = [&project](const RecordPath &path) -> SkinLayout * {
-        return path.isValid() && path.shape < ScreenShapeCount ? project.layoutList(path.shape).at(path.layout)
-                                                               : nullptr;
-    };
-    if (m_layoutHeld)
-        project.copiedLayout = layoutAt(m_layout);
-    if (m_buttonHeld) {
-        const SkinLayout *layout = layoutAt(m_button);
-        const SkinRow *row = layout ? layout->rows.at(m_button.row) : nullptr;
-        project.copiedButton = row ? row->buttons.at(m_button.button) : nullptr;
+    m_button = {};
+    if (!button)
+        return;
+    m_button.identity = button->identity;
+    forEachButton(project, [&](const RecordPath &path, const SkinButton &candidate) {
+        if (&candidate == button)
+            m_button.path = path;
+    });
+}
+
+void CopiedRecords::clear()
+{
+    m_layout = {};
+    m_button = {};
+}
+
+CopiedRecords::Places CopiedRecords::locate(SkinProject &project) const
+{
+    Places places;
+    if (const SkinLayout *copied = layout(project)) {
+        for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+            if (project.layoutList(shape).at(copied->index) == copied)
+                places.layout = {shape, copied->index};
+        }
     }
+    if (const SkinButton *copied = button(project)) {
+        forEachButton(project, [&](const RecordPath &path, const SkinButton &candidate) {
+            if (&candidate == copied)
+                places.button = path;
+        });
+    }
+    return places;
+}
+
+void CopiedRecords::attach(SkinProject &project, const Places &places, const ItemMove &move)
+{
+    // A reference that pointed at nothing before stays empty: undoing a removal does not bring
+    // back what the removal cleared.
+    if (places.layout.isValid())
+        setLayout(project, layoutAt(project, move.follow(places.layout)));
+    if (places.button.isValid())
+        setButton(project, buttonAt(project, move.follow(places.button)));
 }
 
 } // namespace velkari

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace velkari {
 
+struct SkinButton;
+struct SkinLayout;
 struct SkinProject;
 
 // A place in the project: a layout (row and button -1) or a button of a layout.
@@ -14,6 +18,7 @@ struct RecordPath
 
     bool isValid() const { return shape >= 0 && layout >= 0; }
     bool isButton() const { return row >= 0 && button >= 0; }
+    RecordPath layoutPath() const { return {shape, layout}; }
     bool operator==(const RecordPath &) const = default;
 };
 
@@ -29,26 +34,42 @@ struct ItemMove
     RecordPath follow(RecordPath path) const;
 };
 
-// Where Copy Layout and Copy this button point, by place: when the records of the project are
-// rebuilt (undo, redo), the references are pointed again at whatever stands in those places.
+SkinLayout *layoutAt(SkinProject &project, const RecordPath &path);
+SkinButton *buttonAt(SkinProject &project, const RecordPath &path);
+
+// What Copy Layout and Copy this button point at: the live records, so that a paste copies them as
+// they are then. A record that is destroyed is no longer pointed at, and one built later in its
+// place is not taken for it; only undo and redo, which rebuild records where they stood, carry a
+// reference over to the record that takes the place of its own.
 class CopiedRecords
 {
 public:
-    // Records that the project does not hold are left alone by attach().
-    static CopiedRecords locate(const SkinProject &project);
+    // Nothing, also when the record is gone.
+    SkinLayout *layout(SkinProject &project) const;
+    SkinButton *button(SkinProject &project) const;
+    void setLayout(const SkinProject &project, const SkinLayout *layout);
+    void setButton(const SkinProject &project, const SkinButton *button);
+    void clear();
 
-    void follow(const ItemMove &move);
-    // Points the references at the records in their places, or at nothing where none stands.
-    void attach(SkinProject &project) const;
-
-    const RecordPath &layout() const { return m_layout; }
-    const RecordPath &button() const { return m_button; }
+    // The places of the copied records, taken before undo or redo rebuild records...
+    struct Places
+    {
+        RecordPath layout;
+        RecordPath button;
+    };
+    Places locate(SkinProject &project) const;
+    // ...and after: the references go to what stands in those places once `move` is done.
+    void attach(SkinProject &project, const Places &places, const ItemMove &move);
 
 private:
-    RecordPath m_layout;
-    RecordPath m_button;
-    bool m_layoutHeld = false;
-    bool m_buttonHeld = false;
+    struct Reference
+    {
+        quint64 identity = 0; // 0: nothing copied
+        RecordPath path;      // where it stood last; looked at first
+    };
+
+    Reference m_layout;
+    Reference m_button;
 };
 
 } // namespace velkari

@@ -1,7 +1,10 @@
 #include "filecommands.h"
 
+#include "keyboardpainter.h"
+#include "projectdocument.h"
 #include "projectfile.h"
 #include "skinfile.h"
+#include "templateproject.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -37,138 +40,138 @@ QString WindowTitle(const QString &projectPath)
     return projectPath.isEmpty() ? ApplicationName() : ApplicationName() + u'-' + projectPath;
 }
 
-bool ConfirmDiscard(SkinProject &project, FileCommandHost &host)
+bool ConfirmDiscard(ProjectDocument &document, DocumentPrompts &prompts)
 {
-    if (!project.modified)
+    if (!document.isModified())
         return true;
-    switch (host.askToSaveChanges()) {
-    case FileCommandHost::Answer::Cancel:
+    switch (prompts.askToSaveChanges()) {
+    case DocumentPrompts::Answer::Cancel:
         return false;
-    case FileCommandHost::Answer::No:
+    case DocumentPrompts::Answer::No:
         return true;
-    case FileCommandHost::Answer::Yes:
-        ProjectSave(project, host);
-        return !project.modified;
+    case DocumentPrompts::Answer::Yes:
+        ProjectSave(document, prompts);
+        return !document.isModified();
     }
     return false;
 }
 
-void ProjectNew(SkinProject &project, FileCommandHost &host)
+namespace {
+
+// Writes the chosen template's project to `path`, its pictures drawn into the folder beside it.
+// False when nothing was written because the user declined to replace pictures or they could not
+// be drawn (said in a message). Raises FileError when a file cannot be written.
+bool writeTemplateProject(const NewProjectChoice &choice, const QString &path, DocumentPrompts &prompts)
 {
-    if (!ConfirmDiscard(project, host))
+    const std::optional<KeyboardTheme> theme = KeyboardTheme::named(choice.theme);
+    SkinProject project;
+    QList<PictureJob> jobs;
+    if (!theme || !planTemplateProject(project, jobs, choice.templateName, path))
+        return false;
+    const QStringList inTheWay = picturesInTheWay(project, jobs);
+    if (!inTheWay.isEmpty() && !prompts.askToReplaceFiles(inTheWay))
+        return false;
+    const QStringList problems = writeProjectWithPictures(project, jobs, KeyboardPainter(*theme));
+    if (problems.isEmpty())
+        return true;
+    prompts.showMessage(problems.join(u'\n'), ApplicationName(), DocumentPrompts::Icon::Stop);
+    return false;
+}
+
+} // namespace
+
+void ProjectNew(ProjectDocument &document, DocumentPrompts &prompts)
+{
+    if (!ConfirmDiscard(document, prompts))
         return;
-    const std::optional<NewProjectChoice> choice = host.askNewProject();
+    const std::optional<NewProjectChoice> choice = prompts.askNewProject();
     if (!choice)
         return;
     if (choice->templateName.isEmpty()) {
-        NewEmptyProject(project, host);
+        document.replaceWithNew();
         return;
     }
-    const QString path = host.askSavePath();
+    const QString path = prompts.askSavePath();
     if (path.isEmpty())
         return;
     bool written = false;
     {
-        WaitCursor wait(host);
-        written = host.writeTemplateProject(*choice, path);
+        WaitCursor wait(prompts);
+        written = writeTemplateProject(*choice, path, prompts);
     }
     if (written)
-        OpenProjectPath(project, host, path);
+        OpenProjectPath(document, prompts, path);
 }
 
-void NewEmptyProject(SkinProject &project, FileCommandHost &host)
-{
-    project.resetToDefaults();
-    host.setTitle(WindowTitle(project.projectPath));
-    host.showProjectSettings();
-    NormalizeProject(project);
-    host.resetView(true);
-    // Last: showing the help file name changes its field, and every change of it marks the
-    // project modified.
-    project.modified = false;
-}
-
-bool OpenProjectPath(SkinProject &project, FileCommandHost &host, const QString &path)
+bool OpenProjectPath(ProjectDocument &document, DocumentPrompts &prompts, const QString &path)
 {
     LoadReport report;
     {
-        WaitCursor wait(host);
-        if (!LoadProjectFile(project, path, &report)) {
+        WaitCursor wait(prompts);
+        if (!document.replaceFromFile(path, &report)) {
             wait.release();
-            host.showMessage(InvalidProjectMessage(), ApplicationName(), FileCommandHost::Icon::Stop);
+            prompts.showMessage(InvalidProjectMessage(), ApplicationName(), DocumentPrompts::Icon::Stop);
             return false;
         }
-        host.setTitle(WindowTitle(project.projectPath));
-        host.showProjectSettings();
-        host.resetView(false);
-        project.modified = false;
     }
     if (!report.isEmpty())
-        host.showMessage(report.message(), ApplicationName(), FileCommandHost::Icon::Warning);
+        prompts.showMessage(report.message(), ApplicationName(), DocumentPrompts::Icon::Warning);
     return true;
 }
 
-void ProjectOpen(SkinProject &project, FileCommandHost &host)
+void ProjectOpen(ProjectDocument &document, DocumentPrompts &prompts)
 {
-    if (!ConfirmDiscard(project, host))
+    if (!ConfirmDiscard(document, prompts))
         return;
-    const QString path = host.askOpenPath();
+    const QString path = prompts.askOpenPath();
     if (!path.isEmpty())
-        OpenProjectPath(project, host, path);
+        OpenProjectPath(document, prompts, path);
 }
 
-void ProjectSave(SkinProject &project, FileCommandHost &host)
+void ProjectSave(ProjectDocument &document, DocumentPrompts &prompts)
 {
-    if (project.projectPath.isEmpty()) {
-        ProjectSaveAs(project, host);
+    if (document.path().isEmpty()) {
+        ProjectSaveAs(document, prompts);
         return;
     }
-    WaitCursor wait(host);
-    project.helpFileName = host.helpFileNameText();
-    SaveProjectFile(project, project.projectPath);
-    project.modified = false;
+    WaitCursor wait(prompts);
+    document.saveTo(document.path());
 }
 
-void ProjectSaveAs(SkinProject &project, FileCommandHost &host)
+void ProjectSaveAs(ProjectDocument &document, DocumentPrompts &prompts)
 {
-    WaitCursor wait(host);
-    const QString path = host.askSavePath();
-    if (path.isEmpty())
-        return;
+    WaitCursor wait(prompts);
+    const QString path = prompts.askSavePath();
     // The new path is adopted only once the file is written, so a failed Save As leaves the
     // project where it was.
-    project.helpFileName = host.helpFileNameText();
-    SaveProjectFile(project, path);
-    project.projectPath = path;
-    project.modified = false;
-    host.setTitle(WindowTitle(path));
+    if (!path.isEmpty())
+        document.saveTo(path);
 }
 
-void CreateSkin(SkinProject &project, FileCommandHost &host)
+void CreateSkin(ProjectDocument &document, DocumentPrompts &prompts)
 {
-    if (project.modified) {
-        ProjectSave(project, host);
-        if (project.modified)
+    if (document.isModified()) {
+        ProjectSave(document, prompts);
+        if (document.isModified())
             return;
     }
     // A skin goes beside its project; a project that has never been saved has no place yet.
-    if (project.projectPath.isEmpty()) {
-        ProjectSaveAs(project, host);
-        if (project.projectPath.isEmpty())
+    if (document.path().isEmpty()) {
+        ProjectSaveAs(document, prompts);
+        if (document.path().isEmpty())
             return;
     }
-    WaitCursor wait(host);
-    const QString failure = FirstValidationFailure(project);
+    WaitCursor wait(prompts);
+    const QString failure = FirstValidationFailure(document.project());
     if (!failure.isEmpty()) {
         wait.release();
-        host.showMessage(failure, Text::tr("Error"), FileCommandHost::Icon::Stop);
+        prompts.showMessage(failure, Text::tr("Error"), DocumentPrompts::Icon::Stop);
         return;
     }
-    const QString skinPath = SkinFilePath(project.projectPath);
-    WriteSkinFile(project, skinPath);
-    project.modified = false;
+    const QString skinPath = SkinFilePath(document.path());
+    WriteSkinFile(document.project(), skinPath);
     wait.release();
-    host.reportSkinWritten(skinPath, project.layoutCount(), QFileInfo(skinPath).size());
+    document.reportSkinWritten(skinPath, QFileInfo(skinPath).size());
 }
 
 } // namespace velkari

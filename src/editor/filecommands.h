@@ -1,10 +1,11 @@
 #pragma once
 
-#include "filecommandhost.h"
+#include "documentprompts.h"
 #include "projecttexts.h"
-#include "skinproject.h"
 
 namespace velkari {
+
+class ProjectDocument;
 
 // The messages and captions below are translated where a translator is installed (the editor);
 // the command-line tool installs none and prints the English.
@@ -16,20 +17,18 @@ inline QString ProjectFileSuffix() { return QStringLiteral("vsp"); }
 QString WindowTitle(const QString &projectPath);
 
 // The file commands. None catches FileError: a failed write ends the command and reaches the
-// caller, which reports it. Each leaves `modified` true unless the project really is saved.
+// caller, which reports it. The project stays modified unless it really is saved.
 
 // True when the command may go on: nothing unsaved, the user said No, or the save succeeded.
-bool ConfirmDiscard(SkinProject &project, FileCommandHost &host);
+bool ConfirmDiscard(ProjectDocument &document, DocumentPrompts &prompts);
 // New: an empty project, or a template's project written where the user says and opened. Its
 // pictures must be on disk for it to be valid, so it is saved before it is shown.
-void ProjectNew(SkinProject &project, FileCommandHost &host);
-// An empty project without asking anything: the editor starts with one.
-void NewEmptyProject(SkinProject &project, FileCommandHost &host);
-void ProjectOpen(SkinProject &project, FileCommandHost &host);
-void ProjectSave(SkinProject &project, FileCommandHost &host);
-void ProjectSaveAs(SkinProject &project, FileCommandHost &host);
-void CreateSkin(SkinProject &project, FileCommandHost &host);
+void ProjectNew(ProjectDocument &document, DocumentPrompts &prompts);
+void ProjectOpen(ProjectDocument &document, DocumentPrompts &prompts);
+void ProjectSave(ProjectDocument &document, DocumentPrompts &prompts);
+void ProjectSaveAs(ProjectDocument &document, DocumentPrompts &prompts);
+void CreateSkin(ProjectDocument &document, DocumentPrompts &prompts);
 // Opens the given file as ProjectOpen does after its dialog: true when it was a project file.
-bool OpenProjectPath(SkinProject &project, FileCommandHost &host, const QString &path);
+bool OpenProjectPath(ProjectDocument &document, DocumentPrompts &prompts, const QString &path);
 
 } // namespace velkari

@@ -48,6 +48,7 @@ public:
     }
 
     void seal() { m_sealed = true; }
+    void setAfter(const ProjectState &after) { m_after = after; }
 
 private:
     ProjectHistory &m_history;
@@ -61,9 +62,10 @@ private:
     bool m_sealed = false;
 };
 
-ProjectHistory::ProjectHistory(SkinProject &project, QObject *parent)
+ProjectHistory::ProjectHistory(SkinProject &project, CopiedRecords &copied, QObject *parent)
     : QObject(parent)
     , m_project(project)
+    , m_copied(copied)
     , m_stack(new QUndoStack(this))
 {
     connect(m_stack, &QUndoStack::indexChanged, this, &ProjectHistory::stackMoved);
@@ -99,6 +101,13 @@ bool ProjectHistory::record(const EditStep &step)
     return true;
 }
 
+void ProjectHistory::absorb()
+{
+    m_current = ProjectState::capture(m_project, &m_current);
+    if (m_stack->index() > 0)
+        static_cast<Step *>(const_cast<QUndoCommand *>(m_stack->command(m_stack->index() - 1)))->setAfter(m_current);
+}
+
 void ProjectHistory::seal()
 {
     if (m_stack->index() > 0)
@@ -123,11 +132,10 @@ void ProjectHistory::redo()
 
 void ProjectHistory::apply(const ProjectState &state, const ProjectView &view, const ItemMove &move)
 {
-    CopiedRecords copied = CopiedRecords::locate(m_project);
-    copied.follow(move);
+    const CopiedRecords::Places places = m_copied.locate(m_project);
     state.restore(m_project, m_current);
     m_current = state;
-    copied.attach(m_project);
+    m_copied.attach(m_project, places, move);
     m_restoredView = view;
 }
 
@@ -136,7 +144,6 @@ void ProjectHistory::apply(const ProjectState &state, const ProjectView &view, c
 void ProjectHistory::stackMoved()
 {
     const bool modified = !m_stack->isClean();
-    m_project.modified = modified;
     if (modified != m_modified) {
         m_modified = modified;
         Q_EMIT modifiedChanged(modified);

@@ -21,7 +21,7 @@ struct ProjectView
     bool isValid() const { return shape >= 0; }
 };
 
-// What the main window tells the history about a change it has just made to the project.
+// What the document tells the history about a change it has just made to the project.
 struct EditStep
 {
     QString action {};         // the name Undo and Redo show
@@ -34,16 +34,18 @@ struct EditStep
 
 // The undo history of the project: every change is one step holding the project before and after
 // in its file form. Undo and redo put a state back, only the layouts that differ being rebuilt, and
-// keep the copied references on their records. `modified` follows the stack's clean state.
+// keep the copied references on their records. Whether the project is modified is the stack's
+// clean state alone.
 class ProjectHistory : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit ProjectHistory(SkinProject &project, QObject *parent = nullptr);
+    ProjectHistory(SkinProject &project, CopiedRecords &copied, QObject *parent = nullptr);
     ~ProjectHistory() override;
 
     QUndoStack *stack() const { return m_stack; }
+    bool isModified() const { return m_modified; }
 
     // New and Open: the history starts again from the project as it now stands, which is saved.
     void reset();
@@ -51,6 +53,9 @@ public:
     void markUnsaved();
     // Makes the change just made one step; false when the project holds what it held.
     bool record(const EditStep &step);
+    // A change that is no step of its own (what a cancelled dialog leaves behind) becomes part of
+    // the state: the last step redoes to it and the next step undoes to it.
+    void absorb();
     // The next step starts anew even if it could join the last one.
     void seal();
     // The project was saved as it stands.
@@ -71,6 +76,7 @@ private:
     void stackMoved();
 
     SkinProject &m_project;
+    CopiedRecords &m_copied;
     QUndoStack *m_stack;
     ProjectState m_current;
     std::optional<ProjectView> m_restoredView;

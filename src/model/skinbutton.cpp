@@ -1,17 +1,18 @@
 #include "skinbutton.h"
 
-#include "skinproject.h"
+#include <atomic>
 
 namespace velkari {
+
+quint64 newRecordIdentity()
+{
+    static std::atomic<quint64> next {1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
 
 SkinButton::SkinButton(const SkinButton &other)
 {
     copyFieldsFrom(other);
-}
-
-SkinButton::~SkinButton()
-{
-    SkinProject::forgetButton(this);
 }
 
 void SkinButton::copyFieldsFrom(const SkinButton &other)

@@ -17,14 +17,19 @@ enum ButtonFlag : quint16 {
     ButtonFlagPlaceholder = 0x0400,
 };
 
+// A number no other record made in this process has: what a reference to a record the editor
+// keeps (a copied key or layout) holds, so that it can tell the record from one built later in
+// its place.
+quint64 newRecordIdentity();
+
 // One key of a row. A button made with the defaults is the row's trailing "New" placeholder.
 struct SkinButton
 {
     SkinButton() = default;
-    // A copy takes every field but the position, which the list it enters gives it.
+    // A copy takes every field but the position, which the list it enters gives it, and the
+    // identity, which is its own.
     SkinButton(const SkinButton &other);
     SkinButton &operator=(const SkinButton &) = delete;
-    ~SkinButton();
 
     void copyFieldsFrom(const SkinButton &other);
     bool isPlaceholder() const { return flags & ButtonFlagPlaceholder; }
@@ -35,6 +40,7 @@ struct SkinButton
     quint16 charCode = 0;
     quint8 vk = 0;
     quint16 width = 70;
+    const quint64 identity = newRecordIdentity();
 };
 
 } // namespace velkari

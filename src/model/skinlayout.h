@@ -21,7 +21,6 @@ struct SkinLayout
     SkinLayout() = default;
     SkinLayout(const SkinLayout &) = delete;
     SkinLayout &operator=(const SkinLayout &) = delete;
-    ~SkinLayout();
 
     qint16 index = -1;
     QString name;
@@ -29,6 +28,7 @@ struct SkinLayout
     quint16 flags = LayoutFlagNew;
     RowList rows;
     qint8 dragUpLayout = -1; // index of a layout of the same shape; -1 for none
+    const quint64 identity = newRecordIdentity();
 };
 
 } // namespace velkari

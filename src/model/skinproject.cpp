@@ -6,8 +6,6 @@ namespace velkari {
 
 namespace {
 
-SkinProject *liveProjects = nullptr; // the editor has one; tests and tools may hold several
-
 void fixPlaceholders(SkinRow &row)
 {
     ButtonList &buttons = row.buttons;
@@ -22,49 +20,14 @@ void fixPlaceholders(SkinRow &row)
 
 } // namespace
 
-SkinProject::SkinProject()
-    : m_nextLive(liveProjects)
-{
-    liveProjects = this;
-}
-
-SkinProject::~SkinProject()
-{
-    for (SkinProject **link = &liveProjects; *link; link = &(*link)->m_nextLive) {
-        if (*link == this) {
-            *link = m_nextLive;
-            break;
-        }
-    }
-}
-
 void SkinProject::resetToDefaults()
 {
     textColor = DefaultTextColor;
     highlightColor = DefaultHighlightColor;
     helpFileName = defaultHelpFileName();
     projectPath.clear();
-    modified = false;
-    copiedLayout = nullptr;
-    copiedButton = nullptr;
     for (LayoutList &list : layouts)
         list.clear();
-}
-
-void SkinProject::forgetLayout(const SkinLayout *layout)
-{
-    for (SkinProject *project = liveProjects; project; project = project->m_nextLive) {
-        if (project->copiedLayout == layout)
-            project->copiedLayout = nullptr;
-    }
-}
-
-void SkinProject::forgetButton(const SkinButton *button)
-{
-    for (SkinProject *project = liveProjects; project; project = project->m_nextLive) {
-        if (project->copiedButton == button)
-            project->copiedButton = nullptr;
-    }
 }
 
 void NormalizeProject(SkinProject &project)

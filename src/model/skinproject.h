@@ -9,18 +9,17 @@ namespace velkari {
 
 using LayoutList = SkinList<SkinLayout, 20>;
 
-// The whole skin being edited: four layout lists, the project settings and the small document
-// state that the file commands and the dialogs share.
+// The whole skin being edited: four layout lists, the project settings and the file it belongs to.
+// What the editor keeps besides (unsaved changes, the copied key and layout) is its document's.
 struct SkinProject
 {
     static constexpr quint32 DefaultTextColor = 0x00FFFFFF;
     static constexpr quint32 DefaultHighlightColor = 0x000000FF;
     static QString defaultHelpFileName() { return QStringLiteral("Velkari.htm"); }
 
-    SkinProject();
+    SkinProject() = default;
     SkinProject(const SkinProject &) = delete;
     SkinProject &operator=(const SkinProject &) = delete;
-    ~SkinProject();
 
     LayoutList &layoutList(int shape) { return layouts[shape]; }
     const LayoutList &layoutList(int shape) const { return layouts[shape]; }
@@ -33,25 +32,14 @@ struct SkinProject
         return count;
     }
 
-    // New: the settings and document state of a fresh project, then four empty lists.
+    // New: the settings of a fresh project without a file, then four empty lists.
     void resetToDefaults();
-
-    // Copy Layout and Copy this button keep references to live records; destroying a record
-    // clears any reference to it in every project.
-    static void forgetLayout(const SkinLayout *layout);
-    static void forgetButton(const SkinButton *button);
 
     std::array<LayoutList, ScreenShapeCount> layouts;
     quint32 textColor = DefaultTextColor;
     quint32 highlightColor = DefaultHighlightColor;
     QString helpFileName = defaultHelpFileName();
     QString projectPath;
-    bool modified = false;
-    SkinLayout *copiedLayout = nullptr;
-    SkinButton *copiedButton = nullptr;
-
-private:
-    SkinProject *m_nextLive = nullptr;
 };
 
 // Every shape gets a layout, every layout rows, every row exactly one trailing placeholder.

@@ -6,6 +6,7 @@
 #include "controlids.h"
 #include "dialogunits.h"
 #include "fieldcheck.h"
+#include "projectdocument.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,11 +107,11 @@ quint32 parseCodeText(const QString &text)
     return negative ? quint32(0u - quint32(value)) : quint32(value);
 }
 
-CButtonDlg::CButtonDlg(SkinButton &button, SkinProject &project, const LayoutList &shapeLayouts,
+CButtonDlg::CButtonDlg(SkinButton &button, ProjectDocument &document, const LayoutList &shapeLayouts,
                        bool rowFull, QWidget *parent)
     : QDialog(parent)
     , m_button(button)
-    , m_project(project)
+    , m_document(document)
     , m_shapeLayouts(shapeLayouts)
     , m_rowFull(rowFull)
     , m_addMode(button.isPlaceholder())
@@ -224,7 +225,7 @@ void CButtonDlg::createControls()
         chain(button);
     m_captionEdit->setFocus();
     // Only something copied can be pasted.
-    pasteButton->setEnabled(m_project.copiedButton);
+    pasteButton->setEnabled(m_document.copiedButton());
 
     connect(m_insertAfterButton, &QPushButton::clicked, this, [this] { insertCopy(InsertAfter); });
     connect(m_insertBeforeButton, &QPushButton::clicked, this, [this] { insertCopy(InsertBefore); });
@@ -415,14 +416,14 @@ bool CButtonDlg::refuseWhenRowFull()
 void CButtonDlg::copyButton()
 {
     restoreOpenedState();
-    m_project.copiedButton = &m_button;
+    m_document.copyButton(&m_button);
     m_copied = true;
     done(Cancel);
 }
 
 void CButtonDlg::pasteButton()
 {
-    const SkinButton *source = m_project.copiedButton;
+    const SkinButton *source = m_document.copiedButton();
     if (!source)
         return;
     m_button.copyFieldsFrom(*source);

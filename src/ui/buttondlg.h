@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace velkari {
 
+class ProjectDocument;
+
 // The Char and VK fields: "0x" or "\x" (lower-case x) starts a hexadecimal number, anything else
 // gives the code of its first character, so "13" is 0x31. The caller keeps the bits it needs.
 quint32 parseCodeText(const QString &text);
@@ -29,7 +31,7 @@ class CButtonDlg : public QDialog
 public:
     // rowFull: the button's row already holds the 30 buttons it has room for, and what the dialog
     // may ask for (Insert, or OK on the row's "New" cell) would need another place.
-    CButtonDlg(SkinButton &button, SkinProject &project, const LayoutList &shapeLayouts, bool rowFull,
+    CButtonDlg(SkinButton &button, ProjectDocument &document, const LayoutList &shapeLayouts, bool rowFull,
                QWidget *parent = nullptr);
     ~CButtonDlg() override;
 
@@ -64,7 +66,7 @@ private:
     void insertCopy(int result);
 
     SkinButton &m_button;
-    SkinProject &m_project;
+    ProjectDocument &m_document;
     const LayoutList &m_shapeLayouts;
     const bool m_rowFull;
     const bool m_addMode;

@@ -9,6 +9,7 @@
 #include "fileerror.h"
 #include "keyboardpainter.h"
 #include "layoutpictures.h"
+#include "projectdocument.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -96,11 +97,11 @@ struct CLayoutDlg::Saved
     qint8 dragUpLayout;
 };
 
-CLayoutDlg::CLayoutDlg(SkinLayout &layout, SkinProject &project, const LayoutList &shapeLayouts,
+CLayoutDlg::CLayoutDlg(SkinLayout &layout, ProjectDocument &document, const LayoutList &shapeLayouts,
                        QWidget *parent)
     : QDialog(parent)
     , m_layout(layout)
-    , m_project(project)
+    , m_document(document)
     , m_shapeLayouts(shapeLayouts)
     , m_addMode(layout.flags & LayoutFlagNew)
 {
@@ -212,7 +213,7 @@ void CLayoutDlg::createControls()
     chain(pasteButton);
     chain(m_deleteButton);
     // Only something copied can be pasted.
-    pasteButton->setEnabled(m_project.copiedLayout);
+    pasteButton->setEnabled(m_document.copiedLayout());
 
     connect(browseButton, &QPushButton::clicked, this, &CLayoutDlg::browse);
     connect(m_rowCountList, &QComboBox::activated, this, &CLayoutDlg::rowCountChanged);
@@ -260,7 +261,7 @@ QString CLayoutDlg::choosePictureFile()
     QFileDialog dialog(this, tr("Select Skin Picture File"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDirectory(fileDialogFolder({ m_pictureEdit->text(), m_project.projectPath }));
+    dialog.setDirectory(fileDialogFolder({ m_pictureEdit->text(), m_document.project().projectPath }));
     setFileDialogFilters(dialog, { tr("Pictures (*.gif *.bmp)"), tr("GIF Files(*.gif)"), tr("Bitmap Files(*.bmp)"),
                                    tr("All Files (*.*)") });
     dialog.setDefaultSuffix(QStringLiteral("gif"));
@@ -324,14 +325,14 @@ void CLayoutDlg::drawPicture()
     const std::unique_ptr<SkinLayout> shown = layoutAsShown(*heights);
     QString problem = KeyboardPainter::drawProblem(*shown, shown->name);
     const QImage picture =
-        problem.isEmpty() ? KeyboardPainter(themeToDrawIn(m_project, m_pictureEdit->text())).paint(*shown) : QImage();
+        problem.isEmpty() ? KeyboardPainter(themeToDrawIn(m_document.project(), m_pictureEdit->text())).paint(*shown) : QImage();
     if (problem.isEmpty() && picture.isNull())
         problem = tr("The picture could not be drawn.");
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, tr("Draw Picture"), problem);
         return;
     }
-    const QString path = choosePictureSavePath(proposedPath(m_project, m_shapeLayouts, m_layout, shown->name));
+    const QString path = choosePictureSavePath(proposedPath(m_document.project(), m_shapeLayouts, m_layout, shown->name));
     if (path.isEmpty())
         return;
     const bool bitmap = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
@@ -354,7 +355,7 @@ void CLayoutDlg::rowCountChanged()
 
 void CLayoutDlg::paste()
 {
-    const SkinLayout *source = m_project.copiedLayout;
+    const SkinLayout *source = m_document.copiedLayout();
     if (!source)
         return;
     if (!m_saved) {

@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace velkari {
 
+class ProjectDocument;
+
 // Layout Properties: edits one layout in place and ends with a ButtonDialogResult (Ok, Cancel or
 // Delete) that the main window acts on. A layout that still carries LayoutFlagNew opens in add
 // mode and is named from a process-wide counter at once.
@@ -23,7 +25,7 @@ class CLayoutDlg : public QDialog
     Q_OBJECT
 
 public:
-    CLayoutDlg(SkinLayout &layout, SkinProject &project, const LayoutList &shapeLayouts,
+    CLayoutDlg(SkinLayout &layout, ProjectDocument &document, const LayoutList &shapeLayouts,
                QWidget *parent = nullptr);
     ~CLayoutDlg() override;
 
@@ -68,7 +70,7 @@ private:
     struct Saved;
 
     SkinLayout &m_layout;
-    SkinProject &m_project;
+    ProjectDocument &m_document;
     const LayoutList &m_shapeLayouts;
     bool m_addMode;
     bool m_pasted = false;

@@ -4,6 +4,7 @@
 #include "editorsettings.h"
 #include "filecommands.h"
 #include "keyboardpainter.h"
+#include "skinproject.h"
 #include "skintemplates.h"
 #include "templateproject.h"
 #include "userprompts.h"
@@ -144,23 +145,6 @@ void TemplateChooser::accept()
     if (!choice().templateName.isEmpty())
         EditorSettings().setPictureTheme(choice().theme);
     QDialog::accept();
-}
-
-bool TemplateChooser::writeProject(const NewProjectChoice &choice, const QString &path, UserPrompts &prompts)
-{
-    const std::optional<KeyboardTheme> theme = KeyboardTheme::named(choice.theme);
-    SkinProject project;
-    QList<PictureJob> jobs;
-    if (!theme || !planTemplateProject(project, jobs, choice.templateName, path))
-        return false;
-    const QStringList inTheWay = picturesInTheWay(project, jobs);
-    if (!inTheWay.isEmpty() && !prompts.askToReplaceFiles(inTheWay))
-        return false;
-    const QStringList problems = writeProjectWithPictures(project, jobs, KeyboardPainter(*theme));
-    if (problems.isEmpty())
-        return true;
-    prompts.showMessage(problems.join(u'\n'), ApplicationName(), FileCommandHost::Icon::Stop);
-    return false;
 }
 
 } // namespace velkari

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filecommandhost.h"
+#include "documentprompts.h"
 
 #include <QDialog>
 #include <QHash>
@@ -11,8 +11,6 @@ class QLabel;
 class QListWidget;
 
 namespace velkari {
-
-class UserPrompts;
 
 // New's question: an empty project, or one of the built-in templates in a theme, each shown by
 // a preview of its first Portrait layout as its pictures will look.
@@ -27,10 +25,6 @@ public:
     NewProjectChoice choice() const;
     // The picture the preview shows now, at its own size; null for the empty project.
     QImage preview() const;
-
-    // Writes the chosen template's project and its pictures, asking before pictures that exist
-    // are replaced. Raises FileError.
-    static bool writeProject(const NewProjectChoice &choice, const QString &path, UserPrompts &prompts);
 
     void accept() override;
 

@@ -14,14 +14,14 @@ namespace velkari {
 
 namespace {
 
-QMessageBox::Icon messageIcon(FileCommandHost::Icon icon)
+QMessageBox::Icon messageIcon(DocumentPrompts::Icon icon)
 {
     switch (icon) {
-    case FileCommandHost::Icon::Information:
+    case DocumentPrompts::Icon::Information:
         return QMessageBox::Information;
-    case FileCommandHost::Icon::Warning:
+    case DocumentPrompts::Icon::Warning:
         return QMessageBox::Warning;
-    case FileCommandHost::Icon::Stop:
+    case DocumentPrompts::Icon::Stop:
         break;
     }
     return QMessageBox::Critical;
@@ -47,9 +47,9 @@ Result UserPrompts::withoutWaitCursor(const std::function<Result()> &ask)
     return result;
 }
 
-FileCommandHost::Answer UserPrompts::askToSaveChanges()
+DocumentPrompts::Answer UserPrompts::askToSaveChanges()
 {
-    using Answer = FileCommandHost::Answer;
+    using Answer = DocumentPrompts::Answer;
     return withoutWaitCursor<Answer>([this] {
         const auto pressed = QMessageBox::question(m_owner, ApplicationName(), SaveChangesQuestion(),
                                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -117,7 +117,7 @@ bool UserPrompts::askToReplaceFiles(const QStringList &paths)
     });
 }
 
-void UserPrompts::showMessage(const QString &text, const QString &caption, FileCommandHost::Icon icon)
+void UserPrompts::showMessage(const QString &text, const QString &caption, DocumentPrompts::Icon icon)
 {
     withoutWaitCursor<int>([&] {
         QMessageBox box(messageIcon(icon), caption, text, QMessageBox::Ok, m_owner);

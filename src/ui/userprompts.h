@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filecommandhost.h"
+#include "documentprompts.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -16,7 +16,7 @@ namespace velkari {
 // The questions and messages the file commands put to the user, as Qt dialogs owned by the main
 // window, and the wait cursor they hold meanwhile: a dialog waiting for the user never shows the
 // wait cursor.
-class UserPrompts
+class UserPrompts : public DocumentPrompts
 {
     Q_DECLARE_TR_FUNCTIONS(velkari::UserPrompts)
 
@@ -25,16 +25,14 @@ public:
     // user works with; the file dialogs start beside the first that exists.
     UserPrompts(QWidget *owner, std::function<QStringList()> workFiles);
 
-    FileCommandHost::Answer askToSaveChanges();
-    QString askOpenPath();
-    QString askSavePath();
-    std::optional<NewProjectChoice> askNewProject();
-    // True when the user agrees that the files, which exist, are replaced.
-    bool askToReplaceFiles(const QStringList &paths);
-    void showMessage(const QString &text, const QString &caption, FileCommandHost::Icon icon);
-    // Calls nest; the cursor is back to normal once every begin has its end.
-    void beginWait();
-    void endWait();
+    Answer askToSaveChanges() override;
+    QString askOpenPath() override;
+    QString askSavePath() override;
+    std::optional<NewProjectChoice> askNewProject() override;
+    bool askToReplaceFiles(const QStringList &paths) override;
+    void showMessage(const QString &text, const QString &caption, Icon icon) override;
+    void beginWait() override;
+    void endWait() override;
 
 private:
     template <typename Result>

@@ -1,26 +1,24 @@
 #include "vizizarerodlg.h"
 
 #include "aboutbox.h"
-#include "buttondescription.h"
 #include "buttondlg.h"
+#include "crashrecovery.h"
 #include "controlhints.h"
 #include "controlid.h"
-#include "crashrecovery.h"
 #include "controlids.h"
 #include "dialogunits.h"
 #include "editoractions.h"
 #include "editorsettings.h"
 #include "fileerror.h"
 #include "filecommands.h"
-#include "filedialogfilters.h"
 #include "filedrops.h"
 #include "gridcell.h"
 #include "helpwindow.h"
 #include "layoutdlg.h"
 #include "problemspanel.h"
 #include "previewwindow.h"
+#include "recoveryoffer.h"
 #include "swatchbutton.h"
-#include "templatechooser.h"
 #include "userprompts.h"
 
 #include <QApplication>
@@ -29,8 +27,6 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,26 +44,21 @@ namespace velkari {
 
 namespace {
 
-
 // Below this the canvas would be too small to use; the page scrolls instead.
 constexpr int MinCanvasHeight = 120;
-
-// Keystrokes in the help file name field join one step until the field is left.
-constexpr int HelpFileNameEdits = 1;
 
 } // namespace
 
 CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_document(new ProjectDocument(this))
     , m_prompts(std::make_unique<UserPrompts>(this, [this] { return workFiles(); }))
-    , m_history(new ProjectHistory(m_project, this))
-    , m_recovery(new CrashRecovery(m_project, this))
 {
     setFont(DialogUnits::dialogFont());
     const DialogUnits units(font());
     m_templateSize = units.size(553, 398);
-    setTitle(ApplicationName());
+    setWindowTitle(WindowTitle({}) + QStringLiteral("[*]"));
     createControls(units);
     const QSize frame = fitMinimumSize();
     if (!restoreGeometry(EditorSettings().windowGeometry())) {
@@ -80,11 +71,7 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
              available.top() + qMax(0, (available.height() - outer.height()) / 2));
     }
 
-    connect(m_history, &ProjectHistory::restored, this, &CViziZareroDlg::showRestored);
-    connect(m_history, &ProjectHistory::modifiedChanged, this, &QWidget::setWindowModified);
-    connect(m_history, &ProjectHistory::modifiedChanged, m_recovery, &CrashRecovery::modifiedChanged);
-    connect(this, &CViziZareroDlg::projectChanged, m_recovery, &CrashRecovery::projectChanged);
-    m_actions = new EditorActions(this, m_history->stack());
+    m_actions = new EditorActions(this, m_document->undoStack());
     m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_N), this, &CViziZareroDlg::commandNew);
     m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_O), this, &CViziZareroDlg::commandOpen);
     m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_S), this, &CViziZareroDlg::commandSave);
@@ -97,8 +84,8 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     connect(drops, &FileDrops::projectDropped, this, &CViziZareroDlg::openWithQuestion, Qt::QueuedConnection);
     connect(drops, &FileDrops::pictureDropped, this, &CViziZareroDlg::setPicture, Qt::QueuedConnection);
 
-    m_project.modified = false;
-    runCommand([this] { NewEmptyProject(m_project, *this); });
+    connectDocument();
+    documentChanged({DocumentChange::Kind::Replace, {0, 0}, true});
 
     m_hoverTimer = new QTimer(this);
     m_hoverTimer->setInterval(HoverInterval);
@@ -108,20 +95,33 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
 
 CViziZareroDlg::~CViziZareroDlg() = default;
 
+void CViziZareroDlg::setPrompts(std::unique_ptr<UserPrompts> prompts)
+{
+    m_prompts = std::move(prompts);
+}
+
+void CViziZareroDlg::connectDocument()
+{
+    connect(m_document, &ProjectDocument::changed, this, &CViziZareroDlg::documentChanged);
+    connect(m_document, &ProjectDocument::changed, m_problems, &ProblemsPanel::scheduleCheck);
+    connect(m_document, &ProjectDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_document, &ProjectDocument::pathChanged, this,
+            [this](const QString &path) { setWindowTitle(WindowTitle(path) + QStringLiteral("[*]")); });
+    connect(m_document, &ProjectDocument::skinWritten, this,
+            [this](const QString &skinPath, int layoutCount, qint64 bytes) {
+                showStatus(tr("Skin written: %1, %2 layouts, %3 KiB")
+                               .arg(QDir::toNativeSeparators(skinPath))
+                               .arg(layoutCount)
+                               .arg(qMax<qint64>(1, (bytes + 512) / 1024)));
+            });
+}
+
 QPushButton *CViziZareroDlg::addButton(int id, const QString &caption, const QRect &rect)
 {
     auto *button = new QPushButton(caption, m_page);
     setControlId(button, id);
     button->setGeometry(rect);
     return button;
-}
-
-QLabel *CViziZareroDlg::addLabel(const QString &text, const QRect &rect, Qt::Alignment alignment)
-{
-    auto *label = new QLabel(text, m_page);
-    label->setGeometry(rect);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    return label;
 }
 
 void CViziZareroDlg::createControls(const DialogUnits &units)
@@ -149,17 +149,21 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
             &QPushButton::clicked, this, &CViziZareroDlg::commandCreateSkin);
     connect(addButton(IdHelp, tr("&Help"), units.rect(221, 0, 50, 14)), &QPushButton::clicked, this,
             &CViziZareroDlg::showHelp);
-    m_problems = new ProblemsPanel(m_project, this);
+    m_problems = new ProblemsPanel(m_document->project(), this);
     auto *problemsButton = addButton(IdProblems, m_problems->caption(), units.rect(275, 0, 78, 14));
     connect(problemsButton, &QPushButton::clicked, this, &CViziZareroDlg::showProblems);
     connect(m_problems, &ProblemsPanel::checked, problemsButton, &QPushButton::setText);
     connect(m_problems, &ProblemsPanel::picturesMissing, this, &CViziZareroDlg::showStatus);
     connect(m_problems, &ProblemsPanel::problemChosen, this, &CViziZareroDlg::mendProblem);
-    connect(this, &CViziZareroDlg::projectChanged, m_problems, &ProblemsPanel::scheduleCheck);
     QPushButton *trySkin = addButton(IdTrySkin, tr("Try Skin"), units.rect(357, 0, 50, 14));
     trySkin->setToolTip(tr("Run the skin as the device would: tap keys, switch layouts, see what they type."));
     connect(trySkin, &QPushButton::clicked, this, &CViziZareroDlg::showPreview);
 
+    const auto addLabel = [this](const QString &text, const QRect &rect) {
+        auto *label = new QLabel(text, m_page);
+        label->setGeometry(rect);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    };
     addLabel(tr("Orientation and Resolution:"), units.rect(7, 27, 96, 12));
     m_shapeList = new QComboBox(m_page);
     setControlId(m_shapeList, IdShapeList);
@@ -186,20 +190,26 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     m_textColorButton = new SwatchButton(m_page);
     setControlId(m_textColorButton, IdTextColor);
     m_textColorButton->setGeometry(units.rect(105, 55, 82, 12));
-    connect(m_textColorButton, &QPushButton::clicked, this, &CViziZareroDlg::chooseTextColor);
+    connect(m_textColorButton, &QPushButton::clicked, this,
+            [this] { chooseColor(project().textColor, &ProjectDocument::setTextColor); });
 
     addLabel(tr("Highlight Color:"), units.rect(7, 69, 96, 12));
     m_highlightColorButton = new SwatchButton(m_page);
     setControlId(m_highlightColorButton, IdHighlightColor);
     m_highlightColorButton->setGeometry(units.rect(105, 69, 82, 12));
-    connect(m_highlightColorButton, &QPushButton::clicked, this, &CViziZareroDlg::chooseHighlightColor);
+    connect(m_highlightColorButton, &QPushButton::clicked, this,
+            [this] { chooseColor(project().highlightColor, &ProjectDocument::setHighlightColor); });
 
     addLabel(tr("Help File Name:"), units.rect(250, 69, 63, 12));
     m_helpFileEdit = new QLineEdit(m_page);
     setControlId(m_helpFileEdit, IdHelpFileName);
     m_helpFileEdit->setGeometry(units.rect(315, 69, 61, 12));
-    connect(m_helpFileEdit, &QLineEdit::textChanged, this, &CViziZareroDlg::helpFileNameEdited);
-    connect(m_helpFileEdit, &QLineEdit::editingFinished, m_history, &ProjectHistory::seal);
+    // Showing the project's own name changes nothing.
+    connect(m_helpFileEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (text != project().helpFileName)
+            m_document->setHelpFileName(text);
+    });
+    connect(m_helpFileEdit, &QLineEdit::editingFinished, m_document, &ProjectDocument::sealHelpFileName);
 
     // The canvas starts just below the lowest control above it; unscrolled, its content lies
     // where it lay in the fixed window.
@@ -279,23 +289,21 @@ bool CViziZareroDlg::runCommand(const std::function<void()> &command)
         command();
         return true;
     } catch (const FileError &error) {
-        showMessage(error.message(), ApplicationName(), Icon::Stop);
+        m_prompts->showMessage(error.message(), ApplicationName(), DocumentPrompts::Icon::Stop);
         return false;
     }
 }
 
-LayoutList *CViziZareroDlg::currentShapeLayouts()
+const LayoutList *CViziZareroDlg::currentShapeLayouts() const
 {
     if (m_currentShape < 0 || m_currentShape >= ScreenShapeCount)
         return nullptr;
-    return &m_project.layoutList(m_currentShape);
+    return &m_document->project().layoutList(m_currentShape);
 }
 
 SkinLayout *CViziZareroDlg::currentLayoutRecord() const
 {
-    if (m_currentShape < 0 || m_currentShape >= ScreenShapeCount)
-        return nullptr;
-    return m_project.layoutList(m_currentShape).at(m_currentLayout);
+    return m_document->layout(m_currentShape, m_currentLayout);
 }
 
 QPushButton *CViziZareroDlg::gridButton(int row, int column) const
@@ -310,7 +318,7 @@ void CViziZareroDlg::fullRefresh()
         const QSignalBlocker blocker(m_layoutList);
         m_layoutList->clear();
         if (shape >= 0 && shape < ScreenShapeCount) {
-            for (const auto &layout : m_project.layoutList(shape))
+            for (const auto &layout : project().layoutList(shape))
                 m_layoutList->addItem(layout->name);
         }
     }
@@ -326,6 +334,7 @@ void CViziZareroDlg::fullRefresh()
         m_layoutList->setCurrentIndex(m_currentLayout);
     }
     m_currentLayout = m_layoutList->currentIndex();
+    m_document->setView(currentView());
     gridRefresh();
     pictureRefresh();
 }
@@ -333,6 +342,7 @@ void CViziZareroDlg::fullRefresh()
 void CViziZareroDlg::layoutSelected()
 {
     m_currentLayout = m_layoutList->currentIndex();
+    m_document->setView(currentView());
     gridRefresh();
     pictureRefresh();
 }
@@ -348,6 +358,48 @@ void CViziZareroDlg::pictureRefresh()
 {
     // A missing or undecodable file is reported under the picture and at Create Skin.
     m_canvas->showPicture(currentLayoutRecord());
+}
+
+void CViziZareroDlg::showView(const ProjectView &view)
+{
+    if (view.isValid()) {
+        m_shapeList->setCurrentIndex(view.shape);
+        m_currentShape = view.shape;
+        m_currentLayout = view.layout;
+    }
+    fullRefresh();
+}
+
+void CViziZareroDlg::documentChanged(const DocumentChange &change)
+{
+    switch (change.kind) {
+    case DocumentChange::Kind::Edit:
+        break;
+    case DocumentChange::Kind::Restore:
+        showProjectSettings();
+        showView(change.view);
+        break;
+    case DocumentChange::Kind::Replace:
+        // New shows the first shape; Open stays on the shape on view, at its first layout.
+        showProjectSettings();
+        m_currentLayout = 0;
+        if (change.newProject)
+            m_shapeList->setCurrentIndex(0);
+        else
+            m_currentShape = 0;
+        fullRefresh();
+        showStatus({});
+        m_problems->projectReplaced(!change.newProject);
+        break;
+    }
+}
+
+void CViziZareroDlg::showProjectSettings()
+{
+    m_textColorButton->setColor(project().textColor);
+    m_highlightColorButton->setColor(project().highlightColor);
+    m_canvas->setHighlightColor(SwatchButton::toQColor(project().highlightColor));
+    m_helpFileEdit->setText(project().helpFileName);
 }
 
 QWidget *CViziZareroDlg::widgetUnderMouse() const
@@ -373,7 +425,7 @@ void CViziZareroDlg::hoverTick()
     if (id == m_lastHoveredId)
         return;
     const QString description =
-        DescribeControl(id, currentLayoutRecord(), currentShapeLayouts(), m_project.helpFileName);
+        DescribeControl(id, currentLayoutRecord(), currentShapeLayouts(), project().helpFileName);
     m_status->setText(description.isEmpty() ? m_statusNote : description);
     m_lastHoveredId = id;
 }
@@ -388,197 +440,116 @@ void CViziZareroDlg::showStatus(const QString &text)
 
 void CViziZareroDlg::openProjectFile(const QString &path)
 {
-    runCommand([this, &path] { OpenProjectPath(m_project, *this, QFileInfo(path).absoluteFilePath()); });
+    runCommand([this, &path] { OpenProjectPath(*m_document, *m_prompts, QFileInfo(path).absoluteFilePath()); });
 }
 
 void CViziZareroDlg::openWithQuestion(const QString &path)
 {
-    runFileCommand([this, &path] {
-        if (ConfirmDiscard(m_project, *this))
-            OpenProjectPath(m_project, *this, path);
+    runCommand([this, &path] {
+        if (ConfirmDiscard(*m_document, *m_prompts))
+            OpenProjectPath(*m_document, *m_prompts, path);
     });
-}
-
-bool CViziZareroDlg::runFileCommand(const std::function<void()> &command)
-{
-    const bool done = runCommand(command);
-    // The core clears `modified` once the project is in its file; the history follows.
-    if (!m_project.modified)
-        m_history->markSaved();
-    return done;
 }
 
 void CViziZareroDlg::offerRecovery()
 {
-    if (!m_recovery->offer(this))
-        return;
-    setTitle(WindowTitle(m_project.projectPath));
-    showProjectSettings();
-    resetView(false);
-    m_history->markUnsaved();
+    offerRecoveryCopies(this, *m_document);
 }
 
 void CViziZareroDlg::setPicture(const QString &path)
 {
-    SkinLayout *layout = currentLayoutRecord();
-    if (!layout || layout->picFileName == path)
-        return;
-    layout->picFileName = path;
-    fullRefresh();
-    projectEdited({.action = tr("Set Picture")});
+    if (m_document->setPicture(m_currentShape, m_currentLayout, path))
+        fullRefresh();
 }
 
 QStringList CViziZareroDlg::workFiles() const
 {
     const SkinLayout *layout = currentLayoutRecord();
-    return {m_project.projectPath, layout ? layout->picFileName : QString()};
+    return {m_document->path(), layout ? layout->picFileName : QString()};
 }
 
 void CViziZareroDlg::commandNew()
 {
-    runFileCommand([this] { ProjectNew(m_project, *this); });
+    runCommand([this] { ProjectNew(*m_document, *m_prompts); });
 }
 
 void CViziZareroDlg::commandOpen()
 {
-    runFileCommand([this] { ProjectOpen(m_project, *this); });
+    runCommand([this] { ProjectOpen(*m_document, *m_prompts); });
 }
 
 void CViziZareroDlg::commandSave()
 {
-    runFileCommand([this] { ProjectSave(m_project, *this); });
+    runCommand([this] { ProjectSave(*m_document, *m_prompts); });
 }
 
 void CViziZareroDlg::commandSaveAs()
 {
-    runFileCommand([this] { ProjectSaveAs(m_project, *this); });
+    runCommand([this] { ProjectSaveAs(*m_document, *m_prompts); });
 }
 
 void CViziZareroDlg::commandCreateSkin()
 {
-    runFileCommand([this] { CreateSkin(m_project, *this); });
+    runCommand([this] { CreateSkin(*m_document, *m_prompts); });
 }
 
 void CViziZareroDlg::commandAddLayout()
 {
-    LayoutList *layouts = currentShapeLayouts();
-    if (!layouts)
-        return;
-    // The last of the list's 20 places is never filled from here.
-    if (layouts->count() >= LayoutList::capacity - 1) {
+    if (!m_document->canAddLayout(m_currentShape)) {
         QMessageBox::critical(this, tr("Error:"), tr("Too many Layouts!"));
         return;
     }
     auto layout = std::make_unique<SkinLayout>();
-    CLayoutDlg dialog(*layout, m_project, *layouts, this);
-    const bool added = dialog.exec() == Ok;
-    if (added) {
-        SkinLayout &record = *layout;
-        layouts->append(std::move(layout));
-        FixRowPlaceholders(record);
-    }
+    CLayoutDlg dialog(*layout, *m_document, *currentShapeLayouts(), this);
+    if (dialog.exec() == Ok)
+        m_document->addLayout(m_currentShape, std::move(layout));
     fullRefresh();
-    // Redo shows the layout it adds; undo the one on show before.
-    if (added)
-        projectEdited({.action = tr("Add Layout"), .after = {m_currentShape, layouts->count() - 1}});
 }
 
 void CViziZareroDlg::commandLayoutProperties()
 {
-    LayoutList *layouts = currentShapeLayouts();
     SkinLayout *layout = currentLayoutRecord();
     if (!layout)
         return;
-    const ProjectView before = currentView();
-    CLayoutDlg dialog(*layout, m_project, *layouts, this);
-    EditStep step{.before = before};
-    switch (dialog.exec()) {
-    case Ok:
-        FixRowPlaceholders(*layout);
-        step.action = dialog.wasPasted() ? tr("Paste Layout") : tr("Edit Layout");
-        break;
-    case Delete:
-        if (layouts->count() > 1) {
-            RemoveLayout(*layouts, m_currentLayout);
-            step.action = tr("Delete Layout");
-            step.move = {{before.shape, before.layout}, -1};
-        }
-        break;
-    default:
-        break;
-    }
+    CLayoutDlg dialog(*layout, *m_document, *currentShapeLayouts(), this);
+    const int result = dialog.exec();
+    m_document->finishLayoutDialog(m_currentShape, m_currentLayout, result, dialog.wasPasted());
     // Also after Cancel and a refused delete: the grid never shows what the layout lacks.
     fullRefresh();
-    if (!step.action.isEmpty())
-        projectEdited(step);
 }
 
 void CViziZareroDlg::commandCopyLayout()
 {
-    m_project.copiedLayout = currentLayoutRecord();
-    if (m_project.copiedLayout)
+    const SkinLayout *layout = currentLayoutRecord();
+    m_document->copyLayout(layout);
+    if (layout)
         showStatus(tr("Copied the layout \"%1\". \"Paste Layout Info\" in the Layout Properties of another "
                       "layout puts it there.")
-                       .arg(m_project.copiedLayout->name));
+                       .arg(layout->name));
 }
 
 void CViziZareroDlg::commandGridButton(int id)
 {
     const std::optional<GridCellId> cell = GridCellId::decode(id);
-    if (!cell)
-        return;
-    const int r = cell->row;
-    const int c = cell->column;
-    SkinLayout *layout = currentLayoutRecord();
-    SkinRow *row = layout ? layout->rows.at(r) : nullptr;
-    SkinButton *button = row ? row->buttons.at(c) : nullptr;
+    const RecordPath place{m_currentShape, m_currentLayout, cell ? cell->row : -1, cell ? cell->column : -1};
+    SkinButton *button = m_document->button(place);
     if (!button)
         return;
-    const bool wasLast = c == row->buttons.count() - 1;
-    const bool wasPlaceholder = button->isPlaceholder();
-    // OK on a placeholder inside the row makes it a key where it stands; only the last one needs
-    // a new place behind it.
-    const bool needsNoPlace = wasPlaceholder && !wasLast;
-    CButtonDlg dialog(*button, m_project, *currentShapeLayouts(), row->buttons.isFull() && !needsNoPlace, this);
-    int result = dialog.exec();
-    // The "New" cell offers OK alone; a copy or removal of it would break the row's form.
-    if (wasPlaceholder && result != Ok)
-        result = Cancel;
-    EditStep step;
-    const RecordPath path{m_currentShape, m_currentLayout, r, c};
-    switch (result) {
-    case Ok:
-        if (wasLast)
-            row->buttons.append(std::make_unique<SkinButton>());
-        step.action = wasPlaceholder ? tr("Add Button") : dialog.wasPasted() ? tr("Paste Button") : tr("Edit Button");
-        break;
-    case InsertAfter:
-    case InsertBefore: {
-        const int at = result == InsertAfter ? c + 1 : c;
-        if (row->buttons.insertCopyAt(at, *button))
-            step = {.action = tr("Insert Button"), .move = {{path.shape, path.layout, r, at}, +1}};
-        break;
-    }
-    case Delete:
-        if (row->buttons.count() > 1 && row->buttons.removeAt(c))
-            step = {.action = tr("Delete Button"), .move = {path, -1}};
-        break;
-    default:
-        break;
-    }
+    CButtonDlg dialog(*button, *m_document, *currentShapeLayouts(), m_document->rowIsFullFor(place), this);
+    const int result = dialog.exec();
+    const QString caption = button->caption;
+    m_document->finishButtonDialog(place, result, dialog.isAddMode(), dialog.wasPasted());
     gridRefresh();
     if (dialog.wasCopied())
         showStatus(tr("Copied the key \"%1\". \"Paste Button Info\" in the Button Properties of another key "
                       "puts it there.")
-                       .arg(button->caption));
-    if (!step.action.isEmpty())
-        projectEdited(step);
+                       .arg(caption));
 }
 
 bool CViziZareroDlg::confirmClose()
 {
     bool proceed = false;
-    runCommand([this, &proceed] { proceed = ConfirmDiscard(m_project, *this); });
+    runCommand([this, &proceed] { proceed = ConfirmDiscard(*m_document, *m_prompts); });
     return proceed;
 }
 
@@ -603,7 +574,7 @@ void CViziZareroDlg::finishClose()
     if (!m_closing)
         EditorSettings().setWindowGeometry(saveGeometry());
     m_closing = true;
-    m_recovery->discard();
+    m_document->recovery().discard();
     done(Ok);
 }
 
@@ -633,11 +604,6 @@ void CViziZareroDlg::contextMenuEvent(QContextMenuEvent *event)
     menu.exec(event->globalPos());
 }
 
-void CViziZareroDlg::showAbout()
-{
-    AboutBox::exec(this);
-}
-
 void CViziZareroDlg::showHelp()
 {
     if (!m_helpWindow)
@@ -654,13 +620,9 @@ void CViziZareroDlg::showProblems()
 
 void CViziZareroDlg::mendProblem(const Problem &problem)
 {
-    if (problem.shape < 0 || problem.shape >= ScreenShapeCount || problem.layout < 0
-        || problem.layout >= m_project.layoutList(problem.shape).count())
+    if (!m_document->layout(problem.shape, problem.layout))
         return;
-    m_shapeList->setCurrentIndex(problem.shape);
-    m_currentShape = problem.shape;
-    m_currentLayout = problem.layout;
-    fullRefresh();
+    showView({problem.shape, problem.layout});
     if (problem.row >= 0 && problem.key >= 0)
         commandGridButton(GridCellId::encode(problem.row, problem.key));
     else
@@ -670,8 +632,8 @@ void CViziZareroDlg::mendProblem(const Problem &problem)
 void CViziZareroDlg::showPreview()
 {
     if (!m_previewWindow) {
-        m_previewWindow = new PreviewWindow(m_project, m_currentShape, this);
-        connect(this, &CViziZareroDlg::projectChanged, m_previewWindow, &PreviewWindow::refreshSkin);
+        m_previewWindow = new PreviewWindow(project(), m_currentShape, this);
+        connect(m_document, &ProjectDocument::changed, m_previewWindow, &PreviewWindow::refreshSkin);
     }
     m_previewWindow->setShape(m_currentShape);
     m_previewWindow->show();
@@ -679,143 +641,13 @@ void CViziZareroDlg::showPreview()
     m_previewWindow->activateWindow();
 }
 
-void CViziZareroDlg::chooseColor(quint32 &color, SwatchButton *swatch, const QString &action)
+void CViziZareroDlg::chooseColor(quint32 color, bool (ProjectDocument::*store)(quint32))
 {
     const QColor chosen = QColorDialog::getColor(SwatchButton::toQColor(color), this);
     if (!chosen.isValid())
         return;
-    color = SwatchButton::fromQColor(chosen);
-    swatch->setColor(color);
-    // The colours are saved with the project; a change must not be lost at Close.
-    projectEdited({.action = action, .settingsOnly = true});
-}
-
-void CViziZareroDlg::chooseTextColor()
-{
-    chooseColor(m_project.textColor, m_textColorButton, tr("Change Text Color"));
-}
-
-void CViziZareroDlg::chooseHighlightColor()
-{
-    chooseColor(m_project.highlightColor, m_highlightColorButton, tr("Change Highlight Color"));
-    m_canvas->setHighlightColor(SwatchButton::toQColor(m_project.highlightColor));
-}
-
-void CViziZareroDlg::helpFileNameEdited(const QString &text)
-{
-    // New and Open put the project's own name into the field: that changes nothing.
-    if (text == m_project.helpFileName)
-        return;
-    m_project.helpFileName = text;
-    projectEdited({.action = tr("Change Help File Name"), .settingsOnly = true, .mergeId = HelpFileNameEdits});
-}
-
-void CViziZareroDlg::projectEdited(EditStep step)
-{
-    if (step.action.isEmpty())
-        step.action = tr("Edit");
-    if (!step.before.isValid())
-        step.before = currentView();
-    if (!step.after.isValid())
-        step.after = currentView();
-    m_history->record(step);
-    Q_EMIT projectChanged();
-}
-
-void CViziZareroDlg::showRestored(const ProjectView &view)
-{
-    if (view.isValid()) {
-        m_shapeList->setCurrentIndex(view.shape);
-        m_currentShape = view.shape;
-        m_currentLayout = view.layout;
-    }
+    (m_document->*store)(SwatchButton::fromQColor(chosen));
     showProjectSettings();
-    fullRefresh();
-    Q_EMIT projectChanged();
-}
-
-FileCommandHost::Answer CViziZareroDlg::askToSaveChanges()
-{
-    return m_prompts->askToSaveChanges();
-}
-
-QString CViziZareroDlg::askOpenPath()
-{
-    return m_prompts->askOpenPath();
-}
-
-QString CViziZareroDlg::askSavePath()
-{
-    return m_prompts->askSavePath();
-}
-
-void CViziZareroDlg::showMessage(const QString &text, const QString &caption, Icon icon)
-{
-    m_prompts->showMessage(text, caption, icon);
-}
-
-std::optional<NewProjectChoice> CViziZareroDlg::askNewProject()
-{
-    return m_prompts->askNewProject();
-}
-
-bool CViziZareroDlg::writeTemplateProject(const NewProjectChoice &choice, const QString &path)
-{
-    return TemplateChooser::writeProject(choice, path, *m_prompts);
-}
-
-void CViziZareroDlg::beginWait()
-{
-    m_prompts->beginWait();
-}
-
-void CViziZareroDlg::endWait()
-{
-    m_prompts->endWait();
-}
-
-void CViziZareroDlg::setTitle(const QString &title)
-{
-    setWindowTitle(title + QStringLiteral("[*]"));
-    // Called whenever the project takes a file's name: opened, or saved under a new one.
-    if (!m_project.projectPath.isEmpty())
-        EditorSettings().addRecentProject(m_project.projectPath);
-}
-
-void CViziZareroDlg::showProjectSettings()
-{
-    m_textColorButton->setColor(m_project.textColor);
-    m_highlightColorButton->setColor(m_project.highlightColor);
-    m_canvas->setHighlightColor(SwatchButton::toQColor(m_project.highlightColor));
-    m_helpFileEdit->setText(m_project.helpFileName);
-}
-
-QString CViziZareroDlg::helpFileNameText()
-{
-    return m_helpFileEdit->text();
-}
-
-void CViziZareroDlg::resetView(bool selectFirstShape)
-{
-    m_currentLayout = 0;
-    if (selectFirstShape)
-        m_shapeList->setCurrentIndex(0);
-    else
-        m_currentShape = 0;
-    fullRefresh();
-    showStatus({});
-    m_problems->projectReplaced(!selectFirstShape);
-    // New and Open replace the whole project, and its history with it.
-    m_history->reset();
-    Q_EMIT projectChanged();
-}
-
-void CViziZareroDlg::reportSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes)
-{
-    showStatus(tr("Skin written: %1, %2 layouts, %3 KiB")
-                   .arg(QDir::toNativeSeparators(skinPath))
-                   .arg(layoutCount)
-                   .arg(qMax<qint64>(1, (bytes + 512) / 1024)));
 }
 
 } // namespace velkari

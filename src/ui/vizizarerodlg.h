@@ -1,9 +1,7 @@
 #pragma once
 
 #include "canvasview.h"
-#include "filecommandhost.h"
-#include "projecthistory.h"
-#include "skinproject.h"
+#include "projectdocument.h"
 
 #include <QDialog>
 #include <QImage>
@@ -19,7 +17,6 @@ class QTimer;
 
 namespace velkari {
 
-class CrashRecovery;
 class DialogUnits;
 class EditorActions;
 class HelpWindow;
@@ -29,12 +26,12 @@ class PreviewWindow;
 class SwatchButton;
 class UserPrompts;
 
-// The editor's main window: holds the one skin project, shows the current layout of the current
-// screen shape on its canvas (a grid of buttons drawn to scale, the picture with the key map
-// below), describes the control under the mouse, and runs every command. The controls above the
-// canvas keep their places; the canvas takes what the window gains, Close and the status area
-// stay at its bottom.
-class CViziZareroDlg : public QDialog, public FileCommandHost
+// The editor's main window: shows the current layout of the current screen shape of the open
+// project on its canvas (a grid of buttons drawn to scale, the picture with the key map below),
+// describes the control under the mouse, and turns clicks into the document's commands. The
+// controls above the canvas keep their places; the canvas takes what the window gains, Close and
+// the status area stay at its bottom.
+class CViziZareroDlg : public QDialog
 {
     Q_OBJECT
 
@@ -46,17 +43,20 @@ public:
     explicit CViziZareroDlg(QWidget *parent = nullptr);
     ~CViziZareroDlg() override;
 
-    SkinProject &project() { return m_project; }
+    ProjectDocument &document() { return *m_document; }
+    SkinProject &project() { return m_document->project(); }
     int currentShape() const { return m_currentShape; }
     int currentLayout() const { return m_currentLayout; }
+    ProjectView currentView() const { return {m_currentShape, m_currentLayout}; }
     SkinLayout *currentLayoutRecord() const;
     QPushButton *gridButton(int row, int column) const;
     const QImage &pictureImage() const { return m_canvas->pictureView()->picture(); }
     CanvasView *canvas() const { return m_canvas; }
-    ProjectHistory *history() const { return m_history; }
-    CrashRecovery *recovery() const { return m_recovery; }
     EditorActions *actions() const { return m_actions; }
-    ProjectView currentView() const { return {m_currentShape, m_currentLayout}; }
+    ProblemsPanel *problemsPanel() const { return m_problems; }
+    // The questions the file commands ask; tests answer them from a script.
+    void setPrompts(std::unique_ptr<UserPrompts> prompts);
+    PreviewWindow *previewWindow() const { return m_previewWindow; }
 
     void fullRefresh();
     void layoutSelected();
@@ -66,6 +66,9 @@ public:
     void pictureRefresh();
     // One tick of the hover timer: describes the control under the mouse when it changed.
     void hoverTick();
+    // A note in the status area, kept until the mouse moves to another control, and whenever the
+    // mouse is over nothing it describes.
+    void showStatus(const QString &text);
 
     // Opens a project file as Open does after its dialog (the editor's command line).
     void openProjectFile(const QString &path);
@@ -74,7 +77,7 @@ public:
     void openWithQuestion(const QString &path);
     // Offers the recovery copies that an editor left behind; run once the window is shown.
     void offerRecovery();
-    // A picture dropped on the picture: the current layout's picture, as one step of the history.
+    // A picture dropped on the picture: the current layout's picture.
     void setPicture(const QString &path);
 
     // The commands, as the window's buttons run them.
@@ -88,42 +91,15 @@ public:
     void commandCopyLayout();
     void commandGridButton(int id);
     void commandClose();
-    void chooseTextColor();
-    void chooseHighlightColor();
     void showHelp();
-    void showAbout();
     void showProblems();
     // Selects the problem's shape and layout and opens its key's or its layout's properties.
     void mendProblem(const Problem &problem);
-    // A note in the status area, kept until the mouse moves to another control, and whenever the
-    // mouse is over nothing it describes.
-    void showStatus(const QString &text);
-    ProblemsPanel *problemsPanel() const { return m_problems; }
     void showPreview();
-    PreviewWindow *previewWindow() const { return m_previewWindow; }
-
-    // FileCommandHost
-    Answer askToSaveChanges() override;
-    QString askOpenPath() override;
-    QString askSavePath() override;
-    void showMessage(const QString &text, const QString &caption, Icon icon) override;
-    void beginWait() override;
-    void endWait() override;
-    void setTitle(const QString &title) override;
-    void showProjectSettings() override;
-    QString helpFileNameText() override;
-    void resetView(bool selectFirstShape) override;
-    std::optional<NewProjectChoice> askNewProject() override;
-    bool writeTemplateProject(const NewProjectChoice &choice, const QString &path) override;
-    void reportSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes) override;
 
     // Only Close and the window's close box end the editor.
     void reject() override;
     void accept() override;
-
-Q_SIGNALS:
-    // After every change to the project, also New and Open: the windows that show it follow.
-    void projectChanged();
 
 protected:
     // Where the hover description looks; tests may answer without moving the mouse.
@@ -137,6 +113,7 @@ protected:
 
 private:
     void createControls(const DialogUnits &units);
+    void connectDocument();
     // Lays the page out for its size: Close and the status area follow the bottom edge, the
     // canvas takes the rest.
     void placeControls();
@@ -145,24 +122,18 @@ private:
     QSize fitMinimumSize();
     void finishClose();
     QPushButton *addButton(int id, const QString &caption, const QRect &rect);
-    QLabel *addLabel(const QString &text, const QRect &rect, Qt::Alignment alignment = Qt::AlignRight);
     // Runs a command; a file error ends it with a stop-icon message, the window carries on.
     bool runCommand(const std::function<void()> &command);
     bool confirmClose();
-    void chooseColor(quint32 &color, SwatchButton *swatch, const QString &action);
-    void helpFileNameEdited(const QString &text);
-    // Every command that changes the project ends here, once the change is made and shown: it
-    // becomes one step of the history. Views not given are the one on show.
-    void projectEdited(EditStep step = {});
-    // After undo or redo: the view the step touched, and the project as it now is.
-    void showRestored(const ProjectView &view);
-    // A file command may have saved the project, or put a new one in its place.
-    bool runFileCommand(const std::function<void()> &command);
+    void chooseColor(quint32 color, bool (ProjectDocument::*store)(quint32));
+    void documentChanged(const DocumentChange &change);
+    void showView(const ProjectView &view);
+    void showProjectSettings();
     int controlUnderMouse() const;
     QStringList workFiles() const;
-    LayoutList *currentShapeLayouts();
+    const LayoutList *currentShapeLayouts() const;
 
-    SkinProject m_project;
+    ProjectDocument *m_document;
     std::unique_ptr<UserPrompts> m_prompts;
     int m_currentShape = 0;
     int m_currentLayout = -1;
@@ -188,9 +159,7 @@ private:
     ProblemsPanel *m_problems = nullptr;
     QString m_statusNote;
     PreviewWindow *m_previewWindow = nullptr;
-    ProjectHistory *m_history = nullptr;
     EditorActions *m_actions = nullptr;
-    CrashRecovery *m_recovery = nullptr;
 };
 
 } // namespace velkari

@@ -1,18 +1,21 @@
-#include "fakehost.h"
+#include "fakeprompts.h"
 #include "filecommands.h"
 #include "fileerror.h"
+#include "projectdocument.h"
 #include "projectfile.h"
 #include "testprojects.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace velkari;
 using namespace velkari::test;
 
-using Answer = FileCommandHost::Answer;
+using Answer = DocumentPrompts::Answer;
 
 class TestFileCommands : public QObject
 {
@@ -28,17 +31,18 @@ private Q_SLOTS:
     void saveWithoutPathAsksForOne();
     void failedSaveKeepsModified();
     void failedSaveAsKeepsPreviousPath();
-    void saveTakesTheHelpFieldText();
     void openReadsAndKeepsTheShapeOnView();
     void openRefusesForeignFiles();
     void openReportsWhatWasLeftOut();
-    void openThenNewIsUntitled();
     void createSkinSavesFirst();
     void createSkinOnUntitledProject();
     void createSkinReportsTheFirstFailure();
     void createSkinFailureLeavesOldSkin();
 
 private:
+    // A document that has opened the project `fill` makes.
+    std::unique_ptr<ProjectDocument> documentWith(const std::function<void(SkinProject &)> &fill);
+
     QTemporaryDir m_dir;
     QString m_picture;
 };
@@ -49,25 +53,41 @@ void TestFileCommands::init()
     writeFile(m_picture, "GIF89a");
 }
 
+std::unique_ptr<ProjectDocument> TestFileCommands::documentWith(const std::function<void(SkinProject &)> &fill)
+{
+    const QString path = m_dir.filePath(QStringLiteral("prepared.vsp"));
+    SkinProject project;
+    NormalizeProject(project);
+    fill(project);
+    SaveProjectFile(project, path);
+    auto document = std::make_unique<ProjectDocument>(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    if (!document->replaceFromFile(path, nullptr))
+        qFatal("prepared project unreadable");
+    return document;
+}
+
 void TestFileCommands::newResetsEverything()
 {
-    SkinProject project;
-    FakeHost host(project);
-    makeValidProject(project, m_picture);
-    project.copiedLayout = project.layoutList(Portrait).at(0);
-    project.textColor = 5;
-    project.projectPath = m_dir.filePath(QStringLiteral("x.vsp"));
-    ProjectNew(project, host);
-    QCOMPARE(host.questions, 0);
-    QVERIFY(!project.copiedLayout);
-    QCOMPARE(project.textColor, 0x00FFFFFFu);
-    QVERIFY(project.projectPath.isEmpty());
-    QCOMPARE(project.layoutList(Portrait).at(0)->name, QStringLiteral("Layout00"));
-    QCOMPARE(host.title, QStringLiteral("Velkari Skin Editor"));
-    QCOMPARE(host.helpField, QStringLiteral("Velkari.htm"));
-    QCOMPARE(host.resets, QList<bool>{true});
-    QVERIFY(!project.modified); // even though showing the help file name marked it
-    QCOMPARE(host.waitDepth, 0);
+    auto document = documentWith([this](SkinProject &project) { makeValidProject(project, m_picture); });
+    FakePrompts prompts;
+    document->copyLayout(document->layout(Portrait, 0));
+    document->setTextColor(5);
+    document->saveTo(m_dir.filePath(QStringLiteral("x.vsp")));
+    QSignalSpy paths(document.get(), &ProjectDocument::pathChanged);
+    QSignalSpy changes(document.get(), &ProjectDocument::changed);
+    ProjectNew(*document, prompts);
+    QCOMPARE(prompts.questions, 0);
+    QVERIFY(!document->copiedLayout());
+    QCOMPARE(document->project().textColor, 0x00FFFFFFu);
+    QVERIFY(document->path().isEmpty());
+    QCOMPARE(document->layout(Portrait, 0)->name, QStringLiteral("Layout00"));
+    QCOMPARE(paths.size(), 1);
+    QCOMPARE(changes.size(), 1);
+    const auto change = changes[0][0].value<DocumentChange>();
+    QVERIFY(change.kind == DocumentChange::Kind::Replace && change.newProject);
+    QVERIFY(!document->isModified());
+    QVERIFY(!document->undoStack()->canUndo());
+    QCOMPARE(prompts.waitDepth, 0);
 }
 
 // The commands guarded by the save question, with the user's answer and what the Save As dialog
@@ -102,146 +122,140 @@ void TestFileCommands::guardedCommands()
         other.layoutList(Portrait).at(0)->name = QStringLiteral("Other");
         SaveProjectFile(other, openPath);
     }
-    SkinProject project;
-    FakeHost host(project);
-    NormalizeProject(project);
-    project.layoutList(Portrait).at(0)->name = QStringLiteral("Unsaved");
-    project.modified = true;
-    host.answers.enqueue(Answer(answer));
+    ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    FakePrompts prompts;
+    document.layout(Portrait, 0)->name = QStringLiteral("Unsaved");
+    document.setHelpFileName(QStringLiteral("Unsaved.htm"));
+    prompts.answers.enqueue(Answer(answer));
     if (saveAsGivesPath)
-        host.savePaths.enqueue(savePath);
-    host.openPaths.enqueue(openPath);
+        prompts.savePaths.enqueue(savePath);
+    prompts.openPaths.enqueue(openPath);
 
     bool wentOn = false;
     if (command == QLatin1String("new")) {
-        ProjectNew(project, host);
-        wentOn = project.layoutList(Portrait).at(0)->name == QLatin1String("Layout00");
+        ProjectNew(document, prompts);
+        wentOn = document.layout(Portrait, 0)->name == QLatin1String("Layout00");
     } else if (command == QLatin1String("open")) {
-        ProjectOpen(project, host);
-        wentOn = project.layoutList(Portrait).at(0)->name == QLatin1String("Other");
+        ProjectOpen(document, prompts);
+        wentOn = document.layout(Portrait, 0)->name == QLatin1String("Other");
     } else {
-        wentOn = ConfirmDiscard(project, host);
+        wentOn = ConfirmDiscard(document, prompts);
     }
-    QCOMPARE(host.questions, 1);
+    QCOMPARE(prompts.questions, 1);
     QCOMPARE(wentOn, proceeds);
     QCOMPARE(QFile::exists(savePath), saveAsGivesPath);
     if (!proceeds)
-        QCOMPARE(project.layoutList(Portrait).at(0)->name, QStringLiteral("Unsaved"));
+        QCOMPARE(document.layout(Portrait, 0)->name, QStringLiteral("Unsaved"));
     if (saveAsGivesPath) {
         SkinProject saved;
         QVERIFY(LoadProjectFile(saved, savePath));
         QCOMPARE(saved.layoutList(Portrait).at(0)->name, QStringLiteral("Unsaved"));
     }
-    QCOMPARE(host.waitDepth, 0);
+    QCOMPARE(prompts.waitDepth, 0);
 }
 
-// A template's project is written where the user says and then opened; every step the user
-// cancels, or a write that does not happen, leaves the project on view as it was.
+// A template's project is written where the user says, pictures drawn beside it, and then
+// opened; every step the user cancels leaves the project on view as it was.
 void TestFileCommands::newFromATemplate_data()
 {
     QTest::addColumn<bool>("chosen");
     QTest::addColumn<bool>("pathGiven");
-    QTest::addColumn<bool>("writeSucceeds");
+    QTest::addColumn<bool>("pictureInTheWay");
+    QTest::addColumn<bool>("replaceIt");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("chooser cancelled") << false << false << true << false;
-    QTest::newRow("save dialog cancelled") << true << false << true << false;
-    QTest::newRow("nothing written") << true << true << false << false;
-    QTest::newRow("written and opened") << true << true << true << true;
+    QTest::newRow("chooser cancelled") << false << false << false << false << false;
+    QTest::newRow("save dialog cancelled") << true << false << false << false << false;
+    QTest::newRow("picture kept, nothing written") << true << true << true << false << false;
+    QTest::newRow("picture replaced") << true << true << true << true << true;
+    QTest::newRow("written and opened") << true << true << false << false << true;
 }
 
 void TestFileCommands::newFromATemplate()
 {
     QFETCH(bool, chosen);
     QFETCH(bool, pathGiven);
-    QFETCH(bool, writeSucceeds);
+    QFETCH(bool, pictureInTheWay);
+    QFETCH(bool, replaceIt);
     QFETCH(bool, opened);
 
-    const QString path = m_dir.filePath(QStringLiteral("from-template.vsp"));
-    QFile::remove(path);
-    SkinProject project;
-    FakeHost host(project);
-    NormalizeProject(project);
-    project.layoutList(Portrait).at(0)->name = QStringLiteral("Before");
-    host.title = QStringLiteral("before");
-    host.choices.enqueue(chosen ? std::optional(NewProjectChoice{QStringLiteral("qwerty"), QStringLiteral("dark")})
-                                : std::nullopt);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("from-template.vsp"));
+    const QString inTheWay = folder.filePath(QStringLiteral("from-template-pictures/portrait-letters.gif"));
+    if (pictureInTheWay) {
+        QDir(folder.path()).mkdir(QStringLiteral("from-template-pictures"));
+        writeFile(inTheWay, "mine");
+    }
+    ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    FakePrompts prompts;
+    document.layout(Portrait, 0)->name = QStringLiteral("Before");
+    prompts.choices.enqueue(chosen ? std::optional(NewProjectChoice{QStringLiteral("qwerty"), QStringLiteral("dark")})
+                                   : std::nullopt);
     if (pathGiven)
-        host.savePaths.enqueue(path);
-    host.templateWriteSucceeds = writeSucceeds;
+        prompts.savePaths.enqueue(path);
+    prompts.replaceFiles = replaceIt;
 
-    ProjectNew(project, host);
-    QCOMPARE(host.saveDialogs, chosen ? 1 : 0);
-    QCOMPARE(host.templateWrites, pathGiven ? QStringList{path} : QStringList{});
-    QCOMPARE(project.layoutList(Portrait).at(0)->name, opened ? QStringLiteral("qwerty") : QStringLiteral("Before"));
-    QCOMPARE(project.projectPath, opened ? path : QString());
-    QCOMPARE(host.title, opened ? QStringLiteral("Velkari Skin Editor-") + path : QStringLiteral("before"));
-    QVERIFY(!project.modified);
-    QCOMPARE(host.waitDepth, 0);
+    ProjectNew(document, prompts);
+    QCOMPARE(prompts.saveDialogs, chosen ? 1 : 0);
+    QCOMPARE(prompts.replaceQuestions, pictureInTheWay ? QList<QStringList>{{inTheWay}} : QList<QStringList>{});
+    QCOMPARE(document.layout(Portrait, 0)->name, opened ? QStringLiteral("Letters") : QStringLiteral("Before"));
+    QCOMPARE(document.path(), opened ? path : QString());
+    QCOMPARE(QFile::exists(path), opened);
+    if (pictureInTheWay)
+        QCOMPARE(readFile(inTheWay) == "mine", !replaceIt);
+    QVERIFY(!document.isModified());
+    QCOMPARE(prompts.waitDepth, 0);
 }
 
 void TestFileCommands::saveWithoutPathAsksForOne()
 {
-    SkinProject project;
-    FakeHost host(project);
-    ProjectNew(project, host);
-    ProjectSave(project, host); // cancelled Save As
-    QCOMPARE(host.saveDialogs, 1);
-    QVERIFY(project.projectPath.isEmpty());
+    ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    FakePrompts prompts;
+    QSignalSpy paths(&document, &ProjectDocument::pathChanged);
+    ProjectSave(document, prompts); // cancelled Save As
+    QCOMPARE(prompts.saveDialogs, 1);
+    QVERIFY(document.path().isEmpty());
     const QString path = m_dir.filePath(QStringLiteral("named.vsp"));
-    host.savePaths.enqueue(path);
-    project.modified = true;
-    ProjectSave(project, host);
-    QCOMPARE(project.projectPath, path);
-    QVERIFY(!project.modified);
-    QCOMPARE(host.title, QStringLiteral("Velkari Skin Editor-") + path);
+    prompts.savePaths.enqueue(path);
+    document.setTextColor(0x00FFFFFE);
+    document.setTextColor(0x00FFFFFF);
+    QVERIFY(document.isModified());
+    ProjectSave(document, prompts);
+    QCOMPARE(document.path(), path);
+    QVERIFY(!document.isModified());
+    QCOMPARE(paths.size(), 1);
+    QCOMPARE(paths[0][0].toString(), path);
     QCOMPARE(readFile(path).size(), 3366);
 }
 
 void TestFileCommands::failedSaveKeepsModified()
 {
-    SkinProject project;
-    FakeHost host(project);
-    NormalizeProject(project);
-    project.projectPath = m_dir.filePath(QStringLiteral("no-such-folder/p.vsp"));
-    project.modified = true;
-    QVERIFY_THROWS_EXCEPTION(FileError, ProjectSave(project, host));
-    QVERIFY(project.modified);
-    QCOMPARE(host.waitDepth, 0);
+    ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    FakePrompts prompts;
+    document.project().projectPath = m_dir.filePath(QStringLiteral("no-such-folder/p.vsp"));
+    document.setTextColor(1);
+    QVERIFY_THROWS_EXCEPTION(FileError, ProjectSave(document, prompts));
+    QVERIFY(document.isModified());
+    QCOMPARE(prompts.waitDepth, 0);
     // Close asking to save: the failure ends the command, the window stays.
-    host.answers.enqueue(Answer::Yes);
-    QVERIFY_THROWS_EXCEPTION(FileError, ConfirmDiscard(project, host));
-    QVERIFY(project.modified);
+    prompts.answers.enqueue(Answer::Yes);
+    QVERIFY_THROWS_EXCEPTION(FileError, ConfirmDiscard(document, prompts));
+    QVERIFY(document.isModified());
 }
 
 void TestFileCommands::failedSaveAsKeepsPreviousPath()
 {
-    SkinProject project;
-    FakeHost host(project);
-    NormalizeProject(project);
+    ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    FakePrompts prompts;
     const QString previous = m_dir.filePath(QStringLiteral("previous.vsp"));
-    project.projectPath = previous;
-    host.title = WindowTitle(previous);
-    project.modified = true;
-    host.savePaths.enqueue(m_dir.filePath(QStringLiteral("missing-folder/new.vsp")));
-    QVERIFY_THROWS_EXCEPTION(FileError, ProjectSaveAs(project, host));
-    QCOMPARE(project.projectPath, previous);
-    QCOMPARE(host.title, WindowTitle(previous));
-    QVERIFY(project.modified);
-    QCOMPARE(host.waitDepth, 0);
-}
-
-void TestFileCommands::saveTakesTheHelpFieldText()
-{
-    SkinProject project;
-    FakeHost host(project);
-    NormalizeProject(project);
-    project.projectPath = m_dir.filePath(QStringLiteral("help.vsp"));
-    host.helpField = QStringLiteral("Typed.htm");
-    ProjectSave(project, host);
-    QCOMPARE(project.helpFileName, QStringLiteral("Typed.htm"));
-    SkinProject loaded;
-    QVERIFY(LoadProjectFile(loaded, project.projectPath));
-    QCOMPARE(loaded.helpFileName, QStringLiteral("Typed.htm"));
+    document.saveTo(previous);
+    document.setTextColor(1);
+    QSignalSpy paths(&document, &ProjectDocument::pathChanged);
+    prompts.savePaths.enqueue(m_dir.filePath(QStringLiteral("missing-folder/new.vsp")));
+    QVERIFY_THROWS_EXCEPTION(FileError, ProjectSaveAs(document, prompts));
+    QCOMPARE(document.path(), previous);
+    QVERIFY(paths.isEmpty());
+    QVERIFY(document.isModified());
+    QCOMPARE(prompts.waitDepth, 0);
 }
 
 void TestFileCommands::openReadsAndKeepsTheShapeOnView()
@@ -253,46 +267,47 @@ void TestFileCommands::openReadsAndKeepsTheShapeOnView()
         saved.helpFileName = QStringLiteral("Other.htm");
         SaveProjectFile(saved, path);
     }
-    SkinProject project;
-    FakeHost host(project);
-    NormalizeProject(project);
-    project.copiedButton = project.layoutList(Portrait).at(0)->rows.at(0)->buttons.at(0);
-    host.openPaths.enqueue(path);
-    ProjectOpen(project, host);
-    QCOMPARE(project.projectPath, path);
-    QCOMPARE(host.title, QStringLiteral("Velkari Skin Editor-") + path);
-    QCOMPARE(host.helpField, QStringLiteral("Other.htm"));
-    QCOMPARE(host.resets, QList<bool>{false});
-    QVERIFY(!project.modified);
-    QVERIFY(!project.copiedButton);
-    QVERIFY(host.messages.isEmpty());
-    QCOMPARE(project.layoutList(Portrait).at(0)->picFileName, m_picture);
-    QCOMPARE(host.waitDepth, 0);
+    ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    FakePrompts prompts;
+    document.copyButton(document.button({Portrait, 0, 0, 0}));
+    QSignalSpy changes(&document, &ProjectDocument::changed);
+    prompts.openPaths.enqueue(path);
+    ProjectOpen(document, prompts);
+    QCOMPARE(document.path(), path);
+    QCOMPARE(document.project().helpFileName, QStringLiteral("Other.htm"));
+    QCOMPARE(changes.size(), 1);
+    const auto change = changes[0][0].value<DocumentChange>();
+    QVERIFY(change.kind == DocumentChange::Kind::Replace && !change.newProject);
+    QVERIFY(!document.isModified());
+    QVERIFY(!document.copiedButton());
+    QVERIFY(prompts.messages.isEmpty());
+    QCOMPARE(document.layout(Portrait, 0)->picFileName, m_picture);
+    QCOMPARE(prompts.waitDepth, 0);
 }
 
 void TestFileCommands::openRefusesForeignFiles()
 {
     const QString skin = m_dir.filePath(QStringLiteral("not-a-project.vsk"));
     writeFile(skin, QByteArray("\x0cVELKARI_SKIN\0\0\0\0\0\0\0\0", 21));
-    SkinProject project;
-    FakeHost host(project);
-    NormalizeProject(project);
-    project.layoutList(Portrait).at(0)->name = QStringLiteral("Kept");
+    ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    FakePrompts prompts;
+    document.layout(Portrait, 0)->name = QStringLiteral("Kept");
+    QSignalSpy changes(&document, &ProjectDocument::changed);
     for (const QString &path : {skin, m_dir.filePath(QStringLiteral("does-not-exist.vsp"))}) {
-        host.openPaths.enqueue(path);
-        ProjectOpen(project, host);
-        QCOMPARE(host.messages.size(), 1);
-        QCOMPARE(host.messages[0].text, QStringLiteral("Invalid Velkari Skin Project File!"));
-        QCOMPARE(host.messages[0].caption, QStringLiteral("Velkari Skin Editor"));
-        QVERIFY(host.messages[0].icon == FileCommandHost::Icon::Stop);
-        QCOMPARE(project.layoutList(Portrait).at(0)->name, QStringLiteral("Kept"));
-        QVERIFY(project.projectPath.isEmpty());
-        QVERIFY(host.resets.isEmpty());
-        host.messages.clear();
+        prompts.openPaths.enqueue(path);
+        ProjectOpen(document, prompts);
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].text, QStringLiteral("Invalid Velkari Skin Project File!"));
+        QCOMPARE(prompts.messages[0].caption, QStringLiteral("Velkari Skin Editor"));
+        QVERIFY(prompts.messages[0].icon == DocumentPrompts::Icon::Stop);
+        QCOMPARE(document.layout(Portrait, 0)->name, QStringLiteral("Kept"));
+        QVERIFY(document.path().isEmpty());
+        QVERIFY(changes.isEmpty());
+        prompts.messages.clear();
     }
-    ProjectOpen(project, host); // dialog cancelled: nothing at all
-    QVERIFY(host.messages.isEmpty());
-    QCOMPARE(host.waitDepth, 0);
+    ProjectOpen(document, prompts); // dialog cancelled: nothing at all
+    QVERIFY(prompts.messages.isEmpty());
+    QCOMPARE(prompts.waitDepth, 0);
 }
 
 void TestFileCommands::openReportsWhatWasLeftOut()
@@ -307,107 +322,91 @@ void TestFileCommands::openReportsWhatWasLeftOut()
             row.buttons.append(makeButton(QStringLiteral("x"), 1));
         SaveProjectFile(saved, path); // 30 keys: one has to go when read
     }
-    SkinProject project;
-    FakeHost host(project);
-    host.openPaths.enqueue(path);
-    ProjectOpen(project, host);
-    QCOMPARE(host.messages.size(), 1);
-    QVERIFY(host.messages[0].text.contains(QStringLiteral("0 layout(s), 0 row(s) and 1 key(s)")));
-    QVERIFY(host.messages[0].icon == FileCommandHost::Icon::Warning);
-    QCOMPARE(project.layoutList(Portrait).at(0)->rows.at(0)->buttons.count(), 30);
-    QVERIFY(project.layoutList(Portrait).at(0)->rows.at(0)->buttons.last()->isPlaceholder());
-}
-
-void TestFileCommands::openThenNewIsUntitled()
-{
-    const QString path = m_dir.filePath(QStringLiteral("then-new.vsp"));
-    SkinProject project;
-    FakeHost host(project);
-    NormalizeProject(project);
-    SaveProjectFile(project, path);
-    host.openPaths.enqueue(path);
-    ProjectOpen(project, host);
-    ProjectNew(project, host);
-    QVERIFY(project.projectPath.isEmpty());
-    QCOMPARE(host.title, QStringLiteral("Velkari Skin Editor"));
-    ProjectSave(project, host);
-    QCOMPARE(host.saveDialogs, 1);
+    ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    FakePrompts prompts;
+    prompts.openPaths.enqueue(path);
+    ProjectOpen(document, prompts);
+    QCOMPARE(prompts.messages.size(), 1);
+    QVERIFY(prompts.messages[0].text.contains(QStringLiteral("0 layout(s), 0 row(s) and 1 key(s)")));
+    QVERIFY(prompts.messages[0].icon == DocumentPrompts::Icon::Warning);
+    QCOMPARE(document.layout(Portrait, 0)->rows.at(0)->buttons.count(), 30);
+    QVERIFY(document.layout(Portrait, 0)->rows.at(0)->buttons.last()->isPlaceholder());
 }
 
 void TestFileCommands::createSkinSavesFirst()
 {
-    SkinProject project;
-    FakeHost host(project);
-    makeValidProject(project, m_picture);
+    auto document = documentWith([this](SkinProject &project) { makeValidProject(project, m_picture); });
+    FakePrompts prompts;
     const QString path = m_dir.filePath(QStringLiteral("skin-me.vsp"));
-    project.projectPath = path;
-    project.modified = true;
-    project.highlightColor = 0x00ABCDEF;
-    CreateSkin(project, host);
-    QVERIFY(host.messages.isEmpty());
-    QVERIFY(!project.modified);
+    document->saveTo(path);
+    document->setHighlightColor(0x00ABCDEF);
+    QSignalSpy written(document.get(), &ProjectDocument::skinWritten);
+    CreateSkin(*document, prompts);
+    QVERIFY(prompts.messages.isEmpty());
+    QVERIFY(!document->isModified());
     SkinProject saved;
     QVERIFY(LoadProjectFile(saved, path));
     QCOMPARE(saved.highlightColor, 0x00ABCDEFu);
     const QFileInfo skin(m_dir.filePath(QStringLiteral("skin-me.vsk")));
     QVERIFY(skin.exists());
-    QCOMPARE(host.skinsWritten.size(), 1);
-    QCOMPARE(host.skinsWritten[0].path, skin.filePath());
-    QCOMPARE(host.skinsWritten[0].layoutCount, project.layoutCount());
-    QCOMPARE(host.skinsWritten[0].bytes, skin.size());
-    QCOMPARE(host.waitDepth, 0);
+    QCOMPARE(written.size(), 1);
+    QCOMPARE(written[0][0].toString(), skin.filePath());
+    QCOMPARE(written[0][1].toInt(), document->project().layoutCount());
+    QCOMPARE(written[0][2].toLongLong(), skin.size());
+    QCOMPARE(prompts.waitDepth, 0);
 }
 
 void TestFileCommands::createSkinOnUntitledProject()
 {
-    SkinProject project;
-    FakeHost host(project);
-    ProjectNew(project, host);
+    auto document = documentWith([this](SkinProject &project) { makeValidProject(project, m_picture); });
+    document->project().projectPath.clear();
+    FakePrompts prompts;
     const QString cwdSkin = QDir::current().filePath(QStringLiteral(".vsk"));
-    CreateSkin(project, host); // Save As cancelled: silently nothing
-    QCOMPARE(host.saveDialogs, 1);
-    QVERIFY(host.messages.isEmpty());
+    CreateSkin(*document, prompts); // Save As cancelled: silently nothing
+    QCOMPARE(prompts.saveDialogs, 1);
+    QVERIFY(prompts.messages.isEmpty());
     QVERIFY(!QFile::exists(cwdSkin));
 
-    makeValidProject(project, m_picture);
     const QString path = m_dir.filePath(QStringLiteral("untitled.vsp"));
-    host.savePaths.enqueue(path);
-    CreateSkin(project, host);
-    QCOMPARE(project.projectPath, path);
+    prompts.savePaths.enqueue(path);
+    CreateSkin(*document, prompts);
+    QCOMPARE(document->path(), path);
     QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("untitled.vsk"))));
 }
 
 void TestFileCommands::createSkinReportsTheFirstFailure()
 {
-    SkinProject project;
-    FakeHost host(project);
-    ProjectNew(project, host);
-    project.projectPath = m_dir.filePath(QStringLiteral("fresh.vsp"));
-    CreateSkin(project, host);
-    QCOMPARE(host.messages.size(), 1);
-    QCOMPARE(host.messages[0].text, QStringLiteral("No picture file is specified for the layout \"Portrait->Layout00\"."));
-    QCOMPARE(host.messages[0].caption, QStringLiteral("Error"));
-    QVERIFY(host.messages[0].icon == FileCommandHost::Icon::Stop);
-    project.layoutList(Portrait).at(0)->picFileName = m_picture;
-    CreateSkin(project, host);
-    QCOMPARE(host.messages[1].text, QStringLiteral("The layout \"Portrait->Layout00\" has invalid width (0)."));
+    ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
+    FakePrompts prompts;
+    document.saveTo(m_dir.filePath(QStringLiteral("fresh.vsp")));
+    CreateSkin(document, prompts);
+    QCOMPARE(prompts.messages.size(), 1);
+    QCOMPARE(prompts.messages[0].text,
+             QStringLiteral("No picture file is specified for the layout \"Portrait->Layout00\"."));
+    QCOMPARE(prompts.messages[0].caption, QStringLiteral("Error"));
+    QVERIFY(prompts.messages[0].icon == DocumentPrompts::Icon::Stop);
+    document.setPicture(Portrait, 0, m_picture);
+    CreateSkin(document, prompts);
+    QCOMPARE(prompts.messages[1].text, QStringLiteral("The layout \"Portrait->Layout00\" has invalid width (0)."));
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("fresh.vsk"))));
 }
 
 void TestFileCommands::createSkinFailureLeavesOldSkin()
 {
-    SkinProject project;
-    FakeHost host(project);
-    makeValidProject(project, m_picture);
-    project.projectPath = m_dir.filePath(QStringLiteral("old.vsp"));
+    auto document = documentWith([this](SkinProject &project) {
+        makeValidProject(project, m_picture);
+        project.layoutList(Landscape).at(0)->rows.at(1)->buttons.at(0)->width = 7;
+    });
+    FakePrompts prompts;
+    document->saveTo(m_dir.filePath(QStringLiteral("old.vsp")));
     const QString skin = m_dir.filePath(QStringLiteral("old.vsk"));
     writeFile(skin, "old skin");
-    project.layoutList(Landscape).at(0)->rows.at(1)->buttons.at(0)->width = 7;
-    CreateSkin(project, host);
-    QCOMPARE(host.messages.size(), 1);
-    QVERIFY(host.skinsWritten.isEmpty());
+    QSignalSpy written(document.get(), &ProjectDocument::skinWritten);
+    CreateSkin(*document, prompts);
+    QCOMPARE(prompts.messages.size(), 1);
+    QVERIFY(written.isEmpty());
     QCOMPARE(readFile(skin), QByteArray("old skin"));
 }
 
-QTEST_GUILESS_MAIN(TestFileCommands)
+QTEST_MAIN(TestFileCommands)
 #include "tst_filecommands.moc"

@@ -13,18 +13,16 @@ using namespace velkari::test;
 
 namespace {
 
-// Projects of their own whose copied button is the first key of each layout: destroying that
-// record clears the reference, which tells what restoring read anew.
-std::vector<std::unique_ptr<SkinProject>> watchFirstKeys(const SkinProject &project)
+// The first key of each layout: a layout read anew or removed loses it, which tells what
+// restoring rebuilt.
+QList<quint64> firstKeys(const SkinProject &project)
 {
-    std::vector<std::unique_ptr<SkinProject>> watchers;
+    QList<quint64> identities;
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
-        for (const auto &layout : project.layoutList(shape)) {
-            watchers.push_back(std::make_unique<SkinProject>());
-            watchers.back()->copiedButton = layout->rows.at(0)->buttons.at(0);
-        }
+        for (const auto &layout : project.layoutList(shape))
+            identities.append(layout->rows.at(0)->buttons.at(0)->identity);
     }
-    return watchers;
+    return identities;
 }
 
 using Edit = std::function<void(SkinProject &)>;
@@ -84,10 +82,11 @@ void TestProjectState::restoreGivesTheBytesBack()
     const QByteArray changed = projectBytes(project);
     QVERIFY(changed != original);
 
-    const auto watchers = watchFirstKeys(project);
+    const QList<quint64> keys = firstKeys(project);
     before.restore(project, after);
     QCOMPARE(projectBytes(project), original);
-    const auto readAnew = std::count_if(watchers.begin(), watchers.end(), [](const auto &w) { return !w->copiedButton; });
+    const QList<quint64> restoredKeys = firstKeys(project);
+    const auto readAnew = std::count_if(keys.begin(), keys.end(), [&](quint64 key) { return !restoredKeys.contains(key); });
     QCOMPARE(int(readAnew), rebuilt);
     after.restore(project, before);
     QCOMPARE(projectBytes(project), changed);

@@ -1,5 +1,4 @@
 #include "buttonfunctions.h"
-#include "copiedrecords.h"
 #include "skinproject.h"
 
 #include <QTest>
@@ -59,10 +58,6 @@ private Q_SLOTS:
     void removeLayoutKeepsLinks();
     void insertCopyAtRenumbers();
     void copiesTakeFieldsNotPositions();
-    void copiedReferencesAreCleared_data();
-    void copiedReferencesAreCleared();
-    void movesCarryPlaces_data();
-    void movesCarryPlaces();
     void resetToDefaultsClearsEverything();
     void capacityIsNeverExceeded();
     void atOutOfRange();
@@ -92,7 +87,6 @@ void TestSkinModel::recordDefaults()
     QCOMPARE(project.highlightColor, 0x000000FFu);
     QCOMPARE(project.helpFileName, QStringLiteral("Velkari.htm"));
     QVERIFY(project.projectPath.isEmpty());
-    QVERIFY(!project.modified);
 }
 
 void TestSkinModel::freshProjectIsNormalised()
@@ -277,99 +271,6 @@ void TestSkinModel::copiesTakeFieldsNotPositions()
     QCOMPARE(loose.index, -1);
 }
 
-void TestSkinModel::copiedReferencesAreCleared_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("button removed") << "removeButton";
-    QTest::newRow("row removed with its buttons") << "removeRow";
-    QTest::newRow("layout removed") << "removeLayout";
-    QTest::newRow("lists cleared as by Open") << "clearList";
-    QTest::newRow("project reset as by New") << "reset";
-    QTest::newRow("rows replaced by a paste") << "assignRows";
-}
-
-void TestSkinModel::copiedReferencesAreCleared()
-{
-    QFETCH(QString, how);
-    SkinProject project;
-    NormalizeProject(project);
-    LayoutList &list = project.layoutList(Portrait);
-    list.append(std::make_unique<SkinLayout>());
-    NormalizeProject(project);
-    SkinLayout *layout = list.at(0);
-    SkinRow *row = layout->rows.at(0);
-    row->buttons.insertCopyAt(0, *row->buttons.at(0));
-    project.copiedLayout = layout;
-    project.copiedButton = row->buttons.at(0);
-
-    const bool layoutGoes = how != QLatin1String("removeButton") && how != QLatin1String("removeRow")
-        && how != QLatin1String("assignRows");
-    if (how == QLatin1String("removeButton"))
-        row->buttons.removeAt(0);
-    else if (how == QLatin1String("removeRow"))
-        layout->rows.removeAt(0);
-    else if (how == QLatin1String("removeLayout"))
-        list.removeAt(0);
-    else if (how == QLatin1String("clearList"))
-        list.clear();
-    else if (how == QLatin1String("reset"))
-        project.resetToDefaults();
-    else
-        layout->rows.assignCopy(list.at(1)->rows);
-
-    QVERIFY(!project.copiedButton);
-    QCOMPARE(project.copiedLayout == nullptr, layoutGoes);
-
-    // Another record's destruction leaves the references alone.
-    NormalizeProject(project);
-    project.copiedButton = list.at(0)->rows.at(0)->buttons.at(0);
-    project.copiedLayout = list.at(0);
-    list.at(0)->rows.at(1)->buttons.removeAt(0);
-    if (list.count() > 1)
-        list.removeAt(1);
-    QVERIFY(project.copiedButton);
-    QVERIFY(project.copiedLayout);
-}
-
-void TestSkinModel::movesCarryPlaces_data()
-{
-    // Places as shape, layout, row, button; an empty list is no place.
-    QTest::addColumn<QList<int>>("at");
-    QTest::addColumn<int>("delta");
-    QTest::addColumn<QList<int>>("place");
-    QTest::addColumn<QList<int>>("after");
-    QTest::newRow("layout removed before") << QList{0, 1, -1, -1} << -1 << QList{0, 3, -1, -1} << QList{0, 2, -1, -1};
-    QTest::newRow("the layout removed") << QList{0, 1, -1, -1} << -1 << QList{0, 1, -1, -1} << QList<int>();
-    QTest::newRow("layout removed after") << QList{0, 3, -1, -1} << -1 << QList{0, 1, -1, -1} << QList{0, 1, -1, -1};
-    QTest::newRow("another shape") << QList{1, 0, -1, -1} << -1 << QList{0, 3, -1, -1} << QList{0, 3, -1, -1};
-    QTest::newRow("layout put back in its place") << QList{0, 1, -1, -1} << 1 << QList{0, 1, -1, -1}
-                                                   << QList{0, 2, -1, -1};
-    QTest::newRow("a moved layout's button") << QList{0, 1, -1, -1} << -1 << QList{0, 3, 0, 2} << QList{0, 2, 0, 2};
-    QTest::newRow("the removed layout's button") << QList{0, 1, -1, -1} << -1 << QList{0, 1, 0, 2} << QList<int>();
-    QTest::newRow("button inserted in its place") << QList{0, 0, 1, 2} << 1 << QList{0, 0, 1, 2} << QList{0, 0, 1, 3};
-    QTest::newRow("button inserted behind") << QList{0, 0, 1, 2} << 1 << QList{0, 0, 1, 1} << QList{0, 0, 1, 1};
-    QTest::newRow("button of another row") << QList{0, 0, 1, 2} << 1 << QList{0, 0, 0, 5} << QList{0, 0, 0, 5};
-    QTest::newRow("the button removed") << QList{0, 0, 1, 2} << -1 << QList{0, 0, 1, 2} << QList<int>();
-    QTest::newRow("a layout, for a button move") << QList{0, 0, 1, 0} << -1 << QList{0, 0, -1, -1}
-                                                 << QList{0, 0, -1, -1};
-}
-
-void TestSkinModel::movesCarryPlaces()
-{
-    QFETCH(QList<int>, at);
-    QFETCH(int, delta);
-    QFETCH(QList<int>, place);
-    QFETCH(QList<int>, after);
-    const auto path = [](const QList<int> &p) {
-        return p.isEmpty() ? RecordPath() : RecordPath{p[0], p[1], p[2], p[3]};
-    };
-    const ItemMove move{path(at), delta};
-    QVERIFY(move.follow(path(place)) == path(after));
-    // Undoing the move brings every record that is still there back to its place.
-    if (!after.isEmpty())
-        QVERIFY(move.reversed().follow(path(after)) == path(place));
-}
-
 void TestSkinModel::resetToDefaultsClearsEverything()
 {
     SkinProject project;
@@ -378,13 +279,11 @@ void TestSkinModel::resetToDefaultsClearsEverything()
     project.highlightColor = 2;
     project.helpFileName = QStringLiteral("x.htm");
     project.projectPath = QStringLiteral("/tmp/p.vsp");
-    project.modified = true;
     project.resetToDefaults();
     QCOMPARE(project.textColor, 0x00FFFFFFu);
     QCOMPARE(project.highlightColor, 0x000000FFu);
     QCOMPARE(project.helpFileName, QStringLiteral("Velkari.htm"));
     QVERIFY(project.projectPath.isEmpty());
-    QVERIFY(!project.modified);
     for (const LayoutList &list : project.layouts)
         QCOMPARE(list.count(), 0);
 }

@@ -7,6 +7,7 @@
 #include "helpwindow.h"
 #include "layoutdlg.h"
 #include "translations.h"
+#include "projectdocument.h"
 #include "vizizarerodlg.h"
 
 #include <QCheckBox>
@@ -181,11 +182,11 @@ void TestApplication::germanTexts_data()
     QTest::addRow("Save As") << findControl<QPushButton>(&window, 1014)->text() << "Sichern als";
     QTest::addRow("shape list") << findControl<QComboBox>(&window, 1013)->itemText(HiResPortrait)
                                 << "Hi-Res. Hochformat";
-    static SkinProject project;
-    const LayoutList &layouts = project.layoutList(Portrait);
+    static ProjectDocument document;
+    const LayoutList &layouts = document.project().layoutList(Portrait);
     SkinButton key;
     key.flags = ButtonFlagCalculator;
-    const CButtonDlg dialog(key, project, layouts, false);
+    const CButtonDlg dialog(key, document, layouts, false);
     QTest::addRow("Button Properties") << dialog.windowTitle() << "Tasten-Eigenschaften";
     QTest::addRow("calculator list") << findControl<QComboBox>(&dialog, 1026)->itemText(CalcSquareRoot)
                                      << "Quadratwurzel";
@@ -237,10 +238,9 @@ void TestApplication::everyMessageHasATranslation()
 void TestApplication::germanTextsFit_data()
 {
     QTest::addColumn<ClippedTexts>("clipped");
-    static SkinProject project;
-    project.resetToDefaults();
-    NormalizeProject(project);
-    const LayoutList &layouts = project.layoutList(Portrait);
+    static ProjectDocument document;
+    document.replaceWithNew();
+    const LayoutList &layouts = document.project().layoutList(Portrait);
     // A confirmed layout, whose dialog offers Delete too.
     layouts.at(0)->flags &= ~LayoutFlagNew;
     QTest::addRow("main window") << ClippedTexts([] {
@@ -248,7 +248,7 @@ void TestApplication::germanTextsFit_data()
         return clippedTexts(window);
     });
     QTest::addRow("Layout Properties") << ClippedTexts([&layouts] {
-        CLayoutDlg dialog(*layouts.at(0), project, layouts);
+        CLayoutDlg dialog(*layouts.at(0), document, layouts);
         return clippedTexts(dialog);
     });
     // Each kind of key shows its own field labels and list.
@@ -258,7 +258,7 @@ void TestApplication::germanTextsFit_data()
             SkinButton key;
             key.flags = flags;
             key.width = 20;
-            CButtonDlg dialog(key, project, layouts, false);
+            CButtonDlg dialog(key, document, layouts, false);
             return clippedTexts(dialog);
         });
     }

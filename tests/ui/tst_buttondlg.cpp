@@ -5,6 +5,7 @@
 #include "dialogunits.h"
 #include "widgetdriver.h"
 #include "controlids.h"
+#include "projectdocument.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -112,9 +113,11 @@ private Q_SLOTS:
     void rowOperations();
 
 private:
-    std::unique_ptr<SkinProject> m_project;
+    std::unique_ptr<ProjectDocument> m_document;
 
-    LayoutList &shape() { return m_project->layoutList(Portrait); }
+    SkinProject &project() { return m_document->project(); }
+
+    LayoutList &shape() { return project().layoutList(Portrait); }
     SkinRow &row() { return *shape().at(0)->rows.at(0); }
 };
 
@@ -125,8 +128,7 @@ void TestButtonDlg::initTestCase()
 
 void TestButtonDlg::init()
 {
-    m_project = std::make_unique<SkinProject>();
-    NormalizeProject(*m_project);
+    m_document = std::make_unique<ProjectDocument>();
     for (const char *name : { "Numbers", "Symbols" }) {
         auto layout = std::make_unique<SkinLayout>();
         layout->name = QString::fromLatin1(name);
@@ -136,7 +138,7 @@ void TestButtonDlg::init()
 
 void TestButtonDlg::cleanup()
 {
-    m_project.reset();
+    m_document.reset();
 }
 
 void TestButtonDlg::addModeCaptionAndButtons()
@@ -145,7 +147,7 @@ void TestButtonDlg::addModeCaptionAndButtons()
     const QString caption = QStringLiteral("B%1").arg(first, 2, 10, QLatin1Char('0'));
     SkinButton &newCell = *row().buttons.last();
 
-    CButtonDlg dlg(newCell, *m_project, shape(), false);
+    CButtonDlg dlg(newCell, *m_document, shape(), false);
     dlg.show();
     QVERIFY(dlg.isAddMode());
     QCOMPARE(newCell.caption, caption);
@@ -163,9 +165,8 @@ void TestButtonDlg::addModeCaptionAndButtons()
     QVERIFY(newCell.isPlaceholder());
 
     // A project reset does not rewind the numbering.
-    m_project->resetToDefaults();
-    NormalizeProject(*m_project);
-    CButtonDlg second(*row().buttons.last(), *m_project, shape(), false);
+    m_document->replaceWithNew();
+    CButtonDlg second(*row().buttons.last(), *m_document, shape(), false);
     QCOMPARE(row().buttons.last()->caption, QStringLiteral("B%1").arg(first + 1, 2, 10, QLatin1Char('0')));
 }
 
@@ -173,7 +174,7 @@ void TestButtonDlg::editModeKeepsCaption()
 {
     const int counter = CButtonDlg::newButtonCounter();
     auto key = makeKey(QStringLiteral("A"), ButtonFlagCharacter, 'A', 0x41);
-    CButtonDlg dlg(*key, *m_project, shape(), false);
+    CButtonDlg dlg(*key, *m_document, shape(), false);
     dlg.show();
 
     QVERIFY(!dlg.isAddMode());
@@ -219,7 +220,7 @@ void TestButtonDlg::newCellConfirmedAtOnce()
     SkinButton &newCell = *row().buttons.last();
     newCell.charCode = 0x1234;
     newCell.flags |= 0x0808;
-    CButtonDlg dlg(newCell, *m_project, shape(), false);
+    CButtonDlg dlg(newCell, *m_document, shape(), false);
     const QString caption = newCell.caption;
     dlg.show();
     click(dlg, Ok);
@@ -252,7 +253,7 @@ void TestButtonDlg::charFieldShowsCode()
     QFETCH(QString, vkText);
 
     auto key = makeKey(QStringLiteral("K"), ButtonFlagCharacter, quint16(charCode), quint8(vk));
-    CButtonDlg dlg(*key, *m_project, shape(), false);
+    CButtonDlg dlg(*key, *m_document, shape(), false);
     dlg.show();
     QCOMPARE(text(dlg, IdButtonField1), charText);
     QCOMPARE(text(dlg, IdButtonField2), vkText);
@@ -330,7 +331,7 @@ void TestButtonDlg::charAndVkFieldsOnOk()
 
     auto key = makeKey(QStringLiteral("K"), ButtonFlagCharacter, 'K', 0x4B);
     const QString opened = fields(*key);
-    CButtonDlg dlg(*key, *m_project, shape(), false);
+    CButtonDlg dlg(*key, *m_document, shape(), false);
     dlg.show();
     typeInto(dlg, IdButtonCaption, QStringLiteral("typed"));
     // Set rather than typed: an emoji is two key events' worth of text.
@@ -393,7 +394,7 @@ void TestButtonDlg::functionBoxLaysOutFields()
     QFETCH(QString, field2);
 
     auto key = makeKey(QStringLiteral("K"), 0x2000, 1, 3);
-    CButtonDlg dlg(*key, *m_project, shape(), false);
+    CButtonDlg dlg(*key, *m_document, shape(), false);
     dlg.show();
     QCOMPARE(disabledBoxes(dlg), QList<int>());
     click(dlg, box);
@@ -438,7 +439,7 @@ void TestButtonDlg::functionBoxLaysOutFields()
 void TestButtonDlg::optionBoxesKeepTypedValues()
 {
     auto key = makeKey(QStringLiteral("A"), ButtonFlagCharacter | 0x1000, 'A', 0x41);
-    CButtonDlg dlg(*key, *m_project, shape(), false);
+    CButtonDlg dlg(*key, *m_document, shape(), false);
     dlg.show();
 
     typeInto(dlg, IdButtonField1, QStringLiteral("Z"));
@@ -493,7 +494,7 @@ void TestButtonDlg::okBuildsFlags()
     QFETCH(int, flags);
 
     auto key = makeKey(QStringLiteral("K"), quint16(stored), 0, 0);
-    CButtonDlg dlg(*key, *m_project, shape(), false);
+    CButtonDlg dlg(*key, *m_document, shape(), false);
     dlg.show();
     for (int id : clicked)
         click(dlg, id);
@@ -557,7 +558,7 @@ void TestButtonDlg::okParameters()
 
     auto key = makeKey(QStringLiteral("K"), quint16(flags), quint16(storedChar), 7);
     const QString opened = fields(*key);
-    CButtonDlg dlg(*key, *m_project, shape(), false);
+    CButtonDlg dlg(*key, *m_document, shape(), false);
     dlg.show();
     if (box)
         click(dlg, box);
@@ -587,17 +588,17 @@ void TestButtonDlg::copyThenPasteTakesStateAtPaste()
     SkinButton &q = *row().buttons.at(0);
     SkinButton &w = *row().buttons.at(1);
     {
-        CButtonDlg dlg(q, *m_project, shape(), false);
+        CButtonDlg dlg(q, *m_document, shape(), false);
         dlg.show();
         typeInto(dlg, IdButtonCaption, QStringLiteral("typed"));
         click(dlg, IdButtonCopy);
         QCOMPARE(dlg.result(), int(Cancel));
     }
-    QCOMPARE(m_project->copiedButton, &q);
+    QCOMPARE(m_document->copiedButton(), &q);
     QCOMPARE(q.caption, QStringLiteral("Q"));
 
     q.width = 33;
-    CButtonDlg dlg(w, *m_project, shape(), false);
+    CButtonDlg dlg(w, *m_document, shape(), false);
     dlg.show();
     QVERIFY(control(dlg, IdButtonPaste)->isEnabled());
     click(dlg, IdButtonPaste);
@@ -618,15 +619,15 @@ void TestButtonDlg::pasteWithDeletedSourceDoesNothing()
     row().buttons.insertCopyAt(0, *makeKey(QStringLiteral("Q"), ButtonFlagCharacter, 'q', 0x51));
     row().buttons.insertCopyAt(1, *makeKey(QStringLiteral("W"), ButtonFlagCharacter, 'w', 0x57));
     {
-        CButtonDlg dlg(*row().buttons.at(0), *m_project, shape(), false);
+        CButtonDlg dlg(*row().buttons.at(0), *m_document, shape(), false);
         dlg.show();
         click(dlg, IdButtonCopy);
     }
     QVERIFY(row().buttons.removeAt(0));
-    QCOMPARE(m_project->copiedButton, nullptr);
+    QCOMPARE(m_document->copiedButton(), nullptr);
 
     SkinButton &w = *row().buttons.at(0);
-    CButtonDlg dlg(w, *m_project, shape(), false);
+    CButtonDlg dlg(w, *m_document, shape(), false);
     dlg.show();
     typeInto(dlg, IdButtonCaption, QStringLiteral("typed"));
     click(dlg, IdButtonPaste);
@@ -651,11 +652,13 @@ void TestButtonDlg::cancelAfterPasteRestores()
     QFETCH(int, ending);
 
     auto source = makeKey(QStringLiteral("S"), ButtonFlagMacro | 0x3000, 4, 1, 44);
-    m_project->copiedButton = source.get();
+    SkinRow &sourceRow = *shape().at(0)->rows.at(1);
+    sourceRow.buttons.insertCopyAt(0, *source);
+    m_document->copyButton(sourceRow.buttons.at(0));
     auto key = makeKey(QStringLiteral("K"), ButtonFlagCharacter, 'k', 0x4B);
     SkinButton &button = newCell ? *row().buttons.last() : *key;
 
-    CButtonDlg dlg(button, *m_project, shape(), false);
+    CButtonDlg dlg(button, *m_document, shape(), false);
     const QString opened = fields(button);
     dlg.show();
     click(dlg, IdButtonPaste);
@@ -700,7 +703,7 @@ void TestButtonDlg::rowOperations()
 
     auto key = makeKey(QStringLiteral("K"), ButtonFlagCharacter, 'k', 0x4B);
     SkinButton &button = newCell ? *row().buttons.last() : *key;
-    CButtonDlg dlg(button, *m_project, shape(), rowFull);
+    CButtonDlg dlg(button, *m_document, shape(), rowFull);
     const QString opened = fields(button);
     dlg.show();
     typeInto(dlg, IdButtonField1, QStringLiteral("z"));

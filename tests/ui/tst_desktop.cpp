@@ -4,6 +4,7 @@
 #include "editorsettings.h"
 #include "helpwindow.h"
 #include "projectfile.h"
+#include "userprompts.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
 #include "controlids.h"
@@ -18,10 +19,12 @@ using namespace velkari::test;
 
 namespace {
 
-// The real window; the file commands' questions are written down and answered from a script.
-class LoggingWindow : public CViziZareroDlg
+// The file commands' questions, written down and answered from a script.
+class LoggingPrompts : public UserPrompts
 {
 public:
+    using UserPrompts::UserPrompts;
+
     Answer askToSaveChanges() override
     {
         log << QStringLiteral("save changes?");
@@ -45,6 +48,19 @@ public:
     QStringList log;
     QString savePath;
     Answer answer = Answer::No;
+};
+
+// The real window, its questions asked through LoggingPrompts.
+class LoggingWindow : public CViziZareroDlg
+{
+public:
+    LoggingWindow()
+        : prompts(*new LoggingPrompts(this, [] { return QStringList(); }))
+    {
+        setPrompts(std::unique_ptr<UserPrompts>(&prompts));
+    }
+
+    LoggingPrompts &prompts;
 };
 
 // The texts of the context menu's "Open Recent" entries, after `then` ran on the menu.
@@ -143,15 +159,14 @@ void TestDesktop::shortcutsRunTheCommands()
     QFile::remove(path);
     if (titled)
         window.project().projectPath = path;
-    window.project().textColor = 0x123456; // unsaved, as the question shows
-    window.project().modified = true;
+    window.document().setTextColor(0x123456); // unsaved, as the question shows
     if (keys == (Qt::CTRL | Qt::Key_N))
-        window.answer = FileCommandHost::Answer::Cancel;
+        window.prompts.answer = DocumentPrompts::Answer::Cancel;
 
     QTest::keyClick(&window, keys.key(), keys.keyboardModifiers());
     if (auto *help = window.findChild<HelpWindow *>(); help && help->isVisible())
-        window.log << QStringLiteral("help");
-    QCOMPARE(window.log, log);
+        window.prompts.log << QStringLiteral("help");
+    QCOMPARE(window.prompts.log, log);
     QCOMPARE(QFile::exists(path), titled && keys != (Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 }
 
@@ -166,10 +181,10 @@ void TestDesktop::recentProjects()
         window.openProjectFile(paths.first());
     }
     // Saving under a new name counts too; the list keeps the eight newest, each once.
-    window.savePath = m_dir.filePath(QStringLiteral("saved-as.vsp"));
+    window.prompts.savePath = m_dir.filePath(QStringLiteral("saved-as.vsp"));
     click(window, IdSaveAs);
     window.openProjectFile(paths[1]);
-    QStringList expected{paths[1], window.savePath, paths[0], paths[2], paths[3], paths[4], paths[5], paths[6]};
+    QStringList expected{paths[1], window.prompts.savePath, paths[0], paths[2], paths[3], paths[4], paths[5], paths[6]};
     QCOMPARE(EditorSettings().recentProjects(), expected);
     QCOMPARE(recentEntries(window).value(0), QStringLiteral("&1 ") + QString(paths[1]).replace(u'&', QStringLiteral("&&")));
 
@@ -181,7 +196,7 @@ void TestDesktop::recentProjects()
     answerMessageBox(seen, QMessageBox::Yes);
     recentEntries(window, [](QMenu *recent) { recent->actions().at(3)->trigger(); });
     QVERIFY(seen.text.contains(paths[2]));
-    expected = {paths[0], paths[1], window.savePath, paths[3], paths[4], paths[5], paths[6]};
+    expected = {paths[0], paths[1], window.prompts.savePath, paths[3], paths[4], paths[5], paths[6]};
     QCOMPARE(EditorSettings().recentProjects(), expected);
 }
 
@@ -217,14 +232,16 @@ void TestDesktop::droppedFiles()
 
     LoggingWindow window;
     window.show();
-    window.project().modified = true;
+    window.document().setTextColor(0x123456);
     const QWidget *target = onCanvas ? static_cast<QWidget *>(window.gridButton(0, 0)) : control(window, IdOpen);
     QCOMPARE(dropFiles(window, paths, target->mapTo(&window, QPoint(2, 2))), taken);
     QCOMPARE(window.project().layoutList(Portrait).at(0)->name, layout);
     QCOMPARE(window.currentLayoutRecord()->picFileName, picture.isEmpty() ? QString() : m_dir.filePath(picture));
-    // Opening asks about the unsaved changes first; a picture is one step to undo.
-    QCOMPARE(window.log, layout == QLatin1String("Dropped") ? QStringList{"save changes?"} : QStringList());
-    QCOMPARE(window.history()->stack()->count(), picture.isEmpty() ? 0 : 1);
+    // Opening asks about the unsaved changes first and starts a history of its own; a picture is
+    // one step to undo after the colour.
+    const bool opened = layout == QLatin1String("Dropped");
+    QCOMPARE(window.prompts.log, opened ? QStringList{"save changes?"} : QStringList());
+    QCOMPARE(window.document().undoStack()->count(), opened ? 0 : picture.isEmpty() ? 1 : 2);
 }
 
 void TestDesktop::fileDialogsStartBesideTheProject()
@@ -262,24 +279,24 @@ void TestDesktop::recoveryCopyFollowsUnsavedChanges()
 {
     CViziZareroDlg window;
     window.show();
-    QCOMPARE(window.recovery()->timer()->interval(), 30 * 1000);
-    QVERIFY(window.recovery()->timer()->isActive());
-    const auto copy = [&window] { return window.recovery()->store().copyFile(); };
+    QCOMPARE(window.document().recovery().timer()->interval(), 30 * 1000);
+    QVERIFY(window.document().recovery().timer()->isActive());
+    const auto copy = [&window] { return window.document().recovery().store().copyFile(); };
     const auto edit = [&window](const QString &caption) {
         press<CButtonDlg>(Ok, [caption](CButtonDlg *d) { typeInto(*d, IdButtonCaption, caption); });
         QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
     };
-    window.recovery()->writeIfDue();
+    window.document().recovery().writeIfDue();
     QVERIFY(copy().isEmpty());
     edit(QStringLiteral("K"));
-    window.recovery()->writeIfDue();
+    window.document().recovery().writeIfDue();
     QVERIFY(QFile::exists(copy()));
     QVERIFY(copy().startsWith(m_state + QStringLiteral("/velkari/skin-editor/")));
 
-    window.history()->undo();
+    window.document().undo();
     QVERIFY(copy().isEmpty());
-    window.history()->redo();
-    window.recovery()->writeIfDue();
+    window.document().redo();
+    window.document().recovery().writeIfDue();
     const QString written = copy();
     QVERIFY(QFile::exists(written));
     window.project().projectPath = m_dir.filePath(QStringLiteral("recovered.vsp"));
@@ -287,7 +304,7 @@ void TestDesktop::recoveryCopyFollowsUnsavedChanges()
     QVERIFY(!QFile::exists(written));
 
     edit(QStringLiteral("L"));
-    window.recovery()->writeIfDue();
+    window.document().recovery().writeIfDue();
     QVERIFY(QFile::exists(copy()));
     MessageBoxSeen seen;
     answerMessageBox(seen, QMessageBox::No);
@@ -326,7 +343,7 @@ void TestDesktop::recoveryCopiesAreOfferedAtStart()
     QCOMPARE(window.project().layoutList(Portrait).at(0)->name,
              restore ? QStringLiteral("Unsaved") : QStringLiteral("Layout00"));
     QCOMPARE(window.project().projectPath, restore ? path : QString());
-    QCOMPARE(window.project().modified, restore);
+    QCOMPARE(window.document().isModified(), restore);
     QCOMPARE(window.isWindowModified(), restore);
     const int left = QDir(RecoveryStore::defaultFolder()).entryList({QStringLiteral("*.vsprecovery")}).size();
     QCOMPARE(left, restore ? 1 : 0); // a restored copy stays until the project is saved

@@ -116,13 +116,13 @@ void TestEditing::tooManyLayouts()
         QCOMPARE(seen.text, QStringLiteral("Too many Layouts!"));
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(layouts.count(), 19);
-        QVERIFY(!window.project().modified);
+        QVERIFY(!window.document().isModified());
     } else {
         QCOMPARE(layouts.count(), 19);
         QCOMPARE(layouts.at(18)->name, QStringLiteral("Added"));
         QCOMPARE(entries(control<QComboBox>(window, IdLayoutList)).last(), QStringLiteral("Added"));
         QCOMPARE(window.currentLayout(), 3); // the new layout is listed, not selected
-        QVERIFY(window.project().modified);
+        QVERIFY(window.document().isModified());
     }
     checkForm(window);
 }
@@ -136,7 +136,7 @@ void TestEditing::addLayoutThenCancel()
     click(window, IdAddLayout);
     QCOMPARE(window.project().layoutList(Portrait).count(), 1);
     QCOMPARE(CLayoutDlg::layoutNameCounter(), counter + 1);
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
     checkForm(window);
 }
 
@@ -154,7 +154,7 @@ void TestEditing::layoutPropertiesRepairsRows()
     QCOMPARE(layout.rows.count(), 2);
     QCOMPARE(layout.rows.at(1)->height, 30);
     QCOMPARE(rowText(*layout.rows.at(1)), QStringList{"+"});
-    QVERIFY(window.project().modified);
+    QVERIFY(window.document().isModified());
     QCOMPARE(windowRect(window, window.gridButton(1, 0)), QRect(10, 150 + 32, 140, 60));
     QVERIFY(window.gridButton(2, 0)->isHidden());
     checkForm(window);
@@ -198,7 +198,7 @@ void TestEditing::deleteLayout()
     QCOMPARE(list.count(), remaining);
     QCOMPARE(window.currentLayout(), currentAfter);
     QCOMPARE(list.at(0)->dragUpLayout, firstDragUpAfter);
-    QCOMPARE(window.project().modified, remaining < layouts);
+    QCOMPARE(window.document().isModified(), remaining < layouts);
     checkForm(window);
 }
 
@@ -216,7 +216,7 @@ void TestEditing::confirmingTheNewCellAppendsAnother()
     QCOMPARE(row.buttons.at(0)->width, 70);
     QCOMPARE(window.gridButton(0, 0)->text(), caption);
     QCOMPARE(window.gridButton(0, 1)->text(), QStringLiteral("New"));
-    QVERIFY(window.project().modified);
+    QVERIFY(window.document().isModified());
 
     // Confirming a key that is not the last adds nothing.
     press<CButtonDlg>(Ok, [](CButtonDlg *dialog) { typeInto(*dialog, IdButtonCaption, QStringLiteral("Q")); });
@@ -254,9 +254,9 @@ void TestEditing::insertCopies()
     // A copy carries the key as stored, not what was typed before the request.
     for (const auto &button : buttons)
         QVERIFY(button->width != 99);
-    QCOMPARE(window.project().modified, result == InsertAfter || result == InsertBefore);
+    QCOMPARE(window.document().isModified(), result == InsertAfter || result == InsertBefore);
     if (result == IdButtonCopy)
-        QCOMPARE(window.project().copiedButton, buttons.at(0));
+        QCOMPARE(window.document().copiedButton(), buttons.at(0));
     checkForm(window);
     QCOMPARE(window.gridButton(0, after.size() - 1)->text(), QStringLiteral("New"));
 }
@@ -268,13 +268,13 @@ void TestEditing::deleteButton()
     ButtonList &buttons = window.currentLayoutRecord()->rows.at(0)->buttons;
     buttons.insertCopyAt(0, *key(QStringLiteral("B")));
     buttons.insertCopyAt(0, *key(QStringLiteral("A")));
-    window.project().copiedButton = buttons.at(0);
+    window.document().copyButton(buttons.at(0));
     window.gridRefresh();
     press<CButtonDlg>(Delete);
     QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
     QCOMPARE(rowText(*window.currentLayoutRecord()->rows.at(0)), (QStringList{"B", "+"}));
-    QVERIFY(!window.project().copiedButton);
-    QVERIFY(window.project().modified);
+    QVERIFY(!window.document().copiedButton());
+    QVERIFY(window.document().isModified());
     QVERIFY(window.gridButton(0, 2)->isHidden());
     checkForm(window);
 }
@@ -284,7 +284,7 @@ void TestEditing::copyLayoutSharesTheLiveRecord()
     CViziZareroDlg window;
     window.show();
     click(window, IdCopyLayout);
-    QCOMPARE(window.project().copiedLayout, window.currentLayoutRecord());
+    QCOMPARE(window.document().copiedLayout(), window.currentLayoutRecord());
     // A change made after the copy is what a later paste takes.
     press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) {
         typeInto(*dialog, IdLayoutName, QStringLiteral("Changed"));
@@ -344,7 +344,7 @@ void TestEditing::fullRowRefusals()
     else
         expected[column] = buttons.at(column)->caption;
     QCOMPARE(rowText(*window.currentLayoutRecord()->rows.at(0)), expected);
-    QCOMPARE(window.project().modified, !refused);
+    QCOMPARE(window.document().isModified(), !refused);
     checkForm(window);
 }
 
@@ -375,8 +375,8 @@ void TestEditing::cancelAfterPasteLeavesTheGridTrue()
     layout.flags = 0; // confirmed layouts offer Delete
     layout.rows.at(0)->buttons.insertCopyAt(0, *key(QStringLiteral("A")));
     window.gridRefresh();
-    window.project().copiedButton = layout.rows.at(0)->buttons.at(0);
-    window.project().copiedLayout = ontoItself ? &layout : &source;
+    window.document().copyButton(layout.rows.at(0)->buttons.at(0));
+    window.document().copyLayout(ontoItself ? &layout : &source);
     const auto records = [&layout] {
         QList<const void *> list;
         for (const auto &row : layout.rows) {
@@ -393,8 +393,8 @@ void TestEditing::cancelAfterPasteLeavesTheGridTrue()
     QCOMPARE(window.project().layoutList(Portrait).count(), 1);
     QCOMPARE(records(), before);
     QCOMPARE(layout.name, QStringLiteral("Layout00"));
-    QCOMPARE(window.project().copiedButton, layout.rows.at(0)->buttons.at(0));
-    QVERIFY(!window.project().modified);
+    QCOMPARE(window.document().copiedButton(), layout.rows.at(0)->buttons.at(0));
+    QVERIFY(!window.document().isModified());
     QCOMPARE(window.gridButton(0, 0)->text(), QStringLiteral("A"));
     checkForm(window);
 }

@@ -185,23 +185,23 @@ void TestHistory::everyChangeIsOneStep()
     const ProjectView touched = window.currentView();
     const QByteArray after = projectBytes(window.project());
     QVERIFY(after != before);
-    QVERIFY(window.project().modified);
+    QVERIFY(window.document().isModified());
     QVERIFY(shownTitle(window).endsWith(u'*'));
-    QCOMPARE(window.history()->stack()->count(), 1);
+    QCOMPARE(window.document().undoStack()->count(), 1);
     QCOMPARE(window.actions()->undoAction()->text(), QStringLiteral("Undo ") + name);
 
     chooseEntry(window, IdShapeList, HiResLandscape);
     window.setFocus(); // leaves the help file name field, as clicking elsewhere does
     shortcut(window, Qt::CTRL | Qt::Key_Z);
     QCOMPARE(projectBytes(window.project()), before);
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
     QCOMPARE(window.currentShape(), touched.shape);
     QCOMPARE(window.currentLayout(), 1);
     QCOMPARE(window.actions()->redoAction()->text(), QStringLiteral("Redo ") + name);
 
     shortcut(window, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     QCOMPARE(projectBytes(window.project()), after);
-    QVERIFY(window.project().modified);
+    QVERIFY(window.document().isModified());
     shortcut(window, Qt::CTRL | Qt::Key_Z);
     shortcut(window, Qt::CTRL | Qt::Key_Y);
     QCOMPARE(projectBytes(window.project()), after);
@@ -256,12 +256,12 @@ void TestHistory::undoAllAndRedoAllGiveTheBytesBack()
         ++steps;
     }
     const QByteArray last = projectBytes(window.project());
-    QUndoStack *stack = window.history()->stack();
+    QUndoStack *stack = window.document().undoStack();
     QVERIFY(stack->count() > steps / 2);
     while (stack->canUndo())
         stack->undo();
     QCOMPARE(projectBytes(window.project()), original);
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
     while (stack->canRedo())
         stack->redo();
     QCOMPARE(projectBytes(window.project()), last);
@@ -279,21 +279,21 @@ void TestHistory::modifiedFollowsTheSavedStep()
     };
     edit(QStringLiteral("one"));
     shortcut(window, Qt::CTRL | Qt::Key_S);
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
     QVERIFY(!shownTitle(window).endsWith(u'*'));
     edit(QStringLiteral("two"));
-    QVERIFY(window.project().modified);
+    QVERIFY(window.document().isModified());
     shortcut(window, Qt::CTRL | Qt::Key_Z);
     // Back where the file is: nothing to ask about at Close.
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
     QVERIFY(!shownTitle(window).endsWith(u'*'));
     shortcut(window, Qt::CTRL | Qt::Key_Z);
-    QVERIFY(window.project().modified);
+    QVERIFY(window.document().isModified());
 
     // Another project starts a history of its own.
     window.openProjectFile(m_dir.filePath(QStringLiteral("prepared.vsp")));
-    QVERIFY(!window.history()->stack()->canUndo() && !window.history()->stack()->canRedo());
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().undoStack()->canUndo() && !window.document().undoStack()->canRedo());
+    QVERIFY(!window.document().isModified());
 }
 
 void TestHistory::copiedRecordsFollowUndo_data()
@@ -310,10 +310,10 @@ void TestHistory::copiedRecordsFollowUndo()
     CViziZareroDlg window;
     window.show();
     openPrepared(window, m_dir.path());
-    SkinProject &project = window.project();
+    ProjectDocument &document = window.document();
     const auto copied = [&] {
-        return layout ? project.copiedLayout->name : project.copiedButton->caption + u'@'
-                + QString::number(project.copiedButton->index);
+        return layout ? document.copiedLayout()->name : document.copiedButton()->caption + u'@'
+                + QString::number(document.copiedButton()->index);
     };
     if (layout) {
         chooseEntry(window, IdLayoutList, 2);
@@ -329,9 +329,9 @@ void TestHistory::copiedRecordsFollowUndo()
     }
     const QString afterEdit = copied();
     QCOMPARE(afterEdit, layout ? QStringLiteral("L2") : QStringLiteral("B@2"));
-    window.history()->undo();
+    window.document().undo();
     QCOMPARE(copied(), layout ? QStringLiteral("L2") : QStringLiteral("B@1"));
-    window.history()->redo();
+    window.document().redo();
     QCOMPARE(copied(), afterEdit);
 }
 
@@ -341,17 +341,17 @@ void TestHistory::helpFileNameIsOneStepPerVisit()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     typeInto(window, IdHelpFileName, QStringLiteral("Guide.htm"));
-    QCOMPARE(window.history()->stack()->count(), 1);
+    QCOMPARE(window.document().undoStack()->count(), 1);
     control(window, IdLayoutList)->setFocus(); // leaving the field ends the step
     control(window, IdHelpFileName)->setFocus();
     QTest::keyClicks(control(window, IdHelpFileName), QStringLiteral("x"));
     QTest::keyClicks(control(window, IdHelpFileName), QStringLiteral("yz"));
-    QCOMPARE(window.history()->stack()->count(), 2);
-    window.history()->undo();
+    QCOMPARE(window.document().undoStack()->count(), 2);
+    window.document().undo();
     QCOMPARE(textOf(window, IdHelpFileName), QStringLiteral("Guide.htm"));
-    window.history()->undo();
+    window.document().undo();
     QCOMPARE(textOf(window, IdHelpFileName), QStringLiteral("Velkari.htm"));
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
 }
 
 QTEST_MAIN(TestHistory)

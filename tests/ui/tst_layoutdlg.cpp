@@ -7,6 +7,7 @@
 #include "layoutpictures.h"
 #include "widgetdriver.h"
 #include "controlids.h"
+#include "projectdocument.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -149,15 +150,16 @@ private Q_SLOTS:
     void drawPictureIntoTheProposedFolder();
 
 private:
-    std::unique_ptr<SkinProject> m_project;
+    std::unique_ptr<ProjectDocument> m_document;
 
-    LayoutList &shape() { return m_project->layoutList(Portrait); }
+    SkinProject &project() { return m_document->project(); }
+
+    LayoutList &shape() { return project().layoutList(Portrait); }
 };
 
 void TestLayoutDlg::init()
 {
-    m_project = std::make_unique<SkinProject>();
-    NormalizeProject(*m_project);
+    m_document = std::make_unique<ProjectDocument>();
     shape().at(0)->flags = 0;
     shape().append(makeLayout(QStringLiteral("Numbers"), { 20, 20 }));
     shape().append(makeLayout(QStringLiteral("Symbols"), { 30 }));
@@ -165,13 +167,13 @@ void TestLayoutDlg::init()
 
 void TestLayoutDlg::cleanup()
 {
-    m_project.reset();
+    m_document.reset();
 }
 
 void TestLayoutDlg::controlsFitAndFollowTabOrder()
 {
     auto layout = makeLayout(QStringLiteral("Main"), { 20 });
-    CLayoutDlg dlg(*layout, *m_project, shape());
+    CLayoutDlg dlg(*layout, *m_document, shape());
     dlg.show();
 
     QCOMPARE(dlg.size(), DialogUnits(DialogUnits::dialogFont()).size(325, 180));
@@ -198,7 +200,7 @@ void TestLayoutDlg::addModeNamesFromCounter()
     const int first = CLayoutDlg::layoutNameCounter();
 
     SkinLayout added;
-    CLayoutDlg dlg(added, *m_project, shape());
+    CLayoutDlg dlg(added, *m_document, shape());
     dlg.show();
     QVERIFY(dlg.isAddMode());
     QCOMPARE(added.name, expectedName(first));
@@ -214,17 +216,16 @@ void TestLayoutDlg::addModeNamesFromCounter()
     QCOMPARE(added.flags, quint16(LayoutFlagNew));
 
     // The cancelled opening used its number up; a project reset does not rewind it.
-    m_project->resetToDefaults();
-    NormalizeProject(*m_project);
+    m_document->replaceWithNew();
     SkinLayout &fresh = *shape().at(0);
-    CLayoutDlg second(fresh, *m_project, shape());
+    CLayoutDlg second(fresh, *m_document, shape());
     QCOMPARE(fresh.name, expectedName(first + 1));
     second.show();
     click(second, Ok);
     QCOMPARE(second.result(), int(Ok));
     QCOMPARE(fresh.flags & LayoutFlagNew, 0);
 
-    CLayoutDlg third(fresh, *m_project, shape());
+    CLayoutDlg third(fresh, *m_document, shape());
     QVERIFY(!third.isAddMode());
     QCOMPARE(CLayoutDlg::layoutNameCounter(), first + 2);
 }
@@ -233,7 +234,7 @@ void TestLayoutDlg::editModeKeepsName()
 {
     const int counter = CLayoutDlg::layoutNameCounter();
     SkinLayout &numbers = *shape().at(1);
-    CLayoutDlg dlg(numbers, *m_project, shape());
+    CLayoutDlg dlg(numbers, *m_document, shape());
     dlg.show();
 
     QVERIFY(!dlg.isAddMode());
@@ -253,7 +254,7 @@ void TestLayoutDlg::editModeKeepsName()
 void TestLayoutDlg::newLayoutHasNoRows()
 {
     SkinLayout added;
-    CLayoutDlg dlg(added, *m_project, shape());
+    CLayoutDlg dlg(added, *m_document, shape());
     dlg.show();
 
     QCOMPARE(control<QComboBox>(dlg, IdLayoutRowCount)->currentIndex(), -1);
@@ -291,7 +292,7 @@ void TestLayoutDlg::dragUpList()
 
     SkinLayout &numbers = *shape().at(1);
     numbers.dragUpLayout = qint8(stored);
-    CLayoutDlg dlg(numbers, *m_project, shape());
+    CLayoutDlg dlg(numbers, *m_document, shape());
     dlg.show();
 
     auto *list = control<QComboBox>(dlg, IdLayoutDragUp);
@@ -308,7 +309,7 @@ void TestLayoutDlg::dragUpList()
 void TestLayoutDlg::rowCountChangeKeepsTypedHeights()
 {
     auto layout = makeLayout(QStringLiteral("Main"), { 20, 30, 40 });
-    CLayoutDlg dlg(*layout, *m_project, shape());
+    CLayoutDlg dlg(*layout, *m_document, shape());
     dlg.show();
 
     QCOMPARE(control<QComboBox>(dlg, IdLayoutRowCount)->currentIndex(), 2);
@@ -354,7 +355,7 @@ void TestLayoutDlg::heightsAreParsed()
     QFETCH(int, stored);
 
     auto layout = makeLayout(QStringLiteral("Main"), { 20, 30 });
-    CLayoutDlg dlg(*layout, *m_project, shape());
+    CLayoutDlg dlg(*layout, *m_document, shape());
     dlg.show();
     typeInto(dlg, IdLayoutName, QStringLiteral("Renamed"));
     typeInto(dlg, IdLayoutFirstHeight + 1, typed);
@@ -379,18 +380,18 @@ void TestLayoutDlg::heightsAreParsed()
 void TestLayoutDlg::confirmResizesRows()
 {
     auto layout = makeLayout(QStringLiteral("Main"), { 20, 30, 40, 50 });
-    m_project->copiedButton = layout->rows.at(3)->buttons.at(0);
+    m_document->copyButton(layout->rows.at(3)->buttons.at(0));
     {
-        CLayoutDlg dlg(*layout, *m_project, shape());
+        CLayoutDlg dlg(*layout, *m_document, shape());
         dlg.show();
         chooseEntry(dlg, IdLayoutRowCount, 1);
         typeInto(dlg, IdLayoutFirstHeight + 1, QStringLiteral("35"));
         click(dlg, Ok);
     }
     QCOMPARE(rowsAsText(*layout), QStringList({ "20:0.0 0.1 +", "35:1.0 1.1 +" }));
-    QCOMPARE(m_project->copiedButton, nullptr);
+    QCOMPARE(m_document->copiedButton(), nullptr);
 
-    CLayoutDlg dlg(*layout, *m_project, shape());
+    CLayoutDlg dlg(*layout, *m_document, shape());
     dlg.show();
     chooseEntry(dlg, IdLayoutRowCount, 4);
     typeInto(dlg, IdLayoutFirstHeight + 2, QStringLiteral("16"));
@@ -423,7 +424,7 @@ void TestLayoutDlg::flagsAreRewritten()
 
     auto layout = makeLayout(QStringLiteral("Main"), { 20 });
     layout->flags = quint16(stored);
-    CLayoutDlg dlg(*layout, *m_project, shape());
+    CLayoutDlg dlg(*layout, *m_document, shape());
     dlg.show();
 
     const QList<QPair<int, int>> boxes { { 1021, 0x04 }, { 1016, 0x08 }, { 1017, 0x10 },
@@ -456,7 +457,7 @@ void TestLayoutDlg::resultCodes()
 
     auto layout = makeLayout(QStringLiteral("Main"), { 20, 30 });
     layout->flags = 0x0008;
-    CLayoutDlg dlg(*layout, *m_project, shape());
+    CLayoutDlg dlg(*layout, *m_document, shape());
     dlg.show();
     typeInto(dlg, IdLayoutName, QStringLiteral("Changed"));
     typeInto(dlg, IdLayoutFirstHeight, QStringLiteral("99"));
@@ -484,9 +485,9 @@ void TestLayoutDlg::pasteCopiesRowsAndKeepsDragUp()
     source.picFileName = QStringLiteral("/skins/numbers.gif");
     source.flags = 0x0014;
     source.dragUpLayout = 2;
-    m_project->copiedLayout = &source;
+    m_document->copyLayout(&source);
 
-    CLayoutDlg dlg(target, *m_project, shape());
+    CLayoutDlg dlg(target, *m_document, shape());
     dlg.show();
     // The source changes after Copy Layout: Paste takes its state now.
     source.rows.at(1)->height = 24;
@@ -517,7 +518,7 @@ void TestLayoutDlg::pasteCopiesRowsAndKeepsDragUp()
 void TestLayoutDlg::pasteWithNothingCopied()
 {
     SkinLayout &numbers = *shape().at(1);
-    CLayoutDlg dlg(numbers, *m_project, shape());
+    CLayoutDlg dlg(numbers, *m_document, shape());
     dlg.show();
     // Nothing copied, nothing to paste: the button says so.
     QVERIFY(!control(dlg, IdLayoutPaste)->isEnabled());
@@ -532,11 +533,11 @@ void TestLayoutDlg::pasteWithNothingCopied()
 void TestLayoutDlg::pasteOntoItself()
 {
     SkinLayout &numbers = *shape().at(1);
-    m_project->copiedLayout = &numbers;
+    m_document->copyLayout(&numbers);
     const SkinButton *key = numbers.rows.at(1)->buttons.at(0);
-    m_project->copiedButton = numbers.rows.at(1)->buttons.at(1);
+    m_document->copyButton(numbers.rows.at(1)->buttons.at(1));
 
-    CLayoutDlg dlg(numbers, *m_project, shape());
+    CLayoutDlg dlg(numbers, *m_document, shape());
     dlg.show();
     typeInto(dlg, IdLayoutName, QStringLiteral("Typed"));
     typeInto(dlg, IdLayoutFirstHeight, QStringLiteral("77"));
@@ -546,11 +547,11 @@ void TestLayoutDlg::pasteOntoItself()
     QCOMPARE(text(dlg, IdLayoutFirstHeight), QStringLiteral("20"));
     QCOMPARE(rowsAsText(numbers), QStringList({ "20:0.0 0.1 +", "20:1.0 1.1 +" }));
     QCOMPARE(numbers.rows.at(1)->buttons.at(0), key);
-    QCOMPARE(m_project->copiedButton, numbers.rows.at(1)->buttons.at(1));
+    QCOMPARE(m_document->copiedButton(), numbers.rows.at(1)->buttons.at(1));
 
     click(dlg, Ok);
     QCOMPARE(rowsAsText(numbers), QStringList({ "20:0.0 0.1 +", "20:1.0 1.1 +" }));
-    QCOMPARE(m_project->copiedLayout, &numbers);
+    QCOMPARE(m_document->copiedLayout(), &numbers);
 }
 
 void TestLayoutDlg::cancelAfterPasteRestores_data()
@@ -575,9 +576,9 @@ void TestLayoutDlg::cancelAfterPasteRestores()
     SkinLayout &source = *shape().at(2);
     source.flags = 0x0040;
     source.picFileName = QStringLiteral("/skins/symbols.bmp");
-    m_project->copiedLayout = &source;
+    m_document->copyLayout(&source);
 
-    CLayoutDlg dlg(*layout, *m_project, shape());
+    CLayoutDlg dlg(*layout, *m_document, shape());
     const QString name = layout->name;
     const quint16 flags = layout->flags;
     const QStringList rows = rowsAsText(*layout);
@@ -610,7 +611,7 @@ void TestLayoutDlg::browseFillsEditOnly()
 {
     SkinLayout &numbers = *shape().at(1);
     numbers.picFileName = QStringLiteral("/skins/old.gif");
-    ScriptedLayoutDlg dlg(numbers, *m_project, shape());
+    ScriptedLayoutDlg dlg(numbers, *m_document, shape());
     dlg.show();
 
     click(dlg, IdLayoutBrowse);
@@ -637,7 +638,7 @@ void TestLayoutDlg::browseUsesPictureFileDialog()
     file.close();
 
     SkinLayout &numbers = *shape().at(1);
-    CLayoutDlg dlg(numbers, *m_project, shape());
+    CLayoutDlg dlg(numbers, *m_document, shape());
     dlg.show();
     // It starts beside the picture the dialog names.
     typeInto(dlg, IdLayoutPictureName, dir.filePath(QStringLiteral("old.gif")));
@@ -713,9 +714,9 @@ void TestLayoutDlg::drawPicture()
     QFETCH(QByteArray, format);
 
     QTemporaryDir dir;
-    m_project->projectPath = dir.filePath(QStringLiteral("skin.vsp"));
+    project().projectPath = dir.filePath(QStringLiteral("skin.vsp"));
     SkinLayout &numbers = *shape().at(1);
-    ScriptedLayoutDlg dlg(numbers, *m_project, shape());
+    ScriptedLayoutDlg dlg(numbers, *m_document, shape());
     dlg.saveAnswer = saveName.isEmpty() ? QString() : dir.filePath(saveName);
     dlg.show();
     if (!typedHeight.isEmpty())
@@ -738,7 +739,7 @@ void TestLayoutDlg::drawPicture()
 void TestLayoutDlg::drawPictureNeedsKeys()
 {
     SkinLayout added;
-    ScriptedLayoutDlg dlg(added, *m_project, shape());
+    ScriptedLayoutDlg dlg(added, *m_document, shape());
     dlg.show();
     MessageBoxSeen seen;
     answerMessageBox(seen);
@@ -774,7 +775,7 @@ void TestLayoutDlg::drawPictureKeepsTheProjectsLook()
                          drawLayoutPicture(symbols, KeyboardPainter(*KeyboardTheme::named(projectPictures)),
                                            PictureFormat::Gif));
     }
-    ScriptedLayoutDlg dlg(*shape().at(1), *m_project, shape());
+    ScriptedLayoutDlg dlg(*shape().at(1), *m_document, shape());
     dlg.saveAnswer = dir.filePath(QStringLiteral("numbers.gif"));
     dlg.show();
     click(dlg, IdLayoutDrawPicture);
@@ -786,9 +787,9 @@ void TestLayoutDlg::drawPictureKeepsTheProjectsLook()
 void TestLayoutDlg::drawPictureIntoTheProposedFolder()
 {
     QTemporaryDir dir;
-    m_project->projectPath = dir.filePath(QStringLiteral("skin.vsp"));
+    project().projectPath = dir.filePath(QStringLiteral("skin.vsp"));
     SkinLayout &symbols = *shape().at(2);
-    CLayoutDlg dlg(symbols, *m_project, shape());
+    CLayoutDlg dlg(symbols, *m_document, shape());
     dlg.show();
     QString title;
     QStringList selected;

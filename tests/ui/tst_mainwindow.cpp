@@ -5,6 +5,7 @@
 #include "projectfile.h"
 #include "swatchbutton.h"
 #include "templatechooser.h"
+#include "userprompts.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
 #include "controlids.h"
@@ -22,9 +23,11 @@ using namespace velkari::test;
 namespace {
 
 // The real window, with its file dialogs answered from a script.
-class ScriptedWindow : public CViziZareroDlg
+class ScriptedPrompts : public UserPrompts
 {
 public:
+    using UserPrompts::UserPrompts;
+
     QString askOpenPath() override { return openPaths.isEmpty() ? QString() : openPaths.dequeue(); }
     QString askSavePath() override
     {
@@ -35,6 +38,18 @@ public:
     QQueue<QString> openPaths;
     QQueue<QString> savePaths;
     int saveDialogs = 0;
+};
+
+class ScriptedWindow : public CViziZareroDlg
+{
+public:
+    ScriptedWindow()
+        : prompts(*new ScriptedPrompts(this, [] { return QStringList(); }))
+    {
+        setPrompts(std::unique_ptr<UserPrompts>(&prompts));
+    }
+
+    ScriptedPrompts &prompts;
 };
 
 std::unique_ptr<SkinLayout> layoutWithRows(const QString &name, const QList<quint16> &heights,
@@ -141,7 +156,7 @@ void TestMainWindow::startUpState()
                                                 "2,0 New 140x32+10+214", "3,0 New 140x32+10+246",
                                                 "4,0 New 140x32+10+278"}));
     QCOMPARE(textOf(window, IdHelpFileName), QStringLiteral("Velkari.htm"));
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
     QCOMPARE(swatchColor(window, IdTextColor), QColor(Qt::white));
     QCOMPARE(swatchColor(window, IdHighlightColor), QColor(Qt::red));
     QCOMPARE(control<SwatchButton>(window, IdTextColor)->swatch().size(), QSize(350, 50));
@@ -250,14 +265,14 @@ void TestMainWindow::openKeepsTheShapeOnView()
     ScriptedWindow window;
     window.show();
     chooseEntry(window, IdShapeList, Landscape);
-    window.openPaths.enqueue(path);
+    window.prompts.openPaths.enqueue(path);
     click(window, IdOpen);
     QCOMPARE(shownTitle(window), QStringLiteral("Velkari Skin Editor-") + path);
     QCOMPARE(textOf(window, IdShapeList), QStringLiteral("Landscape"));
     QCOMPARE(window.currentShape(), 1);
     QCOMPARE(window.currentLayout(), 0);
     QCOMPARE(entries(control<QComboBox>(window, IdLayoutList)), (QStringList{"Wide", "Wider"}));
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
 }
 
 void TestMainWindow::openFromTheRealFileDialog()
@@ -320,7 +335,7 @@ void TestMainWindow::damagedFilesLeaveTheWindowUsable()
     window.show();
     window.project().layoutList(Portrait).at(0)->name = QStringLiteral("Mine");
     window.fullRefresh();
-    window.openPaths.enqueue(path);
+    window.prompts.openPaths.enqueue(path);
     {
         const MessageBoxAnswer answer;
         click(window, IdOpen);
@@ -455,7 +470,8 @@ void TestMainWindow::closeAsksOnlyWithChanges()
     QFETCH(bool, closes);
     ScriptedWindow window;
     window.show();
-    window.project().modified = modified;
+    if (modified)
+        window.document().setTextColor(0x123456);
     MessageBoxSeen seen;
     if (modified)
         answerMessageBox(seen, QMessageBox::StandardButton(answer));
@@ -470,7 +486,7 @@ void TestMainWindow::closeAsksOnlyWithChanges()
         QCOMPARE(seen.icon, QMessageBox::Question);
     }
     QCOMPARE(window.isVisible(), !closes);
-    QCOMPARE(window.saveDialogs, answer == QMessageBox::Yes ? 1 : 0);
+    QCOMPARE(window.prompts.saveDialogs, answer == QMessageBox::Yes ? 1 : 0);
     if (closes)
         QCOMPARE(window.result(), 1);
 }
@@ -495,14 +511,14 @@ void TestMainWindow::failedSaveIsReportedAndKeepsModified()
     window.show();
     const QString path = m_dir.filePath(QStringLiteral("no-such-folder/p.vsp"));
     window.project().projectPath = path;
-    window.project().modified = true;
+    window.document().setTextColor(0x123456);
     MessageBoxSeen seen;
     answerMessageBox(seen);
     click(window, IdSave);
     QVERIFY(seen.shown);
     QCOMPARE(seen.icon, QMessageBox::Critical);
     QVERIFY2(seen.text.contains(path), qPrintable(seen.text));
-    QVERIFY(window.project().modified);
+    QVERIFY(window.document().isModified());
     QVERIFY(!QApplication::overrideCursor());
     // The window carries on.
     chooseEntry(window, IdShapeList, HiResPortrait);
@@ -520,13 +536,14 @@ void TestMainWindow::colourChangeIsKeptAndMarksModified()
     click(window, IdTextColor);
     QCOMPARE(window.project().textColor, 0x00302010u);
     QCOMPARE(swatchColor(window, IdTextColor), QColor(0x10, 0x20, 0x30));
-    QVERIFY(window.project().modified);
+    QVERIFY(window.document().isModified());
 
-    window.project().modified = false;
+    window.document().undo();
+    QVERIFY(!window.document().isModified());
     whenModal<QColorDialog>([](QColorDialog *dialog) { dialog->reject(); });
     click(window, IdHighlightColor);
     QCOMPARE(window.project().highlightColor, 0x000000FFu);
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
 }
 
 void TestMainWindow::helpFileNameFollowsTheField()
@@ -535,7 +552,7 @@ void TestMainWindow::helpFileNameFollowsTheField()
     window.show();
     typeInto(window, IdHelpFileName, QStringLiteral("Guide.htm"));
     QCOMPARE(window.project().helpFileName, QStringLiteral("Guide.htm"));
-    QVERIFY(window.project().modified);
+    QVERIFY(window.document().isModified());
     MessageBoxSeen seen;
     answerMessageBox(seen, QMessageBox::No);
     bool chooserShown = false;
@@ -547,7 +564,7 @@ void TestMainWindow::helpFileNameFollowsTheField()
     QVERIFY(seen.shown);
     QVERIFY(chooserShown);
     QCOMPARE(textOf(window, IdHelpFileName), QStringLiteral("Velkari.htm"));
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
 }
 
 void TestMainWindow::aboutIsOfferedInTheContextMenu()

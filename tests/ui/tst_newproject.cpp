@@ -2,6 +2,7 @@
 #include "projectchecker.h"
 #include "skintemplates.h"
 #include "templatechooser.h"
+#include "userprompts.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
 #include "controlids.h"
@@ -18,9 +19,11 @@ using namespace velkari::test;
 namespace {
 
 // The real window, with its project save dialog answered from a script.
-class ScriptedWindow : public CViziZareroDlg
+class ScriptedPrompts : public UserPrompts
 {
 public:
+    using UserPrompts::UserPrompts;
+
     QString askSavePath() override
     {
         ++saveDialogs;
@@ -29,6 +32,18 @@ public:
 
     QQueue<QString> savePaths;
     int saveDialogs = 0;
+};
+
+class ScriptedWindow : public CViziZareroDlg
+{
+public:
+    ScriptedWindow()
+        : prompts(*new ScriptedPrompts(this, [] { return QStringList(); }))
+    {
+        setPrompts(std::unique_ptr<UserPrompts>(&prompts));
+    }
+
+    ScriptedPrompts &prompts;
 };
 
 // Clicks the entry of the template (the empty project for an empty name) and picks the theme.
@@ -123,13 +138,13 @@ void TestNewProject::newFromTemplateOpensAValidProject()
     const QString path = dir.filePath(QStringLiteral("mine.vsp"));
     ScriptedWindow window;
     window.show();
-    window.savePaths.enqueue(path);
+    window.prompts.savePaths.enqueue(path);
     answerChooser(name, theme);
     click(window, IdNew);
 
-    QCOMPARE(window.saveDialogs, 1);
+    QCOMPARE(window.prompts.saveDialogs, 1);
     QCOMPARE(shownTitle(window), QStringLiteral("Velkari Skin Editor-") + path);
-    QVERIFY(!window.project().modified);
+    QVERIFY(!window.document().isModified());
     SkinProject expected;
     BuildTemplateProject(expected, name);
     QCOMPARE(textOf(window, IdLayoutList), expected.layoutList(Portrait).at(0)->name);
@@ -166,7 +181,7 @@ void TestNewProject::picturesInTheWayAreReplacedOnlyWhenAgreed()
 
     ScriptedWindow window;
     window.show();
-    window.savePaths.enqueue(path);
+    window.prompts.savePaths.enqueue(path);
     answerChooser(QStringLiteral("qwerty"), QStringLiteral("dark"));
     const MessageBoxAnswer question{QMessageBox::StandardButton(answer)};
     click(window, IdNew);

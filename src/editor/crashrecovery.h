@@ -5,13 +5,11 @@
 #include <QObject>
 #include <QTimer>
 
-class QWidget;
-
 namespace velkari {
 
 // Keeps a recovery copy of the project while it has unsaved changes: written every 30 seconds
 // when there are changes the copy does not hold yet, removed as soon as there are none (saved,
-// undone, given up) and at a clean exit. At start, copies that an editor left behind are offered.
+// undone, given up) and at a clean exit.
 class CrashRecovery : public QObject
 {
     Q_OBJECT
@@ -23,20 +21,14 @@ public:
     // The editor ends as it should: only a crash leaves a copy behind.
     ~CrashRecovery() override;
 
-    // After every change to the project.
-    void projectChanged();
-    // No unsaved changes any more: saved, undone or given up.
-    void modifiedChanged(bool modified);
+    // After every change to the project, with whether it now differs from its file.
+    void projectChanged(bool modified);
     // Writes the copy now if it is due; what the timer does.
     void writeIfDue();
     // No copy is kept any more: the changes are saved, undone or given up.
     void discard();
 
-    // Asks about each copy left behind, the newest first, naming its project and time; the
-    // first the user takes is read into the project (true). Declined copies are removed.
-    bool offer(QWidget *parent);
-
-    const RecoveryStore &store() const { return m_store; }
+    RecoveryStore &store() { return m_store; }
     QTimer *timer() { return &m_timer; }
 
 private:
