@@ -3,6 +3,7 @@
 #include "controlid.h"
 #include "dialogresult.h"
 #include "dialogunits.h"
+#include "drawnmark.h"
 #include "editorsettings.h"
 #include "fieldcheck.h"
 #include "filedialogfilters.h"
@@ -346,7 +347,7 @@ void CLayoutDlg::drawPicture()
         return;
     const bool bitmap = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
     try {
-        writePictureFile(path, encodePicture(picture, bitmap ? PictureFormat::Bmp : PictureFormat::Gif));
+        writePictureFile(path, encodeDrawnPicture(picture, bitmap ? PictureFormat::Bmp : PictureFormat::Gif));
     } catch (const FileError &error) {
         QMessageBox::critical(this, tr("Draw Picture"), error.message());
         return;

@@ -1,5 +1,6 @@
 #include "buttonfunctions.h"
 #include "compiledskin.h"
+#include "drawnmark.h"
 #include "keyboardpainter.h"
 #include "layoutpictures.h"
 #include "pictureencoder.h"
@@ -105,6 +106,8 @@ private Q_SLOTS:
     void refusesWhatItCannotDraw_data();
     void refusesWhatItCannotDraw();
     void namesPicturesWithoutClashing();
+    void drawnMark_data();
+    void drawnMark();
 };
 
 void TestPicture::gifRoundTrip_data()
@@ -348,6 +351,51 @@ void TestPicture::namesPicturesWithoutClashing()
     const QList<PictureJob> missing = planLayoutPictures(project, folder, PictureFormat::Bmp, true);
     QCOMPARE(missing.size(), 1);
     QCOMPARE(QFileInfo(missing.first().path).fileName(), QStringLiteral("hires-portrait-number-pad.bmp"));
+}
+
+void TestPicture::drawnMark_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("drawn");
+    for (const auto format : {PictureFormat::Gif, PictureFormat::Bmp}) {
+        const QByteArray name = pictureFormatName(format).toUpper().toLatin1();
+        QTest::addRow("%s as drawn", name.constData()) << int(format) << "" << true;
+        QTest::addRow("%s without the mark", name.constData()) << int(format) << "unmarked" << false;
+        QTest::addRow("%s retouched, mark kept", name.constData()) << int(format) << "retouched" << false;
+    }
+}
+
+// The painter's pictures are known as drawn, with their pixels as painted; the same pixels from
+// elsewhere, or a drawn picture retouched by a program that keeps the mark, are not.
+void TestPicture::drawnMark()
+{
+    QFETCH(int, format);
+    QFETCH(QString, change);
+    QFETCH(bool, drawn);
+    const auto layout = everyRoleLayout();
+    const KeyboardPainter painter(theme(QStringLiteral("dark")));
+    const QImage painted = painter.paint(*layout);
+    QByteArray bytes = drawLayoutPicture(*layout, painter, PictureFormat(format));
+    QCOMPARE(decode(bytes), painted.convertToFormat(QImage::Format_RGB32));
+    if (change == QLatin1String("unmarked")) {
+        bytes = encodePicture(painted, PictureFormat(format));
+    } else if (change == QLatin1String("retouched") && format == int(PictureFormat::Bmp)) {
+        bytes[bytes.size() - 1] = char(bytes.back() ^ 1);
+    } else if (change == QLatin1String("retouched")) {
+        QImage retouched = painted;
+        retouched.setPixel(0, 0, retouched.pixelIndex(0, 0) ^ 1);
+        // The comment block, right after the header and the colour table where the painter puts it.
+        const qsizetype block = 13 + 3 * (2 << (bytes[10] & 7));
+        QCOMPARE(bytes.mid(block, 2), QByteArray("\x21\xfe"));
+        const QByteArray comment = bytes.mid(block, 3 + uchar(bytes[block + 2]) + 1);
+        bytes = encodeGif(retouched).insert(block, comment);
+    }
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("keys.") + pictureFormatName(PictureFormat(format)));
+    writeFile(path, bytes);
+    QVERIFY(!QImage(path).isNull());
+    QCOMPARE(isDrawnPicture(path), drawn);
 }
 
 QTEST_MAIN(TestPicture)
