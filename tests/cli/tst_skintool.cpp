@@ -461,10 +461,6 @@ void TestSkinTool::fitPrintsWhatItChanged()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.endsWith(QStringLiteral("Nothing was changed.\n")), qPrintable(run.out));
     QCOMPARE(readFile(path), saved);
-    run = runTool({QStringLiteral("fit"), path, QStringLiteral("--shape"), QStringLiteral("landscape"),
-                   QStringLiteral("--layout"), QStringLiteral("1")});
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains(QStringLiteral("Landscape has no layout 1")), qPrintable(run.err));
 }
 
 void TestSkinTool::notAProject_data()

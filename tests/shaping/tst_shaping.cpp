@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 using namespace velkari;
 using namespace velkari::test;
 
@@ -31,7 +33,6 @@ private Q_SLOTS:
     void fitRowKeys();
     void equalizeRowKeys_data();
     void equalizeRowKeys();
-    void fitReportsChangedAndLeftAlone();
     void scaledRowHeight_data();
     void scaledRowHeight();
     void shapeInUse_data();
@@ -93,29 +94,6 @@ void TestShaping::equalizeRowKeys()
     QCOMPARE(velkari::equalizeRowKeys(*row, width), outcome);
     QCOMPARE(keyWidths(*row), expected);
     QCOMPARE(row->buttons.last()->width, quint16(70));
-}
-
-// A shape is fitted to its own screen; rows already right are in neither list.
-void TestShaping::fitReportsChangedAndLeftAlone()
-{
-    SkinProject project;
-    auto layout = std::make_unique<SkinLayout>();
-    layout->name = QStringLiteral("Letters");
-    for (const Widths &widths : {Widths{100, 100}, Widths{160, 160}, Widths{}, Widths{0}})
-        layout->rows.append(makeRow(20, widths));
-    project.layoutList(Landscape).append(std::move(layout));
-
-    const FitReport report = fitShape(project, Landscape);
-    QCOMPARE(report.changed.size(), 1);
-    QCOMPARE(report.changed[0].row, 0);
-    QCOMPARE(report.changed[0].widthBefore, 200);
-    QCOMPARE(report.changed[0].widthAfter, 320);
-    QCOMPARE(rowKeySum(*project.layoutList(Landscape).at(0)->rows.at(0)), 320);
-    QCOMPARE(report.leftAlone.size(), 2);
-    QCOMPARE(report.leftAlone[0].outcome, RowOutcome::NoKeys);
-    QCOMPARE(report.leftAlone[1].outcome, RowOutcome::ZeroWidth);
-    QCOMPARE(rowNoteText(report.changed[0]), QStringLiteral("Landscape/Letters/row 0: 200 to 320 pixels"));
-    QVERIFY(fitShape(project, Landscape).changed.isEmpty());
 }
 
 void TestShaping::scaledRowHeight_data()
@@ -198,12 +176,10 @@ void TestShaping::deriveKeepsLayoutsAndAddsUp()
                 QCOMPARE(rowKeySum(madeRow), ScreenShapeWidth(shape));
                 QCOMPARE(madeRow.buttons.count(), row->buttons.count());
                 for (const auto &button : row->buttons) {
-                    const SkinButton &madeButton = *madeRow.buttons.at(button->index);
-                    QCOMPARE(madeButton.caption, button->caption);
-                    QCOMPARE(madeButton.flags, button->flags);
-                    QCOMPARE(madeButton.charCode, button->charCode);
-                    QCOMPARE(madeButton.vk, button->vk);
-                    QVERIFY(madeButton.width >= 1);
+                    const SkinButton &made = *madeRow.buttons.at(button->index);
+                    QVERIFY(std::tie(made.caption, made.flags, made.charCode, made.vk)
+                            == std::tie(button->caption, button->flags, button->charCode, button->vk));
+                    QVERIFY(made.width >= 1);
                 }
             }
         }
@@ -229,10 +205,6 @@ void TestShaping::deriveRefusesShapesInUse()
     report = deriveShapes(project, Portrait, {HiResPortrait}, false);
     QCOMPARE(report.derived, QList<int>{HiResPortrait});
     QCOMPARE(project.layoutList(HiResPortrait).count(), project.layoutList(Portrait).count());
-
-    report = deriveShapes(project, Portrait, {Landscape}, true);
-    QCOMPARE(report.inUse, QList<int>{Landscape});
-    QCOMPARE(report.derived, QList<int>{Landscape});
 }
 
 QTEST_GUILESS_MAIN(TestShaping)
