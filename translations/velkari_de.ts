@@ -843,6 +843,21 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>velkari::DerivedPictures</name>
+    <message>
+        <source>The picture of the layout &quot;%1&quot; was not drawn: the project has no folder for its pictures until it is saved.</source>
+        <translation>Das Bild des Layouts „%1“ wurde nicht gezeichnet: Das Projekt hat erst einen Ordner für seine Bilder, wenn es gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>The picture of the layout &quot;%1&quot; could not be scaled.</source>
+        <translation>Das Bild des Layouts „%1“ konnte nicht skaliert werden.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read, so it cannot be scaled.</source>
+        <translation>Das Bild „%1“ kann nicht gelesen und daher nicht skaliert werden.</translation>
+    </message>
+</context>
+<context>
     <name>velkari::EditorActions</name>
     <message>
         <source>Open Recent</source>
@@ -1354,6 +1369,29 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
 A screen shape holds at most 20 layouts, a layout 6 rows and a row 30 buttons, the &quot;New&quot; cell included.</source>
         <translation>Einige Teile dieses Projekts passten nicht hinein und wurden ausgelassen: %1 Layout(s), %2 Zeile(n) und %3 Taste(n).
 Eine Bildschirmform fasst höchstens 20 Layouts, ein Layout 6 Zeilen und eine Zeile 30 Tasten, die Zelle „Neu“ eingeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::RowFit</name>
+    <message>
+        <source>%1: %2 to %3 pixels</source>
+        <translation>%1: %2 auf %3 Pixel</translation>
+    </message>
+    <message>
+        <source>%1: left alone, it has no keys</source>
+        <translation>%1: unverändert, die Zeile hat keine Tasten</translation>
+    </message>
+    <message>
+        <source>%1: left alone, its keys add up to 0 pixels</source>
+        <translation>%1: unverändert, ihre Tasten ergeben zusammen 0 Pixel</translation>
+    </message>
+    <message>
+        <source>%1: left alone, it has more keys than its screen has pixels</source>
+        <translation>%1: unverändert, die Zeile hat mehr Tasten als ihr Bildschirm Pixel</translation>
+    </message>
+    <message>
+        <source>%1: already %2 pixels</source>
+        <translation>%1: bereits %2 Pixel</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,7 @@ struct CliOption
     QString shortName; // "-o", or empty
     QString longName;  // "--output"; the key under which the result is found
     bool takesValue = false;
+    bool repeatable = false; // may be given more than once; every value is kept in order
 };
 
 // The arguments of one command, split into options and positional arguments. "--" ends the
@@ -44,7 +45,8 @@ struct CliOption
 struct CommandLine
 {
     QStringList positional;
-    QHash<QString, QString> values; // by long name
+    QHash<QString, QString> values; // by long name; the last one of a repeatable option
+    QHash<QString, QStringList> repeated; // every value of a repeatable option, by long name
     QStringList flags;              // long names
     QString error;                  // empty when the arguments parse
 
@@ -90,6 +92,8 @@ const CliCommand &DumpCommand();
 const CliCommand &DescribeCommand();
 const CliCommand &TemplatesCommand();
 const CliCommand &DrawCommand();
+const CliCommand &DeriveCommand();
+const CliCommand &FitCommand();
 
 // Carries out a command that draws pictures (draw, new --template); it needs a QGuiApplication.
 int RunDrawingCommand(CliContext &context, const CliCommand &command, const QStringList &args);

@@ -60,10 +60,8 @@ int runSimulate(CliContext &context, const QStringList &args)
     if (!JsonFormat(line, json))
         return CommandUsageError(context, SimulateCommand(), QStringLiteral("the formats are text and json"));
     const int shape = ShapeFromCommandLine(line);
-    if (shape < 0) {
-        return CommandUsageError(context, SimulateCommand(),
-                                 QStringLiteral("unknown shape \"%1\"; %2").arg(line.value(ShapeOption().longName), ShapeNamesHint()));
-    }
+    if (shape < 0)
+        return UnknownShapeError(context, SimulateCommand(), line.value(ShapeOption().longName));
     QList<DeviceAction> actions;
     for (const QString &text : line.positional.sliced(1)) {
         actions.append(parseEvent(text));

@@ -15,7 +15,10 @@ bool LoadSkinForCommand(CliContext &context, const QString &path, CompiledSkin &
 const CliOption &ShapeOption();
 // The shape a command line names, Portrait when it names none; -1 for a name that is no shape.
 int ShapeFromCommandLine(const CommandLine &line);
-QString ShapeNamesHint();
+// The shape of a name as --shape takes it; -1 for a name that is no shape.
+int ShapeNamed(const QString &name);
+// "unknown shape" with the names there are, as a usage error of the command; returns ExitFailed.
+int UnknownShapeError(CliContext &context, const CliCommand &command, const QString &name);
 
 // The --format option: text (the default) or json; false for anything else.
 const CliOption &FormatOption();

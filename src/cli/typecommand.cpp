@@ -26,10 +26,8 @@ int runType(CliContext &context, const QStringList &args)
                                  line.ok() ? QStringLiteral("type takes a skin file name and one text") : line.error);
     }
     const int shape = ShapeFromCommandLine(line);
-    if (shape < 0) {
-        return CommandUsageError(context, TypeCommand(),
-                                 QStringLiteral("unknown shape \"%1\"; %2").arg(line.value(ShapeOption().longName), ShapeNamesHint()));
-    }
+    if (shape < 0)
+        return UnknownShapeError(context, TypeCommand(), line.value(ShapeOption().longName));
     CompiledSkin skin;
     if (!LoadSkinForCommand(context, line.positional.first(), skin, true))
         return ExitFailed;

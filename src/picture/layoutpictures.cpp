@@ -1,5 +1,6 @@
 #include "layoutpictures.h"
 
+#include "drawnmark.h"
 #include "fileerror.h"
 #include "keyboardpainter.h"
 #include "skinproject.h"
@@ -111,6 +112,11 @@ QString pictureFolderFor(const QString &projectPath)
     return project.dir().filePath(project.completeBaseName() + QStringLiteral("-pictures"));
 }
 
+QString shapeFileStem(int shape)
+{
+    return shape >= 0 && shape < ScreenShapeCount ? shapeStem(shape) : QString();
+}
+
 QImage readLayoutPicture(const QString &path)
 {
     return readPicture(path, false);
@@ -192,7 +198,7 @@ std::optional<KeyboardTheme> themeOfPictures(const QStringList &paths)
 QByteArray drawLayoutPicture(const SkinLayout &layout, const KeyboardPainter &painter, PictureFormat format)
 {
     const QImage picture = painter.paint(layout);
-    return picture.isNull() ? QByteArray() : encodePicture(picture, format);
+    return picture.isNull() ? QByteArray() : encodeDrawnPicture(picture, format);
 }
 
 QStringList writeLayoutPictures(SkinProject &project, const QList<PictureJob> &jobs, const KeyboardPainter &painter)

@@ -17,6 +17,10 @@ struct SkinProject;
 // Beside "NAME.vsp", the folder "NAME-pictures": where drawn pictures of a project go.
 QString pictureFolderFor(const QString &projectPath);
 
+// How picture file names start for the shape: "portrait", "landscape", "hires-portrait",
+// "hires-landscape"; empty for any other number.
+QString shapeFileStem(int shape);
+
 // A picture file decoded for showing; null when there is none, it cannot be read or it is far
 // larger than any keyboard picture.
 QImage readLayoutPicture(const QString &path);
@@ -52,7 +56,8 @@ QStringList picturesInTheWay(const SkinProject &project, const QList<PictureJob>
 // when none decodes or the painter did not draw it.
 std::optional<KeyboardTheme> themeOfPictures(const QStringList &paths);
 
-// The layout's picture in the painter's colours, encoded; empty when it cannot be drawn.
+// The layout's picture in the painter's colours, encoded with the painter's mark (drawnmark.h);
+// empty when it cannot be drawn.
 QByteArray drawLayoutPicture(const SkinLayout &layout, const KeyboardPainter &painter, PictureFormat format);
 
 // Writes through a temporary file, making the picture's own folder when it is missing (but not

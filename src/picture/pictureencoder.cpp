@@ -92,7 +92,7 @@ struct MapFreer
     void operator()(ColorMapObject *map) const { GifFreeMapObject(map); }
 };
 
-QByteArray encodeIndexedGif(const QImage &indexed)
+QByteArray encodeIndexedGif(const QImage &indexed, const QByteArray &comment)
 {
     const QList<QRgb> table = indexed.colorTable();
     if (table.isEmpty() || table.size() > MaxColors)
@@ -115,6 +115,7 @@ QByteArray encodeIndexedGif(const QImage &indexed)
         return {};
     EGifSetGifVersion(gif.get(), true);
     if (EGifPutScreenDesc(gif.get(), indexed.width(), indexed.height(), bits, 0, map.get()) != GIF_OK
+        || (!comment.isEmpty() && EGifPutComment(gif.get(), comment.constData()) != GIF_OK)
         || EGifPutImageDesc(gif.get(), 0, 0, indexed.width(), indexed.height(), false, nullptr) != GIF_OK)
         return {};
     // giflib masks the line it is given in place, so it gets a copy.
@@ -152,16 +153,16 @@ std::optional<PictureFormat> pictureFormatNamed(const QString &name)
     return std::nullopt;
 }
 
-QByteArray encodeGif(const QImage &image)
+QByteArray encodeGif(const QImage &image, const QByteArray &comment)
 {
     if (image.isNull() || image.width() > MaxGifSide || image.height() > MaxGifSide)
         return {};
     if (image.format() == QImage::Format_Indexed8)
-        return encodeIndexedGif(image);
+        return encodeIndexedGif(image, comment);
     QImage indexed = exactIndexed(image);
     if (indexed.isNull())
         indexed = giflibQuantized(image);
-    return indexed.isNull() ? QByteArray() : encodeIndexedGif(indexed);
+    return indexed.isNull() ? QByteArray() : encodeIndexedGif(indexed, comment);
 }
 
 QByteArray encodePicture(const QImage &image, PictureFormat format)

@@ -2,7 +2,9 @@
 
 #include "controlid.h"
 #include "controlids.h"
+#include "derivedpictures.h"
 #include "dialogunits.h"
+#include "drawnmark.h"
 #include "editorsettings.h"
 #include "fieldcheck.h"
 #include "filedialogfilters.h"
@@ -56,19 +58,6 @@ constexpr std::array<const char *, RowList::capacity> heightLabels {
     QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "5th row height:"),
     QT_TRANSLATE_NOOP("velkari::CLayoutDlg", "6th row height:"),
 };
-
-// In the look of the pictures the project has, so that a redrawn layout still matches them; for
-// a project without drawn pictures, in the theme last chosen for a new project.
-KeyboardTheme themeToDrawIn(const SkinProject &project, const QString &ownPicture)
-{
-    QStringList pictures { ownPicture };
-    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
-        for (const auto &layout : project.layoutList(shape))
-            pictures << layout->picFileName;
-    }
-    // The settings only ever give a theme that exists.
-    return themeOfPictures(pictures).value_or(*KeyboardTheme::named(EditorSettings().pictureTheme()));
-}
 
 // In the project's pictures folder, named as the command line's draw names it; in the working
 // folder while the project has no file.
@@ -324,8 +313,10 @@ void CLayoutDlg::drawPicture()
         return;
     const std::unique_ptr<SkinLayout> shown = layoutAsShown(*heights);
     QString problem = KeyboardPainter::drawProblem(*shown, shown->name);
-    const QImage picture =
-        problem.isEmpty() ? KeyboardPainter(themeToDrawIn(m_document.project(), m_pictureEdit->text())).paint(*shown) : QImage();
+    // The settings only ever give a theme that exists.
+    const KeyboardTheme theme =
+        themeToDrawIn(m_document.project(), m_pictureEdit->text(), *KeyboardTheme::named(EditorSettings().pictureTheme()));
+    const QImage picture = problem.isEmpty() ? KeyboardPainter(theme).paint(*shown) : QImage();
     if (problem.isEmpty() && picture.isNull())
         problem = tr("The picture could not be drawn.");
     if (!problem.isEmpty()) {
@@ -337,7 +328,7 @@ void CLayoutDlg::drawPicture()
         return;
     const bool bitmap = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
     try {
-        writePictureFile(path, encodePicture(picture, bitmap ? PictureFormat::Bmp : PictureFormat::Gif));
+        writePictureFile(path, encodeDrawnPicture(picture, bitmap ? PictureFormat::Bmp : PictureFormat::Gif));
     } catch (const FileError &error) {
         QMessageBox::critical(this, tr("Draw Picture"), error.message());
         return;

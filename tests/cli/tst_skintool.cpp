@@ -1,4 +1,5 @@
 #include "projectfile.h"
+#include "skinfile.h"
 #include "testprojects.h"
 
 #include <QDir>
@@ -80,6 +81,8 @@ private Q_SLOTS:
     void refusesToOverwrite_data();
     void refusesToOverwrite();
     void drawsWithoutADisplay();
+    void deriveReplacesShapesInUseOnlyWithForce();
+    void fitPrintsWhatItChanged();
     void notAProject_data();
     void notAProject();
     void cannotOpen_data();
@@ -402,13 +405,71 @@ void TestSkinTool::drawsWithoutADisplay()
     QCOMPARE(process.exitCode(), 0);
 }
 
+// The project is rewritten only when every target may be replaced; the derived shape builds.
+void TestSkinTool::deriveReplacesShapesInUseOnlyWithForce()
+{
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    const QString path = m_dir.filePath(QStringLiteral("proj/derive.vsp"));
+    SaveProjectFile(project, path);
+    const QByteArray before = readFile(path);
+
+    Run run = runTool({QStringLiteral("derive"), path, QStringLiteral("--from"), QStringLiteral("portrait")});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(QStringLiteral("Landscape, Hi-Res. Portrait, Hi-Res. Landscape are in use; --force")),
+             qPrintable(run.err));
+    QCOMPARE(readFile(path), before);
+
+    run = runTool({QStringLiteral("derive"), path, QStringLiteral("--from=Portrait"), QStringLiteral("--to"),
+                   QStringLiteral("hires-landscape"), QStringLiteral("--force")});
+    QCOMPARE(run.exitCode, 0);
+    const QString picture = m_dir.filePath(QStringLiteral("proj/derive-pictures/hires-landscape-layout0.gif"));
+    QCOMPARE(run.out, QStringLiteral("Hi-Res. Landscape: derived from Portrait\nHi-Res. Landscape/Layout0: drawn %1\n").arg(picture));
+    SkinProject derived;
+    QVERIFY(LoadProjectFile(derived, path));
+    const SkinLayout &layout = *derived.layoutList(HiResLandscape).at(0);
+    QCOMPARE(layout.name, QStringLiteral("Layout0"));
+    QCOMPARE(layout.picFileName, picture);
+    QCOMPARE(RowKeyWidth(*layout.rows.at(1)), quint16(640));
+    QCOMPARE(layout.rows.at(1)->height, quint16(40));
+    QCOMPARE(derived.layoutList(Landscape).at(0)->name, QStringLiteral("Layout1"));
+    QCOMPARE(runTool({QStringLiteral("build"), path}).exitCode, 0);
+}
+
+void TestSkinTool::fitPrintsWhatItChanged()
+{
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    SkinLayout &layout = *project.layoutList(Landscape).at(0);
+    layout.rows.at(0)->buttons.at(0)->width = 80;
+    layout.rows.at(1)->buttons.removeAt(0);
+    layout.rows.at(1)->buttons.removeAt(0);
+    const QString path = m_dir.filePath(QStringLiteral("proj/fit.vsp"));
+    SaveProjectFile(project, path);
+    const QStringList fitLayout{QStringLiteral("fit"), path, QStringLiteral("--shape"), QStringLiteral("landscape"),
+                                QStringLiteral("--layout"), QStringLiteral("0")};
+
+    Run run = runTool(fitLayout);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral("Landscape/Layout1/row 0: 200 to 320 pixels\n"
+                                     "Landscape/Layout1/row 1: left alone, it has no keys\n"));
+    SkinProject fitted;
+    QVERIFY(LoadProjectFile(fitted, path));
+    QCOMPARE(RowKeyWidth(*fitted.layoutList(Landscape).at(0)->rows.at(0)), quint16(320));
+    const QByteArray saved = readFile(path);
+    run = runTool(fitLayout);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.endsWith(QStringLiteral("Nothing was changed.\n")), qPrintable(run.out));
+    QCOMPARE(readFile(path), saved);
+}
+
 void TestSkinTool::notAProject_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     const QByteArray skin("\x0cVELKARI_SKIN\0\0\0\0\0\0\0\0", 21);
-    for (const char *command : {"build", "check", "normalize", "describe", "draw"}) {
+    for (const char *command : {"build", "check", "normalize", "describe", "draw", "fit"}) {
         QTest::addRow("%s a skin file", command) << command << skin << "Invalid Velkari Skin Project File! \"%1\"\n";
         QTest::addRow("%s truncated", command) << command << readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")).left(3000)
                                                << "Invalid Velkari Skin Project File! \"%1\"\n";
@@ -435,13 +496,14 @@ void TestSkinTool::cannotOpen_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    for (const char *command : {"build", "check", "normalize", "describe", "dump", "draw", "inspect"}) {
+    for (const char *command : {"build", "check", "normalize", "describe", "dump", "draw", "inspect", "fit"}) {
         QTest::addRow("%s a missing file", command) << command << "missing.vsp" << "No such file or directory";
         QTest::addRow("%s a folder", command) << command << "proj" << "Is a directory";
     }
     // Commands that take more than the file name.
     QTest::newRow("simulate a missing file") << "simulate missing.vsk tap:0,0" << "missing.vsk" << "No such file or directory";
     QTest::newRow("type into a folder") << "type proj abc" << "proj" << "Is a directory";
+    QTest::newRow("derive a missing file") << "derive missing.vsp --from portrait" << "missing.vsp" << "No such file or directory";
 }
 
 void TestSkinTool::cannotOpen()
@@ -596,6 +658,11 @@ void TestSkinTool::usage_data()
     QTest::newRow("theme without template") << QStringList{"new", "--theme", "light", "x.vsp"} << 2 << "--theme needs --template";
     QTest::newRow("unknown theme") << QStringList{"draw", "a.vsp", "--theme", "pink"} << 2 << "unknown theme";
     QTest::newRow("unknown format") << QStringList{"draw", "a.vsp", "--format", "png"} << 2 << "unknown format";
+    QTest::newRow("derive without --from") << QStringList{"derive", "a.vsp"} << 2 << "--from SHAPE";
+    QTest::newRow("derive onto its source") << QStringList{"derive", "a.vsp", "--from", "landscape", "--to", "Landscape"} << 2
+                                            << "--to names the --from shape";
+    QTest::newRow("fit --layout without --shape") << QStringList{"fit", "a.vsp", "--layout", "0"} << 2 << "--layout needs --shape";
+    QTest::newRow("fit an unknown shape") << QStringList{"fit", "a.vsp", "--shape", "square"} << 2 << "unknown shape";
     QTest::newRow("templates lists") << QStringList{"templates"} << 0 << "qwertz      German letters";
     QTest::newRow("unwritable output") << QStringList{"new", "/nonexistent-folder/x.vsp"} << 2 << "/nonexistent-folder/x.vsp";
     QTest::newRow("template into no folder") << QStringList{"new", "--template", "numeric", "/nonexistent-folder/x.vsp"} << 2

@@ -1,4 +1,5 @@
 #include "buttonfunctions.h"
+#include "drawnmark.h"
 #include "projectfile.h"
 #include "skinfile.h"
 #include "skintemplates.h"
@@ -197,6 +198,8 @@ void TestExample::picture()
     const SkinLayout &layout = currentLayout();
     const QImage picture(layout.picFileName);
     QVERIFY2(!picture.isNull(), qPrintable(layout.picFileName));
+    // Drawn, so that deriving shapes from the example draws theirs afresh.
+    QVERIFY(isDrawnPicture(layout.picFileName));
     QCOMPARE(picture.size(), QSize(RowKeyWidth(*layout.rows.at(0)), layoutHeight(layout)));
 
     const QRgb background = picture.pixel(0, 0);

@@ -1,8 +1,12 @@
 #include "buttonfunctions.h"
 #include "compiledskin.h"
+#include "derivedpictures.h"
+#include "drawnmark.h"
 #include "keyboardpainter.h"
 #include "layoutpictures.h"
 #include "pictureencoder.h"
+#include "projectchecker.h"
+#include "shapederive.h"
 #include "skinfile.h"
 #include "skintemplates.h"
 #include "testprojects.h"
@@ -105,6 +109,11 @@ private Q_SLOTS:
     void refusesWhatItCannotDraw_data();
     void refusesWhatItCannotDraw();
     void namesPicturesWithoutClashing();
+    void drawnMark_data();
+    void drawnMark();
+    void derivedShapesGetPictures();
+    void pictureFollowsItsKeys_data();
+    void pictureFollowsItsKeys();
 };
 
 void TestPicture::gifRoundTrip_data()
@@ -348,6 +357,132 @@ void TestPicture::namesPicturesWithoutClashing()
     const QList<PictureJob> missing = planLayoutPictures(project, folder, PictureFormat::Bmp, true);
     QCOMPARE(missing.size(), 1);
     QCOMPARE(QFileInfo(missing.first().path).fileName(), QStringLiteral("hires-portrait-number-pad.bmp"));
+}
+
+void TestPicture::drawnMark_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("drawn");
+    for (const auto format : {PictureFormat::Gif, PictureFormat::Bmp}) {
+        const QByteArray name = pictureFormatName(format).toUpper().toLatin1();
+        QTest::addRow("%s as drawn", name.constData()) << int(format) << "" << true;
+        QTest::addRow("%s without the mark", name.constData()) << int(format) << "unmarked" << false;
+    }
+    QTest::newRow("BMP retouched, mark kept") << int(PictureFormat::Bmp) << "retouched" << false;
+}
+
+// The painter's pictures are known as drawn, with their pixels as painted; the same pixels from
+// elsewhere, or a drawn picture retouched by a program that keeps the mark, are not.
+void TestPicture::drawnMark()
+{
+    QFETCH(int, format);
+    QFETCH(QString, change);
+    QFETCH(bool, drawn);
+    const auto layout = everyRoleLayout();
+    const KeyboardPainter painter(theme(QStringLiteral("dark")));
+    const QImage painted = painter.paint(*layout);
+    QByteArray bytes = drawLayoutPicture(*layout, painter, PictureFormat(format));
+    QCOMPARE(decode(bytes), painted.convertToFormat(QImage::Format_RGB32));
+    if (change == QLatin1String("unmarked")) {
+        bytes = encodePicture(painted, PictureFormat(format));
+    } else if (change == QLatin1String("retouched")) {
+        bytes[bytes.size() - 1] = char(bytes.back() ^ 1); // a pixel of the top row
+    }
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("keys.") + pictureFormatName(PictureFormat(format)));
+    writeFile(path, bytes);
+    QVERIFY(!QImage(path).isNull());
+    QCOMPARE(isDrawnPicture(path), drawn);
+}
+
+// Drawn pictures are drawn again for the new shape in their theme, the author's are scaled into
+// new files beside them; no file that exists is written over, and the result checks clean.
+void TestPicture::derivedShapesGetPictures()
+{
+    QTemporaryDir temp;
+    const QDir dir(temp.path());
+    const QString folder = dir.filePath(QStringLiteral("demo-pictures"));
+    SkinProject project;
+    QVERIFY(BuildTemplateProject(project, QStringLiteral("qwerty")));
+    project.projectPath = dir.filePath(QStringLiteral("demo.vsp"));
+    QList<PictureJob> jobs = planLayoutPictures(project, folder, PictureFormat::Gif, false);
+    jobs.removeIf([](const PictureJob &job) { return job.shape != Portrait; });
+    const KeyboardPainter light(theme(QStringLiteral("light")));
+    QVERIFY(writeLayoutPictures(project, jobs, light).isEmpty());
+    SkinLayout &numbers = *project.layoutList(Portrait).at(1);
+    numbers.picFileName = dir.filePath(QStringLiteral("mine.bmp"));
+    QVERIFY(light.paint(numbers).save(numbers.picFileName));
+    const QStringList inTheWay{dir.filePath(QStringLiteral("mine-landscape.bmp")),
+                               QDir(folder).filePath(QStringLiteral("landscape-letters.gif"))};
+    for (const QString &path : inTheWay)
+        writeFile(path, "keep");
+    const auto errors = [&] {
+        QList<Problem> problems = CheckProject(project, dir.path());
+        problems.removeIf([](const Problem &problem) { return problem.shape != Portrait && problem.code == ProblemCode::NoPicture; });
+        return problems;
+    };
+    QCOMPARE(errors(), QList<Problem>());
+
+    const QList<int> targets = deriveShapes(project, Portrait, {Landscape, HiResPortrait, HiResLandscape}, true).derived;
+    const DerivedPictures pictures = writeDerivedPictures(project, Portrait, targets, folder, theme(QStringLiteral("dark")));
+    QCOMPARE(pictures.problems, QStringList());
+    QCOMPARE(pictures.written.size(), 9);
+    for (const DerivedPicture &picture : pictures.written) {
+        const SkinLayout &layout = *project.layoutList(picture.shape).at(picture.layout);
+        QCOMPARE(layout.picFileName, picture.path);
+        QCOMPARE(picture.drawn, picture.layout != 1);
+        QCOMPARE(isDrawnPicture(picture.path), picture.drawn);
+        QCOMPARE(QFileInfo(picture.path).absolutePath(), picture.drawn ? folder : dir.path());
+        if (picture.drawn)
+            QCOMPARE(themeOfPictures({picture.path})->name, QStringLiteral("light"));
+    }
+    QCOMPARE(project.layoutList(Landscape).at(0)->picFileName, QDir(folder).filePath(QStringLiteral("landscape-letters-2.gif")));
+    QCOMPARE(project.layoutList(Landscape).at(1)->picFileName, dir.filePath(QStringLiteral("mine-landscape-2.bmp")));
+    QCOMPARE(project.layoutList(HiResLandscape).at(1)->picFileName, dir.filePath(QStringLiteral("mine-hires-landscape.bmp")));
+    for (const QString &path : inTheWay)
+        QCOMPARE(readFile(path), QByteArray("keep"));
+    QCOMPARE(CheckProject(project, dir.path()), QList<Problem>());
+}
+
+void TestPicture::pictureFollowsItsKeys_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("newFile");
+    QTest::newRow("drawn: redrawn in place") << "drawn" << false;
+    QTest::newRow("drawn, shown by another layout too: redrawn into a new file") << "shared" << true;
+    QTest::newRow("the author's: scaled into a new file") << "authors" << true;
+}
+
+// After the keys changed size, the picture takes their size again; the author's file is kept.
+void TestPicture::pictureFollowsItsKeys()
+{
+    QFETCH(QString, picture);
+    QFETCH(bool, newFile);
+    QTemporaryDir temp;
+    const QString folder = QDir(temp.path()).filePath(QStringLiteral("pictures"));
+    SkinProject project;
+    QVERIFY(BuildTemplateProject(project, QStringLiteral("numeric")));
+    const KeyboardPainter painter(theme(QStringLiteral("dark")));
+    QVERIFY(writeLayoutPictures(project, planLayoutPictures(project, folder, PictureFormat::Gif, false), painter).isEmpty());
+    SkinLayout &layout = *project.layoutList(Landscape).at(0);
+    const QString old = layout.picFileName;
+    if (picture == QLatin1String("shared"))
+        project.layoutList(Portrait).at(0)->picFileName = old;
+    if (picture == QLatin1String("authors"))
+        writeFile(old, encodePicture(painter.paint(layout), PictureFormat::Gif));
+    const QByteArray oldBytes = readFile(old);
+    layout.rows.at(0)->height += 5;
+
+    const QString problem = picture == QLatin1String("authors")
+        ? scaleLayoutPicture(project, Landscape, 0)
+        : redrawLayoutPicture(project, Landscape, 0, folder, theme(QStringLiteral("light")));
+    QCOMPARE(problem, QString());
+    QCOMPARE(layout.picFileName != old, newFile);
+    QCOMPARE(QImage(layout.picFileName).size(), KeyboardPainter::pictureSize(layout));
+    QCOMPARE(isDrawnPicture(layout.picFileName), picture != QLatin1String("authors"));
+    if (newFile)
+        QCOMPARE(readFile(old), oldBytes);
 }
 
 QTEST_MAIN(TestPicture)
