@@ -1,7 +1,9 @@
 #include "compiledskin.h"
 #include "keyboardpainter.h"
+#include "keymaplayout.h"
 #include "keymapreader.h"
 #include "skintemplates.h"
+#include "testprojects.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -228,6 +230,8 @@ private Q_SLOTS:
     void cleanupTestCase();
     void findsNoKeysWhereThereAreNone_data();
     void findsNoKeysWhereThereAreNone();
+    void appliesAKeyMapToALayout_data();
+    void appliesAKeyMapToALayout();
 
 private:
     int m_good = 0;
@@ -318,6 +322,79 @@ void TestKeyMap::findsNoKeysWhereThereAreNone()
     const PictureKeyMap map = readPictureKeyMap(picture);
     QVERIFY(map.isEmpty());
     QCOMPARE(QSize(map.width, map.height), picture.size());
+}
+
+void TestKeyMap::appliesAKeyMapToALayout_data()
+{
+    QTest::addColumn<QList<int>>("layoutKeys"); // per row
+    QTest::addColumn<QList<int>>("mapKeys");
+    QTest::addColumn<int>("newKeys");
+    QTest::addColumn<QStringList>("removed");
+    QTest::addColumn<QStringList>("notes");
+    QTest::newRow("same keys") << QList<int>{3, 2} << QList<int>{3, 2} << 0 << QStringList{} << QStringList{};
+    QTest::newRow("fewer keys, more keys")
+        << QList<int>{3, 1} << QList<int>{2, 3} << 2 << QStringList{"Removed: row 0, key 2 \"K2\"."}
+        << QStringList{"Blank keys added: 2."};
+    QTest::newRow("a row more") << QList<int>{2} << QList<int>{2, 4} << 4 << QStringList{}
+                                << QStringList{"Rows added: 1.", "Blank keys added: 4."};
+    QTest::newRow("rows fewer")
+        << QList<int>{1, 2, 1} << QList<int>{1} << 0
+        << QStringList{"Removed: row 1, key 0 \"K0\".", "Removed: row 1, key 1 \"K1\".", "Removed: row 2, key 0 \"K0\"."}
+        << QStringList{"Rows removed: 2."};
+    QTest::newRow("past the limits")
+        << QList<int>{30} << QList<int>{31, 29, 29, 29, 29, 30, 2} << 29 * 5 << QStringList{"Removed: row 0, key 29 \"K29\"."}
+        << QStringList{"Rows added: 5.", "Blank keys added: 145.", "Left out: the picture's rows after the 6th (1).",
+                       "Left out: the picture's keys after the 29th in row 0 (2).",
+                       "Left out: the picture's keys after the 29th in row 5 (1)."};
+}
+
+// Kept keys keep their captions and functions in order; the row heights and key widths are the
+// map's, every row ends in one placeholder, and the report names what changed.
+void TestKeyMap::appliesAKeyMapToALayout()
+{
+    QFETCH(QList<int>, layoutKeys);
+    QFETCH(QList<int>, mapKeys);
+    QFETCH(int, newKeys);
+    QFETCH(QStringList, removed);
+    QFETCH(QStringList, notes);
+    SkinLayout layout;
+    for (int count : layoutKeys) {
+        layout.rows.append(test::makeRow(16, QList<quint16>(count, 8)));
+        for (const auto &button : layout.rows.last()->buttons)
+            button->vk = button->isPlaceholder() ? 0 : 0x41;
+    }
+    PictureKeyMap map{0, 0, {}};
+    for (int r = 0; r < mapKeys.size(); ++r) {
+        PictureKeyMap::Row row{map.height, 20 + r, {}};
+        for (int k = 0; k < mapKeys[r]; ++k)
+            row.keys.append({k * 12, 10 + k});
+        map.height += row.height;
+        map.rows.append(row);
+    }
+
+    const KeyMapReport report = applyKeyMap(layout, map);
+    const int rows = std::min<int>(int(mapKeys.size()), RowList::capacity);
+    QCOMPARE(layout.rows.count(), rows);
+    for (int r = 0; r < rows; ++r) {
+        const SkinRow &row = *layout.rows.at(r);
+        QCOMPARE(row.height, 20 + r);
+        const int keys = std::min(mapKeys[r], ButtonList::capacity - 1);
+        QCOMPARE(row.buttons.count(), keys + 1);
+        QVERIFY(row.buttons.last()->isPlaceholder());
+        for (int k = 0; k < keys; ++k) {
+            const SkinButton &key = *row.buttons.at(k);
+            QCOMPARE(key.width, 10 + k);
+            const bool kept = r < layoutKeys.size() && k < layoutKeys[r];
+            QCOMPARE(key.caption, kept ? QStringLiteral("K%1").arg(k) : QString());
+            QCOMPARE(key.flags, ButtonFlagCharacter);
+            QCOMPARE(key.vk, kept ? 0x41 : 0);
+        }
+    }
+    QCOMPARE(report.newKeys, newKeys);
+    const QStringList lines = report.lines();
+    for (const QString &line : removed + notes)
+        QVERIFY2(lines.contains(line), qPrintable(lines.join(u'\n')));
+    QCOMPARE(report.removedKeys.size(), removed.size());
 }
 
 QTEST_MAIN(TestKeyMap)
