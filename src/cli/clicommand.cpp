@@ -125,7 +125,7 @@ const QList<const CliCommand *> &CliCommands()
         &NewCommand(),  &BuildCommand(), &CheckCommand(), &NormalizeCommand(),
         &DumpCommand(), &DescribeCommand(),
         &TemplatesCommand(),
-        &DrawCommand(),
+        &DrawCommand(), &ReadKeysCommand(),
         &InspectCommand(), &SimulateCommand(), &TypeCommand(),
     };
     return commands;

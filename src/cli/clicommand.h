@@ -90,6 +90,7 @@ const CliCommand &DumpCommand();
 const CliCommand &DescribeCommand();
 const CliCommand &TemplatesCommand();
 const CliCommand &DrawCommand();
+const CliCommand &ReadKeysCommand();
 
 // Carries out a command that draws pictures (draw, new --template); it needs a QGuiApplication.
 int RunDrawingCommand(CliContext &context, const CliCommand &command, const QStringList &args);
