@@ -1,6 +1,4 @@
-#include "compiledskin.h"
 #include "projectfile.h"
-#include "skintemplates.h"
 #include "testprojects.h"
 
 #include <QDir>
@@ -623,20 +621,18 @@ void TestSkinTool::readKeys_data()
     QTest::addColumn<QString>("output"); // standard output, or a part of standard error
     QTest::addColumn<bool>("changed");
     const QStringList portrait1{"--shape", "portrait", "--layout", "1"};
-    // The numeric template's Symbols layout of 240 pixels, as its drawn picture shows it.
-    SkinProject numeric;
-    BuildTemplateProject(numeric, QStringLiteral("numeric"));
-    const SkinKeyRects rects = SkinLayoutKeyRects(*numeric.layoutList(Portrait).at(1));
-    QStringList rows;
-    for (const QList<QRect> &keys : rects.rows) {
-        QStringList json;
-        for (const QRect &key : keys)
-            json << QStringLiteral("{\"x\": %1, \"width\": %2}").arg(key.x()).arg(key.width());
-        rows << QStringLiteral("{\"y\": %1, \"height\": %2, \"keys\": [%3]}")
-                    .arg(keys.first().y()).arg(keys.first().height()).arg(json.join(QStringLiteral(", ")));
-    }
-    const QString symbols = QStringLiteral("{\"width\": 240, \"height\": %1, \"rows\": [%2]}\n")
-                                .arg(rects.height).arg(rows.join(QStringLiteral(", ")));
+    // The numeric template's Symbols layout, as its drawn picture shows it.
+    const QString fiveKeys = QStringLiteral("{\"x\": 0, \"width\": 48}, {\"x\": 48, \"width\": 48}, "
+                                            "{\"x\": 96, \"width\": 48}, {\"x\": 144, \"width\": 48}, "
+                                            "{\"x\": 192, \"width\": 48}");
+    const QString symbols = QStringLiteral("{\"width\": 240, \"height\": 80, \"rows\": ["
+                                           "{\"y\": 0, \"height\": 20, \"keys\": [%1]}, "
+                                           "{\"y\": 20, \"height\": 20, \"keys\": [%1]}, "
+                                           "{\"y\": 40, \"height\": 20, \"keys\": [%1]}, "
+                                           "{\"y\": 60, \"height\": 20, \"keys\": [{\"x\": 0, \"width\": 96}, "
+                                           "{\"x\": 96, \"width\": 48}, {\"x\": 144, \"width\": 48}, "
+                                           "{\"x\": 192, \"width\": 48}]}]}\n")
+                                .arg(fiveKeys);
     QTest::newRow("dry run, json") << portrait1 + QStringList{"--dry-run", "--format", "json"} << 0 << symbols << false;
     // Its own picture gives the layout back unchanged.
     QTest::newRow("json, saved") << portrait1 + QStringList{"--format=json"} << 0 << symbols << false;

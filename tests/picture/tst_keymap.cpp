@@ -7,7 +7,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -33,13 +32,6 @@ PictureKeyMap keyMapOf(const SkinLayout &layout)
 
 // Pictures of the kinds skin authors draw by hand, each from known key rectangles.
 enum class Drawing { Rounded, Gradient, Shadow, Borders, Noise };
-
-const char *drawingName(Drawing drawing)
-{
-    static const char *const names[] = {"smoothed rounded keys", "shaded faces", "drop shadows",
-                                        "border lines, no gaps", "textured background"};
-    return names[int(drawing)];
-}
 
 // Widths as a drawing program would have them: any whole pixels, no shares of a screen.
 QList<int> randomSplit(QRandomGenerator &random, int total, int parts, int smallest)
@@ -85,30 +77,6 @@ QColor randomShade(QRandomGenerator &random, int lightness)
     return QColor::fromHsl(hue, random.bounded(0, 120), lightness);
 }
 
-void boxBlur(QImage &image, int radius)
-{
-    QImage copy = image;
-    for (int pass = 0; pass < 2; ++pass) {
-        const QImage source = copy;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                int alpha = 0;
-                int count = 0;
-                for (int d = -radius; d <= radius; ++d) {
-                    const int sx = pass == 0 ? x + d : x;
-                    const int sy = pass == 0 ? y : y + d;
-                    if (sx < 0 || sy < 0 || sx >= image.width() || sy >= image.height())
-                        continue;
-                    alpha += qAlpha(source.pixel(sx, sy));
-                    ++count;
-                }
-                copy.setPixel(x, y, qRgba(0, 0, 0, alpha / count));
-            }
-        }
-    }
-    image = copy;
-}
-
 QImage drawForeign(const PictureKeyMap &map, Drawing drawing, QRandomGenerator &random)
 {
     QImage image(map.width, map.height, QImage::Format_RGB32);
@@ -149,8 +117,9 @@ QImage drawForeign(const PictureKeyMap &map, Drawing drawing, QRandomGenerator &
         for (const QRectF &rect : faces)
             shade.drawRoundedRect(rect.translated(offset), radius, radius);
         shade.end();
-        boxBlur(shadow, 1);
-        painter.drawImage(0, 0, shadow);
+        // Softened: down to half the size and up again, smoothly.
+        painter.drawImage(0, 0, shadow.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                    .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     painter.setPen(Qt::NoPen);
     for (const QRectF &rect : faces) {
@@ -268,8 +237,11 @@ void TestKeyMap::readsThePaintersPicturesExactly()
 void TestKeyMap::readsForeignPicturesWithinAPixel_data()
 {
     QTest::addColumn<int>("drawing");
-    for (Drawing drawing : {Drawing::Rounded, Drawing::Gradient, Drawing::Shadow, Drawing::Borders, Drawing::Noise})
-        QTest::addRow("%s", drawingName(drawing)) << int(drawing);
+    QTest::newRow("smoothed rounded keys") << int(Drawing::Rounded);
+    QTest::newRow("shaded faces") << int(Drawing::Gradient);
+    QTest::newRow("drop shadows") << int(Drawing::Shadow);
+    QTest::newRow("border lines, no gaps") << int(Drawing::Borders);
+    QTest::newRow("textured background") << int(Drawing::Noise);
 }
 
 void TestKeyMap::readsForeignPicturesWithinAPixel()
@@ -286,7 +258,7 @@ void TestKeyMap::readsForeignPicturesWithinAPixel()
         good += pictureGood;
         total += keyCount(expected);
     }
-    qInfo("%s: %d of %d keys (%.1f %%) have every edge within 1 pixel", drawingName(Drawing(drawing)), good, total,
+    qInfo("%s: %d of %d keys (%.1f %%) have every edge within 1 pixel", QTest::currentDataTag(), good, total,
           100.0 * good / total);
     m_good += good;
     m_total += total;
@@ -328,22 +300,19 @@ void TestKeyMap::appliesAKeyMapToALayout_data()
 {
     QTest::addColumn<QList<int>>("layoutKeys"); // per row
     QTest::addColumn<QList<int>>("mapKeys");
-    QTest::addColumn<int>("newKeys");
-    QTest::addColumn<QStringList>("removed");
-    QTest::addColumn<QStringList>("notes");
-    QTest::newRow("same keys") << QList<int>{3, 2} << QList<int>{3, 2} << 0 << QStringList{} << QStringList{};
+    QTest::addColumn<QStringList>("report"); // after its first line
+    QTest::newRow("same keys") << QList<int>{3, 2} << QList<int>{3, 2} << QStringList{};
     QTest::newRow("fewer keys, more keys")
-        << QList<int>{3, 1} << QList<int>{2, 3} << 2 << QStringList{"Removed: row 0, key 2 \"K2\"."}
-        << QStringList{"Blank keys added: 2."};
-    QTest::newRow("a row more") << QList<int>{2} << QList<int>{2, 4} << 4 << QStringList{}
+        << QList<int>{3, 1} << QList<int>{2, 3} << QStringList{"Blank keys added: 2.", "Removed: row 0, key 2 \"K2\"."};
+    QTest::newRow("a row more") << QList<int>{2} << QList<int>{2, 4}
                                 << QStringList{"Rows added: 1.", "Blank keys added: 4."};
-    QTest::newRow("rows fewer")
-        << QList<int>{1, 2, 1} << QList<int>{1} << 0
-        << QStringList{"Removed: row 1, key 0 \"K0\".", "Removed: row 1, key 1 \"K1\".", "Removed: row 2, key 0 \"K0\"."}
-        << QStringList{"Rows removed: 2."};
+    QTest::newRow("rows fewer") << QList<int>{1, 2, 1} << QList<int>{1}
+                                << QStringList{"Rows removed: 2.", "Removed: row 1, key 0 \"K0\".",
+                                               "Removed: row 1, key 1 \"K1\".", "Removed: row 2, key 0 \"K0\"."};
     QTest::newRow("past the limits")
-        << QList<int>{30} << QList<int>{31, 29, 29, 29, 29, 30, 2} << 29 * 5 << QStringList{"Removed: row 0, key 29 \"K29\"."}
-        << QStringList{"Rows added: 5.", "Blank keys added: 145.", "Left out: the picture's rows after the 6th (1).",
+        << QList<int>{30} << QList<int>{31, 29, 29, 29, 29, 30, 2}
+        << QStringList{"Rows added: 5.", "Blank keys added: 145.", "Removed: row 0, key 29 \"K29\".",
+                       "Left out: the picture's rows after the 6th (1).",
                        "Left out: the picture's keys after the 29th in row 0 (2).",
                        "Left out: the picture's keys after the 29th in row 5 (1)."};
 }
@@ -354,9 +323,7 @@ void TestKeyMap::appliesAKeyMapToALayout()
 {
     QFETCH(QList<int>, layoutKeys);
     QFETCH(QList<int>, mapKeys);
-    QFETCH(int, newKeys);
-    QFETCH(QStringList, removed);
-    QFETCH(QStringList, notes);
+    QFETCH(QStringList, report);
     SkinLayout layout;
     for (int count : layoutKeys) {
         layout.rows.append(test::makeRow(16, QList<quint16>(count, 8)));
@@ -372,7 +339,7 @@ void TestKeyMap::appliesAKeyMapToALayout()
         map.rows.append(row);
     }
 
-    const KeyMapReport report = applyKeyMap(layout, map);
+    const QStringList lines = applyKeyMap(layout, map).lines();
     const int rows = std::min<int>(int(mapKeys.size()), RowList::capacity);
     QCOMPARE(layout.rows.count(), rows);
     for (int r = 0; r < rows; ++r) {
@@ -390,11 +357,7 @@ void TestKeyMap::appliesAKeyMapToALayout()
             QCOMPARE(key.vk, kept ? 0x41 : 0);
         }
     }
-    QCOMPARE(report.newKeys, newKeys);
-    const QStringList lines = report.lines();
-    for (const QString &line : removed + notes)
-        QVERIFY2(lines.contains(line), qPrintable(lines.join(u'\n')));
-    QCOMPARE(report.removedKeys.size(), removed.size());
+    QCOMPARE(lines.mid(1), report);
 }
 
 QTEST_MAIN(TestKeyMap)
