@@ -53,8 +53,11 @@ int runReadKeys(CliContext &context, const QStringList &args)
     const QString layoutOption = QStringLiteral("--layout");
     const QString pictureOption = QStringLiteral("--picture");
     const QString dryRunOption = QStringLiteral("--dry-run");
-    const CommandLine line = ParseCommandLine(
-        args, {ShapeOption(), {{}, layoutOption, true}, {{}, pictureOption, true}, {{}, dryRunOption, false}, FormatOption()});
+    const CommandLine line = ParseCommandLine(args, {ShapeOption(),
+                                                     {{}, layoutOption, true},
+                                                     {{}, pictureOption, true},
+                                                     {{}, dryRunOption, false},
+                                                     FormatOption()});
     if (!line.ok())
         return CommandUsageError(context, ReadKeysCommand(), line.error);
     if (line.positional.size() != 1 || !line.has(ShapeOption().longName) || !line.has(layoutOption)) {
@@ -66,8 +69,9 @@ int runReadKeys(CliContext &context, const QStringList &args)
         return CommandUsageError(context, ReadKeysCommand(), QStringLiteral("the formats are text and json"));
     const int shape = ShapeFromCommandLine(line);
     if (shape < 0) {
-        return CommandUsageError(context, ReadKeysCommand(),
-                                 QStringLiteral("unknown shape \"%1\"; %2").arg(line.value(ShapeOption().longName), ShapeNamesHint()));
+        return CommandUsageError(
+            context, ReadKeysCommand(),
+            QStringLiteral("unknown shape \"%1\"; %2").arg(line.value(ShapeOption().longName), ShapeNamesHint()));
     }
     bool numberOk = false;
     const int number = line.value(layoutOption).toInt(&numberOk);

@@ -104,7 +104,9 @@ QStringList KeyMapReport::lines() const
     if (droppedRows > 0)
         lines << Text::tr("Left out: the picture's rows after the 6th (%1).").arg(droppedRows);
     for (const DroppedKeys &dropped : droppedKeys)
-        lines << Text::tr("Left out: the picture's keys after the 29th in row %1 (%2).").arg(dropped.row).arg(dropped.count);
+        lines << Text::tr("Left out: the picture's keys after the 29th in row %1 (%2).")
+                     .arg(dropped.row)
+                     .arg(dropped.count);
     return lines;
 }
 
