@@ -946,6 +946,37 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>velkari::KeyMapLayout</name>
+    <message>
+        <source>Set from the picture: %1 row heights, %2 key widths.</source>
+        <translation>Aus dem Bild übernommen: %1 Zeilenhöhen, %2 Tastenbreiten.</translation>
+    </message>
+    <message>
+        <source>Rows added: %1.</source>
+        <translation>Hinzugefügte Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Blank keys added: %1.</source>
+        <translation>Hinzugefügte leere Tasten: %1.</translation>
+    </message>
+    <message>
+        <source>Rows removed: %1.</source>
+        <translation>Entfernte Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Removed: row %1, key %2 &quot;%3&quot;.</source>
+        <translation>Entfernt: Zeile %1, Taste %2 „%3“.</translation>
+    </message>
+    <message>
+        <source>Left out: the picture&apos;s rows after the 6th (%1).</source>
+        <translation>Ausgelassen: die Zeilen des Bildes nach der 6. (%1).</translation>
+    </message>
+    <message>
+        <source>Left out: the picture&apos;s keys after the 29th in row %1 (%2).</source>
+        <translation>Ausgelassen: die Tasten des Bildes nach der 29. in Zeile %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>velkari::KeyboardDevice</name>
     <message>
         <source>Backspace</source>

@@ -126,7 +126,7 @@ const QList<const CliCommand *> &CliCommands()
         &NewCommand(),  &BuildCommand(), &CheckCommand(), &NormalizeCommand(),
         &DumpCommand(), &DescribeCommand(),
         &TemplatesCommand(),
-        &DrawCommand(), &DeriveCommand(), &FitCommand(),
+        &DrawCommand(), &DeriveCommand(), &FitCommand(), &ReadKeysCommand(),
         &InspectCommand(), &SimulateCommand(), &TypeCommand(),
     };
     return commands;

@@ -94,6 +94,7 @@ const CliCommand &TemplatesCommand();
 const CliCommand &DrawCommand();
 const CliCommand &DeriveCommand();
 const CliCommand &FitCommand();
+const CliCommand &ReadKeysCommand();
 
 // Carries out a command that draws pictures (draw, new --template); it needs a QGuiApplication.
 int RunDrawingCommand(CliContext &context, const CliCommand &command, const QStringList &args);

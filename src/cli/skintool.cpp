@@ -10,9 +10,10 @@ namespace velkari {
 namespace {
 
 const char *const exitCodes =
-    "Exit codes: 0 done (and every layout passes), 1 a layout breaks a rule (build, check) or a\n"
-    "character cannot be typed (type), 2 the command could not be carried out (usage, not a project\n"
-    "or skin file, a damaged skin, a file that cannot be written).\n";
+    "Exit codes: 0 done (and every layout passes), 1 a layout breaks a rule (build, check), a\n"
+    "character cannot be typed (type) or a picture shows no keys (read-keys), 2 the command could\n"
+    "not be carried out (usage, not a project or skin file, a damaged skin, a file that cannot be\n"
+    "written).\n";
 
 QString generalHelp()
 {

@@ -93,6 +93,8 @@ private Q_SLOTS:
     void outputTargets();
     void usage_data();
     void usage();
+    void readKeys_data();
+    void readKeys();
 
 private:
     QTemporaryDir m_dir;
@@ -677,6 +679,74 @@ void TestSkinTool::usage()
     const Run run = runTool(arguments, m_dir.path());
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.err).contains(inOutput), qPrintable(run.out + run.err));
+}
+
+void TestSkinTool::readKeys_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // standard output, or a part of standard error
+    QTest::addColumn<bool>("changed");
+    const QStringList portrait1{"--shape", "portrait", "--layout", "1"};
+    // The numeric template's Symbols layout, as its drawn picture shows it.
+    const QString fiveKeys = QStringLiteral("{\"x\": 0, \"width\": 48}, {\"x\": 48, \"width\": 48}, "
+                                            "{\"x\": 96, \"width\": 48}, {\"x\": 144, \"width\": 48}, "
+                                            "{\"x\": 192, \"width\": 48}");
+    const QString symbols = QStringLiteral("{\"width\": 240, \"height\": 80, \"rows\": ["
+                                           "{\"y\": 0, \"height\": 20, \"keys\": [%1]}, "
+                                           "{\"y\": 20, \"height\": 20, \"keys\": [%1]}, "
+                                           "{\"y\": 40, \"height\": 20, \"keys\": [%1]}, "
+                                           "{\"y\": 60, \"height\": 20, \"keys\": [{\"x\": 0, \"width\": 96}, "
+                                           "{\"x\": 96, \"width\": 48}, {\"x\": 144, \"width\": 48}, "
+                                           "{\"x\": 192, \"width\": 48}]}]}\n")
+                                .arg(fiveKeys);
+    QTest::newRow("dry run, json") << portrait1 + QStringList{"--dry-run", "--format", "json"} << 0 << symbols << false;
+    // Its own picture gives the layout back unchanged.
+    QTest::newRow("json, saved") << portrait1 + QStringList{"--format=json"} << 0 << symbols << false;
+    QTest::newRow("another picture")
+        << QStringList{"--shape", "Landscape", "--layout", "0", "--picture", "%D/keys-pictures/portrait-symbols.gif"} << 0
+        << "240 x 80 pixels, 4 rows\n"
+           "row 0: y 0, height 20, 5 keys (x+width): 0+48 48+48 96+48 144+48 192+48\n"
+           "row 1: y 20, height 20, 5 keys (x+width): 0+48 48+48 96+48 144+48 192+48\n"
+           "row 2: y 40, height 20, 5 keys (x+width): 0+48 48+48 96+48 144+48 192+48\n"
+           "row 3: y 60, height 20, 4 keys (x+width): 0+96 96+48 144+48 192+48\n"
+           "Set from the picture: 4 row heights, 19 key widths.\n"
+           "Blank keys added: 3.\n"
+        << true;
+    QTest::newRow("no keys") << portrait1 + QStringList{"--picture", "%D/blank.bmp"} << 1 << "no keys were recognised" << false;
+    QTest::newRow("not a picture") << portrait1 + QStringList{"--picture", "%D/pics/k.gif"} << 2 << "is not a picture" << false;
+    QTest::newRow("no such layout") << QStringList{"--shape", "portrait", "--layout", "2"} << 2 << "Portrait has no layout 2"
+                                    << false;
+    QTest::newRow("no shape") << QStringList{"--layout", "0"} << 2 << "Usage: velkari-skin read-keys" << false;
+}
+
+// Only a run that reads keys and is not a dry run changes the project, and never its pictures.
+void TestSkinTool::readKeys()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(bool, changed);
+    const QString path = m_dir.filePath(QStringLiteral("keys.vsp"));
+    QFile::remove(path);
+    QCOMPARE(runTool({QStringLiteral("new"), QStringLiteral("--template"), QStringLiteral("numeric"),
+                      QStringLiteral("--force"), path}).exitCode, 0);
+    QImage blank(240, 80, QImage::Format_RGB32);
+    blank.fill(Qt::gray);
+    QVERIFY(blank.save(m_dir.filePath(QStringLiteral("blank.bmp"))));
+    options.replaceInStrings(QStringLiteral("%D"), m_dir.path());
+    const QByteArray before = readFile(path);
+
+    const Run run = runTool(QStringList{QStringLiteral("read-keys"), path} + options);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode == 0)
+        QCOMPARE(run.out, output);
+    else
+        QVERIFY2(run.err.contains(output), qPrintable(run.err));
+    QCOMPARE(readFile(path) != before, changed);
+    SkinProject project;
+    QVERIFY(LoadProjectFile(project, path));
+    QVERIFY(project.layoutList(Landscape).at(0)->picFileName.endsWith(QStringLiteral("landscape-number-pad.gif")));
 }
 
 QTEST_GUILESS_MAIN(TestSkinTool)
