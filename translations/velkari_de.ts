@@ -676,10 +676,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <translation>Layout löschen</translation>
     </message>
     <message>
-        <source>Copied the layout &quot;%1&quot;. &quot;Paste Layout Info&quot; in the Layout Properties of another layout puts it there.</source>
-        <translation>Das Layout „%1“ ist kopiert. „Layout-Info einfügen“ in den Layout-Eigenschaften eines anderen Layouts fügt es dort ein.</translation>
-    </message>
-    <message>
         <source>Add Button</source>
         <translation>Taste hinzufügen</translation>
     </message>
@@ -700,10 +696,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <translation>Taste löschen</translation>
     </message>
     <message>
-        <source>Copied the key &quot;%1&quot;. &quot;Paste Button Info&quot; in the Button Properties of another key puts it there.</source>
-        <translation>Die Taste „%1“ ist kopiert. „Taste einfügen“ in den Tasten-Eigenschaften einer anderen Taste fügt sie dort ein.</translation>
-    </message>
-    <message>
         <source>Change Text Color</source>
         <translation>Textfarbe ändern</translation>
     </message>
@@ -714,10 +706,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>Change Help File Name</source>
         <translation>Namen der Hilfedatei ändern</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>New</source>
@@ -774,14 +762,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Error:</source>
-        <translation>Fehler:</translation>
-    </message>
-    <message>
-        <source>Too many Layouts!</source>
-        <translation>Zu viele Layouts!</translation>
     </message>
 </context>
 <context>
@@ -855,6 +835,25 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     <message>
         <source>The picture &quot;%1&quot; cannot be read, so it cannot be scaled.</source>
         <translation>Das Bild „%1“ kann nicht gelesen und daher nicht skaliert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::EditCommands</name>
+    <message>
+        <source>Error:</source>
+        <translation>Fehler:</translation>
+    </message>
+    <message>
+        <source>Too many Layouts!</source>
+        <translation>Zu viele Layouts!</translation>
+    </message>
+    <message>
+        <source>Copied the layout &quot;%1&quot;. &quot;Paste Layout Info&quot; in the Layout Properties of another layout puts it there.</source>
+        <translation>Das Layout „%1“ ist kopiert. „Layout-Info einfügen“ in den Layout-Eigenschaften eines anderen Layouts fügt es dort ein.</translation>
+    </message>
+    <message>
+        <source>Copied the key &quot;%1&quot;. &quot;Paste Button Info&quot; in the Button Properties of another key puts it there.</source>
+        <translation>Die Taste „%1“ ist kopiert. „Taste einfügen“ in den Tasten-Eigenschaften einer anderen Taste fügt sie dort ein.</translation>
     </message>
 </context>
 <context>

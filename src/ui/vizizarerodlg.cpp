@@ -1,11 +1,11 @@
 #include "vizizarerodlg.h"
 
 #include "aboutbox.h"
-#include "buttondlg.h"
-#include "crashrecovery.h"
 #include "controlhints.h"
 #include "controlid.h"
 #include "controlids.h"
+#include "crashrecovery.h"
+#include "editcommands.h"
 #include "dialogunits.h"
 #include "editoractions.h"
 #include "editorsettings.h"
@@ -14,10 +14,11 @@
 #include "filedrops.h"
 #include "gridcell.h"
 #include "helpwindow.h"
-#include "layoutdlg.h"
 #include "problemspanel.h"
 #include "previewwindow.h"
 #include "recoveryoffer.h"
+#include "screenfit.h"
+#include "statusarea.h"
 #include "swatchbutton.h"
 #include "userprompts.h"
 
@@ -31,14 +32,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QTimer>
-#include <QVBoxLayout>
 
 namespace velkari {
 
@@ -54,22 +49,16 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , m_document(new ProjectDocument(this))
     , m_prompts(std::make_unique<UserPrompts>(this, [this] { return workFiles(); }))
+    , m_edits(new EditCommands(*m_document, this))
 {
     setFont(DialogUnits::dialogFont());
     const DialogUnits units(font());
     m_templateSize = units.size(553, 398);
     setWindowTitle(WindowTitle({}) + QStringLiteral("[*]"));
     createControls(units);
-    const QSize frame = fitMinimumSize();
-    if (!restoreGeometry(EditorSettings().windowGeometry())) {
-        // Placed by hand: centring without knowing the frame could put the title bar off a
-        // small screen.
-        const QRect available = screen()->availableGeometry();
-        resize(minimumSize());
-        const QSize outer = size() + frame;
-        move(available.left() + qMax(0, (available.width() - outer.width()) / 2),
-             available.top() + qMax(0, (available.height() - outer.height()) / 2));
-    }
+    const QSize frame = ScreenFit::fitMinimumSize(this, m_templateSize);
+    if (!restoreGeometry(EditorSettings().windowGeometry()))
+        ScreenFit::placeInTheMiddle(this, frame);
 
     m_actions = new EditorActions(this, m_document->undoStack());
     m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_N), this, &CViziZareroDlg::commandNew);
@@ -82,15 +71,10 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     // After the drop has ended: opening may ask questions.
     auto *drops = new FileDrops(this, m_canvas);
     connect(drops, &FileDrops::projectDropped, this, &CViziZareroDlg::openWithQuestion, Qt::QueuedConnection);
-    connect(drops, &FileDrops::pictureDropped, this, &CViziZareroDlg::setPicture, Qt::QueuedConnection);
+    connect(drops, &FileDrops::pictureDropped, m_edits, &EditCommands::setPicture, Qt::QueuedConnection);
 
     connectDocument();
     documentChanged({DocumentChange::Kind::Replace, {0, 0}, true});
-
-    m_hoverTimer = new QTimer(this);
-    m_hoverTimer->setInterval(HoverInterval);
-    connect(m_hoverTimer, &QTimer::timeout, this, &CViziZareroDlg::hoverTick);
-    m_hoverTimer->start();
 }
 
 CViziZareroDlg::~CViziZareroDlg() = default;
@@ -102,6 +86,10 @@ void CViziZareroDlg::setPrompts(std::unique_ptr<UserPrompts> prompts)
 
 void CViziZareroDlg::connectDocument()
 {
+    connect(m_edits, &EditCommands::gridChanged, this, &CViziZareroDlg::gridRefresh);
+    connect(m_edits, &EditCommands::layoutsChanged, this, &CViziZareroDlg::fullRefresh);
+    connect(m_edits, &EditCommands::showView, this, &CViziZareroDlg::showView);
+    connect(m_edits, &EditCommands::note, this, &CViziZareroDlg::showStatus);
     connect(m_document, &ProjectDocument::changed, this, &CViziZareroDlg::documentChanged);
     connect(m_document, &ProjectDocument::changed, m_problems, &ProblemsPanel::scheduleCheck);
     connect(m_document, &ProjectDocument::modifiedChanged, this, &QWidget::setWindowModified);
@@ -126,38 +114,43 @@ QPushButton *CViziZareroDlg::addButton(int id, const QString &caption, const QRe
 
 void CViziZareroDlg::createControls(const DialogUnits &units)
 {
-    auto *pageScroll = new QScrollArea(this);
-    pageScroll->setFrameShape(QFrame::NoFrame);
-    pageScroll->setWidgetResizable(true);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(pageScroll);
-    // Given to its scroll area while still empty: moving 200 controls into it later costs a
-    // round of events each.
-    m_page = new QWidget;
-    pageScroll->setWidget(m_page);
-
-    connect(addButton(IdNew, tr("New"), units.rect(7, 0, 38, 14)), &QPushButton::clicked, this,
-            &CViziZareroDlg::commandNew);
-    connect(addButton(IdOpen, tr("Open"), units.rect(46, 0, 38, 14)), &QPushButton::clicked, this,
-            &CViziZareroDlg::commandOpen);
-    connect(addButton(IdSave, tr("Save"), units.rect(86, 0, 38, 14)), &QPushButton::clicked, this,
-            &CViziZareroDlg::commandSave);
-    connect(addButton(IdSaveAs, tr("Save As"), units.rect(126, 0, 38, 14)), &QPushButton::clicked, this,
-            &CViziZareroDlg::commandSaveAs);
-    connect(addButton(IdCreateSkin, tr("Create Skin"), units.rect(166, 0, 53, 14)),
-            &QPushButton::clicked, this, &CViziZareroDlg::commandCreateSkin);
-    connect(addButton(IdHelp, tr("&Help"), units.rect(221, 0, 50, 14)), &QPushButton::clicked, this,
-            &CViziZareroDlg::showHelp);
+    m_page = ScreenFit::scrollingPage(this);
+    const struct {
+        int id;
+        QString caption;
+        QRect rect;
+        void (CViziZareroDlg::*command)();
+    } commands[] = {
+        {IdNew, tr("New"), units.rect(7, 0, 38, 14), &CViziZareroDlg::commandNew},
+        {IdOpen, tr("Open"), units.rect(46, 0, 38, 14), &CViziZareroDlg::commandOpen},
+        {IdSave, tr("Save"), units.rect(86, 0, 38, 14), &CViziZareroDlg::commandSave},
+        {IdSaveAs, tr("Save As"), units.rect(126, 0, 38, 14), &CViziZareroDlg::commandSaveAs},
+        {IdCreateSkin, tr("Create Skin"), units.rect(166, 0, 53, 14), &CViziZareroDlg::commandCreateSkin},
+        {IdHelp, tr("&Help"), units.rect(221, 0, 50, 14), &CViziZareroDlg::showHelp},
+        {IdTrySkin, tr("Try Skin"), units.rect(357, 0, 50, 14), &CViziZareroDlg::showPreview},
+    };
+    for (const auto &command : commands)
+        connect(addButton(command.id, command.caption, command.rect), &QPushButton::clicked, this, command.command);
+    const struct {
+        int id;
+        QString caption;
+        QRect rect;
+        void (EditCommands::*command)();
+    } edits[] = {
+        {IdLayoutProperties, tr("Layout Properties"), units.rect(189, 41, 71, 12), &EditCommands::layoutProperties},
+        {IdAddLayout, tr("Add Layout"), units.rect(263, 41, 56, 12), &EditCommands::addLayout},
+        {IdCopyLayout, tr("Copy Layout"), units.rect(322, 41, 56, 12), &EditCommands::copyLayout},
+    };
+    for (const auto &command : edits)
+        connect(addButton(command.id, command.caption, command.rect), &QPushButton::clicked, m_edits, command.command);
+    findControl(m_page, IdTrySkin)
+        ->setToolTip(tr("Run the skin as the device would: tap keys, switch layouts, see what they type."));
     m_problems = new ProblemsPanel(m_document->project(), this);
     auto *problemsButton = addButton(IdProblems, m_problems->caption(), units.rect(275, 0, 78, 14));
     connect(problemsButton, &QPushButton::clicked, this, &CViziZareroDlg::showProblems);
     connect(m_problems, &ProblemsPanel::checked, problemsButton, &QPushButton::setText);
     connect(m_problems, &ProblemsPanel::picturesMissing, this, &CViziZareroDlg::showStatus);
-    connect(m_problems, &ProblemsPanel::problemChosen, this, &CViziZareroDlg::mendProblem);
-    QPushButton *trySkin = addButton(IdTrySkin, tr("Try Skin"), units.rect(357, 0, 50, 14));
-    trySkin->setToolTip(tr("Run the skin as the device would: tap keys, switch layouts, see what they type."));
-    connect(trySkin, &QPushButton::clicked, this, &CViziZareroDlg::showPreview);
+    connect(m_problems, &ProblemsPanel::problemChosen, m_edits, &EditCommands::mend);
 
     const auto addLabel = [this](const QString &text, const QRect &rect) {
         auto *label = new QLabel(text, m_page);
@@ -178,13 +171,6 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     m_layoutList->setGeometry(units.rect(105, 41, 82, 12));
     m_layoutList->setMaxVisibleItems(LayoutList::capacity);
     connect(m_layoutList, &QComboBox::activated, this, &CViziZareroDlg::layoutSelected);
-
-    connect(addButton(IdLayoutProperties, tr("Layout Properties"), units.rect(189, 41, 71, 12)),
-            &QPushButton::clicked, this, &CViziZareroDlg::commandLayoutProperties);
-    connect(addButton(IdAddLayout, tr("Add Layout"), units.rect(263, 41, 56, 12)), &QPushButton::clicked,
-            this, &CViziZareroDlg::commandAddLayout);
-    connect(addButton(IdCopyLayout, tr("Copy Layout"), units.rect(322, 41, 56, 12)),
-            &QPushButton::clicked, this, &CViziZareroDlg::commandCopyLayout);
 
     addLabel(tr("Text Color:"), units.rect(7, 55, 96, 12));
     m_textColorButton = new SwatchButton(m_page);
@@ -217,20 +203,18 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     m_canvas = new CanvasView(m_page);
     m_canvas->move(0, m_canvasTop);
     m_canvas->setOrigins(QPoint(GridLeft, GridTop - m_canvasTop), QPoint(units.x(7), units.y(221) - m_canvasTop));
-    connect(m_canvas, &CanvasView::cellClicked, this, &CViziZareroDlg::commandGridButton);
+    connect(m_canvas, &CanvasView::cellClicked, m_edits, &EditCommands::gridCell);
 
     m_closeRect = units.rect(496, 313, 50, 14);
     m_closeButton = addButton(IdClose, tr("Close"), m_closeRect);
     connect(m_closeButton, &QPushButton::clicked, this, &CViziZareroDlg::commandClose);
 
     m_statusRect = units.rect(7, 331, 539, 60);
-    m_status = new QLabel(m_page);
+    m_status = new StatusArea(m_page, [this] { return controlUnderMouse(); }, [this](int id) {
+        return DescribeControl(id, currentLayoutRecord(), currentShapeLayouts(), project().helpFileName);
+    });
     setControlId(m_status, IdStatus);
     m_status->setGeometry(m_statusRect);
-    m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_status->setTextFormat(Qt::PlainText);
-    m_status->setWordWrap(true);
 
     // The page never gets so small that a control above the canvas or on the bottom row is cut.
     int right = 0;
@@ -259,21 +243,10 @@ void CViziZareroDlg::placeControls()
     m_canvas->setGeometry(0, m_canvasTop, m_page->width(), qMin(close.top(), viewControls->y()) - gap - m_canvasTop);
 }
 
-QSize CViziZareroDlg::fitMinimumSize()
-{
-    // Until the window manager has framed the window, a title bar and thin borders are assumed.
-    QSize frame = frameGeometry().size() - size();
-    if (frame.height() <= 0)
-        frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 8);
-    // The template's size, unless the screen is smaller; then the page scrolls.
-    setMinimumSize(m_templateSize.boundedTo(screen()->availableGeometry().size() - frame));
-    return frame;
-}
-
 void CViziZareroDlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    fitMinimumSize();
+    ScreenFit::fitMinimumSize(this, m_templateSize);
 }
 
 bool CViziZareroDlg::eventFilter(QObject *watched, QEvent *event)
@@ -333,16 +306,14 @@ void CViziZareroDlg::fullRefresh()
         const QSignalBlocker blocker(m_layoutList);
         m_layoutList->setCurrentIndex(m_currentLayout);
     }
-    m_currentLayout = m_layoutList->currentIndex();
-    m_document->setView(currentView());
-    gridRefresh();
-    pictureRefresh();
+    layoutSelected();
 }
 
 void CViziZareroDlg::layoutSelected()
 {
     m_currentLayout = m_layoutList->currentIndex();
     m_document->setView(currentView());
+    m_edits->setView(currentView());
     gridRefresh();
     pictureRefresh();
 }
@@ -421,21 +392,12 @@ int CViziZareroDlg::controlUnderMouse() const
 
 void CViziZareroDlg::hoverTick()
 {
-    const int id = controlUnderMouse();
-    if (id == m_lastHoveredId)
-        return;
-    const QString description =
-        DescribeControl(id, currentLayoutRecord(), currentShapeLayouts(), project().helpFileName);
-    m_status->setText(description.isEmpty() ? m_statusNote : description);
-    m_lastHoveredId = id;
+    m_status->hoverTick();
 }
 
 void CViziZareroDlg::showStatus(const QString &text)
 {
-    m_statusNote = text;
-    m_status->setText(text);
-    // Shown until the mouse moves to another control, whose description then takes its place.
-    m_lastHoveredId = controlUnderMouse();
+    m_status->showNote(text);
 }
 
 void CViziZareroDlg::openProjectFile(const QString &path)
@@ -454,12 +416,6 @@ void CViziZareroDlg::openWithQuestion(const QString &path)
 void CViziZareroDlg::offerRecovery()
 {
     offerRecoveryCopies(this, *m_document);
-}
-
-void CViziZareroDlg::setPicture(const QString &path)
-{
-    if (m_document->setPicture(m_currentShape, m_currentLayout, path))
-        fullRefresh();
 }
 
 QStringList CViziZareroDlg::workFiles() const
@@ -491,59 +447,6 @@ void CViziZareroDlg::commandSaveAs()
 void CViziZareroDlg::commandCreateSkin()
 {
     runCommand([this] { CreateSkin(*m_document, *m_prompts); });
-}
-
-void CViziZareroDlg::commandAddLayout()
-{
-    if (!m_document->canAddLayout(m_currentShape)) {
-        QMessageBox::critical(this, tr("Error:"), tr("Too many Layouts!"));
-        return;
-    }
-    auto layout = std::make_unique<SkinLayout>();
-    CLayoutDlg dialog(*layout, *m_document, *currentShapeLayouts(), this);
-    if (dialog.exec() == Ok)
-        m_document->addLayout(m_currentShape, std::move(layout));
-    fullRefresh();
-}
-
-void CViziZareroDlg::commandLayoutProperties()
-{
-    SkinLayout *layout = currentLayoutRecord();
-    if (!layout)
-        return;
-    CLayoutDlg dialog(*layout, *m_document, *currentShapeLayouts(), this);
-    const int result = dialog.exec();
-    m_document->finishLayoutDialog(m_currentShape, m_currentLayout, result, dialog.wasPasted());
-    // Also after Cancel and a refused delete: the grid never shows what the layout lacks.
-    fullRefresh();
-}
-
-void CViziZareroDlg::commandCopyLayout()
-{
-    const SkinLayout *layout = currentLayoutRecord();
-    m_document->copyLayout(layout);
-    if (layout)
-        showStatus(tr("Copied the layout \"%1\". \"Paste Layout Info\" in the Layout Properties of another "
-                      "layout puts it there.")
-                       .arg(layout->name));
-}
-
-void CViziZareroDlg::commandGridButton(int id)
-{
-    const std::optional<GridCellId> cell = GridCellId::decode(id);
-    const RecordPath place{m_currentShape, m_currentLayout, cell ? cell->row : -1, cell ? cell->column : -1};
-    SkinButton *button = m_document->button(place);
-    if (!button)
-        return;
-    CButtonDlg dialog(*button, *m_document, *currentShapeLayouts(), m_document->rowIsFullFor(place), this);
-    const int result = dialog.exec();
-    const QString caption = button->caption;
-    m_document->finishButtonDialog(place, result, dialog.isAddMode(), dialog.wasPasted());
-    gridRefresh();
-    if (dialog.wasCopied())
-        showStatus(tr("Copied the key \"%1\". \"Paste Button Info\" in the Button Properties of another key "
-                      "puts it there.")
-                       .arg(caption));
 }
 
 bool CViziZareroDlg::confirmClose()
@@ -616,17 +519,6 @@ void CViziZareroDlg::showHelp()
 void CViziZareroDlg::showProblems()
 {
     m_problems->showBeside();
-}
-
-void CViziZareroDlg::mendProblem(const Problem &problem)
-{
-    if (!m_document->layout(problem.shape, problem.layout))
-        return;
-    showView({problem.shape, problem.layout});
-    if (problem.row >= 0 && problem.key >= 0)
-        commandGridButton(GridCellId::encode(problem.row, problem.key));
-    else
-        commandLayoutProperties();
 }
 
 void CViziZareroDlg::showPreview()

@@ -18,11 +18,12 @@ class QTimer;
 namespace velkari {
 
 class DialogUnits;
+class EditCommands;
 class EditorActions;
 class HelpWindow;
 class ProblemsPanel;
-struct Problem;
 class PreviewWindow;
+class StatusArea;
 class SwatchButton;
 class UserPrompts;
 
@@ -38,7 +39,6 @@ class CViziZareroDlg : public QDialog
 public:
     static constexpr int GridLeft = 10;
     static constexpr int GridTop = 150;
-    static constexpr int HoverInterval = 200;
 
     explicit CViziZareroDlg(QWidget *parent = nullptr);
     ~CViziZareroDlg() override;
@@ -77,8 +77,6 @@ public:
     void openWithQuestion(const QString &path);
     // Offers the recovery copies that an editor left behind; run once the window is shown.
     void offerRecovery();
-    // A picture dropped on the picture: the current layout's picture.
-    void setPicture(const QString &path);
 
     // The commands, as the window's buttons run them.
     void commandNew();
@@ -86,15 +84,9 @@ public:
     void commandSave();
     void commandSaveAs();
     void commandCreateSkin();
-    void commandAddLayout();
-    void commandLayoutProperties();
-    void commandCopyLayout();
-    void commandGridButton(int id);
     void commandClose();
     void showHelp();
     void showProblems();
-    // Selects the problem's shape and layout and opens its key's or its layout's properties.
-    void mendProblem(const Problem &problem);
     void showPreview();
 
     // Only Close and the window's close box end the editor.
@@ -117,9 +109,6 @@ private:
     // Lays the page out for its size: Close and the status area follow the bottom edge, the
     // canvas takes the rest.
     void placeControls();
-    // The template's size or what the screen holds; gives the window frame's size, known or
-    // assumed.
-    QSize fitMinimumSize();
     void finishClose();
     QPushButton *addButton(int id, const QString &caption, const QRect &rect);
     // Runs a command; a file error ends it with a stop-icon message, the window carries on.
@@ -135,9 +124,9 @@ private:
 
     ProjectDocument *m_document;
     std::unique_ptr<UserPrompts> m_prompts;
+    EditCommands *m_edits;
     int m_currentShape = 0;
     int m_currentLayout = -1;
-    int m_lastHoveredId = 0;
     bool m_closing = false;
 
     QComboBox *m_shapeList = nullptr;
@@ -145,7 +134,7 @@ private:
     SwatchButton *m_textColorButton = nullptr;
     SwatchButton *m_highlightColorButton = nullptr;
     QLineEdit *m_helpFileEdit = nullptr;
-    QLabel *m_status = nullptr;
+    StatusArea *m_status = nullptr;
     QPushButton *m_closeButton = nullptr;
     CanvasView *m_canvas = nullptr;
     // Everything lives on one page, which scrolls only on a screen smaller than the template.
@@ -154,10 +143,8 @@ private:
     QRect m_closeRect;
     QRect m_statusRect;
     int m_canvasTop = 0;
-    QTimer *m_hoverTimer = nullptr;
     HelpWindow *m_helpWindow = nullptr;
     ProblemsPanel *m_problems = nullptr;
-    QString m_statusNote;
     PreviewWindow *m_previewWindow = nullptr;
     EditorActions *m_actions = nullptr;
 };

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "projectdocument.h"
+
+#include <QObject>
+
+class QWidget;
+
+namespace velkari {
+
+struct Problem;
+
+// The commands that change the layouts and keys of the shape on view: they run the property
+// dialogs on the document's records and hand what the dialogs ended with to the document, which
+// decides what happens to the lists. The main window says which layout is on view and redraws
+// when asked.
+class EditCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    EditCommands(ProjectDocument &document, QWidget *window);
+
+    void setView(const ProjectView &view) { m_view = view; }
+
+    void addLayout();
+    void layoutProperties();
+    void copyLayout();
+    // A cell of the key grid was clicked.
+    void gridCell(int id);
+    // A picture dropped on the picture: the current layout's picture.
+    void setPicture(const QString &path);
+    // Opens the problem's key's or its layout's properties, once the window shows its layout.
+    void mend(const Problem &problem);
+
+Q_SIGNALS:
+    // The keys of the layout on view changed; the layout list and the picture did not.
+    void gridChanged();
+    // Layouts, names or pictures may have changed.
+    void layoutsChanged();
+    // The window is to show another layout.
+    void showView(const ProjectView &view);
+    void note(const QString &text);
+
+private:
+    const LayoutList &shapeLayouts() const;
+
+    ProjectDocument &m_document;
+    QWidget *m_window;
+    ProjectView m_view {0, 0};
+};
+
+} // namespace velkari
