@@ -644,10 +644,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
 <context>
     <name>velkari::CViziZareroDlg</name>
     <message>
-        <source>Skin written: %1, %2 layouts, %3 KiB</source>
-        <translation>Skin geschrieben: %1, %2 Layouts, %3 KiB</translation>
-    </message>
-    <message>
         <source>Try Skin</source>
         <translation>Skin testen</translation>
     </message>
@@ -1492,6 +1488,13 @@ Eine Bildschirmform fasst höchstens 20 Layouts, ein Layout 6 Zeilen und eine Ze
     <message>
         <source>This is the project file itself.</source>
         <translation>Das ist die Projektdatei selbst.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::StatusArea</name>
+    <message>
+        <source>Skin written: %1, %2 layouts, %3 KiB</source>
+        <translation>Skin geschrieben: %1, %2 Layouts, %3 KiB</translation>
     </message>
 </context>
 <context>

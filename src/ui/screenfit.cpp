@@ -42,4 +42,11 @@ void placeInTheMiddle(QWidget *window, const QSize &frame)
                  available.top() + qMax(0, (available.height() - outer.height()) / 2));
 }
 
+void bringToFront(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace velkari::ScreenFit

@@ -21,6 +21,8 @@ QSize fitMinimumSize(QWidget *window, const QSize &templateSize);
 // Places the window, at its minimum size, in the middle of its screen; placed by hand because
 // centring without knowing the frame could put the title bar off a small screen.
 void placeInTheMiddle(QWidget *window, const QSize &frame);
+// Shows a window of the editor's (help, Try Skin) above the others, with the focus.
+void bringToFront(QWidget *window);
 
 } // namespace ScreenFit
 

@@ -19,16 +19,28 @@ class StatusArea : public QLabel
 public:
     static constexpr int HoverInterval = 200;
 
-    // `controlUnderMouse` gives the id of the control under the mouse (0 for none), `describe`
-    // the text for an id (empty when it has none).
-    StatusArea(QWidget *parent, std::function<int()> controlUnderMouse, std::function<QString(int)> describe);
+    // `window`: the controls described are its own.
+    StatusArea(QWidget *parent, QWidget *window);
+
+    // `widgetUnderMouse` gives the widget under the mouse, `idOf` a widget's control id (0 for
+    // none), `describe` the text for an id (empty when it has none).
+    void setDescriptions(std::function<QWidget *()> widgetUnderMouse, std::function<int(const QWidget *)> idOf,
+                         std::function<QString(int)> describe);
 
     // One tick of the hover timer.
     void hoverTick();
     void showNote(const QString &text);
+    // Create Skin succeeded: said here rather than in a box, so that building skin after skin is
+    // not interrupted.
+    void showSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes);
 
 private:
-    std::function<int()> m_controlUnderMouse;
+    // The nearest widget under the mouse with an id: a combo box's inner parts count as the box.
+    int controlUnderMouse() const;
+
+    QWidget *m_window;
+    std::function<QWidget *()> m_widgetUnderMouse;
+    std::function<int(const QWidget *)> m_idOf;
     std::function<QString(int)> m_describe;
     QTimer *m_timer;
     QString m_note;

@@ -95,13 +95,7 @@ void CViziZareroDlg::connectDocument()
     connect(m_document, &ProjectDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(m_document, &ProjectDocument::pathChanged, this,
             [this](const QString &path) { setWindowTitle(WindowTitle(path) + QStringLiteral("[*]")); });
-    connect(m_document, &ProjectDocument::skinWritten, this,
-            [this](const QString &skinPath, int layoutCount, qint64 bytes) {
-                showStatus(tr("Skin written: %1, %2 layouts, %3 KiB")
-                               .arg(QDir::toNativeSeparators(skinPath))
-                               .arg(layoutCount)
-                               .arg(qMax<qint64>(1, (bytes + 512) / 1024)));
-            });
+    connect(m_document, &ProjectDocument::skinWritten, m_status, &StatusArea::showSkinWritten);
 }
 
 QPushButton *CViziZareroDlg::addButton(int id, const QString &caption, const QRect &rect)
@@ -210,9 +204,13 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     connect(m_closeButton, &QPushButton::clicked, this, &CViziZareroDlg::commandClose);
 
     m_statusRect = units.rect(7, 331, 539, 60);
-    m_status = new StatusArea(m_page, [this] { return controlUnderMouse(); }, [this](int id) {
-        return DescribeControl(id, currentLayoutRecord(), currentShapeLayouts(), project().helpFileName);
-    });
+    m_status = new StatusArea(m_page, this);
+    m_status->setDescriptions([this] { return widgetUnderMouse(); },
+                              [this](const QWidget *widget) { return m_canvas->describedControlId(widget, QCursor::pos()); },
+                              [this](int id) {
+                                  return DescribeControl(id, currentLayoutRecord(), currentShapeLayouts(),
+                                                         project().helpFileName);
+                              });
     setControlId(m_status, IdStatus);
     m_status->setGeometry(m_statusRect);
 
@@ -256,6 +254,11 @@ bool CViziZareroDlg::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+void CViziZareroDlg::runFileCommand(void (*command)(ProjectDocument &, DocumentPrompts &))
+{
+    runCommand([this, command] { command(*m_document, *m_prompts); });
+}
+
 bool CViziZareroDlg::runCommand(const std::function<void()> &command)
 {
     try {
@@ -277,11 +280,6 @@ const LayoutList *CViziZareroDlg::currentShapeLayouts() const
 SkinLayout *CViziZareroDlg::currentLayoutRecord() const
 {
     return m_document->layout(m_currentShape, m_currentLayout);
-}
-
-QPushButton *CViziZareroDlg::gridButton(int row, int column) const
-{
-    return m_canvas->cell(row, column);
 }
 
 void CViziZareroDlg::fullRefresh()
@@ -378,28 +376,6 @@ QWidget *CViziZareroDlg::widgetUnderMouse() const
     return QApplication::widgetAt(QCursor::pos());
 }
 
-int CViziZareroDlg::controlUnderMouse() const
-{
-    // The control is the nearest widget with an id: a combo box's inner parts count as the box.
-    int id = 0;
-    for (QWidget *widget = widgetUnderMouse(); widget && !id; widget = widget->parentWidget()) {
-        id = m_canvas->describedControlId(widget, QCursor::pos());
-        if (widget == this)
-            break;
-    }
-    return id;
-}
-
-void CViziZareroDlg::hoverTick()
-{
-    m_status->hoverTick();
-}
-
-void CViziZareroDlg::showStatus(const QString &text)
-{
-    m_status->showNote(text);
-}
-
 void CViziZareroDlg::openProjectFile(const QString &path)
 {
     runCommand([this, &path] { OpenProjectPath(*m_document, *m_prompts, QFileInfo(path).absoluteFilePath()); });
@@ -413,40 +389,10 @@ void CViziZareroDlg::openWithQuestion(const QString &path)
     });
 }
 
-void CViziZareroDlg::offerRecovery()
-{
-    offerRecoveryCopies(this, *m_document);
-}
-
 QStringList CViziZareroDlg::workFiles() const
 {
     const SkinLayout *layout = currentLayoutRecord();
     return {m_document->path(), layout ? layout->picFileName : QString()};
-}
-
-void CViziZareroDlg::commandNew()
-{
-    runCommand([this] { ProjectNew(*m_document, *m_prompts); });
-}
-
-void CViziZareroDlg::commandOpen()
-{
-    runCommand([this] { ProjectOpen(*m_document, *m_prompts); });
-}
-
-void CViziZareroDlg::commandSave()
-{
-    runCommand([this] { ProjectSave(*m_document, *m_prompts); });
-}
-
-void CViziZareroDlg::commandSaveAs()
-{
-    runCommand([this] { ProjectSaveAs(*m_document, *m_prompts); });
-}
-
-void CViziZareroDlg::commandCreateSkin()
-{
-    runCommand([this] { CreateSkin(*m_document, *m_prompts); });
 }
 
 bool CViziZareroDlg::confirmClose()
@@ -481,14 +427,6 @@ void CViziZareroDlg::finishClose()
     done(Ok);
 }
 
-void CViziZareroDlg::reject()
-{
-}
-
-void CViziZareroDlg::accept()
-{
-}
-
 void CViziZareroDlg::keyPressEvent(QKeyEvent *event)
 {
     // Enter away from a push button and Escape would end a dialog; this window ignores both.
@@ -511,9 +449,7 @@ void CViziZareroDlg::showHelp()
 {
     if (!m_helpWindow)
         m_helpWindow = new HelpWindow(this);
-    m_helpWindow->show();
-    m_helpWindow->raise();
-    m_helpWindow->activateWindow();
+    ScreenFit::bringToFront(m_helpWindow);
 }
 
 void CViziZareroDlg::showProblems()
@@ -528,9 +464,7 @@ void CViziZareroDlg::showPreview()
         connect(m_document, &ProjectDocument::changed, m_previewWindow, &PreviewWindow::refreshSkin);
     }
     m_previewWindow->setShape(m_currentShape);
-    m_previewWindow->show();
-    m_previewWindow->raise();
-    m_previewWindow->activateWindow();
+    ScreenFit::bringToFront(m_previewWindow);
 }
 
 void CViziZareroDlg::chooseColor(quint32 color, bool (ProjectDocument::*store)(quint32))

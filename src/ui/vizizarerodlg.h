@@ -1,6 +1,10 @@
 #pragma once
 
 #include "canvasview.h"
+#include "filecommands.h"
+#include "gridcell.h"
+#include "recoveryoffer.h"
+#include "statusarea.h"
 #include "projectdocument.h"
 
 #include <QDialog>
@@ -49,7 +53,7 @@ public:
     int currentLayout() const { return m_currentLayout; }
     ProjectView currentView() const { return {m_currentShape, m_currentLayout}; }
     SkinLayout *currentLayoutRecord() const;
-    QPushButton *gridButton(int row, int column) const;
+    QPushButton *gridButton(int row, int column) const { return m_canvas->cell(row, column); }
     const QImage &pictureImage() const { return m_canvas->pictureView()->picture(); }
     CanvasView *canvas() const { return m_canvas; }
     EditorActions *actions() const { return m_actions; }
@@ -65,10 +69,10 @@ public:
     void gridRefresh();
     void pictureRefresh();
     // One tick of the hover timer: describes the control under the mouse when it changed.
-    void hoverTick();
+    void hoverTick() { m_status->hoverTick(); }
     // A note in the status area, kept until the mouse moves to another control, and whenever the
     // mouse is over nothing it describes.
-    void showStatus(const QString &text);
+    void showStatus(const QString &text) { m_status->showNote(text); }
 
     // Opens a project file as Open does after its dialog (the editor's command line).
     void openProjectFile(const QString &path);
@@ -76,22 +80,22 @@ public:
     // dropped on the window, a recent project).
     void openWithQuestion(const QString &path);
     // Offers the recovery copies that an editor left behind; run once the window is shown.
-    void offerRecovery();
+    void offerRecovery() { offerRecoveryCopies(this, *m_document); }
 
     // The commands, as the window's buttons run them.
-    void commandNew();
-    void commandOpen();
-    void commandSave();
-    void commandSaveAs();
-    void commandCreateSkin();
+    void commandNew() { runFileCommand(ProjectNew); }
+    void commandOpen() { runFileCommand(ProjectOpen); }
+    void commandSave() { runFileCommand(ProjectSave); }
+    void commandSaveAs() { runFileCommand(ProjectSaveAs); }
+    void commandCreateSkin() { runFileCommand(CreateSkin); }
     void commandClose();
     void showHelp();
     void showProblems();
     void showPreview();
 
     // Only Close and the window's close box end the editor.
-    void reject() override;
-    void accept() override;
+    void reject() override {}
+    void accept() override {}
 
 protected:
     // Where the hover description looks; tests may answer without moving the mouse.
@@ -113,12 +117,12 @@ private:
     QPushButton *addButton(int id, const QString &caption, const QRect &rect);
     // Runs a command; a file error ends it with a stop-icon message, the window carries on.
     bool runCommand(const std::function<void()> &command);
+    void runFileCommand(void (*command)(ProjectDocument &, DocumentPrompts &));
     bool confirmClose();
     void chooseColor(quint32 color, bool (ProjectDocument::*store)(quint32));
     void documentChanged(const DocumentChange &change);
     void showView(const ProjectView &view);
     void showProjectSettings();
-    int controlUnderMouse() const;
     QStringList workFiles() const;
     const LayoutList *currentShapeLayouts() const;
 
