@@ -38,7 +38,7 @@ CommandLine ParseCommandLine(const QStringList &args, const QList<CliOption> &op
             line.error = QStringLiteral("unknown option \"%1\"").arg(name);
             return line;
         }
-        if (line.has(option->longName)) {
+        if (line.has(option->longName) && !option->repeatable) {
             line.error = QStringLiteral("%1 given twice").arg(option->longName);
             return line;
         }
@@ -48,10 +48,11 @@ CommandLine ParseCommandLine(const QStringList &args, const QList<CliOption> &op
                 return line;
             }
             line.flags << option->longName;
-        } else if (equals > 0) {
-            line.values.insert(option->longName, arg.mid(equals + 1));
-        } else if (i + 1 < args.size()) {
-            line.values.insert(option->longName, args[++i]);
+        } else if (equals > 0 || i + 1 < args.size()) {
+            const QString value = equals > 0 ? arg.mid(equals + 1) : args[++i];
+            line.values.insert(option->longName, value);
+            if (option->repeatable)
+                line.repeated[option->longName].append(value);
         } else {
             line.error = QStringLiteral("%1 needs a value").arg(option->longName);
             return line;
@@ -126,6 +127,7 @@ const QList<const CliCommand *> &CliCommands()
         &DumpCommand(), &DescribeCommand(),
         &TemplatesCommand(),
         &DrawCommand(),
+        &ImportKleCommand(), &ExportKleCommand(),
         &InspectCommand(), &SimulateCommand(), &TypeCommand(),
     };
     return commands;

@@ -37,6 +37,7 @@ struct CliOption
     QString shortName; // "-o", or empty
     QString longName;  // "--output"; the key under which the result is found
     bool takesValue = false;
+    bool repeatable = false; // may be given more than once; every value is kept
 };
 
 // The arguments of one command, split into options and positional arguments. "--" ends the
@@ -44,7 +45,8 @@ struct CliOption
 struct CommandLine
 {
     QStringList positional;
-    QHash<QString, QString> values; // by long name
+    QHash<QString, QString> values; // by long name; the last of a repeatable option's
+    QHash<QString, QStringList> repeated; // every value of a repeatable option, in order
     QStringList flags;              // long names
     QString error;                  // empty when the arguments parse
 
@@ -99,5 +101,7 @@ bool CommandLineDraws(const QStringList &arguments);
 const CliCommand &InspectCommand();
 const CliCommand &SimulateCommand();
 const CliCommand &TypeCommand();
+const CliCommand &ImportKleCommand();
+const CliCommand &ExportKleCommand();
 
 } // namespace velkari

@@ -90,7 +90,7 @@ int draw(CliContext &context, const QStringList &args)
 bool CommandLineDraws(const QStringList &arguments)
 {
     const QString command = arguments.value(0);
-    if (command == QLatin1String(DrawCommand().name))
+    if (command == QLatin1String(DrawCommand().name) || command == QLatin1String(ImportKleCommand().name))
         return true;
     if (command != QLatin1String(NewCommand().name))
         return false;

@@ -62,7 +62,7 @@ int runSimulate(CliContext &context, const QStringList &args)
     const int shape = ShapeFromCommandLine(line);
     if (shape < 0) {
         return CommandUsageError(context, SimulateCommand(),
-                                 QStringLiteral("unknown shape \"%1\"; %2").arg(line.value(ShapeOption().longName), ShapeNamesHint()));
+                                 UnknownShapeProblem(line.value(ShapeOption().longName)));
     }
     QList<DeviceAction> actions;
     for (const QString &text : line.positional.sliced(1)) {

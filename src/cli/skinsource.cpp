@@ -40,9 +40,11 @@ const CliOption &ShapeOption()
 
 int ShapeFromCommandLine(const CommandLine &line)
 {
-    if (!line.has(ShapeOption().longName))
-        return Portrait;
-    const QString name = line.value(ShapeOption().longName);
+    return line.has(ShapeOption().longName) ? ShapeNamed(line.value(ShapeOption().longName)) : Portrait;
+}
+
+int ShapeNamed(const QString &name)
+{
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         if (name.compare(ScreenShapeName(shape), Qt::CaseInsensitive) == 0
             || name.compare(QLatin1String(ShortShapeNames[shape]), Qt::CaseInsensitive) == 0)
@@ -51,12 +53,13 @@ int ShapeFromCommandLine(const CommandLine &line)
     return -1;
 }
 
-QString ShapeNamesHint()
+QString UnknownShapeProblem(const QString &name)
 {
     QStringList names;
-    for (const char *name : ShortShapeNames)
-        names << QLatin1String(name);
-    return QStringLiteral("the shapes are %1, or their display names").arg(names.join(QStringLiteral(", ")));
+    for (const char *shortName : ShortShapeNames)
+        names << QLatin1String(shortName);
+    return QStringLiteral("unknown shape \"%1\"; the shapes are %2, or their display names")
+        .arg(name, names.join(QStringLiteral(", ")));
 }
 
 const CliOption &FormatOption()

@@ -15,7 +15,10 @@ bool LoadSkinForCommand(CliContext &context, const QString &path, CompiledSkin &
 const CliOption &ShapeOption();
 // The shape a command line names, Portrait when it names none; -1 for a name that is no shape.
 int ShapeFromCommandLine(const CommandLine &line);
-QString ShapeNamesHint();
+// The shape of a name --shape takes; -1 for a name that is no shape.
+int ShapeNamed(const QString &name);
+// "unknown shape "NAME"; the shapes are ...", for a usage error.
+QString UnknownShapeProblem(const QString &name);
 
 // The --format option: text (the default) or json; false for anything else.
 const CliOption &FormatOption();

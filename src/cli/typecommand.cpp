@@ -28,7 +28,7 @@ int runType(CliContext &context, const QStringList &args)
     const int shape = ShapeFromCommandLine(line);
     if (shape < 0) {
         return CommandUsageError(context, TypeCommand(),
-                                 QStringLiteral("unknown shape \"%1\"; %2").arg(line.value(ShapeOption().longName), ShapeNamesHint()));
+                                 UnknownShapeProblem(line.value(ShapeOption().longName)));
     }
     CompiledSkin skin;
     if (!LoadSkinForCommand(context, line.positional.first(), skin, true))
