@@ -1,12 +1,10 @@
 #include "clicommand.h"
 
 #include "drawsupport.h"
-#include "keyboardpainter.h"
 #include "kleimport.h"
 #include "lenientjsonreader.h"
 #include "projectfile.h"
 #include "skinsource.h"
-#include "templateproject.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,12 +141,7 @@ int runImportKle(CliContext &context, const QStringList &args)
                                          PictureFormat::Gif),
                      PictureFormat::Gif});
     }
-    if (RefuseToOverwrite(context, project, jobs, force))
-        return ExitFailed;
-    const QStringList problems = writeProjectWithPictures(project, jobs, KeyboardPainter(*theme));
-    for (const QString &problem : problems)
-        context.err << problem << '\n';
-    if (!problems.isEmpty())
+    if (!WriteProjectAndPictures(context, project, jobs, *theme, force))
         return ExitFailed;
 
     int keys = 0;
