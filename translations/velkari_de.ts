@@ -1269,6 +1269,10 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
         <source>The row has more than %1 keys.</source>
         <translation>Die Reihe hat mehr als %1 Tasten.</translation>
     </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
 </context>
 <context>
     <name>velkari::LayoutPictures</name>

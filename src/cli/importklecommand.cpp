@@ -2,12 +2,10 @@
 
 #include "drawsupport.h"
 #include "kleimport.h"
-#include "lenientjsonreader.h"
 #include "projectfile.h"
 #include "skinsource.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -47,15 +45,8 @@ std::optional<KleKeyboard> readLayoutFile(CliContext &context, const QString &pa
 {
     if (!CheckInputReadable(context, path))
         return std::nullopt;
-    QFile file(path);
     QString problem;
-    // A device or a pipe could hand out bytes without end.
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        problem = QStringLiteral("it is not a file");
-    const QByteArray text = problem.isEmpty() ? file.read(LenientJsonReader::MaxTextSize + 1) : QByteArray();
-    std::optional<KleKeyboard> keyboard;
-    if (problem.isEmpty())
-        keyboard = readKleKeyboard(text, &problem);
+    std::optional<KleKeyboard> keyboard = readKleKeyboardFile(path, &problem);
     if (!keyboard)
         context.err << QStringLiteral("velkari-skin: %1 is not a keyboard layout. %2\n").arg(path, problem);
     return keyboard;
@@ -115,9 +106,9 @@ int runImportKle(CliContext &context, const QStringList &args)
             context.err << "  " << refusal << '\n';
         return ExitFailed;
     }
-    QString name = line.value(QStringLiteral("--name"), import.metadataName());
+    QString name = line.value(QStringLiteral("--name"));
     if (name.isEmpty())
-        name = QFileInfo(layoutPath).completeBaseName();
+        name = import.defaultName(layoutPath);
 
     SkinProject project;
     if (!projectToImportInto(context, project, projectPath, force))

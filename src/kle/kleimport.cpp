@@ -4,6 +4,7 @@
 #include "widthsplit.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -240,6 +241,11 @@ void KleImport::plan(const KleKeyboard &keyboard)
         }
         m_rows.append(planned);
     }
+}
+
+QString KleImport::defaultName(const QString &filePath) const
+{
+    return m_metadataName.isEmpty() ? QFileInfo(filePath).completeBaseName() : m_metadataName;
 }
 
 std::unique_ptr<SkinLayout> KleImport::layoutFor(int shape, const QString &name, int keyHeight) const

@@ -53,6 +53,9 @@ public:
     bool ok() const { return m_refusals.isEmpty(); }
 
     const QString &metadataName() const { return m_metadataName; }
+    // What the layout is called unless the user says otherwise: the name in its metadata, else
+    // the name of the file it came from without the extension.
+    QString defaultName(const QString &filePath) const;
     const QList<QList<Key>> &rows() const { return m_rows; }
     const KleImportSummary &summary() const { return m_summary; }
 

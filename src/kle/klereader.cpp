@@ -4,6 +4,8 @@
 #include "lenientjsonreader.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 #include <array>
 #include <cmath>
@@ -345,6 +347,18 @@ bool KleReader::addKey(const QString &legendText)
 std::optional<KleKeyboard> readKleKeyboard(QByteArrayView text, QString *error)
 {
     return KleReader(text).read(error);
+}
+
+std::optional<KleKeyboard> readKleKeyboardFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    // A device or a pipe could hand out bytes without end.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QFileInfo(path).isFile() ? file.errorString() : Text::tr("It is not a file.");
+        return std::nullopt;
+    }
+    return readKleKeyboard(file.read(LenientJsonReader::MaxTextSize + 1), error);
 }
 
 } // namespace velkari

@@ -48,5 +48,7 @@ constexpr int KleMaxKeysInRow = 256;
 // of its "Raw data" box (the rows without the enclosing brackets). Nothing, with `error` naming
 // the row and key where reading stopped, when the text is not such a layout or holds no keys.
 std::optional<KleKeyboard> readKleKeyboard(QByteArrayView text, QString *error);
+// The same from a file: only a regular file is read, and never more of it than a layout can be.
+std::optional<KleKeyboard> readKleKeyboardFile(const QString &path, QString *error);
 
 } // namespace velkari
