@@ -115,6 +115,92 @@ bool byLeft(const Item &a, const Item &b)
     return a.span.left < b.span.left;
 }
 
+// The items of each row from left to right: its keys, and the room that taller keys of the rows
+// above take in it where none of its own keys lies. A line in `refusals` for each key that
+// overlaps the one before it.
+QList<QList<Item>> rowItems(const QList<const KleRow *> &rows, QStringList &refusals)
+{
+    QList<QList<Item>> keys(rows.size());
+    QList<QList<Item>> rooms(rows.size());
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        for (const KleKey &key : rows[r]->keys) {
+            keys[r].append(Item{*keyInBand(key, 0), &key});
+            for (int band = 1, bands = bandsBelow(key); band <= bands && r + band < rows.size(); ++band) {
+                if (const auto span = keyInBand(key, band))
+                    rooms[r + band].append(Item{*span, nullptr, &key, rows[r]->index});
+            }
+        }
+        std::stable_sort(keys[r].begin(), keys[r].end(), byLeft);
+        for (qsizetype k = 1; k < keys[r].size(); ++k) {
+            const Item &before = keys[r][k - 1];
+            const Item &item = keys[r][k];
+            const double overlap = std::min(before.span.right, item.span.right) - item.span.left;
+            if (overlap > Tolerance) {
+                refusals.append(
+                    Text::tr("%1: it overlaps key %2 by %3 key widths; the keys of a row sit side by side.")
+                        .arg(fileKeyLabel(*rows[r], *item.key))
+                        .arg(before.key->index)
+                        .arg(units(overlap)));
+            }
+        }
+    }
+    QList<QList<Item>> items(rows.size());
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        items[r] = keys[r];
+        for (const Item &room : rooms[r]) {
+            for (const Span &part : uncovered(room.span, keys[r]))
+                items[r].append(Item{part, nullptr, room.above, room.aboveRow});
+        }
+        std::stable_sort(items[r].begin(), items[r].end(), byLeft);
+    }
+    return items;
+}
+
+// One row of the layout across `extent`, the stretch every row spans: gaps, the room under taller
+// keys and what is left at the end become blank keys, legends become functions.
+QList<KleImport::Key> planRow(const QList<Item> &items, Span extent, int row, bool lastRow, KleImportSummary &summary)
+{
+    QList<KleImport::Key> planned;
+    const auto addBlank = [&](const QString &caption, double width, const QString &why) {
+        summary.blank.append({row, int(planned.size()), caption, why});
+        planned.append(KleImport::Key{caption, ButtonFlagCharacter, 0, 0, width});
+    };
+    double cursor = extent.left;
+    for (const Item &item : items) {
+        const Span span{std::max(item.span.left, cursor), item.span.right};
+        // Room under a taller key may be all taken; a key of the file is kept however narrow.
+        if (!item.key && span.width() < Tolerance)
+            continue;
+        if (span.left - cursor > Tolerance)
+            addBlank({}, span.left - cursor, Text::tr("the gap of %1 key widths").arg(units(span.left - cursor)));
+        cursor = span.right;
+        if (!item.key) {
+            const QString above = captionOfLegends(item.above->legends);
+            addBlank({}, span.width(),
+                     Text::tr("under the key %1 of row %2 of the file, which is taller")
+                         .arg(above.isEmpty() ? QString::number(item.above->index) : QStringLiteral("\"%1\"").arg(above))
+                         .arg(item.aboveRow));
+            continue;
+        }
+        const KleKey &key = *item.key;
+        const QString caption = captionOfLegends(key.legends);
+        if (key.decal) {
+            addBlank(caption, span.width(), Text::tr("a decal"));
+            continue;
+        }
+        const LegendMapping mapping = mapLegends(key.legends, lastRow && span.width() >= 3 - Tolerance);
+        if (!mapping.mapped) {
+            addBlank(caption, span.width(), mapping.meaning);
+            continue;
+        }
+        (mapping.named ? summary.named : summary.characters).append({row, int(planned.size()), caption, mapping.meaning});
+        planned.append(KleImport::Key{caption, mapping.flags, mapping.charCode, mapping.vk, span.width()});
+    }
+    if (extent.right - cursor > Tolerance)
+        addBlank({}, extent.right - cursor, Text::tr("fills the row to the width of the widest"));
+    return planned;
+}
+
 } // namespace
 
 KleImport::KleImport(const KleKeyboard &keyboard)
@@ -150,96 +236,20 @@ void KleImport::plan(const KleKeyboard &keyboard)
         m_refusals.append(Text::tr("The layout has %1 rows; a layout holds at most %2.")
                               .arg(rows.size()).arg(RowList::capacity));
     }
-
-    // The keys of each row, and the room that taller keys take in the rows below theirs.
-    QList<QList<Item>> keyItems(rows.size());
-    QList<QList<Item>> rooms(rows.size());
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        for (const KleKey &key : rows[r]->keys) {
-            keyItems[r].append(Item{*keyInBand(key, 0), &key});
-            for (int band = 1, bands = bandsBelow(key); band <= bands && r + band < rows.size(); ++band) {
-                if (const auto span = keyInBand(key, band))
-                    rooms[r + band].append(Item{*span, nullptr, &key, rows[r]->index});
-            }
-        }
-        std::stable_sort(keyItems[r].begin(), keyItems[r].end(), byLeft);
-        for (qsizetype k = 1; k < keyItems[r].size(); ++k) {
-            const Item &before = keyItems[r][k - 1];
-            const Item &item = keyItems[r][k];
-            const double overlap = std::min(before.span.right, item.span.right) - item.span.left;
-            if (overlap > Tolerance) {
-                m_refusals.append(
-                    Text::tr("%1: it overlaps key %2 by %3 key widths; the keys of a row sit side by side.")
-                        .arg(fileKeyLabel(*rows[r], *item.key))
-                        .arg(before.key->index)
-                        .arg(units(overlap)));
-            }
-        }
+    const QList<QList<Item>> items = rowItems(rows, m_refusals);
+    // One scale for all rows: every row spans from the leftmost edge to the rightmost.
+    Span extent{std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
+    for (const QList<Item> &row : items) {
+        for (const Item &item : row)
+            extent = Span{std::min(extent.left, item.span.left), std::max(extent.right, item.span.right)};
     }
-    QList<QList<Item>> items(rows.size());
-    double left = std::numeric_limits<double>::max();
-    double right = std::numeric_limits<double>::lowest();
     for (qsizetype r = 0; r < rows.size(); ++r) {
-        items[r] = keyItems[r];
-        for (const Item &room : rooms[r]) {
-            for (const Span &part : uncovered(room.span, keyItems[r]))
-                items[r].append(Item{part, nullptr, room.above, room.aboveRow});
-        }
-        std::stable_sort(items[r].begin(), items[r].end(), byLeft);
-        for (const Item &item : items[r]) {
-            left = std::min(left, item.span.left);
-            right = std::max(right, item.span.right);
-        }
-    }
-
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        QList<Key> planned;
-        const auto addBlank = [&](const QString &caption, double width, const QString &why) {
-            m_summary.blank.append({int(r), int(planned.size()), caption, why});
-            planned.append(Key{caption, ButtonFlagCharacter, 0, 0, width});
-        };
-        double cursor = left;
-        for (const Item &item : items[r]) {
-            const Span span{std::max(item.span.left, cursor), item.span.right};
-            // Room under a taller key may be all taken; a key of the file is kept however narrow.
-            if (!item.key && span.width() < Tolerance)
-                continue;
-            if (span.left - cursor > Tolerance)
-                addBlank({}, span.left - cursor, Text::tr("the gap of %1 key widths").arg(units(span.left - cursor)));
-            cursor = span.right;
-            if (!item.key) {
-                addBlank({}, span.width(),
-                         Text::tr("under the key %1 of row %2 of the file, which is taller")
-                             .arg(captionOfLegends(item.above->legends).isEmpty()
-                                      ? QString::number(item.above->index)
-                                      : QStringLiteral("\"%1\"").arg(captionOfLegends(item.above->legends)))
-                             .arg(item.aboveRow));
-                continue;
-            }
-            const KleKey &key = *item.key;
-            const QString caption = captionOfLegends(key.legends);
-            if (key.decal) {
-                addBlank(caption, span.width(), Text::tr("a decal"));
-                continue;
-            }
-            const bool spaceBar = r == rows.size() - 1 && span.width() >= 3 - Tolerance;
-            const LegendMapping mapping = mapLegends(key.legends, spaceBar);
-            if (!mapping.mapped) {
-                addBlank(caption, span.width(), mapping.meaning);
-                continue;
-            }
-            (mapping.named ? m_summary.named : m_summary.characters)
-                .append({int(r), int(planned.size()), caption, mapping.meaning});
-            planned.append(Key{caption, mapping.flags, mapping.charCode, mapping.vk, span.width()});
-        }
-        if (right - cursor > Tolerance)
-            addBlank({}, right - cursor, Text::tr("fills the row to the width of the widest"));
-        if (planned.size() > MaxKeysInRow) {
+        m_rows.append(planRow(items[r], extent, int(r), r == rows.size() - 1, m_summary));
+        if (m_rows.last().size() > MaxKeysInRow) {
             m_refusals.append(Text::tr("Row %1 of the file would have %2 keys with the blank keys for its gaps; a row "
                                        "holds at most %3.")
-                                  .arg(rows[r]->index).arg(planned.size()).arg(MaxKeysInRow));
+                                  .arg(rows[r]->index).arg(m_rows.last().size()).arg(MaxKeysInRow));
         }
-        m_rows.append(planned);
     }
 }
 
