@@ -6,6 +6,8 @@
 #include "fileerror.h"
 #include "projectchecker.h"
 #include "keyboarddevice.h"
+#include "kleexport.h"
+#include "kleimport.h"
 #include "projectfile.h"
 #include "skinfile.h"
 #include "skinlayoutdata.h"
@@ -485,6 +487,51 @@ QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath)
         return error.message();
     }
     return checkSkin(skin.Bytes(), project, picture);
+}
+
+QString CheckKleBytes(const QByteArray &bytes)
+{
+    QString error;
+    const std::optional<KleKeyboard> keyboard = readKleKeyboard(bytes, &error);
+    if (keyboard.has_value() == !error.isEmpty())
+        return QStringLiteral("a layout text is read and refused at once, or neither");
+    if (!keyboard)
+        return {};
+    const KleImport import(*keyboard);
+    if (!import.ok())
+        return {};
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        const std::unique_ptr<SkinLayout> layout = import.layoutFor(shape, QStringLiteral("fuzz"));
+        if (!layout)
+            return QStringLiteral("an import that nothing refuses gives no layout");
+        if (layout->rows.count() != import.rows().size())
+            return QStringLiteral("an imported layout lost rows");
+        for (const auto &row : layout->rows) {
+            int width = 0;
+            for (const auto &button : row->buttons)
+                width += button->isPlaceholder() ? 0 : button->width;
+            if (width != ScreenShapeWidth(shape) || !row->buttons.last()->isPlaceholder())
+                return QStringLiteral("an imported row is %1 pixels wide in a shape %2 wide").arg(width).arg(ScreenShapeWidth(shape));
+        }
+        const std::optional<KleKeyboard> exported = readKleKeyboard(exportKleLayout(*layout), &error);
+        if (!exported)
+            return QStringLiteral("an exported layout does not read: %1").arg(error);
+        const std::unique_ptr<SkinLayout> back = KleImport(*exported).layoutFor(shape, QStringLiteral("fuzz"));
+        if (!back || back->rows.count() != layout->rows.count())
+            return QStringLiteral("an exported layout does not come back with its rows");
+        for (int r = 0; r < layout->rows.count(); ++r) {
+            const ButtonList &was = layout->rows.at(r)->buttons;
+            const ButtonList &is = back->rows.at(r)->buttons;
+            if (is.count() != was.count())
+                return QStringLiteral("row %1 comes back with %2 keys instead of %3").arg(r).arg(is.count()).arg(was.count());
+            for (int k = 0; k < was.count(); ++k) {
+                if (is.at(k)->caption != was.at(k)->caption || is.at(k)->width != was.at(k)->width)
+                    return QStringLiteral("row %1, key %2 comes back as \"%3\" %4 wide instead of \"%5\" %6 wide")
+                        .arg(r).arg(k).arg(is.at(k)->caption).arg(is.at(k)->width).arg(was.at(k)->caption).arg(was.at(k)->width);
+            }
+        }
+    }
+    return {};
 }
 
 } // namespace velkari::fuzz

@@ -27,4 +27,10 @@ QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath);
 // of the skin's own characters must type it on the device.
 QString CheckSkinBytes(const QByteArray &bytes);
 
+// Arbitrary bytes read as a layout of keyboard-layout-editor.com: a text that does not read
+// says why; one that reads is refused with reasons or gives, in every shape, a layout whose rows
+// fill the screen within the lists' capacities; that layout exported and imported again keeps its
+// rows, captions and widths.
+QString CheckKleBytes(const QByteArray &bytes);
+
 } // namespace velkari::fuzz

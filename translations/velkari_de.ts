@@ -1154,6 +1154,168 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>velkari::KleImport</name>
+    <message>
+        <source>row %1, key %2</source>
+        <translation>Reihe %1, Taste %2</translation>
+    </message>
+    <message>
+        <source>row %1, key %2 (&quot;%3&quot;)</source>
+        <translation>Reihe %1, Taste %2 („%3“)</translation>
+    </message>
+    <message>
+        <source>row %1 of the file: it holds no keys</source>
+        <translation>Reihe %1 der Datei: Sie hat keine Tasten</translation>
+    </message>
+    <message>
+        <source>%1: it is rotated by %2 degrees; the keys of a row cannot be rotated.</source>
+        <translation>%1: Sie ist um %2 Grad gedreht; die Tasten einer Reihe lassen sich nicht drehen.</translation>
+    </message>
+    <message>
+        <source>%1 of the file: the gap of %2 key heights above it</source>
+        <translation>%1 der Datei: der Abstand von %2 Tastenhöhen darüber</translation>
+    </message>
+    <message>
+        <source>%1 of the file: its move up by %2 key heights</source>
+        <translation>%1 der Datei: ihre Verschiebung um %2 Tastenhöhen nach oben</translation>
+    </message>
+    <message>
+        <source>The layout has %1 rows; a layout holds at most %2.</source>
+        <translation>Das Layout hat %1 Reihen; ein Layout fasst höchstens %2.</translation>
+    </message>
+    <message>
+        <source>%1: it overlaps key %2 by %3 key widths; the keys of a row sit side by side.</source>
+        <translation>%1: Sie überdeckt Taste %2 um %3 Tastenbreiten; die Tasten einer Reihe liegen nebeneinander.</translation>
+    </message>
+    <message>
+        <source>the gap of %1 key widths</source>
+        <translation>der Abstand von %1 Tastenbreiten</translation>
+    </message>
+    <message>
+        <source>under the key %1 of row %2 of the file, which is taller</source>
+        <translation>unter der höheren Taste %1 aus Reihe %2 der Datei</translation>
+    </message>
+    <message>
+        <source>a decal</source>
+        <translation>ein Aufkleber</translation>
+    </message>
+    <message>
+        <source>fills the row to the width of the widest</source>
+        <translation>füllt die Reihe auf die Breite der breitesten auf</translation>
+    </message>
+    <message>
+        <source>Row %1 of the file would have %2 keys with the blank keys for its gaps; a row holds at most %3.</source>
+        <translation>Reihe %1 der Datei hätte mit den leeren Tasten für ihre Abstände %2 Tasten; eine Reihe fasst höchstens %3.</translation>
+    </message>
+    <message>
+        <source>Characters (%1): %2
+</source>
+        <translation>Zeichen (%1): %2
+</translation>
+    </message>
+    <message>
+        <source>Named keys (%1): %2
+</source>
+        <translation>Benannte Tasten (%1): %2
+</translation>
+    </message>
+    <message>
+        <source>Blank keys (%1):
+</source>
+        <translation>Leere Tasten (%1):
+</translation>
+    </message>
+    <message>
+        <source>  row %1, key %2: %3
+</source>
+        <translation>  Reihe %1, Taste %2: %3
+</translation>
+    </message>
+    <message>
+        <source>  row %1, key %2 &quot;%3&quot;: %4
+</source>
+        <translation>  Reihe %1, Taste %2 „%3“: %4
+</translation>
+    </message>
+    <message>
+        <source>Dropped (%1):
+</source>
+        <translation>Weggelassen (%1):
+</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 layouts already; a shape takes a new layout only while it holds fewer than %3.</source>
+        <translation>%1 hat schon %2 Layouts; eine Bildschirmform nimmt nur ein neues Layout auf, solange sie weniger als %3 hat.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::KleReader</name>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>row %1, key %2 (line %3, column %4)</source>
+        <translation>Reihe %1, Taste %2 (Zeile %3, Spalte %4)</translation>
+    </message>
+    <message>
+        <source>Reading stopped at %1: %2</source>
+        <translation>Das Lesen endete bei %1: %2</translation>
+    </message>
+    <message>
+        <source>The layout holds no keys.</source>
+        <translation>Das Layout hat keine Tasten.</translation>
+    </message>
+    <message>
+        <source>A keyboard layout begins with &apos;[&apos; or &apos;{&apos;.</source>
+        <translation>Ein Tastaturlayout beginnt mit „[“ oder „{“.</translation>
+    </message>
+    <message>
+        <source>Only the first entry may be the layout&apos;s metadata.</source>
+        <translation>Nur der erste Eintrag darf die Angaben zum Layout enthalten.</translation>
+    </message>
+    <message>
+        <source>Every row is an array of legends.</source>
+        <translation>Jede Reihe ist eine Liste von Beschriftungen.</translation>
+    </message>
+    <message>
+        <source>Text follows the end of the layout.</source>
+        <translation>Nach dem Ende des Layouts folgt noch Text.</translation>
+    </message>
+    <message>
+        <source>The layout has more than %1 rows.</source>
+        <translation>Das Layout hat mehr als %1 Reihen.</translation>
+    </message>
+    <message>
+        <source>A row holds legend texts and objects of properties, nothing else.</source>
+        <translation>Eine Reihe enthält Beschriftungen und Objekte mit Eigenschaften, sonst nichts.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation>„%1“ muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2; it must be above %3 and at most %4.</source>
+        <translation>„%1“ ist %2; der Wert muss größer als %3 und höchstens %4 sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2; it must be from %3 to %4.</source>
+        <translation>„%1“ ist %2; der Wert muss zwischen %3 und %4 liegen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <translation>„%1“ muss true oder false sein.</translation>
+    </message>
+    <message>
+        <source>The row has more than %1 keys.</source>
+        <translation>Die Reihe hat mehr als %1 Tasten.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
+</context>
+<context>
     <name>velkari::LayoutPictures</name>
     <message>
         <source>The folder cannot be created.</source>
@@ -1162,6 +1324,96 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     <message>
         <source>The picture of the layout &quot;%1&quot; could not be drawn.</source>
         <translation>Das Bild des Layouts „%1“ konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::LegendMapping</name>
+    <message>
+        <source>no legend</source>
+        <translation>keine Beschriftung</translation>
+    </message>
+    <message>
+        <source>a character beyond U+FFFF, which a key cannot send</source>
+        <translation>ein Zeichen jenseits von U+FFFF, das eine Taste nicht senden kann</translation>
+    </message>
+    <message>
+        <source>not a key name</source>
+        <translation>kein Tastenname</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::LenientJsonReader</name>
+    <message>
+        <source>The text is larger than %1 MiB; no keyboard layout is that large.</source>
+        <translation>Der Text ist größer als %1 MiB; so groß ist kein Tastaturlayout.</translation>
+    </message>
+    <message>
+        <source>Expected a comma or the end of the text.</source>
+        <translation>Erwartet wurde ein Komma oder das Ende des Textes.</translation>
+    </message>
+    <message>
+        <source>The text ends early.</source>
+        <translation>Der Text endet zu früh.</translation>
+    </message>
+    <message>
+        <source>Expected a comma or &apos;]&apos;.</source>
+        <translation>Erwartet wurde ein Komma oder „]“.</translation>
+    </message>
+    <message>
+        <source>Expected a comma or &apos;}&apos;.</source>
+        <translation>Erwartet wurde ein Komma oder „}“.</translation>
+    </message>
+    <message>
+        <source>A property name is longer than %1 characters.</source>
+        <translation>Ein Eigenschaftsname ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Expected a property name or &apos;}&apos;.</source>
+        <translation>Erwartet wurde ein Eigenschaftsname oder „}“.</translation>
+    </message>
+    <message>
+        <source>Expected &apos;:&apos; after the property name &quot;%1&quot;.</source>
+        <translation>Erwartet wurde „:“ nach dem Eigenschaftsnamen „%1“.</translation>
+    </message>
+    <message>
+        <source>The text is empty.</source>
+        <translation>Der Text ist leer.</translation>
+    </message>
+    <message>
+        <source>Arrays and objects are nested more than %1 deep.</source>
+        <translation>Listen und Objekte sind tiefer als %1 Ebenen verschachtelt.</translation>
+    </message>
+    <message>
+        <source>Unexpected %1.</source>
+        <translation>Unerwartet: %1.</translation>
+    </message>
+    <message>
+        <source>A string is not closed.</source>
+        <translation>Eine Zeichenkette ist nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>A string holds a control character; write a line break as \n.</source>
+        <translation>Eine Zeichenkette enthält ein Steuerzeichen; ein Zeilenumbruch wird als \n geschrieben.</translation>
+    </message>
+    <message>
+        <source>\u needs four hexadecimal digits.</source>
+        <translation>\u braucht vier Hexadezimalziffern.</translation>
+    </message>
+    <message>
+        <source>Unknown escape \%1 in a string.</source>
+        <translation>Unbekannte Escape-Folge \%1 in einer Zeichenkette.</translation>
+    </message>
+    <message>
+        <source>A number is longer than %1 characters.</source>
+        <translation>Eine Zahl ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number that can be read.</source>
+        <translation>„%1“ ist keine lesbare Zahl.</translation>
+    </message>
+    <message>
+        <source>Unexpected word &quot;%1&quot;; a text needs quotes.</source>
+        <translation>Unerwartetes Wort „%1“; ein Text braucht Anführungszeichen.</translation>
     </message>
 </context>
 <context>

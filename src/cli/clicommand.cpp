@@ -127,6 +127,7 @@ const QList<const CliCommand *> &CliCommands()
         &DumpCommand(), &DescribeCommand(),
         &TemplatesCommand(),
         &DrawCommand(), &DeriveCommand(), &FitCommand(), &ReadKeysCommand(),
+        &ImportKleCommand(), &ExportKleCommand(),
         &InspectCommand(), &SimulateCommand(), &TypeCommand(),
     };
     return commands;

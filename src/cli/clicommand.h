@@ -104,5 +104,7 @@ bool CommandLineDraws(const QStringList &arguments);
 const CliCommand &InspectCommand();
 const CliCommand &SimulateCommand();
 const CliCommand &TypeCommand();
+const CliCommand &ImportKleCommand();
+const CliCommand &ExportKleCommand();
 
 } // namespace velkari

@@ -36,12 +36,7 @@ int newFromTemplate(CliContext &context, const QStringList &args)
     const bool force = line.has(QStringLiteral("--force"));
     if (ProjectInTheWay(context, path, force))
         return ExitFailed;
-    if (RefuseToOverwrite(context, project, jobs, force))
-        return ExitFailed;
-    const QStringList problems = writeProjectWithPictures(project, jobs, KeyboardPainter(*theme));
-    for (const QString &problem : problems)
-        context.err << problem << '\n';
-    if (!problems.isEmpty())
+    if (!WriteProjectAndPictures(context, project, jobs, *theme, force))
         return ExitFailed;
     context.out << "Wrote " << QDir::toNativeSeparators(path) << " and its " << jobs.size() << " pictures in "
                 << QDir::toNativeSeparators(pictureFolderFor(path)) << '\n';
@@ -90,7 +85,8 @@ int draw(CliContext &context, const QStringList &args)
 bool CommandLineDraws(const QStringList &arguments)
 {
     const QString command = arguments.value(0);
-    if (command == QLatin1String(DrawCommand().name) || command == QLatin1String(DeriveCommand().name))
+    if (command == QLatin1String(DrawCommand().name) || command == QLatin1String(DeriveCommand().name)
+        || command == QLatin1String(ImportKleCommand().name))
         return true;
     if (command != QLatin1String(NewCommand().name))
         return false;

@@ -3,6 +3,7 @@
 #include "clicommand.h"
 #include "keyboardpainter.h"
 #include "skinproject.h"
+#include "templateproject.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -31,6 +32,17 @@ bool RefuseToOverwrite(CliContext &context, const SkinProject &project, const QL
         context.err << " (and " << inTheWay.size() - 1 << " more picture(s))";
     context.err << "; --force replaces it\n";
     return true;
+}
+
+bool WriteProjectAndPictures(CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
+                             const KeyboardTheme &theme, bool force)
+{
+    if (RefuseToOverwrite(context, project, jobs, force))
+        return false;
+    const QStringList problems = writeProjectWithPictures(project, jobs, KeyboardPainter(theme));
+    for (const QString &problem : problems)
+        context.err << problem << '\n';
+    return problems.isEmpty();
 }
 
 int DrawPictures(CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,

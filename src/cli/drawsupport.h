@@ -18,6 +18,12 @@ std::optional<KeyboardTheme> ThemeOption(CliContext &context, const CliCommand &
 // Refuses, naming the first, when the jobs would overwrite files and --force is not given.
 bool RefuseToOverwrite(CliContext &context, const SkinProject &project, const QList<PictureJob> &jobs, bool force);
 
+// For a project with new layouts: refuses as RefuseToOverwrite() does, then draws the jobs' pictures
+// and saves the project only when every one was written, with the problems on `err`. False when
+// it refused or a picture could not be drawn.
+bool WriteProjectAndPictures(CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
+                             const KeyboardTheme &theme, bool force);
+
 // Draws and writes the jobs' pictures, with the problems on `err` and, with `listPictures`, a
 // line on `out` for each picture written; returns how many were written.
 int DrawPictures(CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,

@@ -53,14 +53,18 @@ int ShapeNamed(const QString &name)
     return -1;
 }
 
-int UnknownShapeError(CliContext &context, const CliCommand &command, const QString &name)
+QString UnknownShapeProblem(const QString &name)
 {
     QStringList names;
     for (const char *shortName : ShortShapeNames)
         names << QLatin1String(shortName);
-    return CommandUsageError(context, command,
-                             QStringLiteral("unknown shape \"%1\"; the shapes are %2, or their display names")
-                                 .arg(name, names.join(QStringLiteral(", "))));
+    return QStringLiteral("unknown shape \"%1\"; the shapes are %2, or their display names")
+        .arg(name, names.join(QStringLiteral(", ")));
+}
+
+int UnknownShapeError(CliContext &context, const CliCommand &command, const QString &name)
+{
+    return CommandUsageError(context, command, UnknownShapeProblem(name));
 }
 
 const CliOption &FormatOption()

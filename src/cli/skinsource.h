@@ -17,7 +17,9 @@ const CliOption &ShapeOption();
 int ShapeFromCommandLine(const CommandLine &line);
 // The shape of a name as --shape takes it; -1 for a name that is no shape.
 int ShapeNamed(const QString &name);
-// "unknown shape" with the names there are, as a usage error of the command; returns ExitFailed.
+// "unknown shape "NAME"; the shapes are ...", for a usage error.
+QString UnknownShapeProblem(const QString &name);
+// The same as a usage error of the command; returns ExitFailed.
 int UnknownShapeError(CliContext &context, const CliCommand &command, const QString &name);
 
 // The --format option: text (the default) or json; false for anything else.

@@ -419,23 +419,7 @@ void CEBFFile::writeOnePass()
 {
     const QByteArray bytes = std::exchange(m_bytes, QByteArray());
     m_sink = Sink::Memory;
-    if (m_target.kind == WriteTarget::Kind::Replace) {
-        QSaveFile file(m_target.path);
-        file.setDirectWriteFallback(true);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw FileError(FileError::Action::Write, m_fileName, file.errorString());
-        return;
-    }
-    QString error;
-    const std::unique_ptr<QFileDevice> device = OpenOnePassTarget(m_target, error);
-    if (!device)
-        throw FileError(FileError::Action::Write, m_fileName, error);
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 n = device->write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            throw FileError(FileError::Action::Write, m_fileName, device->errorString());
-        written += n;
-    }
+    WriteTargetInOnePass(m_target, m_fileName, bytes);
 }
 
 QList<QByteArray> CEBFFile::EntryNames() const

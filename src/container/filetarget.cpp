@@ -1,9 +1,12 @@
 #include "filetarget.h"
 
+#include "fileerror.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -118,6 +121,38 @@ std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QStrin
         return nullptr;
     }
     return file;
+}
+
+void WriteTargetInOnePass(const WriteTarget &target, const QString &fileName, const QByteArray &bytes)
+{
+    if (target.kind == WriteTarget::Kind::Replace) {
+        QSaveFile file(target.path);
+        file.setDirectWriteFallback(true);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            throw FileError(FileError::Action::Write, fileName, file.errorString());
+        return;
+    }
+    QString error;
+    const std::unique_ptr<QFileDevice> device = OpenOnePassTarget(target, error);
+    if (!device)
+        throw FileError(FileError::Action::Write, fileName, error);
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = device->write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            throw FileError(FileError::Action::Write, fileName, device->errorString());
+        written += n;
+    }
+}
+
+void WriteWholeFile(const QString &path, const QByteArray &bytes)
+{
+    const WriteTarget target = ResolveWriteTarget(path);
+    if (!target.ok())
+        throw FileError(FileError::Action::Write, path, target.error);
+    const QFileInfo existing(target.path);
+    if (target.kind != WriteTarget::Kind::Descriptor && existing.exists() && !existing.isWritable())
+        throw FileError(FileError::Action::Write, path, qt_error_string(EACCES));
+    WriteTargetInOnePass(target, path, bytes);
 }
 
 bool IsSameFile(const QString &first, const QString &second)

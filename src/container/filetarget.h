@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -34,6 +35,14 @@ WriteTarget ResolveWriteTarget(const QString &path);
 // Opens a target that is written in one pass (every kind but Replace). Null, with the system's
 // reason in `error`, when it cannot be opened.
 std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QString &error);
+
+// Writes `bytes` to the target in one pass: a regular file (or a new name) through a temporary
+// file, or in place where its folder cannot take one; any other kind as it stands. Raises
+// FileError naming `fileName`.
+void WriteTargetInOnePass(const WriteTarget &target, const QString &fileName, const QByteArray &bytes);
+
+// The same for a path: a whole text or document written as every command writes its output.
+void WriteWholeFile(const QString &path, const QByteArray &bytes);
 
 // True when both paths name one existing file, also through links or other names.
 bool IsSameFile(const QString &first, const QString &second);

@@ -18,7 +18,7 @@ struct NamedKey
     char16_t charCode = 0; // what a Character key with this code sends; 0 for none
     QString name;          // "Enter", "F5", "Caps Lock"
     QString constant;      // "VK_RETURN"
-    QStringList aliases;   // further names accepted: "Return"
+    QStringList aliases;   // further names accepted: "Return", and the symbols printed on keycaps
     // Modifiers are toggle keys: Shift, Ctrl and Alt are released by the next key, Caps Lock is not.
     int toggle = 0;
     bool autoRelease = false;

@@ -34,4 +34,10 @@ int ScreenShapeWidth(int shape)
     return shape >= 0 && shape < ScreenShapeCount ? widths[shape] : 0;
 }
 
+int ScreenShapeKeyHeight(int shape)
+{
+    static constexpr int heights[ScreenShapeCount] = {20, 18, 40, 36};
+    return shape >= 0 && shape < ScreenShapeCount ? heights[shape] : 0;
+}
+
 } // namespace velkari

@@ -14,5 +14,8 @@ constexpr int ScreenShapeCount = 4;
 QString ScreenShapeName(int shape);
 // The width in pixels of the shape's screen: 240, 320, 480 or 640; 0 for any other number.
 int ScreenShapeWidth(int shape);
+// The height of a row of keys that a thumb can find and six of which still fit the screen: 20,
+// 18, 40 and 36 pixels; 0 for any other number.
+int ScreenShapeKeyHeight(int shape);
 
 } // namespace velkari

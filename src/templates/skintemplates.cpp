@@ -11,13 +11,6 @@ namespace {
 
 using LayoutSet = std::vector<TemplateLayout>;
 
-// Rows tall enough for a caption a thumb can find, and a calculator's six rows still fit.
-quint16 shapeRowHeight(int shape)
-{
-    static const quint16 heights[ScreenShapeCount] = {20, 18, 40, 36};
-    return heights[shape];
-}
-
 quint32 colorRef(int red, int green, int blue)
 {
     return quint32(blue) << 16 | quint32(green) << 8 | quint32(red);
@@ -180,8 +173,9 @@ bool BuildTemplateProject(SkinProject &project, const QString &name)
         project.resetToDefaults();
         project.highlightColor = colorRef(0xF5, 0xA6, 0x23);
         for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+            const auto rowHeight = quint16(ScreenShapeKeyHeight(shape));
             for (const TemplateLayout &layout : layouts)
-                project.layoutList(shape).append(buildTemplateLayout(layout, ShapeScreenWidth(shape), shapeRowHeight(shape)));
+                project.layoutList(shape).append(buildTemplateLayout(layout, ShapeScreenWidth(shape), rowHeight));
         }
         return true;
     }

@@ -95,6 +95,10 @@ private Q_SLOTS:
     void usage();
     void readKeys_data();
     void readKeys();
+    void importKleBuildsAtOnce();
+    void importKleRefusesAndWritesNothing_data();
+    void importKleRefusesAndWritesNothing();
+    void exportKleComesBack();
 
 private:
     QTemporaryDir m_dir;
@@ -506,6 +510,9 @@ void TestSkinTool::cannotOpen_data()
     QTest::newRow("simulate a missing file") << "simulate missing.vsk tap:0,0" << "missing.vsk" << "No such file or directory";
     QTest::newRow("type into a folder") << "type proj abc" << "proj" << "Is a directory";
     QTest::newRow("derive a missing file") << "derive missing.vsp --from portrait" << "missing.vsp" << "No such file or directory";
+    QTest::newRow("import-kle a missing layout") << "import-kle missing.json x.vsp" << "missing.json" << "No such file or directory";
+    QTest::newRow("export-kle a missing project") << "export-kle missing.vsp --shape portrait --layout 0" << "missing.vsp"
+                                                  << "No such file or directory";
 }
 
 void TestSkinTool::cannotOpen()
@@ -667,6 +674,10 @@ void TestSkinTool::usage_data()
     QTest::newRow("fit an unknown shape") << QStringList{"fit", "a.vsp", "--shape", "square"} << 2 << "unknown shape";
     QTest::newRow("templates lists") << QStringList{"templates"} << 0 << "qwertz      German letters";
     QTest::newRow("unwritable output") << QStringList{"new", "/nonexistent-folder/x.vsp"} << 2 << "/nonexistent-folder/x.vsp";
+    QTest::newRow("import-kle into no shape") << QStringList{"import-kle", "a.json", "p.vsp", "--shape", "round"} << 2
+                                              << "unknown shape \"round\"";
+    QTest::newRow("export-kle without a shape") << QStringList{"export-kle", "p.vsp", "--layout", "0"} << 2
+                                                << "export-kle needs --shape and --layout";
     QTest::newRow("template into no folder") << QStringList{"new", "--template", "numeric", "/nonexistent-folder/x.vsp"} << 2
                                              << "/nonexistent-folder/x-pictures";
 }
@@ -747,6 +758,113 @@ void TestSkinTool::readKeys()
     SkinProject project;
     QVERIFY(LoadProjectFile(project, path));
     QVERIFY(project.layoutList(Landscape).at(0)->picFileName.endsWith(QStringLiteral("landscape-number-pad.gif")));
+}
+
+// A layout of the site becomes a layout in every shape, with pictures: the project builds at once.
+void TestSkinTool::importKleBuildsAtOnce()
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("kle"));
+    const QString path = m_dir.filePath(QStringLiteral("kle/ansi.vsp"));
+    Run run = runTool({QStringLiteral("import-kle"), QStringLiteral(VELKARI_TEST_DATA "/kle/ansi-60.json"), path});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(QStringLiteral("Named keys (13): Backspace, Tab, Caps Lock, Enter, Shift (2), Ctrl (2), Win, "
+                                             "Alt (2), Space, Menu\nBlank keys (1):\n  row 4, key 5 \"Fn\": not a key name\n")),
+             qPrintable(run.out));
+    QCOMPARE(QDir(m_dir.filePath(QStringLiteral("kle/ansi-pictures"))).entryList(QDir::Files).size(), 4);
+    QCOMPARE(runTool({QStringLiteral("check"), path}).exitCode, 0);
+    QCOMPARE(runTool({QStringLiteral("build"), path}).exitCode, 0);
+
+    run = runTool({QStringLiteral("import-kle"), QStringLiteral(VELKARI_TEST_DATA "/kle/number-pad.json"), path,
+                   QStringLiteral("--shape"), QStringLiteral("Portrait"), QStringLiteral("--name"), QStringLiteral("Pad")});
+    QCOMPARE(run.exitCode, 0);
+    SkinProject project;
+    QVERIFY(LoadProjectFile(project, path));
+    QCOMPARE(project.layoutList(Portrait).count(), 2);
+    QCOMPARE(project.layoutList(Landscape).count(), 1);
+    QCOMPARE(project.layoutList(Portrait).at(1)->name, QStringLiteral("Pad"));
+    QCOMPARE(QImage(project.layoutList(Portrait).at(1)->picFileName).size(), QSize(240, 6 * 20));
+}
+
+void TestSkinTool::importKleRefusesAndWritesNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // L stands for the layout file, P for the project
+    QTest::addColumn<QByteArray>("layout");
+    QTest::addColumn<QString>("project"); // none, garbage or full (19 layouts in Portrait)
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("forceHelps");
+    const QStringList plain{"import-kle", "L", "P"};
+    QTest::newRow("not a layout") << plain << QByteArray("hello") << "none"
+                                  << "is not a keyboard layout. Reading stopped at line 1, column 1: Unexpected word" << false;
+    QTest::newRow("rotated key") << plain << QByteArray("[[{r:5},'a']]") << "none"
+                                 << "cannot be imported; nothing was written:\n  row 0, key 0 (\"a\"): it is rotated by 5 degrees"
+                                 << false;
+    QTest::newRow("not a project") << plain << QByteArray("[['a']]") << "garbage"
+                                   << "is not a skin project; --force replaces it" << true;
+    QTest::newRow("a 20th layout") << plain + QStringList{"--shape", "portrait"} << QByteArray("[['a']]") << "full"
+                                   << "Portrait holds 19 layouts already" << false;
+    QTest::newRow("the layout is the project") << QStringList{"import-kle", "L", "L"} << QByteArray("[['a']]") << "none"
+                                               << "is the input file" << false;
+}
+
+void TestSkinTool::importKleRefusesAndWritesNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, layout);
+    QFETCH(QString, project);
+    QFETCH(QString, message);
+    QFETCH(bool, forceHelps);
+    QTemporaryDir dir;
+    const QString layoutPath = dir.filePath(QStringLiteral("layout.json"));
+    const QString projectPath = dir.filePath(QStringLiteral("p.vsp"));
+    writeFile(layoutPath, layout);
+    if (project == QLatin1String("garbage")) {
+        writeFile(projectPath, "not a project");
+    } else if (project == QLatin1String("full")) {
+        SkinProject full;
+        for (int i = 0; i < 19; ++i)
+            full.layoutList(Portrait).append(std::make_unique<SkinLayout>());
+        NormalizeProject(full);
+        SaveProjectFile(full, projectPath);
+    }
+    const QByteArray before = QFile::exists(projectPath) ? readFile(projectPath) : QByteArray();
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^L$")), layoutPath);
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), projectPath);
+
+    Run run = runTool(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(QFile::exists(projectPath) ? readFile(projectPath) : QByteArray(), before);
+    QCOMPARE(readFile(layoutPath), layout);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("p-pictures"))));
+    if (forceHelps)
+        QCOMPARE(runTool(arguments + QStringList{QStringLiteral("--force")}).exitCode, 0);
+}
+
+// Exported, imported into another project and exported again, a layout reads the same.
+void TestSkinTool::exportKleComesBack()
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.vsp"));
+    const QString second = dir.filePath(QStringLiteral("second.vsp"));
+    const QString json = dir.filePath(QStringLiteral("layout.json"));
+    const QStringList where{QStringLiteral("--shape"), QStringLiteral("landscape"), QStringLiteral("--layout"), QStringLiteral("0")};
+    QCOMPARE(runTool({QStringLiteral("import-kle"), QStringLiteral(VELKARI_TEST_DATA "/kle/iso-60-raw.txt"), first}).exitCode, 0);
+    const Run exported = runTool(QStringList{QStringLiteral("export-kle"), first} + where);
+    QCOMPARE(exported.exitCode, 0);
+    QVERIFY(QJsonDocument::fromJson(exported.outBytes).isArray());
+    QCOMPARE(runTool(QStringList{QStringLiteral("export-kle"), first, QStringLiteral("-o"), json} + where).exitCode, 0);
+    QCOMPARE(readFile(json), exported.outBytes);
+
+    QCOMPARE(runTool({QStringLiteral("import-kle"), json, second, QStringLiteral("--shape"), QStringLiteral("landscape")}).exitCode, 0);
+    QCOMPARE(runTool(QStringList{QStringLiteral("export-kle"), second} + where).outBytes, exported.outBytes);
+
+    Run refused = runTool(QStringList{QStringLiteral("export-kle"), first, QStringLiteral("-o"), first} + where);
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains(QStringLiteral("is the input file")), qPrintable(refused.err));
+    refused = runTool({QStringLiteral("export-kle"), first, QStringLiteral("--shape"), QStringLiteral("portrait"),
+                       QStringLiteral("--layout"), QStringLiteral("3")});
+    QCOMPARE(refused.exitCode, 2);
+    QCOMPARE(refused.err, QStringLiteral("velkari-skin: Portrait has no layout 3; its layouts are 0 to 0\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSkinTool)

@@ -91,6 +91,9 @@ QStringList seedAndRegressionFiles()
     const QDir data(QStringLiteral(VELKARI_TEST_DATA));
     for (const QString &name : data.entryList({"*.bin", "*.vsp", "*.vsk"}, QDir::Files, QDir::Name))
         files.append(data.filePath(name));
+    const QDir layouts(data.filePath(QStringLiteral("kle")));
+    for (const QString &name : layouts.entryList(QDir::Files, QDir::Name))
+        files.append(layouts.filePath(name));
     const QDir kept(data.filePath(QStringLiteral("fuzz-regressions")));
     for (const QString &name : kept.entryList(QDir::Files, QDir::Name))
         files.append(kept.filePath(name));
@@ -156,6 +159,8 @@ void TestFuzzCases::keptInputs()
     QVERIFY2(project.isEmpty(), qPrintable(project));
     const QString skin = fuzz::CheckSkinBytes(bytes);
     QVERIFY2(skin.isEmpty(), qPrintable(skin));
+    const QString layout = fuzz::CheckKleBytes(bytes);
+    QVERIFY2(layout.isEmpty(), qPrintable(layout));
 }
 
 QTEST_GUILESS_MAIN(TestFuzzCases)
