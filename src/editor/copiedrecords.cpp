@@ -38,6 +38,21 @@ RecordPath ItemMove::follow(RecordPath path) const
     return path;
 }
 
+ItemMoves ItemMoves::reversed() const
+{
+    ItemMoves back;
+    for (auto move = moves.crbegin(); move != moves.crend(); ++move)
+        back.moves.append(move->reversed());
+    return back;
+}
+
+RecordPath ItemMoves::follow(RecordPath path) const
+{
+    for (const ItemMove &move : moves)
+        path = move.follow(path);
+    return path;
+}
+
 SkinLayout *layoutAt(SkinProject &project, const RecordPath &path)
 {
     return path.isValid() && path.shape < ScreenShapeCount ? project.layoutList(path.shape).at(path.layout) : nullptr;
@@ -127,14 +142,14 @@ CopiedRecords::Places CopiedRecords::locate(SkinProject &project) const
     return places;
 }
 
-void CopiedRecords::attach(SkinProject &project, const Places &places, const ItemMove &move)
+void CopiedRecords::attach(SkinProject &project, const Places &places, const ItemMoves &moves)
 {
     // A reference that pointed at nothing before stays empty: undoing a removal does not bring
     // back what the removal cleared.
     if (places.layout.isValid())
-        setLayout(project, layoutAt(project, move.follow(places.layout)));
+        setLayout(project, layoutAt(project, moves.follow(places.layout)));
     if (places.button.isValid())
-        setButton(project, buttonAt(project, move.follow(places.button)));
+        setButton(project, buttonAt(project, moves.follow(places.button)));
 }
 
 } // namespace velkari

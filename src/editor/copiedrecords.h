@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QtGlobal>
+
+#include <initializer_list>
 
 namespace velkari {
 
@@ -34,6 +37,25 @@ struct ItemMove
     RecordPath follow(RecordPath path) const;
 };
 
+// The moves one step makes, one after the other: a key moved is removed, then inserted.
+struct ItemMoves
+{
+    ItemMoves() = default;
+    ItemMoves(const ItemMove &move) // NOLINT: one move is the usual step
+        : moves{move}
+    {
+    }
+    ItemMoves(std::initializer_list<ItemMove> list)
+        : moves(list)
+    {
+    }
+
+    QList<ItemMove> moves;
+
+    ItemMoves reversed() const;
+    RecordPath follow(RecordPath path) const;
+};
+
 SkinLayout *layoutAt(SkinProject &project, const RecordPath &path);
 SkinButton *buttonAt(SkinProject &project, const RecordPath &path);
 
@@ -59,7 +81,7 @@ public:
     };
     Places locate(SkinProject &project) const;
     // ...and after: the references go to what stands in those places once `move` is done.
-    void attach(SkinProject &project, const Places &places, const ItemMove &move);
+    void attach(SkinProject &project, const Places &places, const ItemMoves &moves);
 
 private:
     struct Reference

@@ -3,6 +3,9 @@
 #include "crashrecovery.h"
 #include "dialogresult.h"
 #include "editorsettings.h"
+#include "fileerror.h"
+#include "kleimport.h"
+#include "layoutpictures.h"
 #include "projectfile.h"
 
 #include <QCoreApplication>
@@ -147,7 +150,7 @@ bool ProjectDocument::insertButtonCopy(const RecordPath &place, bool after)
         return false;
     RecordPath inserted = place;
     inserted.button = at;
-    return commit({.action = Text::tr("Insert Button"), .move = {inserted, +1}});
+    return commit({.action = Text::tr("Insert Button"), .move = ItemMove{inserted, +1}});
 }
 
 bool ProjectDocument::removeButton(const RecordPath &place)
@@ -158,7 +161,43 @@ bool ProjectDocument::removeButton(const RecordPath &place)
     if (!button || row->buttons.count() <= 1 || place.button == row->buttons.count() - 1)
         return false;
     row->buttons.removeAt(place.button);
-    return commit({.action = Text::tr("Delete Button"), .move = {place, -1}});
+    return commit({.action = Text::tr("Delete Button"), .move = ItemMove{place, -1}});
+}
+
+bool ProjectDocument::moveButton(const RecordPath &from, const RecordPath &to)
+{
+    const SkinLayout *layout = layoutAt(m_project, from);
+    SkinRow *source = layout && from.isButton() ? layout->rows.at(from.row) : nullptr;
+    SkinRow *target = layout && to.isButton() && to.layoutPath() == from.layoutPath() ? layout->rows.at(to.row) : nullptr;
+    const SkinButton *button = source ? source->buttons.at(from.button) : nullptr;
+    if (!button || !target || button->isPlaceholder())
+        return false;
+    const bool sameRow = source == target;
+    // The "New" cell stays last: a key goes before it at the latest.
+    const int last = target->buttons.count() - (sameRow ? 2 : 1);
+    RecordPath landing = to;
+    landing.button = qBound(0, to.button, last);
+    if ((sameRow && landing.button == from.button) || (!sameRow && target->buttons.isFull()))
+        return false;
+    target->buttons.insertAt(landing.button, source->buttons.takeAt(from.button));
+    return commit({.action = Text::tr("Move Button"), .move = {ItemMove{from, -1}, ItemMove{landing, +1}}});
+}
+
+bool ProjectDocument::pasteButton(const RecordPath &place)
+{
+    SkinButton *button = buttonAt(m_project, place);
+    const SkinButton *source = copiedButton();
+    if (!button || !source)
+        return false;
+    const bool placeholder = button->isPlaceholder();
+    if (placeholder && rowIsFullFor(place))
+        return false;
+    button->copyFieldsFrom(*source);
+    if (!placeholder)
+        return commit({.action = Text::tr("Paste Button")});
+    // A pasted placeholder is a key as OK would make it; only the last needs a new place behind it.
+    button->flags &= quint16(~ButtonFlagPlaceholder);
+    return finishButtonDialog(place, Ok, true, true);
 }
 
 bool ProjectDocument::canAddLayout(int shape) const
@@ -208,7 +247,7 @@ bool ProjectDocument::removeLayout(int shape, int index)
     return commit({.action = Text::tr("Delete Layout"),
                    .before = {shape, index},
                    .after = {shape, qMin(index, layouts.count() - 1)},
-                   .move = {{shape, index}, -1}});
+                   .move = ItemMove{{shape, index}, -1}});
 }
 
 bool ProjectDocument::setPicture(int shape, int index, const QString &path)
@@ -218,6 +257,86 @@ bool ProjectDocument::setPicture(int shape, int index, const QString &path)
         return false;
     changed->picFileName = path;
     return commit({.action = Text::tr("Set Picture"), .before = {shape, index}, .after = {shape, index}});
+}
+
+bool ProjectDocument::commitFit(const FitReport &report, int shape, int layout, const QString &action)
+{
+    if (report.changed.isEmpty())
+        return false;
+    const ProjectView view{shape, layout >= 0 ? layout : m_view.layout};
+    return commit({.action = action, .before = view, .after = view});
+}
+
+FitReport ProjectDocument::fitRows(int shape, int layout, int row)
+{
+    const FitReport report = layout < 0 ? fitShape(m_project, shape)
+        : row < 0                       ? fitLayout(m_project, shape, layout)
+                                        : fitRow(m_project, shape, layout, row);
+    commitFit(report, shape, layout, Text::tr("Fit Rows"));
+    return report;
+}
+
+FitReport ProjectDocument::equalRowWidths(int shape, int layout, int row)
+{
+    const FitReport report = velkari::equalRowWidths(m_project, shape, layout, row);
+    commitFit(report, shape, layout, Text::tr("Equal Widths"));
+    return report;
+}
+
+ProjectDocument::Derived ProjectDocument::deriveShapes(int from, const QList<int> &targets, bool replaceShapesInUse,
+                                                       const KeyboardTheme &fallbackTheme)
+{
+    Derived derived;
+    derived.report = velkari::deriveShapes(m_project, from, targets, replaceShapesInUse);
+    if (derived.report.derived.isEmpty())
+        return derived;
+    // The layouts are the step whatever becomes of their pictures; a picture that cannot be
+    // written is reported once the step is made.
+    QString failure;
+    try {
+        derived.pictures = writeDerivedPictures(m_project, from, derived.report.derived, pictureFolderFor(path()),
+                                                fallbackTheme);
+    } catch (const FileError &error) {
+        failure = error.message();
+    }
+    commit({.action = Text::tr("Derive Shapes")});
+    if (!failure.isEmpty())
+        derived.pictures.problems.append(failure);
+    return derived;
+}
+
+QString ProjectDocument::redrawPicture(int shape, int index, const KeyboardTheme &fallbackTheme)
+{
+    const QString problem = redrawLayoutPicture(m_project, shape, index, pictureFolderFor(path()), fallbackTheme);
+    if (problem.isEmpty())
+        commit({.action = Text::tr("Redraw Picture"), .before = {shape, index}, .after = {shape, index}});
+    return problem;
+}
+
+QString ProjectDocument::scalePicture(int shape, int index)
+{
+    const QString problem = scaleLayoutPicture(m_project, shape, index);
+    if (problem.isEmpty())
+        commit({.action = Text::tr("Scale Picture"), .before = {shape, index}, .after = {shape, index}});
+    return problem;
+}
+
+int ProjectDocument::importLayout(int shape, std::unique_ptr<SkinLayout> layout)
+{
+    const int position = addImportedLayout(m_project, shape, std::move(layout));
+    if (position >= 0)
+        commit({.action = Text::tr("Import Layout"), .after = {shape, position}});
+    return position;
+}
+
+KeyMapReport ProjectDocument::readKeys(int shape, int index, const PictureKeyMap &map)
+{
+    SkinLayout *read = layout(shape, index);
+    if (!read || map.isEmpty())
+        return {};
+    const KeyMapReport report = applyKeyMap(*read, map);
+    commit({.action = Text::tr("Read Keys from Picture"), .before = {shape, index}, .after = {shape, index}});
+    return report;
 }
 
 bool ProjectDocument::setTextColor(quint32 color)

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "copiedrecords.h"
+#include "derivedpictures.h"
+#include "keymaplayout.h"
 #include "projecthistory.h"
 #include "recoverystore.h"
+#include "shapederive.h"
 #include "skinproject.h"
 
 #include <QObject>
@@ -76,6 +79,14 @@ public:
     // for on the key at `place` (Insert, or OK on the row's last "New" cell) needs another place.
     bool rowIsFullFor(const RecordPath &place);
 
+    // Moves the key to `to`, in its row or another of the layout, the keys behind both places
+    // closing up and making room; a place at the end of a row puts it before the "New" cell.
+    // False for the "New" cell, a place outside the layout and a full row.
+    bool moveButton(const RecordPath &from, const RecordPath &to);
+    // Paste Button Info without the dialog: the copied key's fields into the key at `place`; on
+    // the "New" cell the pasted key is confirmed there, as OK would.
+    bool pasteButton(const RecordPath &place);
+
     // Layouts.
     // Add Layout refuses the 20th layout of a shape.
     bool canAddLayout(int shape) const;
@@ -86,6 +97,35 @@ public:
     // False for a shape's only layout.
     bool removeLayout(int shape, int index);
     bool setPicture(int shape, int index, const QString &path);
+
+    // Rows that add up. A layout of -1 means every layout of the shape, a row of -1 every row of
+    // the layout. Rows whose keys add up to 0 are left alone and reported.
+    FitReport fitRows(int shape, int layout = -1, int row = -1);
+    FitReport equalRowWidths(int shape, int layout, int row);
+
+    // The layouts of `from` made anew in every shape of `targets`, with their pictures; nothing
+    // changes when a target is in use and `replaceShapesInUse` is not given (report.refused()).
+    // Pictures are drawn into the project's pictures folder (the project must have a file) in the
+    // theme of the project's pictures, else `fallbackTheme`. Raises FileError when a picture
+    // cannot be written; the layouts are derived all the same.
+    struct Derived
+    {
+        DeriveReport report;
+        DerivedPictures pictures;
+    };
+    Derived deriveShapes(int from, const QList<int> &targets, bool replaceShapesInUse,
+                         const KeyboardTheme &fallbackTheme);
+
+    // A picture whose size differs from the keys': drawn again from the keys (a picture the
+    // painter drew), or the author's scaled into a new file. The problem, empty when it was done.
+    QString redrawPicture(int shape, int index, const KeyboardTheme &fallbackTheme);
+    QString scalePicture(int shape, int index);
+
+    // A layout brought in from elsewhere: appended, or in place of a new project's empty
+    // "Layout00". Its position, or -1 when the shape has no room.
+    int importLayout(int shape, std::unique_ptr<SkinLayout> layout);
+    // Row heights and key widths from a key map read off a picture; an empty map changes nothing.
+    KeyMapReport readKeys(int shape, int index, const PictureKeyMap &map);
 
     // Project settings. Keystrokes in the help file name join one step until sealed.
     bool setTextColor(quint32 color);
@@ -121,6 +161,7 @@ private:
     void absorb(const ProjectView &view);
     void replaced(bool newProject);
     void setPath(const QString &path);
+    bool commitFit(const FitReport &report, int shape, int layout, const QString &action);
 
     SkinProject m_project;
     CopiedRecords m_copied;

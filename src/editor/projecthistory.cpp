@@ -56,7 +56,7 @@ private:
     ProjectState m_after;
     ProjectView m_beforeView;
     ProjectView m_afterView;
-    ItemMove m_move;
+    ItemMoves m_move;
     int m_mergeId;
     bool m_pushed = false;
     bool m_sealed = false;
@@ -130,12 +130,12 @@ void ProjectHistory::redo()
     m_stack->redo();
 }
 
-void ProjectHistory::apply(const ProjectState &state, const ProjectView &view, const ItemMove &move)
+void ProjectHistory::apply(const ProjectState &state, const ProjectView &view, const ItemMoves &moves)
 {
     const CopiedRecords::Places places = m_copied.locate(m_project);
     state.restore(m_project, m_current);
     m_current = state;
-    m_copied.attach(m_project, places, move);
+    m_copied.attach(m_project, places, moves);
     m_restoredView = view;
 }
 

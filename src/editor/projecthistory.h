@@ -27,7 +27,7 @@ struct EditStep
     QString action {};         // the name Undo and Redo show
     ProjectView before {};     // shown again on undo; the view at recording when not given
     ProjectView after {};      // shown again on redo; the view at recording when not given
-    ItemMove move {};          // a layout or button inserted or removed, for the copied references
+    ItemMoves move {};         // layouts or buttons inserted or removed, for the copied references
     bool settingsOnly = false; // no layout was touched, so none is written out anew
     int mergeId = -1;          // steps with one id in a row become one until the history seals it
 };
@@ -72,7 +72,7 @@ Q_SIGNALS:
 private:
     class Step;
 
-    void apply(const ProjectState &state, const ProjectView &view, const ItemMove &move);
+    void apply(const ProjectState &state, const ProjectView &view, const ItemMoves &moves);
     void stackMoved();
 
     SkinProject &m_project;

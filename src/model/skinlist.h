@@ -10,7 +10,7 @@ namespace velkari {
 
 // A list of owned records with a fixed number of slots. The record in slot i always has
 // index == i: every operation that places or moves a record renumbers it. Nothing is ever
-// written past the capacity: append and insertCopyAt refuse with false when the list is full.
+// written past the capacity: append and the inserts refuse with false when the list is full.
 template <typename T, int Capacity>
 class SkinList
 {
@@ -45,24 +45,35 @@ public:
     {
         if (isFull() || position < 0 || position > m_count)
             return false;
-        auto copy = std::make_unique<T>(source); // before anything moves: source may be ours
+        return insertAt(position, std::make_unique<T>(source)); // copied before anything moves: source may be ours
+    }
+
+    // A record leaves the list without being destroyed, to enter it again elsewhere (a key
+    // moved); null for a position that names none.
+    std::unique_ptr<T> takeAt(int position)
+    {
+        if (position < 0 || position >= m_count)
+            return nullptr;
+        std::unique_ptr<T> taken = std::move(m_items[position]);
+        for (int slot = position; slot + 1 < m_count; ++slot)
+            place(slot, std::move(m_items[slot + 1]));
+        m_items[--m_count].reset();
+        taken->index = -1;
+        return taken;
+    }
+
+    bool insertAt(int position, std::unique_ptr<T> item)
+    {
+        if (isFull() || !item || position < 0 || position > m_count)
+            return false;
         for (int slot = m_count; slot > position; --slot)
             place(slot, std::move(m_items[slot - 1]));
-        place(position, std::move(copy));
+        place(position, std::move(item));
         ++m_count;
         return true;
     }
 
-    bool removeAt(int position)
-    {
-        if (position < 0 || position >= m_count)
-            return false;
-        m_items[position].reset();
-        for (int slot = position; slot + 1 < m_count; ++slot)
-            place(slot, std::move(m_items[slot + 1]));
-        m_items[--m_count].reset();
-        return true;
-    }
+    bool removeAt(int position) { return takeAt(position) != nullptr; }
 
     void clear()
     {
