@@ -74,26 +74,20 @@ WriteTarget ResolveWriteTarget(const QString &path)
     return target;
 }
 
-std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QString &error)
+int OpenOnePassTarget(const WriteTarget &target, QString &error)
 {
-    auto file = std::make_unique<QFile>(target.path);
-    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     switch (target.kind) {
     case WriteTarget::Kind::Replace:
         error = QStringLiteral("Not written in one pass");
-        return nullptr;
-    case WriteTarget::Kind::Stream:
-        if (!file->open(mode)) {
-            error = file->errorString();
-            return nullptr;
-        }
-        return file;
+        return -1;
+    case WriteTarget::Kind::Stream: {
+        const int descriptor = ::open(QFile::encodeName(target.path).constData(), O_WRONLY | O_CLOEXEC);
+        if (descriptor < 0)
+            error = qt_error_string(errno);
+        return descriptor;
+    }
     case WriteTarget::Kind::Descriptor:
-        if (!file->open(target.descriptor, mode, QFileDevice::DontCloseHandle)) {
-            error = file->errorString();
-            return nullptr;
-        }
-        return file;
+        return target.descriptor;
     case WriteTarget::Kind::Socket:
         break;
     }
@@ -102,7 +96,7 @@ std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QStrin
     address.sun_family = AF_UNIX;
     if (size_t(name.size()) >= sizeof address.sun_path) {
         error = qt_error_string(ENAMETOOLONG);
-        return nullptr;
+        return -1;
     }
     std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -110,14 +104,9 @@ std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QStrin
         error = qt_error_string(errno);
         if (socket >= 0)
             ::close(socket);
-        return nullptr;
+        return -1;
     }
-    if (!file->open(socket, mode, QFileDevice::AutoCloseHandle)) {
-        error = file->errorString();
-        ::close(socket);
-        return nullptr;
-    }
-    return file;
+    return socket;
 }
 
 bool IsSameFile(const QString &first, const QString &second)

@@ -2,10 +2,6 @@
 
 #include <QString>
 
-#include <memory>
-
-class QFileDevice;
-
 namespace velkari {
 
 // Where a write to a path really goes. Only a regular file, or a name that does not exist yet, is
@@ -31,9 +27,10 @@ struct WriteTarget
 
 WriteTarget ResolveWriteTarget(const QString &path);
 
-// Opens a target that is written in one pass (every kind but Replace). Null, with the system's
-// reason in `error`, when it cannot be opened.
-std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QString &error);
+// Opens a target that is written in one pass (every kind but Replace): a descriptor to write to,
+// which the caller closes unless the kind is Descriptor; -1, with the system's reason in `error`,
+// when it cannot be opened.
+int OpenOnePassTarget(const WriteTarget &target, QString &error);
 
 // True when both paths name one existing file, also through links or other names.
 bool IsSameFile(const QString &first, const QString &second);
