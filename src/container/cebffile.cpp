@@ -2,11 +2,11 @@
 
 #include "fileerror.h"
 #include "relativepath.h"
+#include "safefilewriter.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -37,7 +37,7 @@ CEBFFile::CEBFFile(const QString &className)
 {
 }
 
-CEBFFile::~CEBFFile() = default; // an uncommitted QSaveFile discards its temporary file
+CEBFFile::~CEBFFile() = default; // an uncommitted writer removes its temporary file
 
 void CEBFFile::resetLevels(quint32 rootEnd)
 {
@@ -49,30 +49,8 @@ void CEBFFile::OpenForWrite(const QString &path)
 {
     m_fileName = path;
     m_file.reset();
-    m_target = ResolveWriteTarget(path);
-    if (!m_target.ok())
-        throw FileError(FileError::Action::Write, path, m_target.error);
-    const QFileInfo existing(m_target.path);
-    if (m_target.kind != WriteTarget::Kind::Descriptor && existing.exists() && !existing.isWritable())
-        throw FileError(FileError::Action::Write, path, Text::tr("Permission denied"));
-    if (!m_target.seekable()) {
-        startWriting(Sink::OnePass);
-        return;
-    }
-    m_file = std::make_unique<QSaveFile>(m_target.path);
-    // Unbuffered: the window is the buffer, and a short write is seen at once.
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const QString reason = m_file->errorString();
-        m_file.reset();
-        // The folder cannot take a temporary file, but the file may be rewritten in place: that
-        // happens only once everything is built, so a failure on the way leaves it as it was.
-        if (existing.isFile()) {
-            startWriting(Sink::OnePass);
-            return;
-        }
-        throw FileError(FileError::Action::Write, path, reason);
-    }
-    startWriting(Sink::File);
+    m_file = std::make_unique<SafeFileWriter>(path);
+    startWriting(m_file->streaming() ? Sink::File : Sink::OnePass);
 }
 
 void CEBFFile::OpenForWriteInMemory()
@@ -87,7 +65,6 @@ void CEBFFile::startWriting(Sink sink)
     m_writing = true;
     m_bytes.clear();
     m_windowStart = 0;
-    m_writeError.clear();
     if (sink == Sink::File)
         m_bytes.reserve(WindowSize);
     resetLevels(0);
@@ -120,6 +97,15 @@ bool CEBFFile::OpenForReadBytes(const QByteArray &bytes)
     return beginReading();
 }
 
+QString CEBFFile::damage() const
+{
+    const QByteArray name = m_className.toLatin1();
+    const QByteArrayView bytes(m_bytes);
+    if (m_writing || bytes.size() <= name.size() || uchar(bytes[0]) != name.size() || bytes.sliced(1, name.size()) != name)
+        return {};
+    return findContainerDamage(bytes);
+}
+
 bool CEBFFile::beginReading()
 {
     resetLevels(quint32(m_bytes.size()));
@@ -147,26 +133,15 @@ void CEBFFile::appendData(const void *data, qint64 size)
         return;
     }
     flushWindow();
-    writeToFile(static_cast<const char *>(data), size);
+    m_file->write(QByteArrayView(static_cast<const char *>(data), size));
     m_windowStart += quint64(size);
 }
 
 void CEBFFile::flushWindow()
 {
-    writeToFile(m_bytes.constData(), m_bytes.size());
+    m_file->write(m_bytes);
     m_windowStart += quint64(m_bytes.size());
     m_bytes.truncate(0);
-}
-
-void CEBFFile::writeToFile(const char *data, qint64 size)
-{
-    for (qint64 written = 0; written < size && m_writeError.isEmpty();) {
-        const qint64 n = m_file->write(data + written, size - written);
-        if (n <= 0)
-            m_writeError = m_file->errorString();
-        else
-            written += n;
-    }
 }
 
 void CEBFFile::patchSectionHeader(quint32 start, quint32 count, quint32 size)
@@ -177,11 +152,7 @@ void CEBFFile::patchSectionHeader(quint32 start, quint32 count, quint32 size)
         return;
     }
     // Already in the file: patched there, and writing goes on at the end.
-    if (!m_writeError.isEmpty())
-        return;
-    if (!m_file->seek(start) || m_file->write(reinterpret_cast<const char *>(fields), sizeof fields) != sizeof fields
-        || !m_file->seek(qint64(m_windowStart)))
-        m_writeError = m_file->errorString();
+    m_file->writeAt(start, QByteArrayView(reinterpret_cast<const char *>(fields), sizeof fields));
 }
 
 // The length byte, the name and the two 32-bit fields of an entry, in one piece and never split
@@ -399,43 +370,18 @@ void CEBFFile::Close()
         m_bytes.clear();
         return;
     }
-    if (m_sink == Sink::OnePass) {
-        writeOnePass();
+    if (!m_file)
         return;
+    if (m_sink == Sink::File)
+        flushWindow();
+    const std::unique_ptr<SafeFileWriter> file = std::move(m_file);
+    if (m_sink == Sink::File) {
+        file->commit();
+    } else {
+        file->commitWhole(m_bytes);
     }
-    if (m_sink != Sink::File || !m_file)
-        return;
-    flushWindow();
-    const std::unique_ptr<QSaveFile> file = std::move(m_file);
-    if (!m_writeError.isEmpty()) {
-        file->cancelWriting();
-        throw FileError(FileError::Action::Write, m_fileName, m_writeError);
-    }
-    if (!file->commit())
-        throw FileError(FileError::Action::Write, m_fileName, file->errorString());
-}
-
-void CEBFFile::writeOnePass()
-{
-    const QByteArray bytes = std::exchange(m_bytes, QByteArray());
+    m_bytes.clear();
     m_sink = Sink::Memory;
-    if (m_target.kind == WriteTarget::Kind::Replace) {
-        QSaveFile file(m_target.path);
-        file.setDirectWriteFallback(true);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw FileError(FileError::Action::Write, m_fileName, file.errorString());
-        return;
-    }
-    QString error;
-    const std::unique_ptr<QFileDevice> device = OpenOnePassTarget(m_target, error);
-    if (!device)
-        throw FileError(FileError::Action::Write, m_fileName, error);
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 n = device->write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            throw FileError(FileError::Action::Write, m_fileName, device->errorString());
-        written += n;
-    }
 }
 
 QList<QByteArray> CEBFFile::EntryNames() const

@@ -100,7 +100,8 @@ bool OpenProjectPath(SkinProject &project, FileCommandHost &host, const QString 
         WaitCursor wait(host);
         if (!LoadProjectFile(project, path, &report)) {
             wait.release();
-            host.showMessage(InvalidProjectMessage(), ApplicationName(), FileCommandHost::Icon::Stop);
+            host.showMessage(report.damage.isEmpty() ? InvalidProjectMessage() : DamagedProjectMessage(path, report.damage),
+                             ApplicationName(), FileCommandHost::Icon::Stop);
             return false;
         }
         host.setTitle(WindowTitle(project.projectPath));

@@ -30,7 +30,8 @@ void ProjectOpen(SkinProject &project, FileCommandHost &host);
 void ProjectSave(SkinProject &project, FileCommandHost &host);
 void ProjectSaveAs(SkinProject &project, FileCommandHost &host);
 void CreateSkin(SkinProject &project, FileCommandHost &host);
-// Opens the given file as ProjectOpen does after its dialog: true when it was a project file.
+// Opens the given file as ProjectOpen does after its dialog: true when it was a project file. A
+// damaged project is refused with a message naming where it is damaged.
 bool OpenProjectPath(SkinProject &project, FileCommandHost &host, const QString &path);
 
 } // namespace velkari

@@ -195,11 +195,23 @@ LoadReport ReadProject(CEBFFile &file, SkinProject &project)
     return context.report;
 }
 
+QString DamagedProjectMessage(const QString &path, const QString &damage)
+{
+    return Text::tr("The project file \"%1\" is damaged: %2.").arg(path, damage);
+}
+
 bool LoadProjectFile(SkinProject &project, const QString &path, LoadReport *report)
 {
     CEBFFile file(ProjectFileClassName());
-    if (!file.OpenForRead(path, MaxProjectFileSize))
+    const bool opened = file.OpenForRead(path, MaxProjectFileSize);
+    // Read as far as it goes, a damaged project would lose what lies beyond the damage, and the
+    // next save would make that loss final.
+    const QString damage = file.damage();
+    if (!opened || !damage.isEmpty()) {
+        if (report)
+            *report = LoadReport{0, 0, 0, damage};
         return false;
+    }
     project.projectPath = path;
     const LoadReport read = ReadProject(file, project);
     file.Close();
