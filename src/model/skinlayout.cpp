@@ -2,11 +2,18 @@
 
 #include "skinproject.h"
 
+#include <QDir>
+
 namespace velkari {
 
 SkinLayout::~SkinLayout()
 {
     SkinProject::forgetLayout(this);
+}
+
+QString layoutPicturePath(const SkinLayout &layout)
+{
+    return layout.picFileName.isEmpty() ? QString() : QDir::current().absoluteFilePath(layout.picFileName);
 }
 
 } // namespace velkari
