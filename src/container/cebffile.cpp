@@ -30,6 +30,26 @@ QString tooLargeReason()
     return Text::tr("The file would be larger than 4 GiB.");
 }
 
+// The names this system writes are 2 to 15 characters long: compared a word at a time (two
+// words that may overlap), without a call.
+inline bool sameBytes(const char *x, const char *y, qsizetype size)
+{
+    if (size >= 8 && size <= 16) {
+        return qFromUnaligned<quint64>(x) == qFromUnaligned<quint64>(y)
+            && qFromUnaligned<quint64>(x + size - 8) == qFromUnaligned<quint64>(y + size - 8);
+    }
+    if (size >= 4 && size < 8) {
+        return qFromUnaligned<quint32>(x) == qFromUnaligned<quint32>(y)
+            && qFromUnaligned<quint32>(x + size - 4) == qFromUnaligned<quint32>(y + size - 4);
+    }
+    return size == 0 || std::memcmp(x, y, size_t(size)) == 0;
+}
+
+inline bool sameName(QByteArrayView a, QByteArrayView b)
+{
+    return a.size() == b.size() && sameBytes(a.data(), b.data(), a.size());
+}
+
 } // namespace
 
 CEBFFile::CEBFFile(const QString &className)
@@ -225,30 +245,50 @@ int CEBFFile::EntryCount() const
     return m_levels[m_level].count;
 }
 
-void CEBFFile::advancePast(LevelRecord &record, quint32 entryLength)
+// Read in the order of writing, the entry at the cursor is the value asked for: taken at once,
+// its body returned, its size in `size`, and the cursor moved past it. Null when it is not, or
+// when its size is not `wanted` (unless that is negative), for the general lookup to decide.
+const char *CEBFFile::valueAtCursor(QByteArrayView name, qint64 wanted, quint32 &size)
 {
-    record.cursor += entryLength;
-    if (++record.cursorIndex >= record.limit) {
-        record.cursorIndex = 0;
-        record.cursor = record.start;
-    }
+    LevelRecord &record = m_levels[m_level];
+    const quint32 nameLength = quint32(name.size());
+    if (record.limit <= 0 || record.cursor >= record.end || record.end - record.cursor < nameLength + 9)
+        return nullptr;
+    const quint32 room = record.end - record.cursor - 9 - nameLength;
+    const char *at = m_bytes.constData() + record.cursor;
+    size = qFromLittleEndian<quint32>(at + 5 + nameLength);
+    if (size > room || (wanted >= 0 && size != quint64(wanted)) || uchar(at[0]) != nameLength
+        || !sameBytes(at + 1, name.data(), nameLength) || qFromLittleEndian<qint32>(at + 1 + nameLength) != 0)
+        return nullptr;
+    advancePast(record, 9 + nameLength + size);
+    return at + 9 + nameLength;
 }
 
-// The cyclic lookup: starts at the entry after the last one read, so reading in the order of
-// writing costs one comparison per entry, and wraps around once before giving up.
+// The same for a section: entered at once when it is the entry at the cursor.
 bool CEBFFile::findEntry(QByteArrayView name, ContainerEntry &entry)
+{
+    const LevelRecord &record = m_levels[m_level];
+    if (record.limit > 0 && ParseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)
+        && sameName(entry.name, name))
+        return true;
+    return searchEntry(name, entry);
+}
+
+// The cyclic lookup: starts at the entry after the last one read and wraps around once before
+// giving up.
+bool CEBFFile::searchEntry(QByteArrayView name, ContainerEntry &entry)
 {
     LevelRecord &record = m_levels[m_level];
     qint32 misses = 0;
     while (misses < record.limit) {
-        if (!ParseEntryAt(m_bytes, record.cursor, record.end, entry)) {
+        if (!ParseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)) {
             // The count promised more entries than the body holds: the rest are not there.
             record.limit = record.cursorIndex;
             record.cursorIndex = 0;
             record.cursor = record.start;
             continue;
         }
-        if (entry.name == name)
+        if (sameName(entry.name, name))
             return true;
         advancePast(record, entry.length());
         ++misses;
@@ -262,6 +302,11 @@ void CEBFFile::ExchangeData(QByteArrayView name, quint32 size, void *data, const
         writeValue(name, data, size);
         return;
     }
+    quint32 found = 0;
+    if (const char *body = valueAtCursor(name, size, found)) {
+        std::memcpy(data, body, size);
+        return;
+    }
     ContainerEntry entry;
     if (findEntry(name, entry) && entry.size == size && entry.count == 0) {
         std::memcpy(data, entry.body.data(), size);
@@ -271,8 +316,20 @@ void CEBFFile::ExchangeData(QByteArrayView name, quint32 size, void *data, const
     }
 }
 
+template <typename T>
+bool CEBFFile::readAtCursor(QByteArrayView name, T &value)
+{
+    quint32 size = 0;
+    const char *body = m_writing ? nullptr : valueAtCursor(name, sizeof(T), size);
+    if (body)
+        value = qFromLittleEndian<T>(body);
+    return body;
+}
+
 void CEBFFile::ExchangeInt32(QByteArrayView name, quint32 &value)
 {
+    if (readAtCursor(name, value))
+        return;
     quint32 le = qToLittleEndian(value);
     const quint32 zero = 0;
     ExchangeData(name, 4, &le, &zero);
@@ -288,6 +345,8 @@ void CEBFFile::ExchangeInt32(QByteArrayView name, qint32 &value)
 
 void CEBFFile::ExchangeInt16(QByteArrayView name, quint16 &value)
 {
+    if (readAtCursor(name, value))
+        return;
     quint16 le = qToLittleEndian(value);
     const quint16 zero = 0;
     ExchangeData(name, 2, &le, &zero);
@@ -303,7 +362,8 @@ void CEBFFile::ExchangeInt16(QByteArrayView name, qint16 &value)
 
 void CEBFFile::ExchangeByte(QByteArrayView name, quint8 &value, quint8 defaultValue)
 {
-    ExchangeData(name, 1, &value, &defaultValue);
+    if (!readAtCursor(name, value))
+        ExchangeData(name, 1, &value, &defaultValue);
 }
 
 void CEBFFile::ExchangeByte(QByteArrayView name, qint8 &value, qint8 defaultValue)
@@ -324,16 +384,22 @@ void CEBFFile::ExchangeString(QByteArrayView name, QString &value, const QString
         writeValue(name, le.constData(), quint32(le.size()));
         return;
     }
+    quint32 size = 0;
+    const char *body = valueAtCursor(name, -1, size);
     ContainerEntry entry;
-    if (!findEntry(name, entry) || entry.count != 0) {
-        value = defaultValue;
-        return;
+    if (!body) {
+        if (!findEntry(name, entry) || entry.count != 0) {
+            value = defaultValue;
+            return;
+        }
+        body = entry.body.data();
+        size = entry.size;
+        advancePast(m_levels[m_level], entry.length());
     }
-    const qsizetype units = entry.body.size() / 2; // an odd last byte is dropped
+    const qsizetype units = size / 2; // an odd last byte is dropped
     QString text(units, Qt::Uninitialized);
-    qFromLittleEndian<quint16>(entry.body.data(), units, text.data());
-    value = text;
-    advancePast(m_levels[m_level], entry.length());
+    qFromLittleEndian<quint16>(body, units, text.data());
+    value = std::move(text);
 }
 
 bool CEBFFile::ExchangeBlock(QByteArrayView name, QByteArray &data)

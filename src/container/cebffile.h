@@ -98,8 +98,21 @@ private:
     void startWriting(Sink sink);
     void resetLevels(quint32 rootEnd);
     bool beginReading();
+    const char *valueAtCursor(QByteArrayView name, qint64 wanted, quint32 &size);
+    // Reading in the order of writing: an integer taken at the cursor without the general lookup.
+    template <typename T>
+    bool readAtCursor(QByteArrayView name, T &value);
     bool findEntry(QByteArrayView name, ContainerEntry &entry);
-    void advancePast(LevelRecord &record, quint32 entryLength);
+    bool searchEntry(QByteArrayView name, ContainerEntry &entry);
+    // Inline, as it runs for every entry read.
+    static void advancePast(LevelRecord &record, quint32 entryLength)
+    {
+        record.cursor += entryLength;
+        if (++record.cursorIndex >= record.limit) {
+            record.cursorIndex = 0;
+            record.cursor = record.start;
+        }
+    }
     bool writableName(QByteArrayView name) const;
     void writeHeader(QByteArrayView name, quint32 size);
     void writeValue(QByteArrayView name, const void *data, quint32 size);

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 
 #include <charconv>
-#include <cstring>
 
 namespace velkari {
 
@@ -55,9 +54,18 @@ QString LoadReport::message() const
 
 NumberedName::NumberedName(const char *prefix, int number)
 {
-    const size_t prefixLength = std::strlen(prefix);
+    // Copied by hand: reading forms one of these for every record it reads.
+    qsizetype prefixLength = 0;
+    for (; prefix[prefixLength]; ++prefixLength)
+        m_text[prefixLength] = prefix[prefixLength];
     Q_ASSERT(prefixLength < 16);
-    std::memcpy(m_text, prefix, prefixLength);
+    if (number >= 0 && number < 100) {
+        if (number >= 10)
+            m_text[prefixLength++] = char('0' + number / 10);
+        m_text[prefixLength++] = char('0' + number % 10);
+        m_length = prefixLength;
+        return;
+    }
     const auto result = std::to_chars(m_text + prefixLength, m_text + sizeof m_text, number);
     m_length = result.ptr - m_text;
 }
