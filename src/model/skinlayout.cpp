@@ -13,7 +13,9 @@ SkinLayout::~SkinLayout()
 
 QString layoutPicturePath(const SkinLayout &layout)
 {
-    return layout.picFileName.isEmpty() ? QString() : QDir::current().absoluteFilePath(layout.picFileName);
+    if (layout.picFileName.isEmpty() || QDir::isAbsolutePath(layout.picFileName))
+        return layout.picFileName;
+    return QDir::current().absoluteFilePath(layout.picFileName);
 }
 
 } // namespace velkari
