@@ -3,9 +3,9 @@
 #include "fileerror.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QMap>
 
 #include <cerrno>
 #include <csignal>
@@ -32,17 +32,21 @@ constexpr qint64 LargestOutput = 256 * 1024;
     _exit(code);
 }
 
+} // namespace
+
 QMap<QString, QByteArray> folderContents(const QString &folder)
 {
     QMap<QString, QByteArray> contents;
-    for (const QFileInfo &entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-        QFile file(entry.filePath());
-        contents.insert(entry.fileName(), entry.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        contents.insert(QDir(folder).relativeFilePath(path),
+                        it.fileInfo().isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
     return contents;
 }
-
-} // namespace
 
 LimitedWrite writeWithFileSizeLimit(qint64 limit, const std::function<void()> &write, bool asNobody)
 {

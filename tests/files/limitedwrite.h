@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 
 #include <functional>
@@ -15,6 +17,9 @@ struct LimitedWrite
     QString error;        // the FileError's message, or what else ended the child
 };
 LimitedWrite writeWithFileSizeLimit(qint64 limit, const std::function<void()> &write, bool asNobody = false);
+
+// The files in `folder` and the folders below it, by their paths relative to it, with their bytes.
+QMap<QString, QByteArray> folderContents(const QString &folder);
 
 // Runs `write` with limits of 0, 1, 2 ... bytes until it succeeds. Each run before must raise a
 // FileError naming `path` and the reason "File too large", and leave the folder of `path` as it
