@@ -73,7 +73,7 @@ KeyboardTheme themeToDrawIn(const SkinProject &project, const QString &ownPictur
     QStringList pictures { ownPicture };
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : project.layoutList(shape))
-            pictures << layout->picFileName;
+            pictures << layoutPicturePath(*layout);
     }
     // The settings only ever give a theme that exists.
     return themeOfPictures(pictures).value_or(*KeyboardTheme::named(EditorSettings().pictureTheme()));
