@@ -1,6 +1,7 @@
 #include "benchsupport.h"
 
 #include "pictureencoder.h"
+#include "picturereader.h"
 #include "projectchecker.h"
 #include "projectfile.h"
 
@@ -87,9 +88,9 @@ void benchCheck(BenchContext &context, const std::function<bool(const char *)> &
     };
     if (wanted("check_max")) {
         const Timing timing = timePair(
-            context.runs, [&] { expectWarningsOnly(CheckProject(project, context.folder)); }, open, fresh);
+            context.runs, [&] { expectWarningsOnly(CheckProject(project)); }, open, fresh);
         const Timing decoding = timePair(
-            context.runs, [&] { for (const QString &picture : pictures) InspectPicture(picture); }, open, fresh);
+            context.runs, [&] { for (const QString &picture : pictures) probePicture(picture); }, open, fresh);
         out() << QStringLiteral("# check_max: %1 problems; reading the pictures' headers alone takes %2 ms\n")
                      .arg(found)
                      .arg(decoding.ms, 0, 'f', 3);
@@ -98,7 +99,7 @@ void benchCheck(BenchContext &context, const std::function<bool(const char *)> &
     if (wanted("recheck_max")) {
         ProjectChecker checker;
         const Timing timing = timePair(
-            context.runs, [&] { expectWarningsOnly(checker.check(project, context.folder)); }, open, fresh);
+            context.runs, [&] { expectWarningsOnly(checker.check(project)); }, open, fresh);
         report("recheck_max", "open_max", timing);
     }
 }

@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QSet>
 
+#include <limits>
+
 namespace velkari::fuzz {
 
 namespace {
@@ -67,6 +69,21 @@ QString checkRawTree(QByteArrayView body, qint32 count, int depth)
             return problem;
     }
     return {};
+}
+
+// Whether every section a reader can enter holds whole entries up to its end, no count negative:
+// what findContainerDamage answers, asked again through ListEntries.
+bool wholeTree(QByteArrayView body, int level)
+{
+    quint32 used = 0;
+    for (const ContainerEntry &entry : ListEntries(body, std::numeric_limits<qint32>::max())) {
+        if (entry.count < 0)
+            return false;
+        used += entry.length();
+        if (entry.count > 0 && entry.size > 0 && level + 1 < CEBFFile::MaxLevels && !wholeTree(entry.body, level + 1))
+            return false;
+    }
+    return used == body.size();
 }
 
 // Reads every entry of the reader's current section in file order, which must find each one,
@@ -406,6 +423,8 @@ QString CheckContainerBytes(const QByteArray &bytes)
     QString problem = checkLayoutData(bytes);
     if (!problem.isEmpty())
         return problem;
+    if (findContainerDamage(bytes).isEmpty() != wholeTree(bytes, 0))
+        return QStringLiteral("the damage found disagrees with the entries listed: \"%1\"").arg(findContainerDamage(bytes));
 
     ContainerEntry top;
     const bool whole = ParseEntryAt(bytes, 0, quint32(qMin<qsizetype>(bytes.size(), UINT32_MAX)), top);
@@ -470,7 +489,7 @@ QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath)
     // One checker for the whole run: the picture is the same for every input.
     static ProjectChecker checker;
     QSet<std::pair<int, int>> layoutsWithErrors;
-    for (const Problem &problem : checker.check(project, QString())) {
+    for (const Problem &problem : checker.check(project)) {
         if (problem.isError())
             layoutsWithErrors.insert({problem.shape, problem.layout});
     }

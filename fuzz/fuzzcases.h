@@ -9,8 +9,9 @@ namespace velkari::fuzz {
 // goes through exactly the same calls. Each returns an empty text when every check held, or the
 // first broken one; a crash, a hang or a huge allocation is left to the sanitizers and to libFuzzer.
 
-// Arbitrary bytes through the container reader: opened with the class name the bytes begin with
-// and with fixed ones, every entry read back in file order and copied to an in-memory writer whose
+// Arbitrary bytes through the container reader: their damage (findContainerDamage) found as a
+// walk over the entries finds it, opened with the class name the bytes begin with and with fixed
+// ones, every entry read back in file order and copied to an in-memory writer whose
 // output must read back the same, a walk driven by the input's last bytes, and every "D" value
 // decoded as skin layout data.
 QString CheckContainerBytes(const QByteArray &bytes);

@@ -474,10 +474,6 @@
         <source>The file would be larger than 4 GiB.</source>
         <translation>Die Datei würde größer als 4 GiB.</translation>
     </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Zugriff verweigert</translation>
-    </message>
 </context>
 <context>
     <name>velkari::CLayoutDlg</name>
@@ -759,6 +755,38 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Move Button</source>
+        <translation>Taste verschieben</translation>
+    </message>
+    <message>
+        <source>Fit Rows</source>
+        <translation>Zeilen einpassen</translation>
+    </message>
+    <message>
+        <source>Equal Widths</source>
+        <translation>Gleiche Breiten</translation>
+    </message>
+    <message>
+        <source>Derive Shapes</source>
+        <translation>Formen ableiten</translation>
+    </message>
+    <message>
+        <source>Redraw Picture</source>
+        <translation>Bild neu zeichnen</translation>
+    </message>
+    <message>
+        <source>Scale Picture</source>
+        <translation>Bild skalieren</translation>
+    </message>
+    <message>
+        <source>Import Layout</source>
+        <translation>Layout importieren</translation>
+    </message>
+    <message>
+        <source>Read Keys from Picture</source>
+        <translation>Tasten aus Bild lesen</translation>
+    </message>
 </context>
 <context>
     <name>velkari::CanvasView</name>
@@ -801,6 +829,33 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>New</source>
         <translation>Neu</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::ContainerDamage</name>
+    <message>
+        <source>the file</source>
+        <translation>die Datei</translation>
+    </message>
+    <message>
+        <source>the file is larger than 4 GiB</source>
+        <translation>die Datei ist größer als 4 GiB</translation>
+    </message>
+    <message>
+        <source>the name at offset %1 runs past the end of %2</source>
+        <translation>der Name bei Offset %1 reicht über das Ende von %2 hinaus</translation>
+    </message>
+    <message>
+        <source>%1 ends with %2 bytes at offset %3 that are not a whole entry</source>
+        <translation>%1 endet mit %2 Bytes bei Offset %3, die kein ganzer Eintrag sind</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2 claims %3 entries</source>
+        <translation>%1 gibt bei Offset %2 %3 Einträge an</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2 claims %3 bytes, but only %4 remain in %5</source>
+        <translation>%1 gibt bei Offset %2 %3 Bytes an, in %5 bleiben aber nur %4</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1694,10 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
         <source>Layout %1 of this shape has the same name; give each layout a name of its own.</source>
         <translation>Layout %1 dieser Bildschirmform hat denselben Namen; geben Sie jedem Layout einen eigenen Namen.</translation>
     </message>
+    <message>
+        <source>The picture path &quot;%1&quot; is relative, so which file it names depends on the working folder (from this one: &quot;%2&quot;); choose the picture again with its full path, which the project then stores relative to its own file.</source>
+        <translation>Der Bildpfad „%1“ ist relativ; welche Datei er nennt, hängt daher vom Arbeitsordner ab (von diesem aus: „%2“). Wählen Sie das Bild erneut mit seinem vollständigen Pfad, den das Projekt dann relativ zu seiner eigenen Datei speichert.</translation>
+    </message>
 </context>
 <context>
     <name>velkari::ProjectFile</name>
@@ -1647,6 +1706,10 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
 A screen shape holds at most 20 layouts, a layout 6 rows and a row 30 buttons, the &quot;New&quot; cell included.</source>
         <translation>Einige Teile dieses Projekts passten nicht hinein und wurden ausgelassen: %1 Layout(s), %2 Zeile(n) und %3 Taste(n).
 Eine Bildschirmform fasst höchstens 20 Layouts, ein Layout 6 Zeilen und eine Zeile 30 Tasten, die Zelle „Neu“ eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>The project file &quot;%1&quot; is damaged: %2.</source>
+        <translation>Die Projektdatei „%1“ ist beschädigt: %2.</translation>
     </message>
 </context>
 <context>
@@ -1670,6 +1733,13 @@ Eine Bildschirmform fasst höchstens 20 Layouts, ein Layout 6 Zeilen und eine Ze
     <message>
         <source>%1: already %2 pixels</source>
         <translation>%1: bereits %2 Pixel</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::SafeFileWriter</name>
+    <message>
+        <source>The file was being rewritten in place, since its folder takes no temporary file, and may now be damaged.</source>
+        <translation>Die Datei wurde an Ort und Stelle neu geschrieben, da ihr Ordner keine temporäre Datei aufnimmt, und ist jetzt womöglich beschädigt.</translation>
     </message>
 </context>
 <context>
@@ -1740,6 +1810,10 @@ Eine Bildschirmform fasst höchstens 20 Layouts, ein Layout 6 Zeilen und eine Ze
     <message>
         <source>This is the project file itself.</source>
         <translation>Das ist die Projektdatei selbst.</translation>
+    </message>
+    <message>
+        <source>This is the picture file of the layout &quot;%1&quot;.</source>
+        <translation>Das ist die Bilddatei des Layouts „%1“.</translation>
     </message>
 </context>
 <context>

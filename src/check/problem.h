@@ -30,10 +30,11 @@ enum class ProblemCode {
     CodeOutOfRange,
     DuplicateLayoutName,
     ShapeWidth,
+    RelativePicturePath,
 };
-constexpr int ProblemCodeCount = int(ProblemCode::ShapeWidth) + 1;
+constexpr int ProblemCodeCount = int(ProblemCode::RelativePicturePath) + 1;
 
-// "no-picture", "picture-unreadable", ... "shape-width".
+// "no-picture", "picture-unreadable", ... "relative-picture-path".
 QString ProblemCodeName(ProblemCode code);
 Severity ProblemSeverity(ProblemCode code);
 
@@ -55,7 +56,8 @@ struct Problem
 
 // "SHAPE/LAYOUT-NAME", then "/row R" and "/key K" where they apply.
 QString ProblemPlace(const Problem &problem);
-// "FILE: error: SHAPE/LAYOUT-NAME/row R/key K: MESSAGE [CODE]", the line of a command-line report.
+// "FILE: error: SHAPE/LAYOUT-NAME/row R/key K: MESSAGE [CODE]", the line of a command-line report;
+// control characters in names and messages are escaped ("\n"), so that it stays one line.
 QString ProblemLine(const QString &file, const Problem &problem);
 
 } // namespace velkari

@@ -1,6 +1,7 @@
 #include "projectchecker.h"
 
 #include "buttonfunctions.h"
+#include "picturereader.h"
 #include "skinfile.h"
 #include "skinproject.h"
 
@@ -201,22 +202,22 @@ void checkSpecialKeys(LayoutCheck &check, const SkinLayout &layout)
 
 } // namespace
 
-PictureFacts ProjectChecker::picture(const QString &path)
+QSize ProjectChecker::pictureSize(const QString &path)
 {
     const QFileInfo info(path);
     const qint64 bytes = info.size();
     const QDateTime modified = info.lastModified();
     const auto known = m_pictures.constFind(path);
     if (known != m_pictures.constEnd() && known->bytes == bytes && known->modified == modified)
-        return known->facts;
+        return known->size;
     if (m_pictures.size() >= MaxKnownPictures)
         m_pictures.clear();
-    const PictureFacts facts = InspectPicture(path);
-    m_pictures.insert(path, {bytes, modified, facts});
-    return facts;
+    const QSize size = probePicture(path).size;
+    m_pictures.insert(path, {bytes, modified, size});
+    return size;
 }
 
-QList<Problem> ProjectChecker::check(const SkinProject &project, const QString &folder)
+QList<Problem> ProjectChecker::check(const SkinProject &project)
 {
     QList<Problem> problems;
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
@@ -226,12 +227,9 @@ QList<Problem> ProjectChecker::check(const SkinProject &project, const QString &
         for (const auto &layoutPointer : layouts) {
             const SkinLayout &layout = *layoutPointer;
             LayoutCheck check(problems, shape, layout);
-            const QString picturePath = folder.isEmpty() || QDir::isAbsolutePath(layout.picFileName)
-                ? layout.picFileName
-                : QDir(folder).filePath(layout.picFileName);
             bool pictureReadable = true;
             bool widthValid = true;
-            VisitRuleFailures(layout, shapeName, picturePath, [&](const RuleFailure &failure) {
+            VisitRuleFailures(layout, shapeName, [&](const RuleFailure &failure) {
                 check.add(ProblemCode(int(failure.rule)), failure.row, failure.key, failure.message);
                 pictureReadable = pictureReadable && failure.rule != LayoutRule::NoPicture
                     && failure.rule != LayoutRule::PictureUnreadable;
@@ -245,21 +243,28 @@ QList<Problem> ProjectChecker::check(const SkinProject &project, const QString &
             for (const auto &row : layout.rows)
                 height += row->height;
             if (pictureReadable) {
-                const PictureFacts facts = picture(picturePath);
-                if (!facts.decodes) {
+                const QSize size = pictureSize(layoutPicturePath(layout));
+                if (!size.isValid()) {
                     check.add(ProblemCode::PictureFormat, -1, -1,
                               Text::tr("The picture file \"%1\" is neither a GIF nor a BMP picture that can be "
                                        "read; save the picture as GIF or BMP.")
                                   .arg(layout.picFileName));
-                } else if (firstRow && facts.size != QSize(width, height)) {
+                } else if (firstRow && size != QSize(width, height)) {
                     check.add(ProblemCode::PictureSize, -1, -1,
                               Text::tr("The picture is %1 x %2 pixels but the keys cover %3 x %4 pixels; make "
                                        "the picture as large as the keys, or the keys as large as the picture.")
-                                  .arg(facts.size.width())
-                                  .arg(facts.size.height())
+                                  .arg(size.width())
+                                  .arg(size.height())
                                   .arg(width)
                                   .arg(height));
                 }
+            }
+            if (!layout.picFileName.isEmpty() && QDir::isRelativePath(layout.picFileName)) {
+                check.add(ProblemCode::RelativePicturePath, -1, -1,
+                          Text::tr("The picture path \"%1\" is relative, so which file it names depends on the "
+                                   "working folder (from this one: \"%2\"); choose the picture again with its full "
+                                   "path, which the project then stores relative to its own file.")
+                              .arg(layout.picFileName, layoutPicturePath(layout)));
             }
             if (firstRow && !firstRow->buttons.isEmpty() && widthValid && width != ScreenShapeWidth(shape)) {
                 check.add(ProblemCode::ShapeWidth, -1, -1,
@@ -306,9 +311,9 @@ QList<Problem> ProjectChecker::check(const SkinProject &project, const QString &
     return problems;
 }
 
-QList<Problem> CheckProject(const SkinProject &project, const QString &folder)
+QList<Problem> CheckProject(const SkinProject &project)
 {
-    return ProjectChecker().check(project, folder);
+    return ProjectChecker().check(project);
 }
 
 } // namespace velkari

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "picturefacts.h"
 #include "problem.h"
 
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QSize>
 
 namespace velkari {
 
@@ -18,23 +18,25 @@ class ProjectChecker
 {
 public:
     // Shape by shape, layout by layout; within a layout the layout's own problems, then row by row
-    // and key by key, errors in the order the device's rules are tried. Relative picture paths
-    // are looked for in `folder`, the project file's.
-    QList<Problem> check(const SkinProject &project, const QString &folder);
+    // and key by key, errors in the order the device's rules are tried. Pictures are looked for
+    // where layoutPicturePath() says, as every reader of them does.
+    QList<Problem> check(const SkinProject &project);
 
 private:
-    PictureFacts picture(const QString &path);
+    // What the picture's header says (probePicture): its size, or an invalid one when it is no
+    // readable GIF or BMP.
+    QSize pictureSize(const QString &path);
 
     struct KnownPicture
     {
         qint64 bytes = 0;
         QDateTime modified;
-        PictureFacts facts;
+        QSize size;
     };
     QHash<QString, KnownPicture> m_pictures;
 };
 
 // Once, with nothing remembered.
-QList<Problem> CheckProject(const SkinProject &project, const QString &folder);
+QList<Problem> CheckProject(const SkinProject &project);
 
 } // namespace velkari

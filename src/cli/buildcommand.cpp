@@ -4,7 +4,6 @@
 #include "projectfile.h"
 #include "skinfile.h"
 
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace velkari {
@@ -25,14 +24,14 @@ int runBuild(CliContext &context, const QStringList &args)
         return ExitFailed;
     const QString output = line.value(QStringLiteral("--output"));
     const QString skinPath = output.isEmpty() ? SkinFilePath(project.projectPath) : AbsolutePath(output);
-    if (RefuseOutputOverInput(context, input, output.isEmpty() ? skinPath : output))
+    if (RefuseOutputOverInput(context, ProjectAndPictures(input, project), output.isEmpty() ? skinPath : output))
         return ExitFailed;
     const QString failure = FirstValidationFailure(project);
     if (!failure.isEmpty()) {
         context.err << failure << '\n';
         return ExitRuleFailed;
     }
-    for (const Problem &problem : CheckProject(project, QFileInfo(project.projectPath).absolutePath())) {
+    for (const Problem &problem : CheckProject(project)) {
         if (!problem.isError())
             context.err << ProblemLine(input, problem) << '\n';
     }
@@ -50,7 +49,7 @@ const CliCommand &BuildCommand()
         "skin file (by default beside the project, with the extension .vsk). On the first layout that\n"
         "breaks a rule, prints its message and writes nothing. Warnings (see check) are printed too, but\n"
         "the skin is written all the same. The skin may go to a device or a pipe (-o /dev/stdout); it\n"
-        "never replaces the project itself.",
+        "never replaces the project or one of its pictures.",
         runBuild};
     return command;
 }

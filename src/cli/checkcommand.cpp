@@ -4,7 +4,6 @@
 #include "projectfile.h"
 #include "screenshape.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -42,14 +41,19 @@ int runCheck(CliContext &context, const QStringList &args)
     if (format != QLatin1String("text") && format != QLatin1String("json"))
         return CommandUsageError(context, CheckCommand(), QStringLiteral("--format is text or json, not \"%1\"").arg(format));
     const QString file = line.positional.first();
+    const bool json = format == QLatin1String("json");
     SkinProject project;
-    if (!OpenProjectForCommand(context, project, file))
+    QString damage;
+    if (!OpenProjectForCommand(context, project, file, json ? &damage : nullptr)) {
+        if (!damage.isEmpty())
+            context.out << JsonText({{QStringLiteral("damaged"), damage}}, QJsonDocument::Indented);
         return ExitFailed;
-    const QList<Problem> problems = CheckProject(project, QFileInfo(project.projectPath).absolutePath());
+    }
+    const QList<Problem> problems = CheckProject(project);
     const auto errors = std::count_if(problems.begin(), problems.end(), [](const Problem &p) { return p.isError(); });
     const auto warnings = problems.size() - errors;
 
-    if (format == QLatin1String("json")) {
+    if (json) {
         QJsonArray list;
         for (const Problem &problem : problems)
             list.append(problemObject(problem));
@@ -57,7 +61,7 @@ int runCheck(CliContext &context, const QStringList &args)
                                  {QStringLiteral("errors"), qint64(errors)},
                                  {QStringLiteral("warnings"), qint64(warnings)},
                                  {QStringLiteral("problems"), list}};
-        context.out << QJsonDocument(report).toJson(QJsonDocument::Indented);
+        context.out << JsonText(report, QJsonDocument::Indented);
     } else {
         for (const Problem &problem : problems)
             context.out << ProblemLine(file, problem) << '\n';
@@ -77,8 +81,9 @@ const CliCommand &CheckCommand()
         "Checks every layout of every screen shape and lists every problem, in shape, layout, row and key\n"
         "order: errors (the rules a skin must pass) and warnings (faults the device accepts but that are\n"
         "surely not meant). --format text (the default) prints one line per problem and a count;\n"
-        "--format json one object with the file, the counts and the problems. Exit code 1 when there\n"
-        "is an error, or with --strict when there is a warning.",
+        "--format json one object with the file, the counts and the problems, or with \"damaged\" and\n"
+        "the message for a damaged project. Exit code 1 when there is an error, or with --strict when\n"
+        "there is a warning.",
         runCheck};
     return command;
 }

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QTextStream>
 
 #include <cerrno>
@@ -97,27 +98,87 @@ bool CheckInputReadable(CliContext &context, const QString &path)
     return true;
 }
 
-bool RefuseOutputOverInput(CliContext &context, const QString &input, const QString &output)
+bool RefuseOutputOverInput(CliContext &context, const QStringList &inputs, const QString &output)
 {
-    if (!IsSameFile(input, output))
-        return false;
-    context.err << QStringLiteral("velkari-skin: the output \"%1\" is the input file \"%2\"; nothing was written\n")
-                       .arg(output, input);
-    return true;
+    for (const QString &input : inputs) {
+        if (IsSameFile(input, output)) {
+            context.err << QStringLiteral("velkari-skin: the output \"%1\" is the input file \"%2\"; nothing was written\n")
+                               .arg(output, input);
+            return true;
+        }
+    }
+    return false;
 }
 
-bool OpenProjectForCommand(CliContext &context, SkinProject &project, const QString &path)
+QStringList ProjectAndPictures(const QString &projectArgument, const SkinProject &project)
+{
+    QStringList files{projectArgument};
+    for (const LayoutList &layouts : project.layouts) {
+        for (const auto &layout : layouts)
+            files << layoutPicturePath(*layout);
+    }
+    return files;
+}
+
+bool OpenProjectForCommand(CliContext &context, SkinProject &project, const QString &path, QString *damage)
 {
     if (!CheckInputReadable(context, path))
         return false;
     LoadReport report;
     if (!LoadProjectFile(project, AbsolutePath(path), &report)) {
-        context.err << InvalidProjectMessage() << QStringLiteral(" \"%1\"\n").arg(path);
+        if (report.damage.isEmpty())
+            context.err << InvalidProjectMessage() << QStringLiteral(" \"%1\"\n").arg(path);
+        else if (damage)
+            *damage = DamagedProjectMessage(path, report.damage);
+        else
+            context.err << DamagedProjectMessage(path, report.damage) << '\n';
         return false;
     }
     if (!report.isEmpty())
         context.err << report.message() << '\n';
     return true;
+}
+
+namespace {
+
+QString withoutLoneSurrogates(const QString &text)
+{
+    QString clean = text;
+    for (qsizetype i = 0; i < clean.size(); ++i) {
+        const QChar c = clean.at(i);
+        if (c.isHighSurrogate() && i + 1 < clean.size() && clean.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            clean[i] = QChar::ReplacementCharacter;
+    }
+    return clean;
+}
+
+QJsonValue withoutLoneSurrogates(const QJsonValue &value)
+{
+    if (value.isString())
+        return withoutLoneSurrogates(value.toString());
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue &item : value.toArray())
+            array.append(withoutLoneSurrogates(item));
+        return array;
+    }
+    if (value.isObject()) {
+        QJsonObject object;
+        const QJsonObject source = value.toObject();
+        for (auto it = source.begin(); it != source.end(); ++it)
+            object.insert(withoutLoneSurrogates(it.key()), withoutLoneSurrogates(it.value()));
+        return object;
+    }
+    return value;
+}
+
+} // namespace
+
+QString JsonText(const QJsonObject &object, QJsonDocument::JsonFormat format)
+{
+    return QString::fromUtf8(QJsonDocument(withoutLoneSurrogates(QJsonValue(object)).toObject()).toJson(format));
 }
 
 const QList<const CliCommand *> &CliCommands()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -73,13 +75,20 @@ int CannotOpenError(CliContext &context, const QString &path, const QString &rea
 // it as not their kind of file.
 bool CheckInputReadable(CliContext &context, const QString &path);
 
-// True, with the refusal on `err`, when writing `output` would replace the input file itself
-// (also through a link or another name). The caller returns ExitFailed and writes nothing.
-bool RefuseOutputOverInput(CliContext &context, const QString &input, const QString &output);
+// True, with the refusal on `err`, when writing `output` would replace one of the files the
+// command reads (also through a link or another name). The caller returns ExitFailed and writes
+// nothing.
+bool RefuseOutputOverInput(CliContext &context, const QStringList &inputs, const QString &output);
+// The files a command that compiles the project reads: the project and every layout's picture.
+QStringList ProjectAndPictures(const QString &projectArgument, const SkinProject &project);
 
 // Opens a project as the editor's Open does; reports why not, and what opening had to leave
-// out, on `err`.
-bool OpenProjectForCommand(CliContext &context, SkinProject &project, const QString &path);
+// out, on `err`. Where `damage` is given, the message of a damaged project goes there instead.
+bool OpenProjectForCommand(CliContext &context, SkinProject &project, const QString &path, QString *damage = nullptr);
+
+// The document as JSON text, every lone UTF-16 surrogate replaced by U+FFFD: a JSON text holds
+// only Unicode characters, and a name read from a file may hold half of one.
+QString JsonText(const QJsonObject &object, QJsonDocument::JsonFormat format);
 
 // The commands, in the order the general help lists them.
 const QList<const CliCommand *> &CliCommands();

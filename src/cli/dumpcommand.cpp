@@ -1,6 +1,7 @@
 #include "clicommand.h"
 
 #include "containerdump.h"
+#include "containerentry.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,8 +28,15 @@ int runDump(CliContext &context, const QStringList &args)
         return ExitFailed;
     }
     QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly) || !DumpContainer(file.read(info.size()), context.out)) {
+    const QByteArray bytes = info.isFile() && file.open(QIODevice::ReadOnly) ? file.read(info.size()) : QByteArray();
+    if (!DumpContainer(bytes, context.out)) {
         context.err << QStringLiteral("\"%1\" is not a container file.").arg(path) << '\n';
+        return ExitFailed;
+    }
+    // What is shown is as far as the tree goes; a reader would refuse it.
+    const QString damage = findContainerDamage(bytes);
+    if (!damage.isEmpty()) {
+        context.err << QStringLiteral("The file \"%1\" is damaged: %2.").arg(path, damage) << '\n';
         return ExitFailed;
     }
     return ExitSuccess;
@@ -41,7 +49,8 @@ const CliCommand &DumpCommand()
     static const CliCommand command{
         "dump", "dump FILE", "print the container tree of a project or skin file",
         "Prints the container tree of a project or skin file: sections with their entry counts and\n"
-        "sizes, values with their sizes and contents, and the key data of each skin layout decoded.",
+        "sizes, values with their sizes and contents, and the key data of each skin layout decoded.\n"
+        "A damaged file is shown as far as its entries go, and its damage named (exit code 2).",
         runDump};
     return command;
 }

@@ -1,7 +1,7 @@
 #include "clicommand.h"
-
 #include "filetarget.h"
 #include "kleexport.h"
+#include "safefilewriter.h"
 #include "skinproject.h"
 #include "skinsource.h"
 
@@ -33,7 +33,7 @@ int runExportKle(CliContext &context, const QStringList &args)
         return CommandUsageError(context, ExportKleCommand(), QStringLiteral("--layout takes a layout's number, from 0"));
     const QString input = line.positional.first();
     const QString output = line.value(QStringLiteral("--output"));
-    if (!output.isEmpty() && RefuseOutputOverInput(context, input, output))
+    if (!output.isEmpty() && RefuseOutputOverInput(context, {input}, output))
         return ExitFailed;
 
     SkinProject project;
@@ -52,7 +52,7 @@ int runExportKle(CliContext &context, const QStringList &args)
     if (output.isEmpty())
         context.out << QString::fromUtf8(json);
     else
-        WriteWholeFile(AbsolutePath(output), json);
+        writeFileSafely(AbsolutePath(output), json);
     return ExitSuccess;
 }
 

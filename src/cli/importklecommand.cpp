@@ -93,7 +93,7 @@ int runImportKle(CliContext &context, const QStringList &args)
     const QString layoutPath = line.positional.first();
     const QString projectPath = AbsolutePath(line.positional.last());
     const bool force = line.has(QStringLiteral("--force"));
-    if (RefuseOutputOverInput(context, layoutPath, projectPath))
+    if (RefuseOutputOverInput(context, {layoutPath}, projectPath))
         return ExitFailed;
 
     const std::optional<KleKeyboard> keyboard = readLayoutFile(context, layoutPath);

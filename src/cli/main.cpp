@@ -28,10 +28,11 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Only the commands that draw pay for Qt's graphical side, offscreen unless a platform is set.
+    // Only the commands that draw pay for Qt's graphical side, always offscreen: no command shows a
+    // window.
     std::unique_ptr<QCoreApplication> app;
     if (velkari::CommandLineDraws(arguments)) {
-        velkari::PreferOffscreenPlatform();
+        velkari::useOffscreenPlatform();
         qtHandler = qInstallMessageHandler(dropRuntimeDirWarning);
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {

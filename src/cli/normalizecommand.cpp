@@ -20,7 +20,7 @@ int runNormalize(CliContext &context, const QStringList &args)
         return ExitFailed;
     const QString output = line.value(QStringLiteral("--output"));
     // Without -o the project is saved in place on purpose; -o names another file.
-    if (!output.isEmpty() && RefuseOutputOverInput(context, input, output))
+    if (!output.isEmpty() && RefuseOutputOverInput(context, {input}, output))
         return ExitFailed;
     SaveProjectFile(project, output.isEmpty() ? project.projectPath : AbsolutePath(output));
     return ExitSuccess;

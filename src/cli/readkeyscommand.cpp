@@ -4,6 +4,7 @@
 #include "layoutpictures.h"
 #include "projectfile.h"
 #include "skinsource.h"
+#include "picturereader.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -97,7 +98,7 @@ int runReadKeys(CliContext &context, const QStringList &args)
     }
     if (!CheckInputReadable(context, picture))
         return ExitFailed;
-    const QImage image = readLayoutPicture(picture);
+    const QImage image = decodePicture(picture);
     if (image.isNull()) {
         context.err << QStringLiteral("velkari-skin: \"%1\" is not a picture that can be read\n")
                            .arg(QDir::toNativeSeparators(picture));

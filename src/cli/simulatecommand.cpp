@@ -89,7 +89,7 @@ int runSimulate(CliContext &context, const QStringList &args)
                                  {"layout", device.layout()},
                                  {"text", device.text()},
                                  {"display", device.display()}};
-        context.out << QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Compact)) << '\n';
+        context.out << JsonText(result, QJsonDocument::Compact) << '\n';
     } else {
         context.out << "text: " << QuotedText(device.text()) << '\n';
     }

@@ -1,10 +1,9 @@
 #include "clicommand.h"
 
 #include "buttondescription.h"
+#include "picturereader.h"
 #include "skinsource.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,28 +12,6 @@
 namespace velkari {
 
 namespace {
-
-struct PictureInfo
-{
-    QString format; // "gif", "bmp", ...; empty when the bytes are no picture Qt can read
-    QSize size;
-};
-
-// Reads the picture's header only: its format and pixel size.
-PictureInfo probePicture(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    PictureInfo info;
-    if (!reader.canRead())
-        return info;
-    info.size = reader.size();
-    if (info.size.isValid())
-        info.format = QString::fromLatin1(reader.format());
-    return info;
-}
 
 // Change Layout targets are named by number: a skin carries no layout names.
 void nameLayoutsByNumber(LayoutList &names, qsizetype count)
@@ -61,8 +38,8 @@ QJsonValue positionJson(const SkinLayoutData::KeyPosition &position)
 QJsonObject layoutJson(int index, const CompiledLayout &layout)
 {
     const SkinLayoutData &data = layout.data;
-    const PictureInfo picture = probePicture(layout.picture);
-    const bool decoded = !picture.format.isEmpty();
+    const PictureProbe picture = probePicture(layout.picture);
+    const bool decoded = picture.readable();
     QJsonArray rows;
     for (const QList<SkinKeyRecord> &row : data.rows) {
         QJsonArray keys;
@@ -79,7 +56,7 @@ QJsonObject layoutJson(int index, const CompiledLayout &layout)
         {"flags", data.flags},
         {"dragUp", data.dragUpLayout == SkinLayoutData::NoDragUpLayout ? QJsonValue::Null : QJsonValue(data.dragUpLayout)},
         {"picture", QJsonObject{{"bytes", layout.picture.size()},
-                                {"format", decoded ? QJsonValue(picture.format) : QJsonValue::Null},
+                                {"format", decoded ? QJsonValue(QString::fromLatin1(picture.format)) : QJsonValue::Null},
                                 {"width", decoded ? QJsonValue(picture.size.width()) : QJsonValue::Null},
                                 {"height", decoded ? QJsonValue(picture.size.height()) : QJsonValue::Null}}},
         {"enter", positionJson(data.enter)},
@@ -100,7 +77,7 @@ void printLayout(QTextStream &out, int index, const CompiledLayout &layout, cons
                  const QString &helpFileName)
 {
     const SkinLayoutData &data = layout.data;
-    const PictureInfo picture = probePicture(layout.picture);
+    const PictureProbe picture = probePicture(layout.picture);
     out << QStringLiteral("  layout %1: flags %2, drag-up layout %3, %4 x %5 pixels\n")
                .arg(index)
                .arg(hex(data.flags, 4),
@@ -109,10 +86,10 @@ void printLayout(QTextStream &out, int index, const CompiledLayout &layout, cons
                .arg(data.width)
                .arg(data.height);
     out << QStringLiteral("    picture: %1 bytes").arg(layout.picture.size());
-    if (picture.format.isEmpty())
+    if (!picture.readable())
         out << ", not a picture that can be decoded\n";
     else
-        out << QStringLiteral(", %1 %2 x %3\n").arg(picture.format.toUpper()).arg(picture.size.width()).arg(picture.size.height());
+        out << QStringLiteral(", %1 %2 x %3\n").arg(QString::fromLatin1(picture.format.toUpper())).arg(picture.size.width()).arg(picture.size.height());
     out << QStringLiteral("    Enter %1; Space %2; Backspace %3\n")
                .arg(positionText(data.enter), positionText(data.space), positionText(data.backspace));
     for (qsizetype r = 0; r < data.rows.size(); ++r) {
@@ -152,7 +129,7 @@ int runInspect(CliContext &context, const QStringList &args)
                 layouts.append(layoutJson(int(i), skin.shapes[shape][i]));
             shapes.append(QJsonObject{{"name", ScreenShapeName(shape)}, {"layouts", layouts}});
         }
-        context.out << QString::fromUtf8(QJsonDocument(QJsonObject{{"shapes", shapes}}).toJson(QJsonDocument::Compact)) << '\n';
+        context.out << JsonText(QJsonObject{{"shapes", shapes}}, QJsonDocument::Compact) << '\n';
         return ExitSuccess;
     }
     context.out << QStringLiteral("text colour %1, highlight colour %2, help file %3\n")

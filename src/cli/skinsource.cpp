@@ -19,14 +19,20 @@ bool LoadSkinForCommand(CliContext &context, const QString &path, CompiledSkin &
 {
     if (!CheckInputReadable(context, path))
         return false;
-    const QString absolute = AbsolutePath(path);
-    const QString problem = ReadSkinFile(absolute, skin);
+    const QString problem = ReadSkinFile(path, skin);
     if (problem.isEmpty())
         return true;
-    SkinProject project;
-    if (projects && LoadProjectFile(project, absolute)) {
-        skin = CompileSkin(project);
-        return true;
+    if (projects) {
+        SkinProject project;
+        LoadReport report;
+        if (LoadProjectFile(project, AbsolutePath(path), &report)) {
+            skin = CompileSkin(project);
+            return true;
+        }
+        if (!report.damage.isEmpty()) {
+            context.err << DamagedProjectMessage(path, report.damage) << '\n';
+            return false;
+        }
     }
     context.err << problem << '\n';
     return false;

@@ -2,11 +2,11 @@
 
 #include "fileerror.h"
 #include "relativepath.h"
+#include "safefilewriter.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -30,6 +30,26 @@ QString tooLargeReason()
     return Text::tr("The file would be larger than 4 GiB.");
 }
 
+// The names this system writes are 2 to 15 characters long: compared a word at a time (two
+// words that may overlap), without a call.
+inline bool sameBytes(const char *x, const char *y, qsizetype size)
+{
+    if (size >= 8 && size <= 16) {
+        return qFromUnaligned<quint64>(x) == qFromUnaligned<quint64>(y)
+            && qFromUnaligned<quint64>(x + size - 8) == qFromUnaligned<quint64>(y + size - 8);
+    }
+    if (size >= 4 && size < 8) {
+        return qFromUnaligned<quint32>(x) == qFromUnaligned<quint32>(y)
+            && qFromUnaligned<quint32>(x + size - 4) == qFromUnaligned<quint32>(y + size - 4);
+    }
+    return size == 0 || std::memcmp(x, y, size_t(size)) == 0;
+}
+
+inline bool sameName(QByteArrayView a, QByteArrayView b)
+{
+    return a.size() == b.size() && sameBytes(a.data(), b.data(), a.size());
+}
+
 } // namespace
 
 CEBFFile::CEBFFile(const QString &className)
@@ -37,7 +57,7 @@ CEBFFile::CEBFFile(const QString &className)
 {
 }
 
-CEBFFile::~CEBFFile() = default; // an uncommitted QSaveFile discards its temporary file
+CEBFFile::~CEBFFile() = default; // an uncommitted writer removes its temporary file
 
 void CEBFFile::resetLevels(quint32 rootEnd)
 {
@@ -49,30 +69,8 @@ void CEBFFile::OpenForWrite(const QString &path)
 {
     m_fileName = path;
     m_file.reset();
-    m_target = ResolveWriteTarget(path);
-    if (!m_target.ok())
-        throw FileError(FileError::Action::Write, path, m_target.error);
-    const QFileInfo existing(m_target.path);
-    if (m_target.kind != WriteTarget::Kind::Descriptor && existing.exists() && !existing.isWritable())
-        throw FileError(FileError::Action::Write, path, Text::tr("Permission denied"));
-    if (!m_target.seekable()) {
-        startWriting(Sink::OnePass);
-        return;
-    }
-    m_file = std::make_unique<QSaveFile>(m_target.path);
-    // Unbuffered: the window is the buffer, and a short write is seen at once.
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const QString reason = m_file->errorString();
-        m_file.reset();
-        // The folder cannot take a temporary file, but the file may be rewritten in place: that
-        // happens only once everything is built, so a failure on the way leaves it as it was.
-        if (existing.isFile()) {
-            startWriting(Sink::OnePass);
-            return;
-        }
-        throw FileError(FileError::Action::Write, path, reason);
-    }
-    startWriting(Sink::File);
+    m_file = std::make_unique<SafeFileWriter>(path);
+    startWriting(m_file->streaming() ? Sink::File : Sink::OnePass);
 }
 
 void CEBFFile::OpenForWriteInMemory()
@@ -87,7 +85,6 @@ void CEBFFile::startWriting(Sink sink)
     m_writing = true;
     m_bytes.clear();
     m_windowStart = 0;
-    m_writeError.clear();
     if (sink == Sink::File)
         m_bytes.reserve(WindowSize);
     resetLevels(0);
@@ -120,6 +117,15 @@ bool CEBFFile::OpenForReadBytes(const QByteArray &bytes)
     return beginReading();
 }
 
+QString CEBFFile::damage() const
+{
+    const QByteArray name = m_className.toLatin1();
+    const QByteArrayView bytes(m_bytes);
+    if (m_writing || bytes.size() <= name.size() || uchar(bytes[0]) != name.size() || bytes.sliced(1, name.size()) != name)
+        return {};
+    return findContainerDamage(bytes);
+}
+
 bool CEBFFile::beginReading()
 {
     resetLevels(quint32(m_bytes.size()));
@@ -147,26 +153,15 @@ void CEBFFile::appendData(const void *data, qint64 size)
         return;
     }
     flushWindow();
-    writeToFile(static_cast<const char *>(data), size);
+    m_file->write(QByteArrayView(static_cast<const char *>(data), size));
     m_windowStart += quint64(size);
 }
 
 void CEBFFile::flushWindow()
 {
-    writeToFile(m_bytes.constData(), m_bytes.size());
+    m_file->write(m_bytes);
     m_windowStart += quint64(m_bytes.size());
     m_bytes.truncate(0);
-}
-
-void CEBFFile::writeToFile(const char *data, qint64 size)
-{
-    for (qint64 written = 0; written < size && m_writeError.isEmpty();) {
-        const qint64 n = m_file->write(data + written, size - written);
-        if (n <= 0)
-            m_writeError = m_file->errorString();
-        else
-            written += n;
-    }
 }
 
 void CEBFFile::patchSectionHeader(quint32 start, quint32 count, quint32 size)
@@ -177,11 +172,7 @@ void CEBFFile::patchSectionHeader(quint32 start, quint32 count, quint32 size)
         return;
     }
     // Already in the file: patched there, and writing goes on at the end.
-    if (!m_writeError.isEmpty())
-        return;
-    if (!m_file->seek(start) || m_file->write(reinterpret_cast<const char *>(fields), sizeof fields) != sizeof fields
-        || !m_file->seek(qint64(m_windowStart)))
-        m_writeError = m_file->errorString();
+    m_file->writeAt(start, QByteArrayView(reinterpret_cast<const char *>(fields), sizeof fields));
 }
 
 // The length byte, the name and the two 32-bit fields of an entry, in one piece and never split
@@ -254,30 +245,50 @@ int CEBFFile::EntryCount() const
     return m_levels[m_level].count;
 }
 
-void CEBFFile::advancePast(LevelRecord &record, quint32 entryLength)
+// Read in the order of writing, the entry at the cursor is the value asked for: taken at once,
+// its body returned, its size in `size`, and the cursor moved past it. Null when it is not, or
+// when its size is not `wanted` (unless that is negative), for the general lookup to decide.
+const char *CEBFFile::valueAtCursor(QByteArrayView name, qint64 wanted, quint32 &size)
 {
-    record.cursor += entryLength;
-    if (++record.cursorIndex >= record.limit) {
-        record.cursorIndex = 0;
-        record.cursor = record.start;
-    }
+    LevelRecord &record = m_levels[m_level];
+    const quint32 nameLength = quint32(name.size());
+    if (record.limit <= 0 || record.cursor >= record.end || record.end - record.cursor < nameLength + 9)
+        return nullptr;
+    const quint32 room = record.end - record.cursor - 9 - nameLength;
+    const char *at = m_bytes.constData() + record.cursor;
+    size = qFromLittleEndian<quint32>(at + 5 + nameLength);
+    if (size > room || (wanted >= 0 && size != quint64(wanted)) || uchar(at[0]) != nameLength
+        || !sameBytes(at + 1, name.data(), nameLength) || qFromLittleEndian<qint32>(at + 1 + nameLength) != 0)
+        return nullptr;
+    advancePast(record, 9 + nameLength + size);
+    return at + 9 + nameLength;
 }
 
-// The cyclic lookup: starts at the entry after the last one read, so reading in the order of
-// writing costs one comparison per entry, and wraps around once before giving up.
+// The same for a section: entered at once when it is the entry at the cursor.
 bool CEBFFile::findEntry(QByteArrayView name, ContainerEntry &entry)
+{
+    const LevelRecord &record = m_levels[m_level];
+    if (record.limit > 0 && ParseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)
+        && sameName(entry.name, name))
+        return true;
+    return searchEntry(name, entry);
+}
+
+// The cyclic lookup: starts at the entry after the last one read and wraps around once before
+// giving up.
+bool CEBFFile::searchEntry(QByteArrayView name, ContainerEntry &entry)
 {
     LevelRecord &record = m_levels[m_level];
     qint32 misses = 0;
     while (misses < record.limit) {
-        if (!ParseEntryAt(m_bytes, record.cursor, record.end, entry)) {
+        if (!ParseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)) {
             // The count promised more entries than the body holds: the rest are not there.
             record.limit = record.cursorIndex;
             record.cursorIndex = 0;
             record.cursor = record.start;
             continue;
         }
-        if (entry.name == name)
+        if (sameName(entry.name, name))
             return true;
         advancePast(record, entry.length());
         ++misses;
@@ -291,6 +302,11 @@ void CEBFFile::ExchangeData(QByteArrayView name, quint32 size, void *data, const
         writeValue(name, data, size);
         return;
     }
+    quint32 found = 0;
+    if (const char *body = valueAtCursor(name, size, found)) {
+        std::memcpy(data, body, size);
+        return;
+    }
     ContainerEntry entry;
     if (findEntry(name, entry) && entry.size == size && entry.count == 0) {
         std::memcpy(data, entry.body.data(), size);
@@ -300,8 +316,20 @@ void CEBFFile::ExchangeData(QByteArrayView name, quint32 size, void *data, const
     }
 }
 
+template <typename T>
+bool CEBFFile::readAtCursor(QByteArrayView name, T &value)
+{
+    quint32 size = 0;
+    const char *body = m_writing ? nullptr : valueAtCursor(name, sizeof(T), size);
+    if (body)
+        value = qFromLittleEndian<T>(body);
+    return body;
+}
+
 void CEBFFile::ExchangeInt32(QByteArrayView name, quint32 &value)
 {
+    if (readAtCursor(name, value))
+        return;
     quint32 le = qToLittleEndian(value);
     const quint32 zero = 0;
     ExchangeData(name, 4, &le, &zero);
@@ -317,6 +345,8 @@ void CEBFFile::ExchangeInt32(QByteArrayView name, qint32 &value)
 
 void CEBFFile::ExchangeInt16(QByteArrayView name, quint16 &value)
 {
+    if (readAtCursor(name, value))
+        return;
     quint16 le = qToLittleEndian(value);
     const quint16 zero = 0;
     ExchangeData(name, 2, &le, &zero);
@@ -332,7 +362,8 @@ void CEBFFile::ExchangeInt16(QByteArrayView name, qint16 &value)
 
 void CEBFFile::ExchangeByte(QByteArrayView name, quint8 &value, quint8 defaultValue)
 {
-    ExchangeData(name, 1, &value, &defaultValue);
+    if (!readAtCursor(name, value))
+        ExchangeData(name, 1, &value, &defaultValue);
 }
 
 void CEBFFile::ExchangeByte(QByteArrayView name, qint8 &value, qint8 defaultValue)
@@ -353,16 +384,22 @@ void CEBFFile::ExchangeString(QByteArrayView name, QString &value, const QString
         writeValue(name, le.constData(), quint32(le.size()));
         return;
     }
+    quint32 size = 0;
+    const char *body = valueAtCursor(name, -1, size);
     ContainerEntry entry;
-    if (!findEntry(name, entry) || entry.count != 0) {
-        value = defaultValue;
-        return;
+    if (!body) {
+        if (!findEntry(name, entry) || entry.count != 0) {
+            value = defaultValue;
+            return;
+        }
+        body = entry.body.data();
+        size = entry.size;
+        advancePast(m_levels[m_level], entry.length());
     }
-    const qsizetype units = entry.body.size() / 2; // an odd last byte is dropped
+    const qsizetype units = size / 2; // an odd last byte is dropped
     QString text(units, Qt::Uninitialized);
-    qFromLittleEndian<quint16>(entry.body.data(), units, text.data());
-    value = text;
-    advancePast(m_levels[m_level], entry.length());
+    qFromLittleEndian<quint16>(body, units, text.data());
+    value = std::move(text);
 }
 
 bool CEBFFile::ExchangeBlock(QByteArrayView name, QByteArray &data)
@@ -399,27 +436,18 @@ void CEBFFile::Close()
         m_bytes.clear();
         return;
     }
-    if (m_sink == Sink::OnePass) {
-        writeOnePass();
+    if (!m_file)
         return;
+    if (m_sink == Sink::File)
+        flushWindow();
+    const std::unique_ptr<SafeFileWriter> file = std::move(m_file);
+    if (m_sink == Sink::File) {
+        file->commit();
+    } else {
+        file->commitWhole(m_bytes);
     }
-    if (m_sink != Sink::File || !m_file)
-        return;
-    flushWindow();
-    const std::unique_ptr<QSaveFile> file = std::move(m_file);
-    if (!m_writeError.isEmpty()) {
-        file->cancelWriting();
-        throw FileError(FileError::Action::Write, m_fileName, m_writeError);
-    }
-    if (!file->commit())
-        throw FileError(FileError::Action::Write, m_fileName, file->errorString());
-}
-
-void CEBFFile::writeOnePass()
-{
-    const QByteArray bytes = std::exchange(m_bytes, QByteArray());
+    m_bytes.clear();
     m_sink = Sink::Memory;
-    WriteTargetInOnePass(m_target, m_fileName, bytes);
 }
 
 QList<QByteArray> CEBFFile::EntryNames() const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "containerentry.h"
-#include "filetarget.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -10,19 +9,20 @@
 #include <array>
 #include <memory>
 
-class QSaveFile;
-
 namespace velkari {
+
+class SafeFileWriter;
 
 // Reader and writer of the container format shared by project and skin files: one class section
 // named after the file's class, holding nested named sections and named values. Every value
 // operation is two-way, so one serialiser per record both saves and loads.
 //
-// Writing goes to a temporary file as it goes, each section's count and size back-patched by
-// seeking, and Close() renames it over the old file; an object destroyed without Close() leaves
-// any previous file untouched. A target that cannot seek (a device, a pipe) is built in memory and
-// written in one pass at Close(). Reading loads the whole file and never trusts a count or size
-// beyond the bytes that are really there.
+// Writing goes through SafeFileWriter: to a temporary file as it goes, each section's count and
+// size back-patched by seeking, which Close() puts in the old file's place; an object destroyed
+// without Close() leaves any previous file untouched. A target that takes no temporary file (a
+// device, a pipe, a file in a read-only folder) is built in memory and written whole at Close().
+// Reading loads the whole file and never trusts a count or size beyond the bytes that are really
+// there.
 class CEBFFile
 {
 public:
@@ -35,8 +35,7 @@ public:
     CEBFFile(const CEBFFile &) = delete;
     CEBFFile &operator=(const CEBFFile &) = delete;
 
-    // Raises FileError when the file cannot be created. A write that fails later is raised by
-    // Close().
+    // Raises FileError when the file cannot be created, and when a write fails.
     void OpenForWrite(const QString &path);
     // Builds the container in memory only; Bytes() gives the result.
     void OpenForWriteInMemory();
@@ -44,6 +43,10 @@ public:
     // class section.
     bool OpenForRead(const QString &path, qint64 maxSize = MaxFileSize);
     bool OpenForReadBytes(const QByteArray &bytes);
+    // Reading: where the bytes read contradict their own structure (findContainerDamage), for
+    // bytes that begin with this class's name, opened or not; empty for whole bytes and for bytes
+    // of another kind, which are no container of this class at all.
+    QString damage() const;
 
     bool BeginSection(QByteArrayView name);
     void EndSection();
@@ -64,8 +67,7 @@ public:
     bool ExchangeBlock(QByteArrayView name, QByteArray &data);
     void ExchangeRelativePath(QByteArrayView name, QString &path, const QString &base);
 
-    // Writing: commits the file (raises FileError when that or any earlier write failed). Open
-    // sections are not ended.
+    // Writing: commits the file (raises FileError when that fails). Open sections are not ended.
     void Close();
 
     // Reading: the names of the entries that really lie in the innermost open section.
@@ -96,8 +98,21 @@ private:
     void startWriting(Sink sink);
     void resetLevels(quint32 rootEnd);
     bool beginReading();
+    const char *valueAtCursor(QByteArrayView name, qint64 wanted, quint32 &size);
+    // Reading in the order of writing: an integer taken at the cursor without the general lookup.
+    template <typename T>
+    bool readAtCursor(QByteArrayView name, T &value);
     bool findEntry(QByteArrayView name, ContainerEntry &entry);
-    void advancePast(LevelRecord &record, quint32 entryLength);
+    bool searchEntry(QByteArrayView name, ContainerEntry &entry);
+    // Inline, as it runs for every entry read.
+    static void advancePast(LevelRecord &record, quint32 entryLength)
+    {
+        record.cursor += entryLength;
+        if (++record.cursorIndex >= record.limit) {
+            record.cursorIndex = 0;
+            record.cursor = record.start;
+        }
+    }
     bool writableName(QByteArrayView name) const;
     void writeHeader(QByteArrayView name, quint32 size);
     void writeValue(QByteArrayView name, const void *data, quint32 size);
@@ -106,19 +121,15 @@ private:
     quint64 writePosition() const { return m_windowStart + quint64(m_bytes.size()); }
     void patchSectionHeader(quint32 start, quint32 count, quint32 size);
     void flushWindow();
-    void writeToFile(const char *data, qint64 size);
-    void writeOnePass();
 
     bool m_skinOutput = false;
     bool m_writing = true;
     QString m_fileName;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<SafeFileWriter> m_file;
     Sink m_sink = Sink::Memory;
-    WriteTarget m_target;
     // Writing to a file: m_bytes holds what lies at m_windowStart onwards and is not yet written,
-    // so most back-patches land in memory; the first failed write is kept for Close().
+    // so most back-patches land in memory.
     quint64 m_windowStart = 0;
-    QString m_writeError;
     QString m_className;
     int m_level = 0;
     std::array<LevelRecord, MaxLevels> m_levels;

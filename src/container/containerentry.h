@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QString>
+#include <QtEndian>
 
 #include <cstdint>
 
@@ -22,8 +24,36 @@ struct ContainerEntry
 };
 
 // Parses the entry at `pos`, which must lie wholly before `end` (end <= data.size()). False when
-// the length byte, the name, the two fields or the body would run past `end`.
-bool ParseEntryAt(QByteArrayView data, quint32 pos, quint32 end, ContainerEntry &entry);
+// the length byte, the name, the two fields or the body would run past `end`. Inline: a reader
+// calls it for every entry it looks at.
+inline bool ParseEntryAt(QByteArrayView data, quint32 pos, quint32 end, ContainerEntry &entry)
+{
+    if (end > quint64(data.size()) || pos >= end)
+        return false;
+    const quint32 remaining = end - pos;
+    const auto *bytes = reinterpret_cast<const uchar *>(data.data());
+    const quint32 nameLength = bytes[pos];
+    if (nameLength + 9 > remaining)
+        return false;
+    const quint32 fields = pos + 1 + nameLength;
+    const quint32 size = qFromLittleEndian<quint32>(bytes + fields + 4);
+    if (size > remaining - 9 - nameLength)
+        return false;
+    entry.name = QByteArrayView(bytes + pos + 1, nameLength);
+    entry.count = qFromLittleEndian<qint32>(bytes + fields);
+    entry.size = size;
+    entry.offset = pos;
+    entry.body = QByteArrayView(bytes + fields + 8, size);
+    return true;
+}
+
+// Where the container in `bytes` contradicts its own structure, as "VELKARI_PRJFILE/Shape0 at
+// offset 16 claims -5 entries": a negative count, a name, value or section running past the end
+// of its section or of the file, or bytes at the end of a section that are not a whole entry.
+// Empty when there is none. Sections are looked into as deep as a reader can enter them; a count
+// that differs from the entries a section holds is no contradiction, only entries that are missing
+// or left over.
+QString findContainerDamage(QByteArrayView bytes);
 
 // The entries that really lie in `body`, at most `count` of them, in file order. Parsing stops at
 // the first entry that does not fit; a count larger than the entries present is not trusted.

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -77,26 +76,20 @@ WriteTarget ResolveWriteTarget(const QString &path)
     return target;
 }
 
-std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QString &error)
+int OpenOnePassTarget(const WriteTarget &target, QString &error)
 {
-    auto file = std::make_unique<QFile>(target.path);
-    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     switch (target.kind) {
     case WriteTarget::Kind::Replace:
         error = QStringLiteral("Not written in one pass");
-        return nullptr;
-    case WriteTarget::Kind::Stream:
-        if (!file->open(mode)) {
-            error = file->errorString();
-            return nullptr;
-        }
-        return file;
+        return -1;
+    case WriteTarget::Kind::Stream: {
+        const int descriptor = ::open(QFile::encodeName(target.path).constData(), O_WRONLY | O_CLOEXEC);
+        if (descriptor < 0)
+            error = qt_error_string(errno);
+        return descriptor;
+    }
     case WriteTarget::Kind::Descriptor:
-        if (!file->open(target.descriptor, mode, QFileDevice::DontCloseHandle)) {
-            error = file->errorString();
-            return nullptr;
-        }
-        return file;
+        return target.descriptor;
     case WriteTarget::Kind::Socket:
         break;
     }
@@ -105,7 +98,7 @@ std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QStrin
     address.sun_family = AF_UNIX;
     if (size_t(name.size()) >= sizeof address.sun_path) {
         error = qt_error_string(ENAMETOOLONG);
-        return nullptr;
+        return -1;
     }
     std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -113,46 +106,9 @@ std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QStrin
         error = qt_error_string(errno);
         if (socket >= 0)
             ::close(socket);
-        return nullptr;
+        return -1;
     }
-    if (!file->open(socket, mode, QFileDevice::AutoCloseHandle)) {
-        error = file->errorString();
-        ::close(socket);
-        return nullptr;
-    }
-    return file;
-}
-
-void WriteTargetInOnePass(const WriteTarget &target, const QString &fileName, const QByteArray &bytes)
-{
-    if (target.kind == WriteTarget::Kind::Replace) {
-        QSaveFile file(target.path);
-        file.setDirectWriteFallback(true);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw FileError(FileError::Action::Write, fileName, file.errorString());
-        return;
-    }
-    QString error;
-    const std::unique_ptr<QFileDevice> device = OpenOnePassTarget(target, error);
-    if (!device)
-        throw FileError(FileError::Action::Write, fileName, error);
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 n = device->write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            throw FileError(FileError::Action::Write, fileName, device->errorString());
-        written += n;
-    }
-}
-
-void WriteWholeFile(const QString &path, const QByteArray &bytes)
-{
-    const WriteTarget target = ResolveWriteTarget(path);
-    if (!target.ok())
-        throw FileError(FileError::Action::Write, path, target.error);
-    const QFileInfo existing(target.path);
-    if (target.kind != WriteTarget::Kind::Descriptor && existing.exists() && !existing.isWritable())
-        throw FileError(FileError::Action::Write, path, qt_error_string(EACCES));
-    WriteTargetInOnePass(target, path, bytes);
+    return socket;
 }
 
 bool IsSameFile(const QString &first, const QString &second)

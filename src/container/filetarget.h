@@ -3,10 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <memory>
-
-class QFileDevice;
-
 namespace velkari {
 
 // Where a write to a path really goes. Only a regular file, or a name that does not exist yet, is
@@ -32,17 +28,10 @@ struct WriteTarget
 
 WriteTarget ResolveWriteTarget(const QString &path);
 
-// Opens a target that is written in one pass (every kind but Replace). Null, with the system's
-// reason in `error`, when it cannot be opened.
-std::unique_ptr<QFileDevice> OpenOnePassTarget(const WriteTarget &target, QString &error);
-
-// Writes `bytes` to the target in one pass: a regular file (or a new name) through a temporary
-// file, or in place where its folder cannot take one; any other kind as it stands. Raises
-// FileError naming `fileName`.
-void WriteTargetInOnePass(const WriteTarget &target, const QString &fileName, const QByteArray &bytes);
-
-// The same for a path: a whole text or document written as every command writes its output.
-void WriteWholeFile(const QString &path, const QByteArray &bytes);
+// Opens a target that is written in one pass (every kind but Replace): a descriptor to write to,
+// which the caller closes unless the kind is Descriptor; -1, with the system's reason in `error`,
+// when it cannot be opened.
+int OpenOnePassTarget(const WriteTarget &target, QString &error);
 
 // True when both paths name one existing file, also through links or other names.
 bool IsSameFile(const QString &first, const QString &second);

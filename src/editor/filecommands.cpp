@@ -110,7 +110,9 @@ bool OpenProjectPath(ProjectDocument &document, DocumentPrompts &prompts, const 
         WaitCursor wait(prompts);
         if (!document.replaceFromFile(path, &report)) {
             wait.release();
-            prompts.showMessage(InvalidProjectMessage(), ApplicationName(), DocumentPrompts::Icon::Stop);
+            prompts.showMessage(report.damage.isEmpty() ? InvalidProjectMessage()
+                                                        : DamagedProjectMessage(path, report.damage),
+                                ApplicationName(), DocumentPrompts::Icon::Stop);
             return false;
         }
     }

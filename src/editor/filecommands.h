@@ -28,7 +28,8 @@ void ProjectOpen(ProjectDocument &document, DocumentPrompts &prompts);
 void ProjectSave(ProjectDocument &document, DocumentPrompts &prompts);
 void ProjectSaveAs(ProjectDocument &document, DocumentPrompts &prompts);
 void CreateSkin(ProjectDocument &document, DocumentPrompts &prompts);
-// Opens the given file as ProjectOpen does after its dialog: true when it was a project file.
+// Opens the given file as ProjectOpen does after its dialog: true when it was a project file. A
+// damaged project is refused with a message naming where it is damaged.
 bool OpenProjectPath(ProjectDocument &document, DocumentPrompts &prompts, const QString &path);
 
 } // namespace velkari

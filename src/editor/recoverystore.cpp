@@ -113,11 +113,15 @@ QList<RecoveryStore::Copy> RecoveryStore::leftBehind()
     return copies;
 }
 
-bool RecoveryStore::take(const Copy &copy, SkinProject &project)
+bool RecoveryStore::take(const Copy &copy, SkinProject &project, QString *damage)
 {
     CEBFFile file(ClassName);
     QString projectPath;
-    if (!readHeader(file, copy.file, projectPath) || !file.BeginSection(ProjectSection))
+    const bool opened = readHeader(file, copy.file, projectPath);
+    const QString where = file.damage();
+    if (damage)
+        *damage = where;
+    if (!opened || !where.isEmpty() || !file.BeginSection(ProjectSection))
         return false;
     project.projectPath = pictureBase(projectPath);
     ReadProject(file, project);

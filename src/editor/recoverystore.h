@@ -45,8 +45,9 @@ public:
     // drops or releases them.
     QList<Copy> leftBehind();
     // Reads a copy into the project (its project path included), and makes it this editor's own
-    // copy. False, with the project untouched, when the copy cannot be read.
-    bool take(const Copy &copy, SkinProject &project);
+    // copy. False, with the project untouched, when the copy cannot be read or is damaged; then
+    // `damage` says where it is damaged (findContainerDamage), if it is.
+    bool take(const Copy &copy, SkinProject &project, QString *damage = nullptr);
     // Removes a copy left behind.
     void drop(const Copy &copy);
     // Lets go of the copies left behind that were neither taken nor dropped, for a later start.

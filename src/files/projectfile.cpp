@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 
 #include <charconv>
-#include <cstring>
 
 namespace velkari {
 
@@ -55,9 +54,18 @@ QString LoadReport::message() const
 
 NumberedName::NumberedName(const char *prefix, int number)
 {
-    const size_t prefixLength = std::strlen(prefix);
+    // Copied by hand: reading forms one of these for every record it reads.
+    qsizetype prefixLength = 0;
+    for (; prefix[prefixLength]; ++prefixLength)
+        m_text[prefixLength] = prefix[prefixLength];
     Q_ASSERT(prefixLength < 16);
-    std::memcpy(m_text, prefix, prefixLength);
+    if (number >= 0 && number < 100) {
+        if (number >= 10)
+            m_text[prefixLength++] = char('0' + number / 10);
+        m_text[prefixLength++] = char('0' + number % 10);
+        m_length = prefixLength;
+        return;
+    }
     const auto result = std::to_chars(m_text + prefixLength, m_text + sizeof m_text, number);
     m_length = result.ptr - m_text;
 }
@@ -195,11 +203,23 @@ LoadReport ReadProject(CEBFFile &file, SkinProject &project)
     return context.report;
 }
 
+QString DamagedProjectMessage(const QString &path, const QString &damage)
+{
+    return Text::tr("The project file \"%1\" is damaged: %2.").arg(path, damage);
+}
+
 bool LoadProjectFile(SkinProject &project, const QString &path, LoadReport *report)
 {
     CEBFFile file(ProjectFileClassName());
-    if (!file.OpenForRead(path, MaxProjectFileSize))
+    const bool opened = file.OpenForRead(path, MaxProjectFileSize);
+    // Read as far as it goes, a damaged project would lose what lies beyond the damage, and the
+    // next save would make that loss final.
+    const QString damage = file.damage();
+    if (!opened || !damage.isEmpty()) {
+        if (report)
+            *report = LoadReport{0, 0, 0, damage};
         return false;
+    }
     project.projectPath = path;
     const LoadReport read = ReadProject(file, project);
     file.Close();

@@ -22,6 +22,9 @@ struct LoadReport
     int layouts = 0;
     int rows = 0;
     int keys = 0;
+    // Where a project file that was refused contradicts its own structure; empty for a file that
+    // is no project at all.
+    QString damage;
 
     bool isEmpty() const { return layouts == 0 && rows == 0 && keys == 0; }
     QString message() const;
@@ -54,9 +57,12 @@ void SerializeButtons(CEBFFile &file, ButtonList &buttons, SerializeContext &con
 void SerializeButton(CEBFFile &file, SkinButton &button, QByteArrayView sectionName);
 
 // Reads a project file into `project`: false, with the project untouched, when the file cannot be
-// read or is not a project file. Otherwise projectPath becomes `path`, every shape is read anew
-// (a shape missing from the file ends up with a fresh layout) and the project is normalised.
+// read, is not a project file, or is a damaged one (the report says where). Otherwise
+// projectPath becomes `path`, every shape is read anew (a shape missing from the file ends up
+// with a fresh layout) and the project is normalised.
 bool LoadProjectFile(SkinProject &project, const QString &path, LoadReport *report = nullptr);
+// "The project file "PATH" is damaged: WHERE.", for a report's damage.
+QString DamagedProjectMessage(const QString &path, const QString &damage);
 // Writes the whole project with picture paths relative to `path`. Raises FileError; a failed
 // save leaves any previous file as it was.
 void SaveProjectFile(SkinProject &project, const QString &path);

@@ -116,7 +116,7 @@ QString ValidateRow(const SkinRow &row, const QString &shapeName, const QString 
     return first;
 }
 
-void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName, const QString &picturePath,
+void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName,
                        const std::function<bool(const RuleFailure &)> &report)
 {
     const QString label = layoutLabel(shapeName, layout.name);
@@ -125,6 +125,7 @@ void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName, const
                      Text::tr("No picture file is specified for the layout \"%1\".").arg(label)}))
             return;
     } else {
+        const QString picturePath = layoutPicturePath(layout);
         const QFileInfo picture(picturePath);
         QFile file(picturePath);
         QString unreadable;
@@ -166,7 +167,7 @@ void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName, const
 QString ValidateLayout(const SkinLayout &layout, const QString &shapeName)
 {
     QString first;
-    VisitRuleFailures(layout, shapeName, layout.picFileName, [&](const RuleFailure &failure) {
+    VisitRuleFailures(layout, shapeName, [&](const RuleFailure &failure) {
         first = failure.message;
         return false;
     });
@@ -255,7 +256,7 @@ void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entr
     // One value at a time: with the picture still held while the key data is made, the heap is
     // given back to the system and faulted in again for every layout (twice the page faults).
     {
-        QByteArray picture = readPicture(layout.picFileName);
+        QByteArray picture = readPicture(layoutPicturePath(layout));
         file.ExchangeBlock(LayoutPictureValue, picture);
     }
     QByteArray data = EncodeSkinLayoutData(layout);
@@ -276,9 +277,19 @@ void WriteSkin(CEBFFile &file, SkinProject &project)
 
 void WriteSkinFile(SkinProject &project, const QString &skinPath)
 {
-    // A project saved under a ".vsk" name would otherwise be replaced by its own skin.
+    // A project saved under a ".vsk" name would otherwise be replaced by its own skin, and a
+    // picture named like the skin by a skin that no longer has it.
     if (IsSameFile(skinPath, project.projectPath))
         throw FileError(FileError::Action::Write, skinPath, Text::tr("This is the project file itself."));
+    for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+        for (const auto &layout : project.layoutList(shape)) {
+            if (IsSameFile(skinPath, layoutPicturePath(*layout))) {
+                throw FileError(FileError::Action::Write, skinPath,
+                                Text::tr("This is the picture file of the layout \"%1\".")
+                                    .arg(layoutLabel(ScreenShapeName(shape), layout->name)));
+            }
+        }
+    }
     CEBFFile file(SkinFileClassName());
     file.OpenForWrite(skinPath);
     WriteSkin(file, project);
@@ -318,9 +329,14 @@ QString ReadSkinFile(const QString &path, CompiledSkin &skin)
     if (info.size() > MaxSkinFileSize)
         return QStringLiteral("\"%1\" is larger than any skin file (%2 bytes).").arg(path).arg(info.size());
     CEBFFile file(SkinFileClassName());
-    if (!file.OpenForRead(path, MaxSkinFileSize))
+    const bool opened = file.OpenForRead(path, MaxSkinFileSize);
+    const QString damage = file.damage();
+    if (!damage.isEmpty())
+        return QStringLiteral("The skin file \"%1\" is damaged: %2.").arg(path, damage);
+    if (!opened)
         return QStringLiteral("\"%1\" is not a skin file.").arg(path);
-    return ReadSkin(file, skin);
+    const QString problem = ReadSkin(file, skin);
+    return problem.isEmpty() ? problem : QStringLiteral("%1: %2").arg(path, problem);
 }
 
 } // namespace velkari

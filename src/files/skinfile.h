@@ -37,10 +37,10 @@ struct RuleFailure
 };
 
 // Every rule the layout breaks, in the order above, row by row; stops as soon as `report` returns
-// false. `picturePath` is where the layout's picture is looked for. A row that fails only because
+// false. The picture is looked for where layoutPicturePath() says. A row that fails only because
 // row 0 is too wide or too narrow itself is not reported: with no valid width to compare with,
 // such a report would point at rows that are right.
-void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName, const QString &picturePath,
+void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName,
                        const std::function<bool(const RuleFailure &)> &report);
 
 // The first rule a layout breaks, as the message shown to the user; empty when it breaks none.
@@ -62,7 +62,7 @@ void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entr
 // The whole skin into an open container (which must be writing).
 void WriteSkin(CEBFFile &file, SkinProject &project);
 // Compiles the project into a skin file; raises FileError, leaving any previous skin untouched,
-// and refuses a skin path that names the project file itself.
+// and refuses a skin path that names the project file itself or one of its pictures.
 void WriteSkinFile(SkinProject &project, const QString &skinPath);
 
 // A skin is read whole into memory; none can be larger than 80 pictures at the largest size skin
@@ -76,7 +76,8 @@ QByteArrayView SkinShapeSectionName(int shape);
 // and layout, the picture's bytes and the key data. An empty text when everything was read, or
 // the first problem, naming the shape and layout where it lies.
 QString ReadSkin(CEBFFile &file, CompiledSkin &skin);
-// The same from a file; also says when the file cannot be read or is not a skin file.
+// The same from a file, each problem naming the file as `path` gives it; also says when the file
+// cannot be read, is not a skin file or is damaged.
 QString ReadSkinFile(const QString &path, CompiledSkin &skin);
 
 } // namespace velkari

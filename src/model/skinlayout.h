@@ -31,4 +31,9 @@ struct SkinLayout
     const quint64 identity = newRecordIdentity();
 };
 
+// Where the layout's picture file lies: its path used as the project holds it, so a relative one
+// is taken from the working folder; made absolute for whoever compares or remembers it. Every
+// reader of a layout's picture finds it here. Empty for a layout without a picture.
+QString layoutPicturePath(const SkinLayout &layout);
+
 } // namespace velkari

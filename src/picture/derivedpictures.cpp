@@ -5,6 +5,7 @@
 #include "keyboardpainter.h"
 #include "layoutpictures.h"
 #include "skinproject.h"
+#include "picturereader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,7 +71,7 @@ PictureFormat formatOf(const QString &picture)
 
 QImage readRegularPicture(const QString &path)
 {
-    return QFileInfo(path).isFile() ? readLayoutPicture(path) : QImage();
+    return QFileInfo(path).isFile() ? decodePicture(path) : QImage();
 }
 
 // Beside the source, its shape's part of the name swapped for the target's, or the target's

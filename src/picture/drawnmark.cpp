@@ -1,6 +1,7 @@
 #include "drawnmark.h"
 
 #include "layoutpictures.h"
+#include "picturereader.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -125,7 +126,7 @@ bool isDrawnPicture(const QString &path)
     if (!mark)
         return false;
     // Only a marked picture is decoded: asking about an author's large picture costs nothing.
-    const QImage picture = readLayoutPicture(path);
+    const QImage picture = decodePicture(path);
     return !picture.isNull() && pixelDigest(picture) == *mark;
 }
 

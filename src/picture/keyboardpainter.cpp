@@ -105,10 +105,9 @@ void fillRoundedRect(QImage &picture, const QRect &rect, int radius, uchar index
 
 } // namespace
 
-void PreferOffscreenPlatform()
+void useOffscreenPlatform()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 KeyboardPainter::KeyboardPainter(const KeyboardTheme &theme, std::optional<QRgb> captionColor)

@@ -13,8 +13,9 @@ namespace velkari {
 struct SkinLayout;
 
 // Drawing text needs a QGuiApplication, but a tool that only draws into images needs no display:
-// call before creating one, so that it runs offscreen unless a platform is set.
-void PreferOffscreenPlatform();
+// call before creating one, so that it runs offscreen whatever platform the environment names (a
+// display it names may not be there, and Qt ends the process when it is not).
+void useOffscreenPlatform();
 
 // Draws a layout's picture from its own keys, so that picture and key map cannot disagree.
 class KeyboardPainter

@@ -3,13 +3,13 @@
 #include "drawnmark.h"
 #include "fileerror.h"
 #include "keyboardpainter.h"
+#include "picturereader.h"
+#include "safefilewriter.h"
 #include "skinproject.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
-#include <QSaveFile>
 #include <QSet>
 
 namespace velkari {
@@ -56,28 +56,6 @@ QString canonical(const QString &path)
     return path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-void writeAtomically(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(FileError::Action::Write, path, file.errorString());
-}
-
-// A keyboard picture for a hand-held screen is far smaller; a larger one is refused unread.
-constexpr int PictureAllocationLimitMiB = 64;
-
-// Null unless the file decodes, and with `gifOrBmp` as a GIF or a BMP whatever its name.
-QImage readPicture(const QString &path, bool gifOrBmp)
-{
-    if (path.isEmpty())
-        return {};
-    QImageReader reader(path);
-    reader.setAllocationLimit(PictureAllocationLimitMiB);
-    if (gifOrBmp && reader.format() != "gif" && reader.format() != "bmp")
-        return {};
-    return reader.read();
-}
-
 // In `dir`, named after the shape and `name`; numbered after `number` where another layout's
 // picture, or a name in `taken`, has that path already.
 QString freePicturePath(const SkinProject &project, int shape, const SkinLayout &layout, const QString &name,
@@ -88,7 +66,7 @@ QString freePicturePath(const SkinProject &project, int shape, const SkinLayout 
             return true;
         for (int s = 0; s < ScreenShapeCount; ++s) {
             for (const auto &other : project.layoutList(s)) {
-                if (other.get() != &layout && canonical(other->picFileName) == path)
+                if (other.get() != &layout && canonical(layoutPicturePath(*other)) == path)
                     return true;
             }
         }
@@ -117,15 +95,14 @@ QString shapeFileStem(int shape)
     return shape >= 0 && shape < ScreenShapeCount ? shapeStem(shape) : QString();
 }
 
-QImage readLayoutPicture(const QString &path)
+QImage readLayoutPicture(const SkinLayout &layout)
 {
-    return readPicture(path, false);
+    return decodePicture(layoutPicturePath(layout));
 }
 
 bool hasReadablePicture(const SkinLayout &layout)
 {
-    // A header alone proves little: the picture must decode.
-    return !readPicture(layout.picFileName, true).isNull();
+    return probePicture(layoutPicturePath(layout)).readable();
 }
 
 QList<PictureJob> planLayoutPictures(const SkinProject &project, const QString &folder, PictureFormat format,
@@ -159,7 +136,7 @@ QStringList picturesInTheWay(const SkinProject &project, const QList<PictureJob>
     QStringList paths;
     for (const PictureJob &job : jobs) {
         const SkinLayout *layout = project.layoutList(job.shape).at(job.layout);
-        if (QFileInfo::exists(job.path) && (!layout || canonical(layout->picFileName) != canonical(job.path)))
+        if (QFileInfo::exists(job.path) && (!layout || canonical(layoutPicturePath(*layout)) != canonical(job.path)))
             paths.append(job.path);
     }
     return paths;
@@ -172,13 +149,13 @@ void writePictureFile(const QString &path, const QByteArray &bytes)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
         throw FileError(FileError::Action::Write, folder, Text::tr("The folder cannot be created."));
-    writeAtomically(path, bytes);
+    writeFileSafely(path, bytes);
 }
 
 std::optional<KeyboardTheme> themeOfPictures(const QStringList &paths)
 {
     for (const QString &path : paths) {
-        const QImage picture = readPicture(path, true);
+        const QImage picture = decodePicture(path);
         if (picture.isNull())
             continue;
         // The painter fills the background first and never draws a key over the corner.

@@ -21,11 +21,11 @@ QString pictureFolderFor(const QString &projectPath);
 // "hires-landscape"; empty for any other number.
 QString shapeFileStem(int shape);
 
-// A picture file decoded for showing; null when there is none, it cannot be read or it is far
-// larger than any keyboard picture.
-QImage readLayoutPicture(const QString &path);
+// The layout's picture decoded for showing (decodePicture); null when it has none or it cannot be
+// read.
+QImage readLayoutPicture(const SkinLayout &layout);
 
-// The layout names a picture file that decodes as a GIF or a BMP.
+// The layout names a GIF or BMP picture that can be read, as the checker finds it.
 bool hasReadablePicture(const SkinLayout &layout);
 
 // One picture to draw: the layout (by shape and position) and the file it goes to.
@@ -60,13 +60,13 @@ std::optional<KeyboardTheme> themeOfPictures(const QStringList &paths);
 // empty when it cannot be drawn.
 QByteArray drawLayoutPicture(const SkinLayout &layout, const KeyboardPainter &painter, PictureFormat format);
 
-// Writes through a temporary file, making the picture's own folder when it is missing (but not
-// the folders above it). Raises FileError.
+// Writes as every file is written (writeFileSafely), making the picture's own folder when it is
+// missing (but not the folders above it). Raises FileError.
 void writePictureFile(const QString &path, const QByteArray &bytes);
 
-// Draws every job's picture, writes it through a temporary file and points its layout at it.
-// A layout that cannot be drawn is left as it was and its problem returned. Raises FileError
-// when a folder or file cannot be written.
+// Draws every job's picture, writes it and points its layout at it. A layout that cannot be
+// drawn is left as it was and its problem returned. Raises FileError when a folder or file cannot
+// be written; the layouts whose pictures were written before keep pointing at them.
 QStringList writeLayoutPictures(SkinProject &project, const QList<PictureJob> &jobs, const KeyboardPainter &painter);
 
 } // namespace velkari

@@ -220,7 +220,7 @@ void CanvasView::showRowWidths(const SkinLayout *layout, const std::array<QRect,
 void CanvasView::showPicture(const SkinLayout *layout)
 {
     m_picturePath = layout ? layout->picFileName : QString();
-    const QImage image = readLayoutPicture(m_picturePath);
+    const QImage image = layout ? readLayoutPicture(*layout) : QImage();
     if (m_picturePath.isEmpty())
         m_pictureState = PictureState::None;
     else

@@ -4,6 +4,7 @@
 #include "dialogunits.h"
 #include "editorsettings.h"
 #include "layoutpictures.h"
+#include "picturereader.h"
 #include "screenshape.h"
 #include "skinproject.h"
 #include "swatchbutton.h"
@@ -296,7 +297,7 @@ void PreviewWindow::showLayout()
     const SkinLayout *layout = m_project.layoutList(m_device.shape()).at(m_device.layout());
     m_view->setKeys(data ? SkinLayoutKeyRects(*data) : SkinKeyRects());
     // Without its picture the layout still runs: its keys are outlined on a neutral ground.
-    const QImage picture = data && layout ? layoutPicture(layout->picFileName) : QImage();
+    const QImage picture = data && layout ? layoutPicture(layoutPicturePath(*layout)) : QImage();
     m_view->setPicture(picture);
     QList<QStringList> captions;
     if (layout) {
@@ -376,7 +377,7 @@ QImage PreviewWindow::layoutPicture(const QString &path)
         m_picturePath = path;
         m_pictureModified = modified;
         m_pictureSize = size;
-        m_picture = readLayoutPicture(path);
+        m_picture = decodePicture(path);
     }
     return m_picture;
 }

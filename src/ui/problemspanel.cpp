@@ -135,9 +135,7 @@ QString ProblemsPanel::caption() const
 void ProblemsPanel::checkNow()
 {
     m_checkTimer->stop();
-    const QString folder =
-        m_project.projectPath.isEmpty() ? QString() : QFileInfo(m_project.projectPath).absolutePath();
-    QList<Problem> problems = m_checker.check(m_project, folder);
+    QList<Problem> problems = m_checker.check(m_project);
     if (problems != m_problems) {
         m_problems = std::move(problems);
         m_listStale = true;

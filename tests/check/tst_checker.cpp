@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,16 +14,17 @@ using namespace velkari::test;
 
 namespace {
 
-// "code layout/row/key", the problems in the order they are reported.
+// "code shape/layout/row/key: message", the problems in the order they are reported.
 QStringList summary(const QList<Problem> &problems)
 {
     QStringList lines;
     for (const Problem &p : problems) {
-        lines << QStringLiteral("%1 %2/%3/%4/%5")
+        lines << QStringLiteral("%1 %2/%3/%4/%5: %6")
                      .arg(ProblemCodeName(p.code), ScreenShapeName(p.shape))
                      .arg(p.layout)
                      .arg(p.row)
-                     .arg(p.key);
+                     .arg(p.key)
+                     .arg(p.message);
     }
     return lines;
 }
@@ -87,40 +89,73 @@ void TestChecker::makeCleanProject(SkinProject &project)
 void TestChecker::everyCode_data()
 {
     QTest::addColumn<QString>("change");
-    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("expected"); // %D stands for the pictures' folder
     const auto row = [](const char *change, const QStringList &expected) { QTest::newRow(change) << QString::fromLatin1(change) << expected; };
-    row("no-picture", {"no-picture Portrait/0/-1/-1"});
-    row("picture-unreadable", {"picture-unreadable Portrait/0/-1/-1"});
-    row("no-rows", {"no-rows Portrait/0/-1/-1"});
-    row("row-height", {"row-height Portrait/0/1/-1"});
-    row("row-empty", {"row-empty Portrait/0/1/-1"});
-    row("key-width", {"key-width Portrait/0/1/0"});
-    row("layout-width", {"layout-width Portrait/0/-1/-1", "picture-size Portrait/0/-1/-1"});
-    row("row-width", {"row-width Portrait/0/1/-1"});
-    row("picture-format", {"picture-format Portrait/0/-1/-1"});
-    row("picture-size", {"picture-size Portrait/0/-1/-1"});
-    row("picture-size from a hostile header", {"picture-size Portrait/0/-1/-1"});
-    row("layout-target", {"layout-target Portrait/0/0/0"});
-    row("layout-target-unset", {"layout-target-unset Portrait/0/0/0"});
-    row("drag-up-target", {"drag-up-target Portrait/0/-1/-1"});
-    row("unreachable-layout", {"unreachable-layout Portrait/1/-1/-1"});
-    row("dead-end-layout", {"dead-end-layout Portrait/1/-1/-1"});
+    const QString sizes = QStringLiteral("The picture is %1 pixels but the keys cover %2 pixels; make the picture as "
+                                         "large as the keys, or the keys as large as the picture.");
+    const QString codeRange = QStringLiteral("code-out-of-range Portrait/0/0/1: The %1 code %2 is not one of 0 to %3; "
+                                             "choose the key's function again.");
+    const QString specialKeys = QStringLiteral("duplicate-special-key Portrait/0/0/0: The layout has 2 %1 keys and the skin "
+                                               "records only the last (row 0, key 1); give this key another character or "
+                                               "key code.");
+    row("no-picture", {"no-picture Portrait/0/-1/-1: No picture file is specified for the layout \"Portrait->Main\"."});
+    row("picture-unreadable", {"picture-unreadable Portrait/0/-1/-1: Cannot Open the picture file \"%D/gone.gif\"."});
+    row("no-rows", {"no-rows Portrait/0/-1/-1: The layout \"Portrait->Main\" has no rows."});
+    row("row-height", {"row-height Portrait/0/1/-1: Invalid Height for the row 1 in layout \"Portrait->Main\"."});
+    row("row-empty", {"row-empty Portrait/0/1/-1: No button defined for the row 1 in layout \"Portrait->Main\"."});
+    row("key-width", {"key-width Portrait/0/1/0: Invalid Width for the button 0, row 1 in layout \"Portrait->Main\"."});
+    row("layout-width", {"layout-width Portrait/0/-1/-1: The layout \"Portrait->Main\" has invalid width (241).",
+                         "picture-size Portrait/0/-1/-1: " + sizes.arg("240 x 40", "241 x 40")});
+    row("row-width", {"row-width Portrait/0/1/-1: The layout \"Portrait->Main\" row 1 has invalid width(241)."});
+    row("picture-format", {"picture-format Portrait/0/-1/-1: The picture file \"%D/fake.gif\" is neither a GIF nor a BMP "
+                           "picture that can be read; save the picture as GIF or BMP."});
+    row("picture-size", {"picture-size Portrait/0/-1/-1: " + sizes.arg("240 x 80", "240 x 40")});
+    row("picture-size from a hostile header", {"picture-size Portrait/0/-1/-1: " + sizes.arg("65535 x 65535", "240 x 40")});
+    row("layout-target", {"layout-target Portrait/0/0/0: The key changes to layout number 1, but the shape's layouts are "
+                          "numbered 0 to 0; choose the layout it opens."});
+    row("layout-target-unset", {"layout-target-unset Portrait/0/0/0: The key changes the layout but has no target; choose "
+                                "the layout it opens."});
+    row("drag-up-target", {"drag-up-target Portrait/0/-1/-1: The drag-up layout is number 1, but the shape's layouts are "
+                           "numbered 0 to 0; choose the drag-up layout again."});
+    row("unreachable-layout", {"unreachable-layout Portrait/1/-1/-1: No Change Layout key or drag-up layout leads here "
+                               "from \"Main\", the shape's first layout; add a key that opens this layout, or remove it."});
+    row("dead-end-layout", {"dead-end-layout Portrait/1/-1/-1: There is no way back from this layout to \"Main\", the "
+                            "shape's first layout; add a Change Layout key, a key with the Return option or a drag-up "
+                            "layout that leads back."});
     row("a Return key is a way back", {});
-    row("duplicate-special-key", {"duplicate-special-key Portrait/0/0/0"});
-    row("surrogate-character", {"surrogate-character Portrait/0/1/0"});
-    row("code-out-of-range", {"code-out-of-range Portrait/0/0/1"});
-    row("duplicate-layout-name", {"duplicate-layout-name Portrait/1/-1/-1"});
-    row("shape-width", {"shape-width Portrait/0/-1/-1"});
+    row("duplicate-special-key, Enter", {specialKeys.arg("Enter")});
+    row("duplicate-special-key, Space", {specialKeys.arg("Space")});
+    row("duplicate-special-key, Backspace", {specialKeys.arg("Backspace")});
+    row("surrogate-character", {"surrogate-character Portrait/0/1/0: The character U+D83D is half of a surrogate pair and "
+                                "means nothing on its own; choose a character below U+D800 or from U+E000 on."});
+    // Each table's last code passes (key 0), the next fails (key 1).
+    row("code-out-of-range, calculator", {codeRange.arg("calculator key").arg(CalcKeyCount).arg(CalcKeyCount - 1)});
+    row("code-out-of-range, task", {codeRange.arg("task action").arg(TaskActionCount).arg(TaskActionCount - 1)});
+    row("code-out-of-range, macro", {codeRange.arg("macro action").arg(MacroActionCount).arg(MacroActionCount - 1)});
+    row("code-out-of-range, shortcut", {codeRange.arg("shortcut type").arg(ShortcutTypeCount).arg(ShortcutTypeCount - 1)});
+    row("duplicate-layout-name", {"duplicate-layout-name Portrait/1/-1/-1: Layout 0 of this shape has the same name; give "
+                                  "each layout a name of its own."});
+    row("shape-width", {"shape-width Portrait/0/-1/-1: The layout is 320 pixels wide but the Portrait screen is 240; make "
+                        "the keys of every row add up to 240."});
+    row("relative-picture-path", {"relative-picture-path Portrait/0/-1/-1: The picture path \"p240x40.bmp\" is relative, so "
+                                  "which file it names depends on the working folder (from this one: \"%D/p240x40.bmp\"); "
+                                  "choose the picture again with its full path, which the project then stores relative to "
+                                  "its own file."});
     row("the bundled example", {});
     row("every rule of a layout at once",
-        {"no-picture Portrait/0/-1/-1", "row-height Portrait/0/0/-1", "key-width Portrait/0/0/1",
-         "row-width Portrait/0/1/-1"});
+        {"no-picture Portrait/0/-1/-1: No picture file is specified for the layout \"Portrait->Main\".",
+         "row-height Portrait/0/0/-1: Invalid Height for the row 0 in layout \"Portrait->Main\".",
+         "key-width Portrait/0/0/1: Invalid Width for the button 1, row 0 in layout \"Portrait->Main\".",
+         "row-width Portrait/0/1/-1: The layout \"Portrait->Main\" row 1 has invalid width(241)."});
 }
 
 void TestChecker::everyCode()
 {
     QFETCH(QString, change);
     QFETCH(QStringList, expected);
+    expected.replaceInStrings(QStringLiteral("%D"), m_dir.path());
+    const QString workingFolder = QDir::currentPath();
+    const auto restore = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
     SkinProject project;
     makeCleanProject(project);
     LayoutList &layouts = project.layoutList(Portrait);
@@ -177,22 +212,39 @@ void TestChecker::everyCode()
         back.flags = ButtonFlagCharacter;
         if (change.startsWith(u'a'))
             back.flags |= ButtonFlagReturn;
-    } else if (change == QLatin1String("duplicate-special-key")) {
+    } else if (change.startsWith(QLatin1String("duplicate-special-key"))) {
+        const quint8 code = change.endsWith(QLatin1String("Enter")) ? 13 : change.endsWith(QLatin1String("Space")) ? 32 : 8;
         for (int k : {0, 1})
-            key(first, 0, k).charCode = key(first, 0, k).vk = 13;
+            key(first, 0, k).charCode = key(first, 0, k).vk = code;
     } else if (change == QLatin1String("surrogate-character")) {
         key(first, 1, 0).charCode = 0xD83D;
-    } else if (change == QLatin1String("code-out-of-range")) {
-        key(first, 0, 0).flags = ButtonFlagCalculator;
-        key(first, 0, 0).charCode = CalcKeyCount - 1;
-        key(first, 0, 1).flags = ButtonFlagShortcut;
-        key(first, 0, 1).vk = ShortcutTypeCount;
+    } else if (change.startsWith(QLatin1String("code-out-of-range"))) {
+        const QString table = change.section(u' ', 1);
+        const bool calculator = table == QLatin1String("calculator");
+        const quint16 flags = calculator ? ButtonFlagCalculator
+            : table == QLatin1String("task") ? ButtonFlagTaskManager
+            : table == QLatin1String("macro") ? ButtonFlagMacro
+                                              : ButtonFlagShortcut;
+        const int count = calculator ? CalcKeyCount
+            : table == QLatin1String("task") ? TaskActionCount
+            : table == QLatin1String("macro") ? MacroActionCount
+                                              : ShortcutTypeCount;
+        for (int k : {0, 1}) {
+            key(first, 0, k).flags = flags;
+            if (calculator)
+                key(first, 0, k).charCode = quint16(count - 1 + k);
+            else
+                key(first, 0, k).vk = quint8(count - 1 + k);
+        }
     } else if (change == QLatin1String("duplicate-layout-name")) {
         addSecond(first.name);
     } else if (change == QLatin1String("shape-width")) {
         first.picFileName = picture(320, 40);
         for (const auto &r : first.rows)
             r->buttons.at(0)->width += 80;
+    } else if (change == QLatin1String("relative-picture-path")) {
+        QDir::setCurrent(m_dir.path());
+        first.picFileName = QFileInfo(first.picFileName).fileName();
     } else if (change == QLatin1String("the bundled example")) {
         QVERIFY(LoadProjectFile(project, QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp")));
     } else if (change == QLatin1String("every rule of a layout at once")) {
@@ -201,7 +253,7 @@ void TestChecker::everyCode()
         first.rows.at(0)->buttons.insertCopyAt(1, *makeButton(QStringLiteral("thin"), 0));
         ++key(first, 1, 1).width;
     }
-    QCOMPARE(summary(CheckProject(project, QString())), expected);
+    QCOMPARE(summary(CheckProject(project)), expected);
 }
 
 void TestChecker::aChangedPictureIsLookedAtAgain()
@@ -211,11 +263,14 @@ void TestChecker::aChangedPictureIsLookedAtAgain()
     SkinLayout &first = *project.layoutList(Portrait).at(0);
     const QString name = QStringLiteral("moving.bmp");
     QVERIFY(QFile::copy(first.picFileName, m_dir.filePath(name)));
-    first.picFileName = name; // relative: found in the project's folder
+    first.picFileName = m_dir.filePath(name);
     ProjectChecker checker;
-    QCOMPARE(summary(checker.check(project, m_dir.path())), QStringList());
+    QCOMPARE(summary(checker.check(project)), QStringList());
     writeFile(m_dir.filePath(name), "no longer a picture");
-    QCOMPARE(summary(checker.check(project, m_dir.path())), QStringList{"picture-format Portrait/0/-1/-1"});
+    QCOMPARE(summary(checker.check(project)),
+             QStringList{QStringLiteral("picture-format Portrait/0/-1/-1: The picture file \"%1\" is neither a GIF nor a "
+                                        "BMP picture that can be read; save the picture as GIF or BMP.")
+                             .arg(first.picFileName)});
 }
 
 QTEST_GUILESS_MAIN(TestChecker)

@@ -168,7 +168,9 @@ void TestDeviceCommands::failures_data()
     QTest::newRow("unknown shape") << QStringList{"type", skin, "--shape", "round", "a"} << 2 << "unknown shape \"round\"";
     QTest::newRow("unknown format") << QStringList{"inspect", skin, "--format", "xml"} << 2 << "the formats are text and json";
     QTest::newRow("two texts") << QStringList{"type", skin, "a", "b"} << 2 << "type takes a skin file name and one text";
-    QTest::newRow("inspect reads skins only") << QStringList{"inspect", "%PROJECT%"} << 2 << "is not a skin file.";
+    // Named as it was typed, however the tool opened it.
+    QTest::newRow("inspect reads skins only") << QStringList{"inspect", "%RELATIVE%"} << 2
+                                              << "\"%RELATIVE%\" is not a skin file.\n";
     QTest::newRow("a missing file") << QStringList{"simulate", "%DIR%/none.vsk", "hide"} << 2 << "velkari-skin: cannot open";
 }
 
@@ -180,6 +182,9 @@ void TestDeviceCommands::failures()
     arguments.replaceInStrings(QStringLiteral("%SKIN%"), m_exampleSkin);
     arguments.replaceInStrings(QStringLiteral("%PROJECT%"), m_example);
     arguments.replaceInStrings(QStringLiteral("%DIR%"), m_dir.path());
+    const QString relative = QDir::current().relativeFilePath(m_example);
+    arguments.replaceInStrings(QStringLiteral("%RELATIVE%"), relative);
+    message.replace(QLatin1String("%RELATIVE%"), relative);
     const Run run = runTool(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));

@@ -1,16 +1,22 @@
+#include "limitedwrite.h"
 #include "projectfile.h"
 #include "skinfile.h"
 #include "testprojects.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -30,19 +36,36 @@ struct Run
 
 constexpr uid_t Nobody = 65534;
 
+// The tool where nobody can run it: the build may lie in a folder only its owner may enter.
+QString toolForNobody()
+{
+    static QTemporaryDir dir;
+    const QString tool = dir.filePath(QStringLiteral("velkari-skin"));
+    if (!QFile::exists(tool)) {
+        QFile::copy(QStringLiteral(VELKARI_SKIN_TOOL), tool);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                              | QFile::ExeOther);
+    }
+    return tool;
+}
+
 // asNobody: as the super-user, run the tool as an ordinary user, for whom permissions hold.
-Run runTool(const QStringList &arguments, const QString &workingDirectory = QString(), bool asNobody = false)
+// fileSizeLimit: the files it writes may grow to that many bytes, no further, as on a full disk.
+Run runTool(const QStringList &arguments, const QString &workingDirectory = QString(), bool asNobody = false,
+            qint64 fileSizeLimit = -1)
 {
     QProcess process;
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
-    if (asNobody && geteuid() == 0) {
-        process.setChildProcessModifier([] {
-            if (setgid(Nobody) != 0 || setuid(Nobody) != 0)
-                _exit(99);
-        });
-    }
-    process.start(QStringLiteral(VELKARI_SKIN_TOOL), arguments);
+    const bool changeUser = asNobody && geteuid() == 0;
+    process.setChildProcessModifier([changeUser, fileSizeLimit] {
+        if (changeUser && (setgid(Nobody) != 0 || setuid(Nobody) != 0))
+            _exit(99);
+        const rlimit bound{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+        if (fileSizeLimit >= 0 && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &bound) != 0))
+            _exit(98);
+    });
+    process.start(changeUser ? toolForNobody() : QStringLiteral(VELKARI_SKIN_TOOL), arguments);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -80,6 +103,7 @@ private Q_SLOTS:
     void drawFillsMissingPictures();
     void refusesToOverwrite_data();
     void refusesToOverwrite();
+    void drawsWithoutADisplay_data();
     void drawsWithoutADisplay();
     void deriveReplacesShapesInUseOnlyWithForce();
     void fitPrintsWhatItChanged();
@@ -91,6 +115,13 @@ private Q_SLOTS:
     void outputNamingTheInputIsRefused();
     void outputTargets_data();
     void outputTargets();
+    void damagedProjectsAreNeverRead_data();
+    void damagedProjectsAreNeverRead();
+    void fullDiskIsReported_data();
+    void fullDiskIsReported();
+    void checkAgreesWithBuildFromAnyFolder();
+    void reportsOfOddNames_data();
+    void reportsOfOddNames();
     void usage_data();
     void usage();
     void readKeys_data();
@@ -391,22 +422,33 @@ void TestSkinTool::refusesToOverwrite()
     QVERIFY(readFile(m_dir.filePath(existing)) != QByteArray("mine"));
 }
 
-// Scripts and CI have no display: the commands that draw pick the offscreen platform themselves.
+void TestSkinTool::drawsWithoutADisplay_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("no platform named") << "";
+    QTest::newRow("a platform whose display is not there") << "xcb";
+}
+
+// Scripts and CI have no display: the commands that draw pick the offscreen platform themselves,
+// whatever the environment names.
 void TestSkinTool::drawsWithoutADisplay()
 {
-    QDir(m_dir.path()).mkpath(QStringLiteral("headless"));
+    QFETCH(QString, platform);
+    QTemporaryDir dir;
+    const QString project = dir.filePath(QStringLiteral("pad.vsp"));
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELKARI_SKIN_TOOL),
-                  {QStringLiteral("new"), QStringLiteral("--template"), QStringLiteral("numeric"),
-                   m_dir.filePath(QStringLiteral("headless/pad.vsp"))});
+                  {QStringLiteral("new"), QStringLiteral("--template"), QStringLiteral("numeric"), project});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
-    process.start(QStringLiteral(VELKARI_SKIN_TOOL), {QStringLiteral("build"), m_dir.filePath(QStringLiteral("headless/pad.vsp"))});
+    process.start(QStringLiteral(VELKARI_SKIN_TOOL), {QStringLiteral("build"), project});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
 }
@@ -477,8 +519,10 @@ void TestSkinTool::notAProject_data()
     const QByteArray skin("\x0cVELKARI_SKIN\0\0\0\0\0\0\0\0", 21);
     for (const char *command : {"build", "check", "normalize", "describe", "draw", "fit"}) {
         QTest::addRow("%s a skin file", command) << command << skin << "Invalid Velkari Skin Project File! \"%1\"\n";
+        // A project cut short is one, but damaged.
         QTest::addRow("%s truncated", command) << command << readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")).left(3000)
-                                               << "Invalid Velkari Skin Project File! \"%1\"\n";
+                                               << "The project file \"%1\" is damaged: VELKARI_PRJFILE at offset 20 claims "
+                                                  "3342 bytes, but only 2976 remain in the file.\n";
     }
     QTest::newRow("dump garbage") << "dump" << QByteArray("\xff garbage") << "\"%1\" is not a container file.\n";
 }
@@ -530,32 +574,48 @@ void TestSkinTool::cannotOpen()
 void TestSkinTool::outputNamingTheInputIsRefused_data()
 {
     QTest::addColumn<QString>("projectName");
-    QTest::addColumn<QStringList>("arguments"); // P stands for the project, L for a link to it
-    QTest::newRow("build -o the project") << "p.vsp" << QStringList{"build", "P", "-o", "P"};
-    QTest::newRow("build -o a link to it") << "p.vsp" << QStringList{"build", "P", "-o", "L"};
-    QTest::newRow("build beside a project named .vsk") << "p.vsk" << QStringList{"build", "P"};
-    QTest::newRow("normalize -o a link to it") << "p.vsp" << QStringList{"normalize", "P", "--output", "L"};
+    // P stands for the project, L for a link to it, K for its picture, KL for a link to the
+    // picture and KH for another name of it (a hard link).
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("input"); // the input the refusal names
+    QTest::newRow("build -o the project") << "p.vsp" << QStringList{"build", "P", "-o", "P"} << "P";
+    QTest::newRow("build -o a link to it") << "p.vsp" << QStringList{"build", "P", "-o", "L"} << "P";
+    QTest::newRow("build beside a project named .vsk") << "p.vsk" << QStringList{"build", "P"} << "P";
+    QTest::newRow("normalize -o a link to it") << "p.vsp" << QStringList{"normalize", "P", "--output", "L"} << "P";
+    QTest::newRow("build -o its picture") << "p.vsp" << QStringList{"build", "P", "-o", "K"} << "K";
+    QTest::newRow("build -o a link to its picture") << "p.vsp" << QStringList{"build", "P", "-o", "KL"} << "K";
+    QTest::newRow("build -o another name of its picture") << "p.vsp" << QStringList{"build", "P", "-o", "KH"} << "K";
 }
 
 void TestSkinTool::outputNamingTheInputIsRefused()
 {
     QFETCH(QString, projectName);
     QFETCH(QStringList, arguments);
+    QFETCH(QString, input);
     QTemporaryDir dir;
     const QString project = dir.filePath(projectName);
-    QVERIFY(QFile::copy(m_valid, project));
+    const QString picture = dir.filePath(QStringLiteral("k.gif"));
+    writeFile(picture, "GIF89a-picture-bytes");
+    SkinProject valid;
+    makeValidProject(valid, picture);
+    SaveProjectFile(valid, project);
     QVERIFY(QFile::link(projectName, dir.filePath(QStringLiteral("link"))));
+    QVERIFY(QFile::link(QStringLiteral("k.gif"), dir.filePath(QStringLiteral("picture link"))));
+    QCOMPARE(::link(QFile::encodeName(picture).constData(), QFile::encodeName(dir.filePath(QStringLiteral("hard"))).constData()), 0);
     const QByteArray before = readFile(project);
-    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), projectName);
-    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^L$")), QStringLiteral("link"));
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden);
+    const QMap<QString, QString> names{{"P", projectName}, {"L", "link"}, {"K", picture}, {"KL", "picture link"}, {"KH", "hard"}};
+    for (QString &argument : arguments)
+        argument = names.value(argument, argument);
 
     const Run run = runTool(arguments, dir.path());
     QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains(QStringLiteral("is the input file \"%1\"; nothing was written").arg(projectName)),
+    QVERIFY2(run.err.contains(QStringLiteral("is the input file \"%1\"; nothing was written").arg(names.value(input))),
              qPrintable(run.err));
     QCOMPARE(readFile(project), before);
+    QCOMPARE(readFile(picture), QByteArray("GIF89a-picture-bytes"));
     QCOMPARE(fileType(dir.filePath(QStringLiteral("link"))), mode_t(S_IFLNK));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 2);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden), files);
 }
 
 void TestSkinTool::outputTargets_data()
@@ -646,6 +706,186 @@ void TestSkinTool::outputTargets()
         QCOMPARE(readFile(landsIn), skin);
     if (target == QLatin1String("/dev/stdout"))
         QCOMPARE(run.outBytes, skin);
+}
+
+void TestSkinTool::damagedProjectsAreNeverRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("damage");
+    const QByteArray valid = readFile(m_valid);
+    QTest::newRow("a negative count") << QByteArray(valid).replace(16, 4, QByteArray("\xfb\xff\xff\xff", 4))
+                                      << "VELKARI_PRJFILE at offset 16 claims -5 entries";
+    QTest::newRow("bytes after the project") << valid + QByteArray(3, '\0')
+                                             << QStringLiteral("the file ends with 3 bytes at offset %1 that are not a whole entry")
+                                                    .arg(valid.size());
+}
+
+// Every command refuses a damaged project, naming where it is damaged, and writes nothing.
+void TestSkinTool::damagedProjectsAreNeverRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, damage);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("damaged.vsp"));
+    writeFile(path, bytes);
+    const QString message = QStringLiteral("The project file \"damaged.vsp\" is damaged: ") + damage;
+    const QList<QStringList> commands{{"check"}, {"normalize"}, {"normalize", "-o", "out.vsp"}, {"build"},
+                                      {"build", "-o", "out.vsk"}, {"describe"}, {"draw", "--all"}, {"dump"},
+                                      {"simulate", "key:0,0"}, {"type", "a"}, {"check", "--format", "json"}};
+    for (QStringList arguments : commands) {
+        arguments.insert(1, QStringLiteral("damaged.vsp"));
+        const Run run = runTool(arguments, dir.path());
+        QCOMPARE(run.exitCode, 2);
+        if (arguments.contains(QStringLiteral("json"))) {
+            const QJsonObject report = QJsonDocument::fromJson(run.outBytes).object();
+            QCOMPARE(report.keys(), QStringList{QStringLiteral("damaged")});
+            QVERIFY2(report.value(QLatin1String("damaged")).toString().startsWith(message), qPrintable(run.out));
+        } else {
+            // dump names no kind of file: it shows any container.
+            QVERIFY2(run.err.contains(arguments.first() == QLatin1String("dump") ? QString(message).replace(QLatin1String("project file"), QLatin1String("file"))
+                                                                                : message),
+                     qPrintable(arguments.join(u' ') + QStringLiteral(": ") + run.err));
+        }
+        QCOMPARE(readFile(path), bytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("damaged.vsp")});
+    }
+}
+
+void TestSkinTool::fullDiskIsReported_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // run in a folder holding old.vsp, new.vsp and its pictures
+    QTest::addColumn<bool>("asNobody");         // in a folder nobody may write: in place
+    QTest::newRow("new over a project") << QStringList{"new", "--force", "old.vsp"} << false;
+    QTest::newRow("new from a template") << QStringList{"new", "--template", "numeric", "pad.vsp"} << false;
+    QTest::newRow("normalize") << QStringList{"normalize", "new.vsp"} << false;
+    QTest::newRow("normalize -o") << QStringList{"normalize", "new.vsp", "-o", "out.vsp"} << false;
+    QTest::newRow("build") << QStringList{"build", "new.vsp"} << false;
+    QTest::newRow("draw") << QStringList{"draw", "new.vsp", "--all"} << false;
+    QTest::newRow("normalize -o in place") << QStringList{"normalize", "new.vsp", "-o", "old.vsp"} << true;
+}
+
+// A write that fails (here past a file size limit, as on a full disk) is reported with the file
+// and the reason, and every file is left either as it was or whole.
+void TestSkinTool::fullDiskIsReported()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, asNobody);
+    const auto prepare = [&](const QTemporaryDir &dir) {
+        writeFile(dir.filePath(QStringLiteral("old.vsp")), "an old project");
+        const QString picture = dir.filePath(QStringLiteral("k.gif"));
+        writeFile(picture, "GIF89a-picture-bytes");
+        SkinProject project;
+        makeValidProject(project, picture);
+        // A second "New" cell, which normalize removes.
+        project.layoutList(Portrait).at(0)->rows.at(0)->buttons.append(std::make_unique<SkinButton>());
+        SaveProjectFile(project, dir.filePath(QStringLiteral("new.vsp")));
+        if (!asNobody)
+            return;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                      | QFile::ReadOther | QFile::ExeOther));
+        const QByteArray old = QFile::encodeName(dir.filePath(QStringLiteral("old.vsp")));
+        QVERIFY(::chmod(old.constData(), 0666) == 0);
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
+    };
+    QTemporaryDir whole;
+    prepare(whole);
+    const QMap<QString, QByteArray> before = folderContents(whole.path());
+    QCOMPARE(runTool(arguments, whole.path(), asNobody).exitCode, 0);
+    const QMap<QString, QByteArray> after = folderContents(whole.path());
+    qint64 largest = 0;
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        if (before.value(it.key()) != it.value())
+            largest = qMax(largest, qint64(it.value().size()));
+    }
+    QVERIFY(largest > 0);
+
+    for (const qint64 limit : {qint64(0), largest / 2, largest - 1}) {
+        QTemporaryDir dir;
+        prepare(dir);
+        const Run run = runTool(arguments, dir.path(), asNobody, limit);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(QLatin1String("An error occurred while writing \"")) && run.err.contains(QLatin1String("File too large")),
+                 qPrintable(run.err));
+        const QMap<QString, QByteArray> left = folderContents(dir.path());
+        for (auto it = left.begin(); it != left.end(); ++it) {
+            QVERIFY2((before.contains(it.key()) && it.value() == before.value(it.key())) || it.value() == after.value(it.key()),
+                     qPrintable(QStringLiteral("limit %1: %2 is neither as it was nor whole").arg(limit).arg(it.key())));
+        }
+        QVERIFY(QSet<QString>(left.keyBegin(), left.keyEnd()).subtract(QSet<QString>(after.keyBegin(), after.keyEnd())).isEmpty());
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QFile::setPermissions(whole.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A picture path without the project's "N," form is used as it stands, so from the working
+// folder: from anywhere, check has an error exactly where build fails, and draw draws only the
+// pictures it cannot read from there.
+void TestSkinTool::checkAgreesWithBuildFromAnyFolder()
+{
+    QImage picture(240, 40, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QVERIFY(picture.save(m_dir.filePath(QStringLiteral("pics/real.bmp"))));
+    SkinProject project;
+    makeValidProject(project, m_dir.filePath(QStringLiteral("pics/real.bmp")));
+    project.layoutList(Landscape).at(0)->picFileName = QStringLiteral("pics/real.bmp");
+    const QString path = m_dir.filePath(QStringLiteral("proj/relative.vsp"));
+    SaveProjectFile(project, path);
+    QTemporaryDir elsewhere;
+    const QByteArray saved = readFile(path);
+    for (const QString &folder : {m_dir.path(), elsewhere.path()}) {
+        const bool found = folder == m_dir.path();
+        const Run check = runTool({QStringLiteral("check"), path}, folder);
+        QCOMPARE(check.exitCode, found ? 0 : 1);
+        QVERIFY2(check.out.contains(QStringLiteral("Landscape/Layout1: The picture path \"pics/real.bmp\" is relative")),
+                 qPrintable(check.out));
+        QCOMPARE(runTool({QStringLiteral("build"), path, QStringLiteral("-o"), QStringLiteral("/dev/null")}, folder).exitCode,
+                 found ? 0 : 1);
+        QCOMPARE(runTool({QStringLiteral("draw"), path, QStringLiteral("--format"), QStringLiteral("bmp")}, folder).exitCode, 0);
+        SkinProject drawn;
+        QVERIFY(LoadProjectFile(drawn, path));
+        for (int shape = 0; shape < ScreenShapeCount; ++shape) {
+            const QString picture = drawn.layoutList(shape).at(0)->picFileName;
+            QCOMPARE(picture.contains(QLatin1String("/relative-pictures/")), shape == Landscape && !found);
+        }
+        writeFile(path, saved);
+    }
+}
+
+void TestSkinTool::reportsOfOddNames_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("text") << QStringList{};
+    QTest::newRow("json") << QStringList{"--format", "json"};
+}
+
+// A layout name with a line break keeps the text report one line per problem, and one with half
+// a surrogate pair keeps the JSON report Unicode.
+void TestSkinTool::reportsOfOddNames()
+{
+    QFETCH(QStringList, options);
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    project.layoutList(Portrait).at(0)->name = QStringLiteral("two\nlines");
+    project.layoutList(Landscape).at(0)->name = QStringLiteral("half ") + QChar(0xD800);
+    const QString path = m_dir.filePath(QStringLiteral("proj/odd.vsp"));
+    SaveProjectFile(project, path);
+    const Run run = runTool(QStringList{QStringLiteral("check"), path} + options);
+    QCOMPARE(run.exitCode, 0);
+    if (options.isEmpty()) {
+        QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.takeLast().endsWith(QLatin1String(" warnings")));
+        for (const QString &line : lines)
+            QVERIFY2(line.startsWith(path + QStringLiteral(": warning: ")), qPrintable(line));
+        QVERIFY2(run.out.contains(QStringLiteral("Portrait/two\\nlines: ")), qPrintable(run.out));
+        return;
+    }
+    QVERIFY(!run.out.contains(QLatin1String("\\ud800")));
+    QStringList names;
+    for (const QJsonValue problem : QJsonDocument::fromJson(run.outBytes).object().value(QLatin1String("problems")).toArray())
+        names << problem.toObject().value(QLatin1String("layoutName")).toString();
+    QVERIFY(names.contains(QStringLiteral("two\nlines")));
+    QVERIFY(names.contains(QStringLiteral("half \uFFFD")));
 }
 
 void TestSkinTool::usage_data()

@@ -110,13 +110,15 @@ void TestKeyboardDevice::rules_data()
     QTest::newRow("auto-toggle Shift: one capital") << "k0,2 k0,0 k0,0" << "Aa" << 0 << none << "0" << "releases toggle 1";
     QTest::newRow("Caps Lock until tapped again") << "k0,3 k0,0 k0,1 k0,3 k0,0" << "ABa" << 0 << none << "0" << "key:0,3 -> releases toggle 2";
     QTest::newRow("a toggle stays down across layouts") << "k0,3 k2,0 k0,1" << "2" << 1 << QList<int>{2} << "0" << "holds toggle 2 (Caps Lock)";
-    QTest::newRow("No Release keeps Shift down") << "k0,2 k0,5 k0,0 k0,0" << "XAa" << 0 << none << "0" << "";
+    QTest::newRow("No Release keeps Shift down") << "k0,2 k0,5 k0,0 k0,0" << "XAa" << 0 << none << "0"
+                                                 << "types \"X\"\nkey:0,0 -> types \"A\"; releases toggle 1";
     QTest::newRow("Ctrl makes a chord") << "k0,4 k0,0 k0,0" << "a" << 0 << none << "0" << "chord Ctrl+A, not typed";
     QTest::newRow("change layout") << "k2,0" << "" << 1 << none << "0" << "switches to layout 1";
     QTest::newRow("a target that does not exist") << "k2,2" << "" << 0 << none << "0" << "layout 9 does not exist";
     QTest::newRow("no target, and a vk") << "k2,3" << "" << 0 << none << "0" << "sends Shift; names no layout";
     QTest::newRow("Return goes back") << "k2,0 k0,0" << "1" << 0 << none << "0" << "types \"1\"; returns to layout 0";
-    QTest::newRow("without Return the layout stays") << "k2,0 k0,1" << "2" << 1 << none << "0" << "";
+    QTest::newRow("without Return the layout stays") << "k2,0 k0,1 k0,1" << "22" << 1 << none << "0"
+                                                     << "key:0,1 -> types \"2\"\nkey:0,1 -> types \"2\"";
     QTest::newRow("calculator and Display") << "k2,1 k0,0 k0,1 k0,2 k0,3 k0,4" << "3" << 2 << none << "3" << "calculator =: display \"3\"";
     QTest::newRow("Display of an error types nothing") << "k2,1 k0,0 k0,6 k0,5 k0,3 k0,4" << "" << 2 << none << "Error" << "the display shows no number";
     QTest::newRow("task manager") << "k3,0" << "" << 0 << none << "0" << "Terminates Task number: 3";

@@ -1,3 +1,4 @@
+#include "limitedwrite.h"
 #include "projectfile.h"
 #include "recoverystore.h"
 #include "testprojects.h"
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void copiesLeftBehind();
     void defaultFolderFollowsXdg_data();
     void defaultFolderFollowsXdg();
+    void failedCopiesLeaveNoTrace();
+    void damagedCopyIsRefused();
 };
 
 void TestRecoveryStore::copiesLeftBehind_data()
@@ -119,6 +122,44 @@ void TestRecoveryStore::defaultFolderFollowsXdg()
     const QString found = RecoveryStore::defaultFolder();
     qputenv("XDG_STATE_HOME", saved);
     QCOMPARE(found, folder);
+}
+
+void TestRecoveryStore::failedCopiesLeaveNoTrace()
+{
+    QTemporaryDir dir;
+    RecoveryStore store(dir.filePath(QStringLiteral("state")));
+    SkinProject project; // no layouts: a small copy, so that every byte of it can fail
+    store.write(project);
+    project.helpFileName = QStringLiteral("changed.htm");
+    const QString failure = failedWritesLeaveNoTrace(store.copyFile(), [&] { store.write(project); });
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+// A damaged copy is not restored as far as it goes: the editor would show a project that lost the
+// rest.
+void TestRecoveryStore::damagedCopyIsRefused()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("state"));
+    SkinProject project;
+    makeValidProject(project, dir.filePath(QStringLiteral("k.gif")));
+    QString copy;
+    {
+        RecoveryStore ended(folder);
+        ended.write(project);
+        copy = ended.copyFile();
+    }
+    QByteArray bytes = readFile(copy);
+    const qsizetype count = bytes.indexOf("\x07Project") + 8;
+    writeFile(copy, bytes.replace(count, 4, QByteArray("\xff\xff\xff\xff", 4)));
+    RecoveryStore starting(folder);
+    const QList<RecoveryStore::Copy> copies = starting.leftBehind();
+    QCOMPARE(copies.size(), 1);
+    SkinProject restored;
+    QString damage;
+    QVERIFY(!starting.take(copies[0], restored, &damage));
+    QCOMPARE(damage, QStringLiteral("VELKARI_RECOVERY/Project at offset %1 claims -1 entries").arg(count));
+    QVERIFY(restored.layoutList(Portrait).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestRecoveryStore)

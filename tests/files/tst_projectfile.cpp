@@ -1,5 +1,6 @@
 #include "cebffile.h"
 #include "containerentry.h"
+#include "limitedwrite.h"
 #include "projectfile.h"
 #include "testprojects.h"
 
@@ -106,6 +107,10 @@ private Q_SLOTS:
     void foreignFilesAreRefused_data();
     void foreignFilesAreRefused();
     void truncatedProjectNeverLoadsHalf();
+    void damagedProjectsAreRefused_data();
+    void damagedProjectsAreRefused();
+    void failedSavesLeaveNoTrace_data();
+    void failedSavesLeaveNoTrace();
 };
 
 void TestProjectFile::freshProjectFileIsByteExact()
@@ -558,6 +563,68 @@ void TestProjectFile::truncatedProjectNeverLoadsHalf()
         SkinProject project;
         QVERIFY(!loadBytes(project, full.left(length), path).ok);
     }
+}
+
+void TestProjectFile::damagedProjectsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("damage");
+    const QByteArray fresh = readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp"));
+    const auto patched = [&](qsizetype at, const QByteArray &bytes) { return QByteArray(fresh).replace(at, bytes.size(), bytes); };
+    const qsizetype name = fresh.indexOf(QByteArray("\x04Name", 5));
+    QTest::newRow("a negative count") << patched(16, QByteArray("\xfb\xff\xff\xff", 4))
+                                      << "VELKARI_PRJFILE at offset 16 claims -5 entries";
+    QTest::newRow("a value running past its section")
+        << patched(name + 9, QByteArray("\x00\x00\x01\x00", 4))
+        << QStringLiteral("VELKARI_PRJFILE/Shape0/Arr0/Name at offset %1 claims 65536 bytes, but only %2 remain in "
+                          "VELKARI_PRJFILE/Shape0/Arr0")
+               .arg(name + 9)
+               .arg(798 - 13 - 13); // the layout's body, less the name value's own header
+    QTest::newRow("a section running past the file") << fresh.left(3000)
+                                                     << "VELKARI_PRJFILE at offset 20 claims 3342 bytes, but only 2976 remain in the file";
+    QTest::newRow("a name running past the file") << fresh + "\x05" "ab" << "the name at offset 3366 runs past the end of the file";
+    QTest::newRow("bytes that are no whole entry") << fresh + QByteArray(8, '\0')
+                                                   << "the file ends with 8 bytes at offset 3366 that are not a whole entry";
+    // No damage: the reader passes over an entry it does not know.
+    QTest::newRow("a whole entry after the class section") << fresh + QByteArray(9, '\0') << "";
+}
+
+// A file whose structure contradicts itself is refused whole, saying where; reading it as far as
+// it goes would lose the rest at the next save.
+void TestProjectFile::damagedProjectsAreRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, damage);
+    QTemporaryDir dir;
+    SkinProject project;
+    NormalizeProject(project);
+    project.layoutList(Portrait).at(0)->name = QStringLiteral("kept");
+    const Loaded loaded = loadBytes(project, bytes, dir.filePath(QStringLiteral("p.vsp")));
+    QCOMPARE(loaded.report.damage, damage);
+    QCOMPARE(loaded.ok, damage.isEmpty());
+    QCOMPARE(project.layoutList(Portrait).at(0)->name, damage.isEmpty() ? QStringLiteral("Layout00") : QStringLiteral("kept"));
+}
+
+void TestProjectFile::failedSavesLeaveNoTrace_data()
+{
+    QTest::addColumn<bool>("oldProject");
+    QTest::newRow("a new project") << false;
+    QTest::newRow("over an old project") << true;
+}
+
+// A full disk at any byte of the project: reported, and the old file as it was.
+void TestProjectFile::failedSavesLeaveNoTrace()
+{
+    QFETCH(bool, oldProject);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.vsp"));
+    if (oldProject)
+        writeFile(path, "old project");
+    SkinProject project; // no layouts: a small file, so that every byte of it can fail
+    qint64 written = 0;
+    const QString failure = failedWritesLeaveNoTrace(path, [&] { SaveProjectFile(project, path); }, &written);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QCOMPARE(written, QFileInfo(path).size());
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)

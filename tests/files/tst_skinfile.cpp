@@ -1,11 +1,13 @@
 #include "cebffile.h"
 #include "containerentry.h"
 #include "fileerror.h"
+#include "limitedwrite.h"
 #include "skinfile.h"
 #include "skinlayoutdata.h"
 #include "testprojects.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -128,6 +130,7 @@ private Q_SLOTS:
     void skinFileHoldsPicturesAndRecords();
     void failedSkinLeavesOldFile_data();
     void failedSkinLeavesOldFile();
+    void fullDiskLeavesNoSkin();
     void decodeRefusesDamagedRecords();
     void readBackEqualsTheProject();
     void damagedSkins_data();
@@ -465,39 +468,58 @@ void TestSkinFile::skinFileHoldsPicturesAndRecords()
 void TestSkinFile::failedSkinLeavesOldFile_data()
 {
     QTest::addColumn<bool>("pictureExists");
-    QTest::addColumn<bool>("skinIsProject");
-    QTest::newRow("a picture vanished") << false << false;
-    QTest::newRow("the skin path names the project") << true << true;
+    QTest::addColumn<QString>("skinIs"); // what the skin path names besides an old skin
+    QTest::newRow("a picture vanished") << false << "";
+    QTest::newRow("the skin path names the project") << true << "project";
+    QTest::newRow("the skin path names a picture") << true << "picture";
 }
 
 void TestSkinFile::failedSkinLeavesOldFile()
 {
     QFETCH(bool, pictureExists);
-    QFETCH(bool, skinIsProject);
+    QFETCH(QString, skinIs);
     QTemporaryDir dir;
     const QString skinPath = dir.filePath(QStringLiteral("demo.vsk"));
     writeFile(skinPath, "old skin");
-    const QString picture = dir.filePath(QStringLiteral("k.gif"));
-    if (pictureExists)
+    const QString picture = skinIs == QLatin1String("picture") ? skinPath : dir.filePath(QStringLiteral("k.gif"));
+    if (pictureExists && picture != skinPath)
         writeFile(picture, "GIF89a");
     SkinProject project;
     makeValidProject(project, picture);
-    if (skinIsProject)
+    if (skinIs == QLatin1String("project"))
         project.projectPath = skinPath;
     try {
         WriteSkinFile(project, skinPath);
         QFAIL("no FileError raised");
     } catch (const FileError &error) {
-        // Named: the picture that vanished, or the skin that would replace its project.
+        // Named: the picture that vanished, or the skin that would replace its project or picture.
         const QString expected = pictureExists ? QStringLiteral("An error occurred while writing \"%1\".\n%2").arg(skinPath, error.reason())
                                                : QStringLiteral("An error occurred while reading \"%1\".\n%2").arg(picture, error.reason());
         QCOMPARE(error.message(), expected);
+        if (skinIs == QLatin1String("picture"))
+            QCOMPARE(error.reason(), QStringLiteral("This is the picture file of the layout \"Portrait->Layout0\"."));
     }
     QCOMPARE(readFile(skinPath), QByteArray("old skin"));
     QStringList files{QStringLiteral("demo.vsk")};
-    if (pictureExists)
+    if (pictureExists && picture != skinPath)
         files.append(QStringLiteral("k.gif"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), files);
+}
+
+// A full disk at any byte of the skin: reported, and the old skin as it was.
+void TestSkinFile::fullDiskLeavesNoSkin()
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("k.gif"));
+    writeFile(picture, "GIF89a");
+    SkinProject project;
+    project.layoutList(Portrait).append(makeValidLayout(QStringLiteral("Only"), picture));
+    const QString skinPath = dir.filePath(QStringLiteral("demo.vsk"));
+    writeFile(skinPath, "old skin");
+    qint64 written = 0;
+    const QString failure = failedWritesLeaveNoTrace(skinPath, [&] { WriteSkinFile(project, skinPath); }, &written);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QCOMPARE(written, QFileInfo(skinPath).size());
 }
 
 void TestSkinFile::decodeRefusesDamagedRecords()
@@ -586,7 +608,8 @@ void TestSkinFile::damagedSkins_data()
     QTest::addColumn<QString>("message");
 
     const QByteArray good = EncodeSkinLayoutData(*workedExampleLayout());
-    const QString damaged = QStringLiteral("The key data of layout 1 of the shape \"Hi-Res. Portrait\" is damaged: ");
+    // What the skin says is wrong, after the file's name.
+    const QString damaged = QStringLiteral("%1: The key data of layout 1 of the shape \"Hi-Res. Portrait\" is damaged: ");
     QTest::newRow("whole") << skinBytes({}) << "";
     QTest::newRow("cut short") << skinBytes({.record = good.left(106)}) << damaged + "it ends after 106 bytes, inside the footer.";
     QTest::newRow("a byte too many") << skinBytes({.record = good + '\0'}) << damaged + "1 bytes follow its footer.";
@@ -607,13 +630,13 @@ void TestSkinFile::damagedSkins_data()
     QTest::newRow("Enter beyond the rows") << skinBytes({.record = patched(good, 3, Bytes().i32(5).i32(0))})
                                            << damaged + "the Enter key's position 5,0 lies outside the rows.";
     QTest::newRow("no key data") << skinBytes({.keyData = false})
-                                 << "Layout 1 of the shape \"Hi-Res. Portrait\" has no key data in the skin.";
+                                 << "%1: Layout 1 of the shape \"Hi-Res. Portrait\" has no key data in the skin.";
     QTest::newRow("a layout missing") << skinBytes({.secondName = "5"})
-                                      << "Layout 1 of the shape \"Hi-Res. Portrait\" is missing from the skin.";
+                                      << "%1: Layout 1 of the shape \"Hi-Res. Portrait\" is missing from the skin.";
     QTest::newRow("21 layouts") << skinBytes({.layouts = 21})
-                                << "The skin claims 21 layouts for the shape \"Hi-Res. Portrait\"; a shape has 1 to 20.";
+                                << "%1: The skin claims 21 layouts for the shape \"Hi-Res. Portrait\"; a shape has 1 to 20.";
     QTest::newRow("a shape missing") << skinBytes({.shapes = 3})
-                                     << "The skin has no layouts for the shape \"Hi-Res. Landscape\".";
+                                     << "%1: The skin has no layouts for the shape \"Hi-Res. Landscape\".";
     QTest::newRow("a project") << readFile(QStringLiteral(VELKARI_TEST_DATA "/valid-project.vsp"))
                                << "\"%1\" is not a skin file.";
 }

@@ -139,7 +139,7 @@ void TestTemplates::buildsASkin()
     QCOMPARE(FirstValidationFailure(project), QString());
     // Not even a warning: a template is where a new skin starts.
     QStringList problems;
-    for (const Problem &problem : CheckProject(project, dir.path()))
+    for (const Problem &problem : CheckProject(project))
         problems << ProblemCodeName(problem.code) + QStringLiteral(": ") + problem.message;
     QCOMPARE(problems, QStringList());
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {

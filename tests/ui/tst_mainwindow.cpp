@@ -302,29 +302,35 @@ void TestMainWindow::damagedFilesLeaveTheWindowUsable_data()
     QFile skin(QStringLiteral(VELKARI_TEST_DATA "/valid-skin.vsk"));
     QVERIFY(skin.open(QIODevice::ReadOnly));
 
-    // A flipped byte deep inside the body leaves the outer section whole: it opens with defaults.
     QByteArray flipped = valid;
     for (qsizetype i = valid.size() / 2; i < valid.size() / 2 + 64; ++i)
         flipped[i] = char(~flipped[i]);
+    // A count larger than the entries there is no damage: the missing ones take their defaults.
     QByteArray hugeCount = valid;
     hugeCount.replace(16, 4, QByteArray("\xff\xff\xff\x7f", 4));
 
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("cut in half") << valid.left(valid.size() / 2) << false;
-    QTest::newRow("a skin file") << skin.readAll() << false;
-    QTest::newRow("garbage") << QByteArray(4096, '\xa5') << false;
-    QTest::newRow("bytes flipped") << flipped << true;
-    QTest::newRow("huge count") << hugeCount << true;
+    QTest::addColumn<QString>("refusal"); // empty when it opens
+    const QString invalid = QStringLiteral("Invalid Velkari Skin Project File!");
+    const QString damaged = QStringLiteral("The project file \"%1\" is damaged: ");
+    QTest::newRow("empty") << QByteArray() << invalid;
+    QTest::newRow("cut in half") << valid.left(valid.size() / 2)
+                                 << damaged + "VELKARI_PRJFILE at offset 20 claims 8936 bytes, but only 4456 remain in the file.";
+    QTest::newRow("a skin file") << skin.readAll() << invalid;
+    QTest::newRow("garbage") << QByteArray(4096, '\xa5') << invalid;
+    QTest::newRow("bytes flipped") << flipped
+                                   << damaged + "VELKARI_PRJFILE/Shape3/Arr0/Rows/Arr1/RowButtons at offset 4480 claims "
+                                                "4294966439 bytes, but only 856 remain in VELKARI_PRJFILE/Shape3/Arr0/Rows/Arr1.";
+    QTest::newRow("huge count") << hugeCount << QString();
 }
 
-// Whatever a file holds, the window either opens it in normal form or says it is not a project
-// and keeps what it had.
+// Whatever a file holds, the window either opens it in normal form or says it is not a project, or
+// where it is damaged, and keeps what it had.
 void TestMainWindow::damagedFilesLeaveTheWindowUsable()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, opens);
+    QFETCH(QString, refusal);
+    const bool opens = refusal.isEmpty();
     const QString path = m_dir.filePath(QStringLiteral("damaged.vsp"));
     {
         QFile file(path);
@@ -345,7 +351,7 @@ void TestMainWindow::damagedFilesLeaveTheWindowUsable()
             QVERIFY(!answer.seen().shown || answer.seen().icon == QMessageBox::Warning);
         } else {
             QVERIFY(answer.seen().shown);
-            QCOMPARE(answer.seen().text, QStringLiteral("Invalid Velkari Skin Project File!"));
+            QCOMPARE(answer.seen().text, refusal.arg(path));
             QCOMPARE(textOf(window, IdLayoutList), QStringLiteral("Mine"));
         }
     }

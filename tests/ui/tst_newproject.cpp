@@ -149,7 +149,7 @@ void TestNewProject::newFromTemplateOpensAValidProject()
     BuildTemplateProject(expected, name);
     QCOMPARE(textOf(window, IdLayoutList), expected.layoutList(Portrait).at(0)->name);
     QVERIFY(!window.pictureImage().isNull());
-    const QList<Problem> problems = CheckProject(window.project(), dir.path());
+    const QList<Problem> problems = CheckProject(window.project());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.isEmpty() ? QString() : ProblemLine(path, problems.first())));
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : window.project().layoutList(shape))

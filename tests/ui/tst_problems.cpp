@@ -110,7 +110,7 @@ void TestProblems::panelFollowsEditsOpenAndNew()
     window.show();
     click(window, IdProblems);
     const auto caption = [&window] { return textOf(window, IdProblems); };
-    const QList<Problem> fresh = CheckProject(window.project(), QString());
+    const QList<Problem> fresh = CheckProject(window.project());
     QVERIFY(std::ranges::any_of(fresh, &Problem::isError));
     QTRY_COMPARE(caption(), captionOf(fresh));
 
@@ -236,7 +236,7 @@ void TestProblems::missingPicturesAreSaidOnce()
     QTest::qWait(20);
     whenModal<TemplateChooser>([](TemplateChooser *chooser) { chooser->accept(); });
     window.commandNew();
-    QTRY_COMPARE(textOf(window, IdProblems), captionOf(CheckProject(window.project(), QString())));
+    QTRY_COMPARE(textOf(window, IdProblems), captionOf(CheckProject(window.project())));
     QCOMPARE(said.count(), 1);
     QCOMPARE(textOf(window, IdStatus), QString());
 }

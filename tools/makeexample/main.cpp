@@ -48,7 +48,7 @@ int writeExample(const QString &folder, QTextStream &out, QTextStream &err)
 
 int main(int argc, char *argv[])
 {
-    PreferOffscreenPlatform();
+    useOffscreenPlatform();
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,9 +1,12 @@
+#include "fileerror.h"
+#include "safefilewriter.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 #include <QTextStream>
 
@@ -23,10 +26,17 @@ bool render(QSvgRenderer &renderer, int size, const QString &path, QTextStream &
     renderer.render(&painter);
     painter.end();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    // Through a temporary file, so a failed build never leaves a half-written icon that looks done.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        err << "velkari-render-icon: cannot write \"" << path << "\": " << file.errorString() << '\n';
+    // Written safely, so a failed build never leaves a half-written icon that looks done.
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG")) {
+        err << "velkari-render-icon: cannot encode \"" << path << "\"\n";
+        return false;
+    }
+    try {
+        velkari::writeFileSafely(path, png.data());
+    } catch (const velkari::FileError &error) {
+        err << "velkari-render-icon: " << error.message() << '\n';
         return false;
     }
     return true;

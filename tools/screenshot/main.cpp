@@ -1,7 +1,9 @@
+#include "fileerror.h"
+#include "safefilewriter.h"
 #include "vizizareroapp.h"
 #include "vizizarerodlg.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -34,9 +36,16 @@ int main(int argc, char *argv[])
     window.openProjectFile(args[0]);
     QCoreApplication::processEvents();
     const QImage image = window.grab().toImage();
-    QSaveFile file(args[1]);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        err << "velkari-screenshot: cannot write \"" << args[1] << "\": " << file.errorString() << '\n';
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG")) {
+        err << "velkari-screenshot: cannot encode \"" << args[1] << "\"\n";
+        return 2;
+    }
+    try {
+        velkari::writeFileSafely(args[1], png.data());
+    } catch (const velkari::FileError &error) {
+        err << "velkari-screenshot: " << error.message() << '\n';
         return 2;
     }
     return 0;
