@@ -48,8 +48,12 @@ ItemMoves ItemMoves::reversed() const
 
 RecordPath ItemMoves::follow(RecordPath path) const
 {
-    for (const ItemMove &move : moves)
-        path = move.follow(path);
+    for (qsizetype i = 0; i < moves.size(); ++i) {
+        const RecordPath followed = moves[i].follow(path);
+        // Removed and inserted again at once: the record moved, it was not destroyed.
+        const bool moved = !followed.isValid() && path.isValid() && i + 1 < moves.size() && moves[i + 1].delta > 0;
+        path = moved ? moves[++i].at : followed;
+    }
     return path;
 }
 

@@ -69,18 +69,10 @@ private Q_SLOTS:
     void tooManyLayouts();
     void addLayoutThenCancel();
     void layoutPropertiesRepairsRows();
-    void deleteLayout_data();
-    void deleteLayout();
-    void confirmingTheNewCellAppendsAnother();
-    void insertCopies_data();
-    void insertCopies();
-    void deleteButton();
-    void copyLayoutSharesTheLiveRecord();
     void fullRowRefusals_data();
     void fullRowRefusals();
     void cancelAfterPasteLeavesTheGridTrue_data();
     void cancelAfterPasteLeavesTheGridTrue();
-    void anySequenceKeepsTheForm();
 };
 
 void TestEditing::tooManyLayouts_data()
@@ -157,149 +149,6 @@ void TestEditing::layoutPropertiesRepairsRows()
     QVERIFY(window.document().isModified());
     QCOMPARE(windowRect(window, window.gridButton(1, 0)), QRect(10, 150 + 32, 140, 60));
     QVERIFY(window.gridButton(2, 0)->isHidden());
-    checkForm(window);
-}
-
-void TestEditing::deleteLayout_data()
-{
-    QTest::addColumn<int>("layouts");
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("remaining");
-    QTest::addColumn<int>("currentAfter");
-    QTest::addColumn<int>("firstDragUpAfter"); // every layout drags up to the last one before
-    QTest::newRow("the last of three") << 3 << 2 << 2 << 1 << -1;
-    QTest::newRow("the first of three") << 3 << 0 << 2 << 0 << 1;
-    QTest::newRow("the only one") << 1 << 0 << 1 << 0 << 0;
-}
-
-void TestEditing::deleteLayout()
-{
-    QFETCH(int, layouts);
-    QFETCH(int, current);
-    QFETCH(int, remaining);
-    QFETCH(int, currentAfter);
-    QFETCH(int, firstDragUpAfter);
-    CViziZareroDlg window;
-    window.show();
-    LayoutList &list = window.project().layoutList(Portrait);
-    for (int i = 1; i < layouts; ++i) {
-        list.append(std::make_unique<SkinLayout>());
-        list.at(i)->flags = 0; // confirmed layouts offer Delete
-        list.at(i)->name = QStringLiteral("L%1").arg(i);
-    }
-    list.at(0)->flags = 0;
-    for (const auto &layout : list)
-        layout->dragUpLayout = qint8(layouts - 1);
-    NormalizeProject(window.project());
-    window.fullRefresh();
-    chooseEntry(window, IdLayoutList, current);
-    press<CLayoutDlg>(Delete);
-    click(window, IdLayoutProperties);
-    QCOMPARE(list.count(), remaining);
-    QCOMPARE(window.currentLayout(), currentAfter);
-    QCOMPARE(list.at(0)->dragUpLayout, firstDragUpAfter);
-    QCOMPARE(window.document().isModified(), remaining < layouts);
-    checkForm(window);
-}
-
-void TestEditing::confirmingTheNewCellAppendsAnother()
-{
-    CViziZareroDlg window;
-    window.show();
-    const int counter = CButtonDlg::newButtonCounter();
-    press<CButtonDlg>(Ok);
-    QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
-    const SkinRow &row = *window.currentLayoutRecord()->rows.at(0);
-    const QString caption = QStringLiteral("B%1").arg(counter, 2, 10, QLatin1Char('0'));
-    QCOMPARE(rowText(row), (QStringList{caption, "+"}));
-    QCOMPARE(row.buttons.at(0)->flags, 0);
-    QCOMPARE(row.buttons.at(0)->width, 70);
-    QCOMPARE(window.gridButton(0, 0)->text(), caption);
-    QCOMPARE(window.gridButton(0, 1)->text(), QStringLiteral("New"));
-    QVERIFY(window.document().isModified());
-
-    // Confirming a key that is not the last adds nothing.
-    press<CButtonDlg>(Ok, [](CButtonDlg *dialog) { typeInto(*dialog, IdButtonCaption, QStringLiteral("Q")); });
-    QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
-    QCOMPARE(rowText(row), (QStringList{"Q", "+"}));
-    checkForm(window);
-}
-
-void TestEditing::insertCopies_data()
-{
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("clicked");
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("insert after the first") << int(InsertAfter) << 0 << QStringList{"A", "A", "B", "+"};
-    QTest::newRow("insert before the second") << int(InsertBefore) << 1 << QStringList{"A", "B", "B", "+"};
-    QTest::newRow("insert after the last key") << int(InsertAfter) << 1 << QStringList{"A", "B", "B", "+"};
-    QTest::newRow("cancel") << int(Cancel) << 1 << QStringList{"A", "B", "+"};
-    QTest::newRow("copy ends like cancel") << int(IdButtonCopy) << 0 << QStringList{"A", "B", "+"};
-}
-
-void TestEditing::insertCopies()
-{
-    QFETCH(int, result);
-    QFETCH(int, clicked);
-    QFETCH(QStringList, after);
-    CViziZareroDlg window;
-    window.show();
-    ButtonList &buttons = window.currentLayoutRecord()->rows.at(0)->buttons;
-    buttons.insertCopyAt(0, *key(QStringLiteral("B")));
-    buttons.insertCopyAt(0, *key(QStringLiteral("A")));
-    window.gridRefresh();
-    press<CButtonDlg>(result, [](CButtonDlg *dialog) { typeInto(*dialog, IdButtonWidth, QStringLiteral("99")); });
-    QTest::mouseClick(window.gridButton(0, clicked), Qt::LeftButton);
-    QCOMPARE(rowText(*window.currentLayoutRecord()->rows.at(0)), after);
-    // A copy carries the key as stored, not what was typed before the request.
-    for (const auto &button : buttons)
-        QVERIFY(button->width != 99);
-    QCOMPARE(window.document().isModified(), result == InsertAfter || result == InsertBefore);
-    if (result == IdButtonCopy)
-        QCOMPARE(window.document().copiedButton(), buttons.at(0));
-    checkForm(window);
-    QCOMPARE(window.gridButton(0, after.size() - 1)->text(), QStringLiteral("New"));
-}
-
-void TestEditing::deleteButton()
-{
-    CViziZareroDlg window;
-    window.show();
-    ButtonList &buttons = window.currentLayoutRecord()->rows.at(0)->buttons;
-    buttons.insertCopyAt(0, *key(QStringLiteral("B")));
-    buttons.insertCopyAt(0, *key(QStringLiteral("A")));
-    window.document().copyButton(buttons.at(0));
-    window.gridRefresh();
-    press<CButtonDlg>(Delete);
-    QTest::mouseClick(window.gridButton(0, 0), Qt::LeftButton);
-    QCOMPARE(rowText(*window.currentLayoutRecord()->rows.at(0)), (QStringList{"B", "+"}));
-    QVERIFY(!window.document().copiedButton());
-    QVERIFY(window.document().isModified());
-    QVERIFY(window.gridButton(0, 2)->isHidden());
-    checkForm(window);
-}
-
-void TestEditing::copyLayoutSharesTheLiveRecord()
-{
-    CViziZareroDlg window;
-    window.show();
-    click(window, IdCopyLayout);
-    QCOMPARE(window.document().copiedLayout(), window.currentLayoutRecord());
-    // A change made after the copy is what a later paste takes.
-    press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) {
-        typeInto(*dialog, IdLayoutName, QStringLiteral("Changed"));
-        chooseEntry(*dialog, IdLayoutRowCount, 2);
-        typeInto(*dialog, IdLayoutFirstHeight + 2, QStringLiteral("9"));
-    });
-    click(window, IdLayoutProperties);
-    press<CLayoutDlg>(Ok, [](CLayoutDlg *dialog) { click(*dialog, IdLayoutPaste); });
-    click(window, IdAddLayout);
-    const LayoutList &list = window.project().layoutList(Portrait);
-    QCOMPARE(list.count(), 2);
-    QCOMPARE(list.at(1)->name, QStringLiteral("Changed"));
-    QCOMPARE(list.at(1)->rows.count(), 3);
-    QCOMPARE(list.at(1)->rows.at(2)->height, 9);
-    QVERIFY(list.at(1)->rows.at(0) != list.at(0)->rows.at(0));
     checkForm(window);
 }
 
@@ -397,75 +246,6 @@ void TestEditing::cancelAfterPasteLeavesTheGridTrue()
     QVERIFY(!window.document().isModified());
     QCOMPARE(window.gridButton(0, 0)->text(), QStringLiteral("A"));
     checkForm(window);
-}
-
-// Random edits through the real dialogs, from a fixed seed: whatever the sequence, the project
-// keeps its form.
-void TestEditing::anySequenceKeepsTheForm()
-{
-    CViziZareroDlg window;
-    window.show();
-    ButtonList &first = window.currentLayoutRecord()->rows.at(0)->buttons;
-    while (first.count() < 27)
-        first.insertCopyAt(0, *key(QString::number(first.count())));
-    window.gridRefresh();
-    QRandomGenerator random(20261207);
-    // Inserts come often, so that rows fill up and meet their limit.
-    const int buttonResults[] = {Ok, Cancel, InsertAfter, InsertBefore, InsertAfter, InsertBefore, Delete,
-                                 IdButtonCopy, IdButtonPaste};
-    MessageBoxSeen refusal;
-    int refusals = 0;
-    for (int step = 0; step < 400; ++step) {
-        const int action = random.bounded(10);
-        if (action < 7) {
-            const SkinLayout &layout = *window.currentLayoutRecord();
-            const int r = random.bounded(qMin(2, layout.rows.count()));
-            const ButtonList &buttons = layout.rows.at(r)->buttons;
-            const int c = random.bounded(buttons.count());
-            const int result = buttonResults[random.bounded(int(std::size(buttonResults)))];
-            const bool refused = buttons.isFull()
-                && (result == InsertAfter || result == InsertBefore || (result == Ok && c == buttons.count() - 1));
-            whenModal<CButtonDlg>([&refusal, result, refused](CButtonDlg *dialog) {
-                if (result == IdButtonPaste) {
-                    click(*dialog, IdButtonPaste);
-                    click(*dialog, Cancel);
-                    return;
-                }
-                if (refused)
-                    answerMessageBox(refusal);
-                click(*dialog, result);
-                if (dialog->isVisible())
-                    click(*dialog, Cancel);
-            });
-            QTest::mouseClick(window.gridButton(r, c), Qt::LeftButton);
-            QCOMPARE(refusal.shown, refused);
-            refusals += refused;
-            refusal = MessageBoxSeen();
-        } else if (action < 8) {
-            const int rows = random.bounded(6);
-            const int result = random.bounded(3) == 0 ? int(IdLayoutPaste) : int(Ok);
-            whenModal<CLayoutDlg>([rows, result](CLayoutDlg *dialog) {
-                if (result == IdLayoutPaste) {
-                    click(*dialog, IdLayoutPaste);
-                    click(*dialog, Cancel);
-                    return;
-                }
-                chooseEntry(*dialog, IdLayoutRowCount, rows);
-                for (int i = 0; i <= rows; ++i)
-                    typeInto(*dialog, IdLayoutFirstHeight + i, QStringLiteral("10"));
-                click(*dialog, Ok);
-            });
-            click(window, random.bounded(2) ? IdAddLayout : IdLayoutProperties);
-        } else if (action == 8) {
-            click(window, IdCopyLayout);
-        } else {
-            chooseEntry(window, IdLayoutList, random.bounded(window.project().layoutList(Portrait).count()));
-        }
-        checkForm(window);
-        if (QTest::currentTestFailed())
-            QFAIL(qPrintable(QStringLiteral("after step %1").arg(step)));
-    }
-    QVERIFY(refusals > 0); // the sequence did meet a full row
 }
 
 QTEST_MAIN(TestEditing)
