@@ -4,7 +4,6 @@
 #include "widgetdriver.h"
 #include "controlids.h"
 
-#include <QRandomGenerator>
 
 using namespace velkari;
 using namespace velkari::test;

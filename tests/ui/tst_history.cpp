@@ -8,7 +8,6 @@
 #include "controlids.h"
 
 #include <QColorDialog>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
