@@ -872,6 +872,14 @@ Restore it? If not, the copy is removed.</source>
 
 Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     </message>
+    <message>
+        <source>The recovery copy cannot be read, and is removed.</source>
+        <translation>Die Wiederherstellungskopie kann nicht gelesen werden und wird entfernt.</translation>
+    </message>
+    <message>
+        <source>The recovery copy is damaged (%1), and is removed.</source>
+        <translation>Die Wiederherstellungskopie ist beschädigt (%1) und wird entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>velkari::DerivedPictures</name>

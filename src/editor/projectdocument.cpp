@@ -407,9 +407,9 @@ bool ProjectDocument::replaceFromFile(const QString &path, LoadReport *report)
     return true;
 }
 
-bool ProjectDocument::replaceFromRecovery(const RecoveryStore::Copy &copy)
+bool ProjectDocument::replaceFromRecovery(const RecoveryStore::Copy &copy, QString *damage)
 {
-    if (!m_recovery->store().take(copy, m_project))
+    if (!m_recovery->store().take(copy, m_project, damage))
         return false;
     m_copied.clear();
     NormalizeProject(m_project);

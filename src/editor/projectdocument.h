@@ -141,7 +141,9 @@ public:
     void replaceWithNew();
     // False, with the project as it was, when the file is not a project.
     bool replaceFromFile(const QString &path, LoadReport *report);
-    bool replaceFromRecovery(const RecoveryStore::Copy &copy);
+    // False, with the project as it was, when the copy cannot be read; `damage` then says where a
+    // damaged copy is damaged.
+    bool replaceFromRecovery(const RecoveryStore::Copy &copy, QString *damage = nullptr);
     // Raises FileError; the project keeps its file when the save fails.
     void saveTo(const QString &path);
     // The project may have been written, unchanged, as a skin.

@@ -105,8 +105,7 @@ QList<RecoveryStore::Copy> RecoveryStore::leftBehind()
             continue; // a running editor's own
         CEBFFile file(ClassName);
         Copy copy{path, QString(), info.lastModified()};
-        if (!readHeader(file, path, copy.projectPath))
-            continue;
+        copy.readable = readHeader(file, path, copy.projectPath);
         m_held.emplace(path, std::move(lock));
         copies.append(copy);
     }

@@ -24,6 +24,7 @@ public:
         QString file;
         QString projectPath; // empty for a project that was never saved
         QDateTime written;
+        bool readable = true; // false: not even its project's name can be read
     };
 
     explicit RecoveryStore(const QString &folder = defaultFolder());
@@ -41,7 +42,8 @@ public:
     void remove();
     QString copyFile() const { return m_file; }
 
-    // The copies no running editor holds, newest first. This store holds them until it takes,
+    // The copies no running editor holds, newest first, also those that cannot be read, so that
+    // they are not kept for ever. This store holds them until it takes,
     // drops or releases them.
     QList<Copy> leftBehind();
     // Reads a copy into the project (its project path included), and makes it this editor's own

@@ -24,6 +24,11 @@ bool offerRecoveryCopies(QWidget *parent, ProjectDocument &document)
     RecoveryStore &store = document.recovery().store();
     bool taken = false;
     for (const RecoveryStore::Copy &copy : store.leftBehind()) {
+        if (!copy.readable) {
+            QMessageBox::warning(parent, ApplicationName(), Text::tr("The recovery copy cannot be read, and is removed."));
+            store.drop(copy);
+            continue;
+        }
         const QString project = copy.projectPath.isEmpty() ? Text::tr("a project that was never saved")
                                                            : QStringLiteral("\"%1\"").arg(copy.projectPath);
         const QString question = Text::tr("The editor ended without saving the changes to %1. A recovery copy of "
@@ -33,10 +38,16 @@ bool offerRecoveryCopies(QWidget *parent, ProjectDocument &document)
             store.drop(copy);
             continue;
         }
-        if (document.replaceFromRecovery(copy)) {
+        QString damage;
+        if (document.replaceFromRecovery(copy, &damage)) {
             taken = true;
             break;
         }
+        // A copy that cannot be read is no use to keep; the user hears why it is gone.
+        QMessageBox::warning(parent, ApplicationName(),
+                             damage.isEmpty() ? Text::tr("The recovery copy cannot be read, and is removed.")
+                                              : Text::tr("The recovery copy is damaged (%1), and is removed.").arg(damage));
+        store.drop(copy);
     }
     store.release();
     return taken;

@@ -4,6 +4,7 @@
 #include "editorsettings.h"
 #include "helpwindow.h"
 #include "projectfile.h"
+#include "testprojects.h"
 #include "userprompts.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
@@ -110,6 +111,8 @@ private Q_SLOTS:
     void recoveryCopyFollowsUnsavedChanges();
     void recoveryCopiesAreOfferedAtStart_data();
     void recoveryCopiesAreOfferedAtStart();
+    void damagedRecoveryCopyIsRemoved_data();
+    void damagedRecoveryCopyIsRemoved();
     void copiesAreConfirmedInTheStatusArea();
 
 private:
@@ -351,6 +354,51 @@ void TestDesktop::recoveryCopiesAreOfferedAtStart()
     window.commandClose();
     QCOMPARE(giveUp.seen().shown, restore);
     QCOMPARE(QDir(RecoveryStore::defaultFolder()).entryList({QStringLiteral("*.vsprecovery")}).size(), 0);
+}
+
+void TestDesktop::damagedRecoveryCopyIsRemoved_data()
+{
+    QTest::addColumn<bool>("cutShort");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cut short") << true << "The recovery copy cannot be read, and is removed.";
+    QTest::newRow("a count below 0") << false << "The recovery copy is damaged (";
+}
+
+// A copy that cannot be read, or is damaged, is not read: the user hears why, the copy goes, the
+// project stays.
+void TestDesktop::damagedRecoveryCopyIsRemoved()
+{
+    QFETCH(bool, cutShort);
+    QFETCH(QString, message);
+    {
+        SkinProject project;
+        NormalizeProject(project);
+        RecoveryStore(RecoveryStore::defaultFolder()).write(project);
+    }
+    const QDir folder(RecoveryStore::defaultFolder());
+    const QString copy = folder.filePath(folder.entryList({QStringLiteral("*.vsprecovery")}).constFirst());
+    QByteArray bytes = readFile(copy);
+    if (cutShort)
+        bytes.chop(3);
+    else
+        bytes.replace(bytes.indexOf("\x07Project") + 8, 4, QByteArray("\xFB\xFF\xFF\xFF", 4));
+    writeFile(copy, bytes);
+    CViziZareroDlg window;
+    window.show();
+    MessageBoxSeen question;
+    MessageBoxSeen damaged;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        if (!cutShort)
+            answerMessageBox(damaged);
+        recordAndAnswer(box, question, QMessageBox::Yes);
+    });
+    window.offerRecovery();
+    QVERIFY(question.shown);
+    const QString shown = cutShort ? question.text : damaged.text;
+    QVERIFY2(shown.startsWith(message), qPrintable(shown));
+    QVERIFY(!QFile::exists(copy));
+    QVERIFY(!window.document().isModified());
+    QCOMPARE(window.project().layoutList(Portrait).at(0)->name, QStringLiteral("Layout00"));
 }
 
 void TestDesktop::copiesAreConfirmedInTheStatusArea()
