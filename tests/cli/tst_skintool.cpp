@@ -2,6 +2,7 @@
 #include "projectfile.h"
 #include "skinfile.h"
 #include "testprojects.h"
+#include "toolrunner.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -26,55 +25,7 @@ using namespace velkari::test;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QByteArray outBytes;
-};
-
 constexpr uid_t Nobody = 65534;
-
-// The tool where nobody can run it: the build may lie in a folder only its owner may enter.
-QString toolForNobody()
-{
-    static QTemporaryDir dir;
-    const QString tool = dir.filePath(QStringLiteral("velkari-skin"));
-    if (!QFile::exists(tool)) {
-        QFile::copy(QStringLiteral(VELKARI_SKIN_TOOL), tool);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                              | QFile::ExeOther);
-    }
-    return tool;
-}
-
-// asNobody: as the super-user, run the tool as an ordinary user, for whom permissions hold.
-// fileSizeLimit: the files it writes may grow to that many bytes, no further, as on a full disk.
-Run runTool(const QStringList &arguments, const QString &workingDirectory = QString(), bool asNobody = false,
-            qint64 fileSizeLimit = -1)
-{
-    QProcess process;
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    const bool changeUser = asNobody && geteuid() == 0;
-    process.setChildProcessModifier([changeUser, fileSizeLimit] {
-        if (changeUser && (setgid(Nobody) != 0 || setuid(Nobody) != 0))
-            _exit(99);
-        const rlimit bound{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
-        if (fileSizeLimit >= 0 && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &bound) != 0))
-            _exit(98);
-    });
-    process.start(changeUser ? toolForNobody() : QStringLiteral(VELKARI_SKIN_TOOL), arguments);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.outBytes = process.readAllStandardOutput();
-    run.out = QString::fromUtf8(run.outBytes);
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 mode_t fileType(const QString &path)
 {
@@ -139,7 +90,6 @@ private:
 
 void TestSkinTool::initTestCase()
 {
-    QVERIFY(QFile::exists(QStringLiteral(VELKARI_SKIN_TOOL)));
     QDir(m_dir.path()).mkpath(QStringLiteral("pics"));
     QDir(m_dir.path()).mkpath(QStringLiteral("proj"));
     m_picture = m_dir.filePath(QStringLiteral("pics/k.gif"));
@@ -152,7 +102,7 @@ void TestSkinTool::initTestCase()
 
 void TestSkinTool::newWritesTheFreshProject()
 {
-    const Run run = runTool({QStringLiteral("new"), QStringLiteral("fresh.vsp")}, m_dir.path());
+    const ToolRun run = runTool({QStringLiteral("new"), QStringLiteral("fresh.vsp")}, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     QCOMPARE(readFile(m_dir.filePath(QStringLiteral("fresh.vsp"))),
@@ -161,7 +111,7 @@ void TestSkinTool::newWritesTheFreshProject()
 
 void TestSkinTool::buildWritesTheSkinBesideTheProject()
 {
-    Run run = runTool({QStringLiteral("build"), m_valid});
+    ToolRun run = runTool({QStringLiteral("build"), m_valid});
     QCOMPARE(run.exitCode, 0);
     // Its picture is no picture at all: warned about, but the skin is written.
     QCOMPARE(run.err.count(QStringLiteral(": warning: ")), run.err.count(u'\n'));
@@ -187,7 +137,7 @@ void TestSkinTool::buildStopsAtTheFirstFailingRule()
     SaveProjectFile(project, path);
     const QString skin = m_dir.filePath(QStringLiteral("proj/broken.vsk"));
     writeFile(skin, "old");
-    const Run run = runTool({QStringLiteral("build"), path});
+    const ToolRun run = runTool({QStringLiteral("build"), path});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, QStringLiteral("The layout \"Landscape->Layout1\" row 1 has invalid width(121).\n"));
     QVERIFY(run.out.isEmpty());
@@ -235,7 +185,7 @@ void TestSkinTool::checkListsEveryFailingLayout()
     SaveProjectFile(project, path);
     output.replace(QLatin1String("%P"), path).replace(QLatin1String("%D"), m_dir.path());
 
-    const Run run = runTool(QStringList{QStringLiteral("check"), path} + options);
+    const ToolRun run = runTool(QStringList{QStringLiteral("check"), path} + options);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
     if (options.contains(QStringLiteral("--format=json"))) {
@@ -259,7 +209,7 @@ void TestSkinTool::normalizeRepairsAndRelocates()
 
     const QString out = m_dir.filePath(QStringLiteral("out/clean.vsp"));
     QDir(m_dir.path()).mkpath(QStringLiteral("out"));
-    Run run = runTool({QStringLiteral("normalize"), path, QStringLiteral("-o"), out});
+    ToolRun run = runTool({QStringLiteral("normalize"), path, QStringLiteral("-o"), out});
     QCOMPARE(run.exitCode, 0);
     SkinProject clean;
     QVERIFY(LoadProjectFile(clean, out));
@@ -276,7 +226,7 @@ void TestSkinTool::normalizeRepairsAndRelocates()
 
 void TestSkinTool::dumpShowsTheTree()
 {
-    Run run = runTool({QStringLiteral("dump"), QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")});
+    ToolRun run = runTool({QStringLiteral("dump"), QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")});
     QCOMPARE(run.exitCode, 0);
     QFile golden(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.dump.txt"));
     QVERIFY(golden.open(QIODevice::ReadOnly));
@@ -308,7 +258,7 @@ void TestSkinTool::describeListsEveryButton()
     const QString path = m_dir.filePath(QStringLiteral("proj/describe.vsp"));
     SaveProjectFile(project, path);
 
-    const Run run = runTool({QStringLiteral("describe"), path});
+    const ToolRun run = runTool({QStringLiteral("describe"), path});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith(QStringLiteral("# Portrait, layout 0 \"Layout0\", row 0, button 0\n"
                                               "K0:\nSends Char:0000 and VK:00\nWidth:120\n"
@@ -337,7 +287,7 @@ void TestSkinTool::newFromTemplateBuilds()
     QFETCH(int, pictures);
     const QString path = m_dir.filePath(name + QStringLiteral("/start.vsp"));
     QDir(m_dir.path()).mkpath(name);
-    Run run = runTool({QStringLiteral("new"), QStringLiteral("--template"), name, QStringLiteral("--theme"),
+    ToolRun run = runTool({QStringLiteral("new"), QStringLiteral("--template"), name, QStringLiteral("--theme"),
                        name == QLatin1String("qwerty") ? QStringLiteral("dark") : QStringLiteral("light"), path});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(QDir(m_dir.filePath(name + QStringLiteral("/start-pictures"))).entryList(QDir::Files).size(), pictures);
@@ -360,7 +310,7 @@ void TestSkinTool::drawFillsMissingPictures()
     const QString path = m_dir.filePath(QStringLiteral("proj/draw.vsp"));
     SaveProjectFile(project, path);
 
-    Run run = runTool({QStringLiteral("draw"), path});
+    ToolRun run = runTool({QStringLiteral("draw"), path});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.count(u'\n'), 3);
     SkinProject drawn;
@@ -410,14 +360,14 @@ void TestSkinTool::refusesToOverwrite()
     const QByteArray drawProject = readFile(m_dir.filePath(QStringLiteral("keep/draw.vsp")));
     writeFile(m_dir.filePath(existing), "mine");
 
-    Run run = runTool(arguments, m_dir.path());
+    ToolRun run = runTool(arguments, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(QStringLiteral("exists; --force replaces it")), qPrintable(run.err));
     QCOMPARE(readFile(m_dir.filePath(existing)), QByteArray("mine"));
     QCOMPARE(readFile(m_dir.filePath(QStringLiteral("keep/draw.vsp"))), drawProject);
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("keep/calc.vsp"))));
 
-    run = runTool(arguments + QStringList{QStringLiteral("--force")}, m_dir.path());
+    run = runTool(arguments + QStringList{QStringLiteral("--force")}, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(readFile(m_dir.filePath(existing)) != QByteArray("mine"));
 }
@@ -436,21 +386,15 @@ void TestSkinTool::drawsWithoutADisplay()
     QFETCH(QString, platform);
     QTemporaryDir dir;
     const QString project = dir.filePath(QStringLiteral("pad.vsp"));
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     if (!platform.isEmpty())
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VELKARI_SKIN_TOOL),
-                  {QStringLiteral("new"), QStringLiteral("--template"), QStringLiteral("numeric"), project});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
-    process.start(QStringLiteral(VELKARI_SKIN_TOOL), {QStringLiteral("build"), project});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(runTool({QStringLiteral("new"), QStringLiteral("--template"), QStringLiteral("numeric"), project},
+                     {.environment = environment}).exitCode, 0);
+    QCOMPARE(runTool({QStringLiteral("build"), project}, {.environment = environment}).exitCode, 0);
 }
 
 // The project is rewritten only when every target may be replaced; the derived shape builds.
@@ -462,7 +406,7 @@ void TestSkinTool::deriveReplacesShapesInUseOnlyWithForce()
     SaveProjectFile(project, path);
     const QByteArray before = readFile(path);
 
-    Run run = runTool({QStringLiteral("derive"), path, QStringLiteral("--from"), QStringLiteral("portrait")});
+    ToolRun run = runTool({QStringLiteral("derive"), path, QStringLiteral("--from"), QStringLiteral("portrait")});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(QStringLiteral("Landscape, Hi-Res. Portrait, Hi-Res. Landscape are in use; --force")),
              qPrintable(run.err));
@@ -497,7 +441,7 @@ void TestSkinTool::fitPrintsWhatItChanged()
     const QStringList fitLayout{QStringLiteral("fit"), path, QStringLiteral("--shape"), QStringLiteral("landscape"),
                                 QStringLiteral("--layout"), QStringLiteral("0")};
 
-    Run run = runTool(fitLayout);
+    ToolRun run = runTool(fitLayout);
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QStringLiteral("Landscape/Layout1/row 0: 200 to 320 pixels\n"
                                      "Landscape/Layout1/row 1: left alone, it has no keys\n"));
@@ -534,7 +478,7 @@ void TestSkinTool::notAProject()
     QFETCH(QString, message);
     const QString path = m_dir.filePath(QStringLiteral("foreign.vsp"));
     writeFile(path, bytes);
-    const Run run = runTool({command, path});
+    const ToolRun run = runTool({command, path});
     QCOMPARE(run.exitCode, 2);
     // Commands that draw start Qt's GUI layer, which may first warn about the environment.
     QVERIFY2(run.err.endsWith(message.arg(path)), qPrintable(run.err));
@@ -565,7 +509,7 @@ void TestSkinTool::cannotOpen()
     QFETCH(QString, name);
     QFETCH(QString, reason);
     const QStringList arguments = command.contains(u' ') ? command.split(u' ') : QStringList{command, name};
-    const Run run = runTool(arguments, m_dir.path());
+    const ToolRun run = runTool(arguments, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.endsWith(QStringLiteral("velkari-skin: cannot open \"%1\": %2\n").arg(name, reason)), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
@@ -608,7 +552,7 @@ void TestSkinTool::outputNamingTheInputIsRefused()
     for (QString &argument : arguments)
         argument = names.value(argument, argument);
 
-    const Run run = runTool(arguments, dir.path());
+    const ToolRun run = runTool(arguments, {.workingDirectory = dir.path()});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(QStringLiteral("is the input file \"%1\"; nothing was written").arg(names.value(input))),
              qPrintable(run.err));
@@ -694,7 +638,7 @@ void TestSkinTool::outputTargets()
     }
     const mode_t before = target.startsWith(u'/') ? fileType(output) : type;
 
-    const Run run = runTool({QStringLiteral("build"), m_valid, QStringLiteral("-o"), output}, QString(), asNobody);
+    const ToolRun run = runTool({QStringLiteral("build"), m_valid, QStringLiteral("-o"), output}, {.ownProcess = true, .asNobody = asNobody});
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(reason), qPrintable(run.err));
     QCOMPARE(fileType(output), before);
@@ -734,7 +678,7 @@ void TestSkinTool::damagedProjectsAreNeverRead()
                                       {"simulate", "key:0,0"}, {"type", "a"}, {"check", "--format", "json"}};
     for (QStringList arguments : commands) {
         arguments.insert(1, QStringLiteral("damaged.vsp"));
-        const Run run = runTool(arguments, dir.path());
+        const ToolRun run = runTool(arguments, {.workingDirectory = dir.path()});
         QCOMPARE(run.exitCode, 2);
         if (arguments.contains(QStringLiteral("json"))) {
             const QJsonObject report = QJsonDocument::fromJson(run.outBytes).object();
@@ -791,7 +735,7 @@ void TestSkinTool::fullDiskIsReported()
     QTemporaryDir whole;
     prepare(whole);
     const QMap<QString, QByteArray> before = folderContents(whole.path());
-    QCOMPARE(runTool(arguments, whole.path(), asNobody).exitCode, 0);
+    QCOMPARE(runTool(arguments, {.workingDirectory = whole.path(), .asNobody = asNobody}).exitCode, 0);
     const QMap<QString, QByteArray> after = folderContents(whole.path());
     qint64 largest = 0;
     for (auto it = after.begin(); it != after.end(); ++it) {
@@ -803,7 +747,7 @@ void TestSkinTool::fullDiskIsReported()
     for (const qint64 limit : {qint64(0), largest / 2, largest - 1}) {
         QTemporaryDir dir;
         prepare(dir);
-        const Run run = runTool(arguments, dir.path(), asNobody, limit);
+        const ToolRun run = runTool(arguments, {.workingDirectory = dir.path(), .asNobody = asNobody, .fileSizeLimit = limit});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(QLatin1String("An error occurred while writing \"")) && run.err.contains(QLatin1String("File too large")),
                  qPrintable(run.err));
@@ -835,13 +779,13 @@ void TestSkinTool::checkAgreesWithBuildFromAnyFolder()
     const QByteArray saved = readFile(path);
     for (const QString &folder : {m_dir.path(), elsewhere.path()}) {
         const bool found = folder == m_dir.path();
-        const Run check = runTool({QStringLiteral("check"), path}, folder);
+        const ToolRun check = runTool({QStringLiteral("check"), path}, {.workingDirectory = folder});
         QCOMPARE(check.exitCode, found ? 0 : 1);
         QVERIFY2(check.out.contains(QStringLiteral("Landscape/Layout1: The picture path \"pics/real.bmp\" is relative")),
                  qPrintable(check.out));
-        QCOMPARE(runTool({QStringLiteral("build"), path, QStringLiteral("-o"), QStringLiteral("/dev/null")}, folder).exitCode,
+        QCOMPARE(runTool({QStringLiteral("build"), path, QStringLiteral("-o"), QStringLiteral("/dev/null")}, {.workingDirectory = folder}).exitCode,
                  found ? 0 : 1);
-        QCOMPARE(runTool({QStringLiteral("draw"), path, QStringLiteral("--format"), QStringLiteral("bmp")}, folder).exitCode, 0);
+        QCOMPARE(runTool({QStringLiteral("draw"), path, QStringLiteral("--format"), QStringLiteral("bmp")}, {.workingDirectory = folder}).exitCode, 0);
         SkinProject drawn;
         QVERIFY(LoadProjectFile(drawn, path));
         for (int shape = 0; shape < ScreenShapeCount; ++shape) {
@@ -870,7 +814,7 @@ void TestSkinTool::reportsOfOddNames()
     project.layoutList(Landscape).at(0)->name = QStringLiteral("half ") + QChar(0xD800);
     const QString path = m_dir.filePath(QStringLiteral("proj/odd.vsp"));
     SaveProjectFile(project, path);
-    const Run run = runTool(QStringList{QStringLiteral("check"), path} + options);
+    const ToolRun run = runTool(QStringList{QStringLiteral("check"), path} + options);
     QCOMPARE(run.exitCode, 0);
     if (options.isEmpty()) {
         QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
@@ -927,7 +871,7 @@ void TestSkinTool::usage()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, inOutput);
-    const Run run = runTool(arguments, m_dir.path());
+    const ToolRun run = runTool(arguments, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.err).contains(inOutput), qPrintable(run.out + run.err));
 }
@@ -988,7 +932,7 @@ void TestSkinTool::readKeys()
     options.replaceInStrings(QStringLiteral("%D"), m_dir.path());
     const QByteArray before = readFile(path);
 
-    const Run run = runTool(QStringList{QStringLiteral("read-keys"), path} + options);
+    const ToolRun run = runTool(QStringList{QStringLiteral("read-keys"), path} + options);
     QCOMPARE(run.exitCode, exitCode);
     if (exitCode == 0)
         QCOMPARE(run.out, output);
@@ -1005,7 +949,7 @@ void TestSkinTool::importKleBuildsAtOnce()
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("kle"));
     const QString path = m_dir.filePath(QStringLiteral("kle/ansi.vsp"));
-    Run run = runTool({QStringLiteral("import-kle"), QStringLiteral(VELKARI_TEST_DATA "/kle/ansi-60.json"), path});
+    ToolRun run = runTool({QStringLiteral("import-kle"), QStringLiteral(VELKARI_TEST_DATA "/kle/ansi-60.json"), path});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains(QStringLiteral("Named keys (13): Backspace, Tab, Caps Lock, Enter, Shift (2), Ctrl (2), Win, "
                                              "Alt (2), Space, Menu\nBlank keys (1):\n  row 4, key 5 \"Fn\": not a key name\n")),
@@ -1070,7 +1014,7 @@ void TestSkinTool::importKleRefusesAndWritesNothing()
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^L$")), layoutPath);
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), projectPath);
 
-    Run run = runTool(arguments);
+    ToolRun run = runTool(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(QFile::exists(projectPath) ? readFile(projectPath) : QByteArray(), before);
@@ -1089,7 +1033,7 @@ void TestSkinTool::exportKleComesBack()
     const QString json = dir.filePath(QStringLiteral("layout.json"));
     const QStringList where{QStringLiteral("--shape"), QStringLiteral("landscape"), QStringLiteral("--layout"), QStringLiteral("0")};
     QCOMPARE(runTool({QStringLiteral("import-kle"), QStringLiteral(VELKARI_TEST_DATA "/kle/iso-60-raw.txt"), first}).exitCode, 0);
-    const Run exported = runTool(QStringList{QStringLiteral("export-kle"), first} + where);
+    const ToolRun exported = runTool(QStringList{QStringLiteral("export-kle"), first} + where);
     QCOMPARE(exported.exitCode, 0);
     QVERIFY(QJsonDocument::fromJson(exported.outBytes).isArray());
     QCOMPARE(runTool(QStringList{QStringLiteral("export-kle"), first, QStringLiteral("-o"), json} + where).exitCode, 0);
@@ -1098,7 +1042,7 @@ void TestSkinTool::exportKleComesBack()
     QCOMPARE(runTool({QStringLiteral("import-kle"), json, second, QStringLiteral("--shape"), QStringLiteral("landscape")}).exitCode, 0);
     QCOMPARE(runTool(QStringList{QStringLiteral("export-kle"), second} + where).outBytes, exported.outBytes);
 
-    Run refused = runTool(QStringList{QStringLiteral("export-kle"), first, QStringLiteral("-o"), first} + where);
+    ToolRun refused = runTool(QStringList{QStringLiteral("export-kle"), first, QStringLiteral("-o"), first} + where);
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains(QStringLiteral("is the input file")), qPrintable(refused.err));
     refused = runTool({QStringLiteral("export-kle"), first, QStringLiteral("--shape"), QStringLiteral("portrait"),
