@@ -1,6 +1,6 @@
 #include "toolrunner.h"
 
-#include "clicommand.h"
+#include "commandline.h"
 #include "skintool.h"
 
 #include <QDir>
@@ -122,7 +122,7 @@ ToolRun runTool(const QStringList &arguments, const ToolRunOptions &options)
 {
     const bool canDraw = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
     if (options.ownProcess || options.asNobody || options.fileSizeLimit >= 0 || options.bounded || options.environment
-        || (CommandLineDraws(arguments) && !canDraw))
+        || (ParseCommandLine(arguments).needsGuiApplication() && !canDraw))
         return runProcess(arguments, options);
     return runInProcess(arguments, options.workingDirectory);
 }

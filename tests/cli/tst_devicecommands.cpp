@@ -147,7 +147,7 @@ void TestDeviceCommands::failures_data()
     QTest::newRow("unknown event") << QStringList{"simulate", skin, "key:1"} << 2 << "unknown event \"key:1\"";
     QTest::newRow("unknown shape") << QStringList{"type", skin, "--shape", "round", "a"} << 2 << "unknown shape \"round\"";
     QTest::newRow("unknown format") << QStringList{"inspect", skin, "--format", "xml"} << 2 << "the formats are text and json";
-    QTest::newRow("two texts") << QStringList{"type", skin, "a", "b"} << 2 << "type takes a skin file name and one text";
+    QTest::newRow("two texts") << QStringList{"type", skin, "a", "b"} << 2 << "unexpected argument \"b\"";
     // Named as it was typed, however the tool opened it.
     QTest::newRow("inspect reads skins only") << QStringList{"inspect", "%RELATIVE%"} << 2
                                               << "\"%RELATIVE%\" is not a skin file.\n";

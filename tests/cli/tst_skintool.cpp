@@ -1,3 +1,4 @@
+#include "clicommand.h"
 #include "limitedwrite.h"
 #include "projectfile.h"
 #include "skinfile.h"
@@ -75,6 +76,8 @@ private Q_SLOTS:
     void reportsOfOddNames();
     void usage_data();
     void usage();
+    void usageErrors_data();
+    void usageErrors();
     void readKeys_data();
     void readKeys();
     void importKleBuildsAtOnce();
@@ -139,7 +142,7 @@ void TestSkinTool::buildStopsAtTheFirstFailingRule()
     writeFile(skin, "old");
     const ToolRun run = runTool({QStringLiteral("build"), path});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, QStringLiteral("The layout \"Landscape->Layout1\" row 1 has invalid width(121).\n"));
+    QCOMPARE(run.err, QStringLiteral("velkari-skin: The layout \"Landscape->Layout1\" row 1 has invalid width(121).\n"));
     QVERIFY(run.out.isEmpty());
     QCOMPARE(readFile(skin), QByteArray("old"));
 }
@@ -462,13 +465,16 @@ void TestSkinTool::notAProject_data()
     QTest::addColumn<QString>("message");
     const QByteArray skin("\x0cVELKARI_SKIN\0\0\0\0\0\0\0\0", 21);
     for (const char *command : {"build", "check", "normalize", "describe", "draw", "fit"}) {
-        QTest::addRow("%s a skin file", command) << command << skin << "Invalid Velkari Skin Project File! \"%1\"\n";
+        QTest::addRow("%s a skin file", command) << command << skin
+                                                 << "velkari-skin: \"%1\" is a skin file, not a project; velkari-skin inspect reads it\n";
+        QTest::addRow("%s a text file", command) << command << QByteArray("notes\n")
+                                                 << "velkari-skin: Invalid Velkari Skin Project File! \"%1\"\n";
         // A project cut short is one, but damaged.
         QTest::addRow("%s truncated", command) << command << readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")).left(3000)
-                                               << "The project file \"%1\" is damaged: VELKARI_PRJFILE at offset 20 claims "
-                                                  "3342 bytes, but only 2976 remain in the file.\n";
+                                               << "velkari-skin: The project file \"%1\" is damaged: VELKARI_PRJFILE at offset 20 "
+                                                  "claims 3342 bytes, but only 2976 remain in the file.\n";
     }
-    QTest::newRow("dump garbage") << "dump" << QByteArray("\xff garbage") << "\"%1\" is not a container file.\n";
+    QTest::newRow("dump garbage") << "dump" << QByteArray("\xff garbage") << "velkari-skin: \"%1\" is not a container file.\n";
 }
 
 void TestSkinTool::notAProject()
@@ -686,8 +692,10 @@ void TestSkinTool::damagedProjectsAreNeverRead()
             QVERIFY2(report.value(QLatin1String("damaged")).toString().startsWith(message), qPrintable(run.out));
         } else {
             // dump names no kind of file: it shows any container.
-            QVERIFY2(run.err.contains(arguments.first() == QLatin1String("dump") ? QString(message).replace(QLatin1String("project file"), QLatin1String("file"))
-                                                                                : message),
+            const QString said = arguments.first() == QLatin1String("dump")
+                ? QString(message).replace(QLatin1String("project file"), QLatin1String("file"))
+                : message;
+            QVERIFY2(run.err.contains(QStringLiteral("velkari-skin: ") + said),
                      qPrintable(arguments.join(u' ') + QStringLiteral(": ") + run.err));
         }
         QCOMPARE(readFile(path), bytes);
@@ -837,31 +845,12 @@ void TestSkinTool::usage_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("inOutput");
-    QTest::newRow("nothing") << QStringList{} << 2 << "Usage: velkari-skin";
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "unknown command";
-    QTest::newRow("missing file") << QStringList{"build"} << 2 << "Usage";
-    QTest::newRow("two files") << QStringList{"check", "a.vsp", "b.vsp"} << 2 << "Usage";
-    QTest::newRow("-o without path") << QStringList{"build", "a.vsp", "-o"} << 2 << "Usage";
-    QTest::newRow("-o on check") << QStringList{"check", "a.vsp", "-o", "x"} << 2 << "Usage";
-    QTest::newRow("unknown format") << QStringList{"check", "a.vsp", "--format", "xml"} << 2 << "text or json";
     QTest::newRow("general help") << QStringList{"--help"} << 0 << "Exit codes: 0";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "velkari-skin " VELKARI_VERSION "\n";
     QTest::newRow("command help") << QStringList{"build", "--help"} << 0 << "velkari-skin build PROJECT.vsp [-o SKIN.vsk]";
-    QTest::newRow("unknown template") << QStringList{"new", "--template", "dvorak", "x.vsp"} << 2 << "unknown template";
-    QTest::newRow("theme without template") << QStringList{"new", "--theme", "light", "x.vsp"} << 2 << "--theme needs --template";
-    QTest::newRow("unknown theme") << QStringList{"draw", "a.vsp", "--theme", "pink"} << 2 << "unknown theme";
-    QTest::newRow("unknown format") << QStringList{"draw", "a.vsp", "--format", "png"} << 2 << "unknown format";
-    QTest::newRow("derive without --from") << QStringList{"derive", "a.vsp"} << 2 << "--from SHAPE";
-    QTest::newRow("derive onto its source") << QStringList{"derive", "a.vsp", "--from", "landscape", "--to", "Landscape"} << 2
-                                            << "--to names the --from shape";
-    QTest::newRow("fit --layout without --shape") << QStringList{"fit", "a.vsp", "--layout", "0"} << 2 << "--layout needs --shape";
-    QTest::newRow("fit an unknown shape") << QStringList{"fit", "a.vsp", "--shape", "square"} << 2 << "unknown shape";
+    QTest::newRow("help after a wrong option") << QStringList{"check", "--frob", "--help"} << 0 << "Usage: velkari-skin check";
     QTest::newRow("templates lists") << QStringList{"templates"} << 0 << "qwertz      German letters";
     QTest::newRow("unwritable output") << QStringList{"new", "/nonexistent-folder/x.vsp"} << 2 << "/nonexistent-folder/x.vsp";
-    QTest::newRow("import-kle into no shape") << QStringList{"import-kle", "a.json", "p.vsp", "--shape", "round"} << 2
-                                              << "unknown shape \"round\"";
-    QTest::newRow("export-kle without a shape") << QStringList{"export-kle", "p.vsp", "--layout", "0"} << 2
-                                                << "export-kle needs --shape and --layout";
     QTest::newRow("template into no folder") << QStringList{"new", "--template", "numeric", "/nonexistent-folder/x.vsp"} << 2
                                              << "/nonexistent-folder/x-pictures";
 }
@@ -874,6 +863,62 @@ void TestSkinTool::usage()
     const ToolRun run = runTool(arguments, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.err).contains(inOutput), qPrintable(run.out + run.err));
+}
+
+void TestSkinTool::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("problem"); // the start of the first line, after the tool's name
+    QTest::newRow("nothing") << QStringList{} << "no command given";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command \"frobnicate\"";
+    QTest::newRow("missing file") << QStringList{"build"} << "build needs PROJECT.vsp";
+    QTest::newRow("missing file and option") << QStringList{"read-keys", "--layout", "0"} << "read-keys needs PROJECT.vsp and --shape";
+    QTest::newRow("two files") << QStringList{"check", "a.vsp", "b.vsp"} << "unexpected argument \"b.vsp\"";
+    QTest::newRow("-- ends the options") << QStringList{"check", "--", "--strict", "b.vsp"} << "unexpected argument \"b.vsp\"";
+    QTest::newRow("-o without path") << QStringList{"build", "a.vsp", "-o"} << "--output needs a value";
+    QTest::newRow("-o on check") << QStringList{"check", "a.vsp", "-o", "x"} << "unknown option \"-o\"";
+    QTest::newRow("given twice") << QStringList{"check", "a.vsp", "--strict", "--strict"} << "--strict given twice";
+    QTest::newRow("a flag with a value") << QStringList{"check", "a.vsp", "--strict=yes"} << "--strict takes no value";
+    QTest::newRow("unknown report format") << QStringList{"check", "a.vsp", "--format", "xml"}
+                                           << "unknown format \"xml\"; the formats are text and json";
+    QTest::newRow("unknown picture format") << QStringList{"draw", "a.vsp", "--format=png"}
+                                            << "unknown format \"png\"; the formats are gif and bmp";
+    QTest::newRow("unknown template") << QStringList{"new", "--template", "dvorak", "x.vsp"}
+                                      << "unknown template \"dvorak\"; the templates are qwerty, ";
+    QTest::newRow("theme without template") << QStringList{"new", "--theme", "light", "x.vsp"} << "--theme needs --template";
+    QTest::newRow("unknown theme") << QStringList{"draw", "a.vsp", "--theme", "pink"} << "unknown theme \"pink\"; the themes are dark and light";
+    QTest::newRow("derive without --from") << QStringList{"derive", "a.vsp"} << "derive needs --from";
+    QTest::newRow("derive onto its source") << QStringList{"derive", "a.vsp", "--from", "landscape", "--to", "Landscape"}
+                                            << "--to names the --from shape, Landscape";
+    QTest::newRow("fit --layout without --shape") << QStringList{"fit", "a.vsp", "--layout", "0"} << "--layout needs --shape";
+    QTest::newRow("fit an unknown shape") << QStringList{"fit", "a.vsp", "--shape", "square"}
+                                          << "unknown shape \"square\"; the shapes are portrait, landscape, hires-portrait and "
+                                             "hires-landscape, or their display names";
+    QTest::newRow("a layout before the first") << QStringList{"fit", "a.vsp", "--shape", "portrait", "--layout", "-1"}
+                                               << "--layout takes a layout's position, counted from 0, not \"-1\"";
+    QTest::newRow("import-kle into no shape") << QStringList{"import-kle", "a.json", "p.vsp", "--shape", "round"}
+                                              << "unknown shape \"round\"";
+    QTest::newRow("export-kle without a shape") << QStringList{"export-kle", "p.vsp", "--layout", "0"} << "export-kle needs --shape";
+    QTest::newRow("templates with an argument") << QStringList{"templates", "x"} << "unexpected argument \"x\"";
+}
+
+// A usage error names the problem after the tool's name, then the command's usage (the general
+// help without a command), and does nothing.
+void TestSkinTool::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, problem);
+    const ToolRun run = runTool(arguments, {.workingDirectory = m_dir.path()});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.startsWith(QStringLiteral("velkari-skin: ") + problem), qPrintable(run.err));
+    const QString rest = run.err.mid(run.err.indexOf(u'\n') + 1);
+    const auto command = std::find_if(CliCommands().begin(), CliCommands().end(),
+                                      [&](const CliCommand &c) { return arguments.value(0) == QLatin1String(c.name); });
+    if (command == CliCommands().end())
+        QVERIFY2(rest.startsWith(QStringLiteral("\nUsage: velkari-skin COMMAND [ARGUMENTS]\n")), qPrintable(rest));
+    else
+        QCOMPARE(rest, QStringLiteral("Usage: velkari-skin %1\nvelkari-skin %2 --help says more.\n").arg(command->synopsis, command->name));
 }
 
 void TestSkinTool::readKeys_data()
