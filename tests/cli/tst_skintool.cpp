@@ -78,6 +78,8 @@ private Q_SLOTS:
     void usage();
     void usageErrors_data();
     void usageErrors();
+    void everyOptionIsDocumented_data();
+    void everyOptionIsDocumented();
     void readKeys_data();
     void readKeys();
     void importKleBuildsAtOnce();
@@ -919,6 +921,47 @@ void TestSkinTool::usageErrors()
         QVERIFY2(rest.startsWith(QStringLiteral("\nUsage: velkari-skin COMMAND [ARGUMENTS]\n")), qPrintable(rest));
     else
         QCOMPARE(rest, QStringLiteral("Usage: velkari-skin %1\nvelkari-skin %2 --help says more.\n").arg(command->synopsis, command->name));
+}
+
+// What the parser takes, the help, the manual page and the completion all know.
+void TestSkinTool::everyOptionIsDocumented_data()
+{
+    QTest::addColumn<int>("index");
+    for (qsizetype i = 0; i < CliCommands().size(); ++i)
+        QTest::newRow(CliCommands().at(i).name) << int(i);
+}
+
+void TestSkinTool::everyOptionIsDocumented()
+{
+    QFETCH(int, index);
+    const CliCommand &command = CliCommands().at(index);
+    const QString synopsis = QString::fromLatin1(command.synopsis);
+    const ToolRun help = runTool({QString::fromLatin1(command.name), QStringLiteral("--help")});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.startsWith(QStringLiteral("Usage: velkari-skin ") + synopsis + u'\n'));
+    for (const char *argument : command.arguments)
+        QVERIFY2(synopsis.contains(QLatin1String(argument)), argument);
+
+    const QString manual = QString::fromUtf8(readFile(QStringLiteral(VELKARI_SOURCE_DIR "/data/man/velkari-skin.1.in")));
+    const QString completion = QString::fromUtf8(readFile(QStringLiteral(VELKARI_SOURCE_DIR "/data/completion/velkari-skin")));
+    QStringList completed;
+    static const QRegularExpression cases(QStringLiteral("^ *([a-z| -]+)\\) options=\"([^\"]*)\""), QRegularExpression::MultilineOption);
+    for (const QRegularExpressionMatch &match : cases.globalMatch(completion)) {
+        if (match.captured(1).split(u'|').replaceInStrings(QStringLiteral(" "), QString()).contains(QLatin1String(command.name)))
+            completed = match.captured(2).split(u' ');
+    }
+    QStringList options;
+    for (const CliOption &option : command.options) {
+        const QString name = QString::fromLatin1(option.shortName ? option.shortName : option.name);
+        QVERIFY2(synopsis.contains(name), option.name);
+        QVERIFY2(manual.contains(QString::fromLatin1(option.name).replace(u'-', QStringLiteral("\\-"))), option.name);
+        options << QString::fromLatin1(option.name);
+        if (option.shortName)
+            options << QString::fromLatin1(option.shortName);
+    }
+    std::sort(options.begin(), options.end());
+    std::sort(completed.begin(), completed.end());
+    QCOMPARE(completed, options);
 }
 
 void TestSkinTool::readKeys_data()
