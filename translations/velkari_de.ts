@@ -1908,7 +1908,7 @@ Eine Bildschirmform fasst höchstens 20 Layouts, ein Layout 6 Zeilen und eine Ze
     </message>
     <message>
         <source>Imported &quot;%1&quot; into %2 as layout %3: %4 rows, %5 keys, its picture drawn as &quot;%6&quot;.</source>
-        <translation>„%1“ als Layout %3 in %2 importiert: %4 Zeilen, %5 Tasten, sein Bild gezeichnet als „%6“.</translation>
+        <translation>„%1“ als Layout %3 der Form „%2“ importiert: %4 Zeilen, %5 Tasten, sein Bild gezeichnet als „%6“.</translation>
     </message>
     <message>
         <source>Export Layout</source>

@@ -220,14 +220,14 @@ void ShapeCommands::importLayout(int shape)
     int keys = 0;
     for (const QList<KleImport::Key> &row : import.rows())
         keys += int(row.size());
-    QMessageBox box(QMessageBox::Information, tr("Import Layout"),
-                    tr("Imported \"%1\" into %2 as layout %3: %4 rows, %5 keys, its picture drawn as \"%6\".")
-                        .arg(name, ScreenShapeName(shape))
-                        .arg(at)
-                        .arg(import.rows().size())
-                        .arg(keys)
-                        .arg(QDir::toNativeSeparators(picture)),
-                    QMessageBox::Ok, m_window);
+    const QString imported = tr("Imported \"%1\" into %2 as layout %3: %4 rows, %5 keys, its picture drawn as \"%6\".")
+                                 .arg(name, ScreenShapeName(shape))
+                                 .arg(at)
+                                 .arg(import.rows().size())
+                                 .arg(keys)
+                                 .arg(QDir::toNativeSeparators(picture));
+    Q_EMIT note(imported);
+    QMessageBox box(QMessageBox::Information, tr("Import Layout"), imported, QMessageBox::Ok, m_window);
     box.setInformativeText(import.summary().text().trimmed());
     box.exec();
 }

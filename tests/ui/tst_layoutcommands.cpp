@@ -47,22 +47,6 @@ QStringList namesOf(const LayoutList &layouts)
     return names;
 }
 
-// Presses the button of the next message box whose caption is `caption`, after `seen` ran on it.
-void answerWithButton(const QString &caption, std::function<void(QMessageBox *)> seen = {})
-{
-    whenModal<QMessageBox>([caption, seen](QMessageBox *box) {
-        if (seen)
-            seen(box);
-        for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == caption) {
-                button->click();
-                return;
-            }
-        }
-        box->reject();
-    });
-}
-
 // Chooses `path` in the next file dialog, after `next` armed the answer to what follows it.
 void chooseFile(const QString &path, std::function<void()> next = {})
 {
@@ -96,7 +80,7 @@ private Q_SLOTS:
     void readKeysInLayoutProperties();
 
 private:
-    // A copy of the example project and its pictures, opened in the window.
+    // A copy of the example project and its pictures, changed as given, opened in the window.
     QString openExample(CViziZareroDlg &window, const std::function<void(SkinProject &)> &change = {});
 
     QTemporaryDir m_settings;
@@ -113,13 +97,7 @@ void TestLayoutCommands::initTestCase()
 
 QString TestLayoutCommands::openExample(CViziZareroDlg &window, const std::function<void(SkinProject &)> &change)
 {
-    const QDir folder(m_dir.filePath(QString::number(++m_copies)));
-    folder.mkpath(QStringLiteral("pictures"));
-    const QDir pictures(ExampleFolder + QStringLiteral("/pictures"));
-    for (const QString &name : pictures.entryList(QDir::Files))
-        QFile::copy(pictures.filePath(name), folder.filePath(QStringLiteral("pictures/") + name));
-    const QString path = folder.filePath(QStringLiteral("demo.vsp"));
-    QFile::copy(ExampleFolder + QStringLiteral("/velkari-demo.vsp"), path);
+    const QString path = copyExample(ExampleFolder, m_dir.filePath(QString::number(++m_copies)));
     if (change) {
         SkinProject project;
         LoadProjectFile(project, path);

@@ -70,22 +70,6 @@ SkinButton &keyOf(SkinLayout &layout, int row, int key)
     return *layout.rows.at(row)->buttons.at(key);
 }
 
-// Presses the button of the next message box whose caption is `caption`, after `seen` ran on it.
-void answerWithButton(const QString &caption, std::function<void(QMessageBox *)> seen = {})
-{
-    whenModal<QMessageBox>([caption, seen](QMessageBox *box) {
-        if (seen)
-            seen(box);
-        for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == caption) {
-                button->click();
-                return;
-            }
-        }
-        box->reject();
-    });
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
@@ -125,16 +109,7 @@ void TestProblems::initTestCase()
 
 QString TestProblems::copyExample(const QStringList &leaveOut)
 {
-    const QDir folder(m_dir.filePath(QString::number(++m_copies)));
-    folder.mkpath(QStringLiteral("pictures"));
-    const QDir pictures(ExampleFolder + QStringLiteral("/pictures"));
-    for (const QString &name : pictures.entryList(QDir::Files)) {
-        if (!leaveOut.contains(name))
-            QFile::copy(pictures.filePath(name), folder.filePath(QStringLiteral("pictures/") + name));
-    }
-    const QString project = folder.filePath(QStringLiteral("demo.vsp"));
-    QFile::copy(ExampleFolder + QStringLiteral("/velkari-demo.vsp"), project);
-    return project;
+    return velkari::test::copyExample(ExampleFolder, m_dir.filePath(QString::number(++m_copies)), leaveOut);
 }
 
 void TestProblems::panelFollowsEditsOpenAndNew()
