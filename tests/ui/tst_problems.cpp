@@ -262,10 +262,6 @@ void TestProblems::panelNamesThePlaceOnce_data()
                                      "pixels (+4).";
     QTest::newRow("key width") << Change([](SkinLayout &l) { keyOf(l, 1, 0).width = 0; }) << ProblemCode::KeyWidth
                                << "Invalid Width for the button 0, row 1 in layout \"Portrait->Letters\".";
-    QTest::newRow("a warning says where it is")
-        << Change([](SkinLayout &l) { keyOf(l, 1, 0).charCode = 0xDC00; }) << ProblemCode::SurrogateCharacter
-        << "Row 1, key 0: The character U+DC00 is half of a surrogate pair and means nothing on its own; choose a "
-           "character below U+D800 or from U+E000 on.";
 }
 
 void TestProblems::panelNamesThePlaceOnce()
