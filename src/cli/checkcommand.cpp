@@ -19,7 +19,7 @@ namespace {
 QJsonObject problemObject(const Problem &problem)
 {
     const auto position = [](int value) { return value >= 0 ? QJsonValue(value) : QJsonValue(QJsonValue::Null); };
-    return {
+    QJsonObject object{
         {QStringLiteral("severity"), problem.isError() ? QStringLiteral("error") : QStringLiteral("warning")},
         {QStringLiteral("code"), ProblemCodeName(problem.code)},
         {QStringLiteral("shape"), ScreenShapeName(problem.shape)},
@@ -29,6 +29,11 @@ QJsonObject problemObject(const Problem &problem)
         {QStringLiteral("key"), position(problem.key)},
         {QStringLiteral("message"), problem.message},
     };
+    if (problem.neededWidth >= 0) {
+        object.insert(QStringLiteral("neededWidth"), problem.neededWidth);
+        object.insert(QStringLiteral("widthDifference"), problem.widthDifference);
+    }
+    return object;
 }
 
 } // namespace

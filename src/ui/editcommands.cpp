@@ -4,6 +4,7 @@
 #include "controlids.h"
 #include "layoutdlg.h"
 #include "problem.h"
+#include "shapecommands.h"
 
 #include <QMessageBox>
 
@@ -13,7 +14,12 @@ EditCommands::EditCommands(ProjectDocument &document, QWidget *window)
     : QObject(window)
     , m_document(document)
     , m_window(window)
+    , m_shapes(new ShapeCommands(document, window, this))
 {
+    connect(m_shapes, &ShapeCommands::layoutsChanged, this, &EditCommands::layoutsChanged);
+    connect(m_shapes, &ShapeCommands::showView, this, &EditCommands::showView);
+    connect(m_shapes, &ShapeCommands::note, this, &EditCommands::note);
+    connect(m_shapes, &ShapeCommands::saveAsRequested, this, &EditCommands::saveAsRequested);
 }
 
 const LayoutList &EditCommands::shapeLayouts() const
@@ -85,10 +91,27 @@ void EditCommands::mend(const Problem &problem)
     if (!m_document.layout(problem.shape, problem.layout))
         return;
     Q_EMIT showView({problem.shape, problem.layout});
-    if (problem.row >= 0 && problem.key >= 0)
+    if (problem.neededWidth >= 0)
+        m_shapes->offerFit(problem);
+    else if (problem.row >= 0 && problem.key >= 0)
         gridCell(GridCellId::encode(problem.row, problem.key));
     else
         layoutProperties();
+}
+
+void EditCommands::deriveShapes()
+{
+    m_shapes->deriveShapes(m_view.shape);
+}
+
+void EditCommands::importLayout()
+{
+    m_shapes->importLayout(m_view.shape);
+}
+
+void EditCommands::exportLayout()
+{
+    m_shapes->exportLayout(m_view);
 }
 
 } // namespace velkari

@@ -47,6 +47,7 @@ private Q_SLOTS:
     void buildStopsAtTheFirstFailingRule();
     void checkListsEveryFailingLayout_data();
     void checkListsEveryFailingLayout();
+    void checkJsonSaysTheWidthARowNeeds();
     void normalizeRepairsAndRelocates();
     void dumpShowsTheTree();
     void describeListsEveryButton();
@@ -201,6 +202,27 @@ void TestSkinTool::checkListsEveryFailingLayout()
     } else {
         QCOMPARE(run.out, output);
     }
+}
+
+void TestSkinTool::checkJsonSaysTheWidthARowNeeds()
+{
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    project.layoutList(Portrait).at(0)->rows.at(1)->buttons.at(0)->width -= 6;
+    const QString path = m_dir.filePath(QStringLiteral("proj/narrow.vsp"));
+    SaveProjectFile(project, path);
+    const Run run = runTool({QStringLiteral("check"), path, QStringLiteral("--format"), QStringLiteral("json")});
+    QJsonObject problem;
+    for (const QJsonValue &listed : QJsonDocument::fromJson(run.out.toUtf8())[QStringLiteral("problems")].toArray()) {
+        if (listed[QStringLiteral("code")] == QStringLiteral("row-width"))
+            problem = listed.toObject();
+        else
+            QVERIFY(!listed.toObject().contains(QStringLiteral("neededWidth")));
+    }
+    QCOMPARE(problem[QStringLiteral("message")].toString(),
+             QStringLiteral("The layout \"Portrait->Layout0\" row 1 has invalid width(234)."));
+    QCOMPARE(problem[QStringLiteral("neededWidth")].toInt(), 240);
+    QCOMPARE(problem[QStringLiteral("widthDifference")].toInt(), 6);
 }
 
 void TestSkinTool::normalizeRepairsAndRelocates()
