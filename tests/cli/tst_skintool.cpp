@@ -211,7 +211,7 @@ void TestSkinTool::checkJsonSaysTheWidthARowNeeds()
     project.layoutList(Portrait).at(0)->rows.at(1)->buttons.at(0)->width -= 6;
     const QString path = m_dir.filePath(QStringLiteral("proj/narrow.vsp"));
     SaveProjectFile(project, path);
-    const Run run = runTool({QStringLiteral("check"), path, QStringLiteral("--format"), QStringLiteral("json")});
+    const ToolRun run = runTool({QStringLiteral("check"), path, QStringLiteral("--format"), QStringLiteral("json")});
     QJsonObject problem;
     for (const QJsonValue &listed : QJsonDocument::fromJson(run.out.toUtf8())[QStringLiteral("problems")].toArray()) {
         if (listed[QStringLiteral("code")] == QStringLiteral("row-width"))
