@@ -30,26 +30,6 @@ QString tooLargeReason()
     return Text::tr("The file would be larger than 4 GiB.");
 }
 
-// The names this system writes are 2 to 15 characters long: compared a word at a time (two
-// words that may overlap), without a call.
-inline bool sameBytes(const char *x, const char *y, qsizetype size)
-{
-    if (size >= 8 && size <= 16) {
-        return qFromUnaligned<quint64>(x) == qFromUnaligned<quint64>(y)
-            && qFromUnaligned<quint64>(x + size - 8) == qFromUnaligned<quint64>(y + size - 8);
-    }
-    if (size >= 4 && size < 8) {
-        return qFromUnaligned<quint32>(x) == qFromUnaligned<quint32>(y)
-            && qFromUnaligned<quint32>(x + size - 4) == qFromUnaligned<quint32>(y + size - 4);
-    }
-    return size == 0 || std::memcmp(x, y, size_t(size)) == 0;
-}
-
-inline bool sameName(QByteArrayView a, QByteArrayView b)
-{
-    return a.size() == b.size() && sameBytes(a.data(), b.data(), a.size());
-}
-
 } // namespace
 
 CEBFFile::CEBFFile(const QString &className)
@@ -203,7 +183,7 @@ void CEBFFile::writeValue(QByteArrayView name, const void *data, quint32 size)
     record.size += quint32(name.size()) + size + 9;
 }
 
-bool CEBFFile::BeginSection(QByteArrayView name)
+bool CEBFFile::beginSection(QByteArrayView name)
 {
     if (m_level + 1 >= MaxLevels)
         return false;
@@ -224,7 +204,7 @@ bool CEBFFile::BeginSection(QByteArrayView name)
     return true;
 }
 
-void CEBFFile::EndSection()
+void CEBFFile::endSection()
 {
     if (m_level == 0)
         return;
@@ -245,31 +225,11 @@ int CEBFFile::EntryCount() const
     return m_levels[m_level].count;
 }
 
-// Read in the order of writing, the entry at the cursor is the value asked for: taken at once,
-// its body returned, its size in `size`, and the cursor moved past it. Null when it is not, or
-// when its size is not `wanted` (unless that is negative), for the general lookup to decide.
-const char *CEBFFile::valueAtCursor(QByteArrayView name, qint64 wanted, quint32 &size)
-{
-    LevelRecord &record = m_levels[m_level];
-    const quint32 nameLength = quint32(name.size());
-    if (record.limit <= 0 || record.cursor >= record.end || record.end - record.cursor < nameLength + 9)
-        return nullptr;
-    const quint32 room = record.end - record.cursor - 9 - nameLength;
-    const char *at = m_bytes.constData() + record.cursor;
-    size = qFromLittleEndian<quint32>(at + 5 + nameLength);
-    if (size > room || (wanted >= 0 && size != quint64(wanted)) || uchar(at[0]) != nameLength
-        || !sameBytes(at + 1, name.data(), nameLength) || qFromLittleEndian<qint32>(at + 1 + nameLength) != 0)
-        return nullptr;
-    advancePast(record, 9 + nameLength + size);
-    return at + 9 + nameLength;
-}
-
-// The same for a section: entered at once when it is the entry at the cursor.
 bool CEBFFile::findEntry(QByteArrayView name, ContainerEntry &entry)
 {
     const LevelRecord &record = m_levels[m_level];
     if (record.limit > 0 && ParseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)
-        && sameName(entry.name, name))
+        && entry.name.size() == name.size() && sameBytes(entry.name.data(), name.data(), name.size()))
         return true;
     return searchEntry(name, entry);
 }
@@ -288,7 +248,7 @@ bool CEBFFile::searchEntry(QByteArrayView name, ContainerEntry &entry)
             record.cursor = record.start;
             continue;
         }
-        if (sameName(entry.name, name))
+        if (entry.name.size() == name.size() && sameBytes(entry.name.data(), name.data(), name.size()))
             return true;
         advancePast(record, entry.length());
         ++misses;
@@ -317,40 +277,23 @@ void CEBFFile::ExchangeData(QByteArrayView name, quint32 size, void *data, const
 }
 
 template <typename T>
-bool CEBFFile::readAtCursor(QByteArrayView name, T &value)
+void CEBFFile::exchangeInteger(QByteArrayView name, T &value, T defaultValue)
 {
-    quint32 size = 0;
-    const char *body = m_writing ? nullptr : valueAtCursor(name, sizeof(T), size);
-    if (body)
-        value = qFromLittleEndian<T>(body);
-    return body;
-}
-
-void CEBFFile::ExchangeInt32(QByteArrayView name, quint32 &value)
-{
-    if (readAtCursor(name, value))
-        return;
-    quint32 le = qToLittleEndian(value);
-    const quint32 zero = 0;
-    ExchangeData(name, 4, &le, &zero);
+    T le = qToLittleEndian(value);
+    const T defaultLe = qToLittleEndian(defaultValue);
+    ExchangeData(name, sizeof(T), &le, &defaultLe);
     value = qFromLittleEndian(le);
 }
+
+template void CEBFFile::exchangeInteger<quint32>(QByteArrayView, quint32 &, quint32);
+template void CEBFFile::exchangeInteger<quint16>(QByteArrayView, quint16 &, quint16);
+template void CEBFFile::exchangeInteger<quint8>(QByteArrayView, quint8 &, quint8);
 
 void CEBFFile::ExchangeInt32(QByteArrayView name, qint32 &value)
 {
     quint32 raw = quint32(value);
     ExchangeInt32(name, raw);
     value = qint32(raw);
-}
-
-void CEBFFile::ExchangeInt16(QByteArrayView name, quint16 &value)
-{
-    if (readAtCursor(name, value))
-        return;
-    quint16 le = qToLittleEndian(value);
-    const quint16 zero = 0;
-    ExchangeData(name, 2, &le, &zero);
-    value = qFromLittleEndian(le);
 }
 
 void CEBFFile::ExchangeInt16(QByteArrayView name, qint16 &value)
@@ -360,12 +303,6 @@ void CEBFFile::ExchangeInt16(QByteArrayView name, qint16 &value)
     value = qint16(raw);
 }
 
-void CEBFFile::ExchangeByte(QByteArrayView name, quint8 &value, quint8 defaultValue)
-{
-    if (!readAtCursor(name, value))
-        ExchangeData(name, 1, &value, &defaultValue);
-}
-
 void CEBFFile::ExchangeByte(QByteArrayView name, qint8 &value, qint8 defaultValue)
 {
     quint8 raw = quint8(value);
@@ -373,7 +310,7 @@ void CEBFFile::ExchangeByte(QByteArrayView name, qint8 &value, qint8 defaultValu
     value = qint8(raw);
 }
 
-void CEBFFile::ExchangeString(QByteArrayView name, QString &value, const QString &defaultValue)
+void CEBFFile::exchangeString(QByteArrayView name, QString &value, const QString &defaultValue)
 {
     if (m_writing) {
         const qsizetype units = value.size();
@@ -384,18 +321,17 @@ void CEBFFile::ExchangeString(QByteArrayView name, QString &value, const QString
         writeValue(name, le.constData(), quint32(le.size()));
         return;
     }
-    quint32 size = 0;
-    const char *body = valueAtCursor(name, -1, size);
     ContainerEntry entry;
-    if (!body) {
-        if (!findEntry(name, entry) || entry.count != 0) {
-            value = defaultValue;
-            return;
-        }
-        body = entry.body.data();
-        size = entry.size;
-        advancePast(m_levels[m_level], entry.length());
+    if (!findEntry(name, entry) || entry.count != 0) {
+        value = defaultValue;
+        return;
     }
+    advancePast(m_levels[m_level], entry.length());
+    setText(value, entry.body.data(), entry.size);
+}
+
+void CEBFFile::setText(QString &value, const char *body, quint32 size)
+{
     const qsizetype units = size / 2; // an odd last byte is dropped
     QString text(units, Qt::Uninitialized);
     qFromLittleEndian<quint16>(body, units, text.data());
@@ -434,6 +370,7 @@ void CEBFFile::Close()
 {
     if (!m_writing) {
         m_bytes.clear();
+        resetLevels(0); // nothing is left to read
         return;
     }
     if (!m_file)

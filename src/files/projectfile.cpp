@@ -52,22 +52,9 @@ QString LoadReport::message() const
         .arg(keys);
 }
 
-NumberedName::NumberedName(const char *prefix, int number)
+void NumberedName::appendNumber(int number)
 {
-    // Copied by hand: reading forms one of these for every record it reads.
-    qsizetype prefixLength = 0;
-    for (; prefix[prefixLength]; ++prefixLength)
-        m_text[prefixLength] = prefix[prefixLength];
-    Q_ASSERT(prefixLength < 16);
-    if (number >= 0 && number < 100) {
-        if (number >= 10)
-            m_text[prefixLength++] = char('0' + number / 10);
-        m_text[prefixLength++] = char('0' + number % 10);
-        m_length = prefixLength;
-        return;
-    }
-    const auto result = std::to_chars(m_text + prefixLength, m_text + sizeof m_text, number);
-    m_length = result.ptr - m_text;
+    m_length = std::to_chars(m_text + m_length, m_text + sizeof m_text, number).ptr - m_text;
 }
 
 void SerializeLayoutList(CEBFFile &file, LayoutList &list, QByteArrayView sectionName, SerializeContext &context)
