@@ -41,6 +41,7 @@ CEBFFile::~CEBFFile() = default; // an uncommitted writer removes its temporary 
 
 void CEBFFile::resetLevels(quint32 rootEnd)
 {
+    m_madeTexts.reset();
     m_level = 0;
     m_levels[0] = LevelRecord{4, 0, 0, 0, 1, 0, rootEnd, 1}; // "Root", standing for the whole file
 }
@@ -333,8 +334,35 @@ void CEBFFile::exchangeString(QByteArrayView name, QString &value, const QString
 void CEBFFile::setText(QString &value, const char *body, quint32 size)
 {
     const qsizetype units = size / 2; // an odd last byte is dropped
+    const quint32 used = quint32(units) * 2;
+    // Captions and names; a longer text is a path, which hardly repeats.
+    constexpr quint32 LongestShared = 64;
+    QString *free = nullptr;
+    if (used > 0 && used <= LongestShared && Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        if (!m_madeTexts)
+            m_madeTexts = std::make_unique<std::array<QString, 1024>>();
+        // A body always follows its entry's header, so the 8 bytes before its end lie in the file.
+        constexpr quint64 Mix = 0x9E3779B97F4A7C15ULL;
+        quint64 hash = used;
+        for (quint32 at = 8; at < used; at += 8)
+            hash = (hash ^ qFromUnaligned<quint64>(body + at - 8)) * Mix;
+        hash = (hash ^ qFromUnaligned<quint64>(body + used - 8)) * Mix;
+        hash = (hash ^ (hash >> 31)) * Mix;
+        const size_t first = size_t(hash >> 54);
+        for (const size_t place : {first, first ^ 1}) {
+            QString &made = (*m_madeTexts)[place];
+            if (made.isNull()) {
+                free = free ? free : &made;
+            } else if (made.size() == units && sameBytes(reinterpret_cast<const char *>(made.constData()), body, used)) {
+                value = made;
+                return;
+            }
+        }
+    }
     QString text(units, Qt::Uninitialized);
     qFromLittleEndian<quint16>(body, units, text.data());
+    if (free)
+        *free = text;
     value = std::move(text);
 }
 

@@ -195,7 +195,7 @@ private:
     template <typename T>
     void exchangeInteger(QByteArrayView name, T &value, T defaultValue);
     void exchangeString(QByteArrayView name, QString &value, const QString &defaultValue);
-    static void setText(QString &value, const char *body, quint32 size);
+    void setText(QString &value, const char *body, quint32 size);
     bool findEntry(QByteArrayView name, ContainerEntry &entry);
     bool searchEntry(QByteArrayView name, ContainerEntry &entry);
     // Inline, as it runs for every entry read.
@@ -228,6 +228,11 @@ private:
     int m_level = 0;
     std::array<LevelRecord, MaxLevels> m_levels;
     QByteArray m_bytes;
+    // Reading: texts made so far, found by a hash of their code units. Captions and names repeat
+    // across layouts and shapes, and a repeated one shares the characters of the first rather than
+    // allocating its own. Each text has two places it may take; when both are taken it is not
+    // kept, so that a file of texts that never repeat costs one hash and two compares a text.
+    std::unique_ptr<std::array<QString, 1024>> m_madeTexts;
 };
 
 } // namespace velkari
