@@ -42,8 +42,9 @@ CEBFFile::~CEBFFile() = default; // an uncommitted writer removes its temporary 
 void CEBFFile::resetLevels(quint32 rootEnd)
 {
     m_madeTexts.reset();
+    m_inOrder = true;
     m_level = 0;
-    m_levels[0] = LevelRecord{4, 0, 0, 0, 1, 0, rootEnd, 1}; // "Root", standing for the whole file
+    m_levels[0] = LevelRecord{4, 0, 0, 0, 1, 0, rootEnd, 1, 0}; // "Root", standing for the whole file
 }
 
 void CEBFFile::OpenForWrite(const QString &path)
@@ -103,6 +104,11 @@ QString CEBFFile::damage() const
     const QByteArray name = m_className.toLatin1();
     const QByteArrayView bytes(m_bytes);
     if (m_writing || bytes.size() <= name.size() || uchar(bytes[0]) != name.size() || bytes.sliced(1, name.size()) != name)
+        return {};
+    // Every entry was parsed within its section where it was taken, counts were checked as it was,
+    // and every section, the class section too, was taken whole: no walk would find more.
+    const LevelRecord &classSection = m_levels[1];
+    if (m_inOrder && m_level == 1 && classSection.consumed == classSection.size && classSection.end == quint32(bytes.size()))
         return {};
     return findContainerDamage(bytes);
 }
@@ -193,7 +199,7 @@ bool CEBFFile::beginSection(QByteArrayView name)
             return false;
         writeHeader(name, 0);
         const quint32 start = quint32(writePosition() - 8);
-        m_levels[++m_level] = LevelRecord{int(name.size()), start, start, 0, 0, 0, 0, 0};
+        m_levels[++m_level] = LevelRecord{int(name.size()), start, start, 0, 0, 0, 0, 0, 0};
         return true;
     }
     ContainerEntry entry;
@@ -228,6 +234,7 @@ int CEBFFile::EntryCount() const
 
 bool CEBFFile::findEntry(QByteArrayView name, ContainerEntry &entry)
 {
+    m_inOrder = false;
     const LevelRecord &record = m_levels[m_level];
     if (record.limit > 0 && ParseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)
         && entry.name.size() == name.size() && sameBytes(entry.name.data(), name.data(), name.size()))

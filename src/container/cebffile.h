@@ -46,7 +46,10 @@ public:
     bool OpenForReadBytes(const QByteArray &bytes);
     // Reading: where the bytes read contradict their own structure (findContainerDamage), for
     // bytes that begin with this class's name, opened or not; empty for whole bytes and for bytes
-    // of another kind, which are no container of this class at all.
+    // of another kind, which are no container of this class at all. Bytes read whole in the order
+    // they were written, each entry taken at the cursor and every section read to its end with
+    // the class section still open, have been checked by the reading itself and are not walked
+    // again.
     QString damage() const;
 
     // The reading of an entry that lies at the cursor, as it does when a file is read in the order
@@ -60,7 +63,12 @@ public:
             return;
         }
         const LevelRecord &ended = m_levels[m_level--];
-        advancePast(m_levels[m_level], quint32(ended.nameLength) + ended.size + 9);
+        if (ended.consumed != ended.size)
+            m_inOrder = false;
+        const quint32 length = quint32(ended.nameLength) + ended.size + 9;
+        LevelRecord &parent = m_levels[m_level];
+        parent.consumed += length;
+        advancePast(parent, length);
     }
     bool IsWriting() const { return m_writing; }
     int EntryCount() const;
@@ -113,6 +121,7 @@ private:
         quint32 size = 0;
         quint32 end = 0;   // reading: end of the body that really exists
         qint32 limit = 0;  // reading: entries that may exist, lowered when the body ends early
+        quint32 consumed = 0; // reading: bytes of the body taken at the cursor so far
     };
 
     enum class Sink { Memory, File, OnePass };
@@ -167,7 +176,9 @@ private:
         if (!at || count != 0 || (wanted >= 0 && size != quint64(wanted)))
             return nullptr;
         const quint32 header = 9 + quint32(name.size());
-        advancePast(m_levels[m_level], header + size);
+        LevelRecord &record = m_levels[m_level];
+        record.consumed += header + size;
+        advancePast(record, header + size);
         return at + header;
     }
     // The section at the cursor, entered.
@@ -179,7 +190,7 @@ private:
         if (!at || qint32(count) < 0 || m_level + 1 >= MaxLevels)
             return false;
         const quint32 body = m_levels[m_level].cursor + 9 + quint32(name.size());
-        m_levels[++m_level] = LevelRecord{int(name.size()), body, body, 0, qint32(count), size, body + size, qint32(count)};
+        m_levels[++m_level] = LevelRecord{int(name.size()), body, body, 0, qint32(count), size, body + size, qint32(count), 0};
         return true;
     }
     template <typename T>
@@ -218,6 +229,9 @@ private:
 
     bool m_skinOutput = false;
     bool m_writing = true;
+    // Reading: every entry read so far was the one at the cursor, and every section left had been
+    // read to its end. Whatever goes through the general lookup clears it.
+    bool m_inOrder = true;
     QString m_fileName;
     std::unique_ptr<SafeFileWriter> m_file;
     Sink m_sink = Sink::Memory;

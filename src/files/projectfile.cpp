@@ -200,18 +200,28 @@ bool LoadProjectFile(SkinProject &project, const QString &path, LoadReport *repo
     CEBFFile file(ProjectFileClassName());
     const bool opened = file.OpenForRead(path, MaxProjectFileSize);
     // Read as far as it goes, a damaged project would lose what lies beyond the damage, and the
-    // next save would make that loss final.
+    // next save would make that loss final. It is read aside and taken only when whole: read in
+    // the order it was written, the reading itself checks its structure (CEBFFile::damage).
+    SkinProject read;
+    read.projectPath = path;
+    LoadReport loaded;
+    if (opened)
+        loaded = ReadProject(file, read);
     const QString damage = file.damage();
     if (!opened || !damage.isEmpty()) {
         if (report)
             *report = LoadReport{0, 0, 0, damage};
         return false;
     }
-    project.projectPath = path;
-    const LoadReport read = ReadProject(file, project);
     file.Close();
+    for (int shape = 0; shape < ScreenShapeCount; ++shape)
+        project.layoutList(shape).swap(read.layoutList(shape));
+    project.textColor = read.textColor;
+    project.highlightColor = read.highlightColor;
+    project.helpFileName = read.helpFileName;
+    project.projectPath = path;
     if (report)
-        *report = read;
+        *report = loaded;
     return true;
 }
 
