@@ -42,6 +42,8 @@ CEBFFile::~CEBFFile() = default; // an uncommitted writer removes its temporary 
 void CEBFFile::resetLevels(quint32 rootEnd)
 {
     m_madeTexts.reset();
+    m_textsLookedUp = 0;
+    m_textsShared = 0;
     m_inOrder = true;
     m_level = 0;
     m_levels[0] = LevelRecord{4, 0, 0, 0, 1, 0, rootEnd, 1, 0}; // "Root", standing for the whole file
@@ -344,10 +346,14 @@ void CEBFFile::setText(QString &value, const char *body, quint32 size)
     const quint32 used = quint32(units) * 2;
     // Captions and names; a longer text is a path, which hardly repeats.
     constexpr quint32 LongestShared = 64;
-    QString *free = nullptr;
-    if (used > 0 && used <= LongestShared && Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+    MadeText *free = nullptr;
+    quint32 tag = 0;
+    constexpr int Trial = 1024;
+    const bool repeating = m_textsLookedUp < Trial || m_textsShared >= m_textsLookedUp / 4;
+    if (used > 0 && used <= LongestShared && repeating && Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        ++m_textsLookedUp;
         if (!m_madeTexts)
-            m_madeTexts = std::make_unique<std::array<QString, 1024>>();
+            m_madeTexts = std::make_unique<std::array<MadeText, 1024>>();
         // A body always follows its entry's header, so the 8 bytes before its end lie in the file.
         constexpr quint64 Mix = 0x9E3779B97F4A7C15ULL;
         quint64 hash = used;
@@ -355,13 +361,16 @@ void CEBFFile::setText(QString &value, const char *body, quint32 size)
             hash = (hash ^ qFromUnaligned<quint64>(body + at - 8)) * Mix;
         hash = (hash ^ qFromUnaligned<quint64>(body + used - 8)) * Mix;
         hash = (hash ^ (hash >> 31)) * Mix;
+        tag = quint32(hash >> 22) | 1;
         const size_t first = size_t(hash >> 54);
         for (const size_t place : {first, first ^ 1}) {
-            QString &made = (*m_madeTexts)[place];
-            if (made.isNull()) {
+            MadeText &made = (*m_madeTexts)[place];
+            if (made.tag == 0) {
                 free = free ? free : &made;
-            } else if (made.size() == units && sameBytes(reinterpret_cast<const char *>(made.constData()), body, used)) {
-                value = made;
+            } else if (made.tag == tag && made.text.size() == units
+                       && sameBytes(reinterpret_cast<const char *>(made.text.constData()), body, used)) {
+                value = made.text;
+                ++m_textsShared;
                 return;
             }
         }
@@ -369,7 +378,7 @@ void CEBFFile::setText(QString &value, const char *body, quint32 size)
     QString text(units, Qt::Uninitialized);
     qFromLittleEndian<quint16>(body, units, text.data());
     if (free)
-        *free = text;
+        *free = MadeText{tag, text};
     value = std::move(text);
 }
 

@@ -245,8 +245,16 @@ private:
     // Reading: texts made so far, found by a hash of their code units. Captions and names repeat
     // across layouts and shapes, and a repeated one shares the characters of the first rather than
     // allocating its own. Each text has two places it may take; when both are taken it is not
-    // kept, so that a file of texts that never repeat costs one hash and two compares a text.
-    std::unique_ptr<std::array<QString, 1024>> m_madeTexts;
+    // kept. A file whose first texts hardly repeat is taken to be one whose texts do not, and the
+    // rest are made without looking.
+    struct MadeText
+    {
+        quint32 tag = 0; // 0: the place is free
+        QString text;
+    };
+    std::unique_ptr<std::array<MadeText, 1024>> m_madeTexts;
+    int m_textsLookedUp = 0;
+    int m_textsShared = 0;
 };
 
 } // namespace velkari
