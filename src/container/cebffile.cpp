@@ -215,18 +215,11 @@ bool CEBFFile::beginSection(QByteArrayView name)
 
 void CEBFFile::endSection()
 {
-    if (m_level == 0)
-        return;
     const LevelRecord ended = m_levels[m_level--];
     LevelRecord &parent = m_levels[m_level];
-    const quint32 length = quint32(ended.nameLength) + ended.size + 9;
-    if (m_writing) {
-        patchSectionHeader(ended.start, quint32(ended.count), ended.size);
-        parent.count += 1;
-        parent.size += length;
-    } else {
-        advancePast(parent, length);
-    }
+    patchSectionHeader(ended.start, quint32(ended.count), ended.size);
+    parent.count += 1;
+    parent.size += quint32(ended.nameLength) + ended.size + 9;
 }
 
 int CEBFFile::EntryCount() const

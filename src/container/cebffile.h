@@ -58,7 +58,9 @@ public:
     bool BeginSection(QByteArrayView name) { return enterAtCursor(name) || beginSection(name); }
     void EndSection()
     {
-        if (m_writing || m_level == 0) {
+        if (m_level == 0)
+            return; // the Root level cannot be ended
+        if (m_writing) {
             endSection();
             return;
         }
@@ -130,6 +132,7 @@ private:
     void resetLevels(quint32 rootEnd);
     bool beginReading();
     bool beginSection(QByteArrayView name);
+    // Writing: back-patches the section's count and size.
     void endSection();
     // The names this system writes are 2 to 15 characters long: compared a word at a time (two
     // words that may overlap), without a call.
