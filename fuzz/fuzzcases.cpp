@@ -458,6 +458,9 @@ QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath)
     SkinProject project;
     project.projectPath = BasePath;
     ReadProject(file, project);
+    // Reading in file order checks the structure on the way: it must find what a walk finds.
+    if (file.damage() != findContainerDamage(bytes))
+        return QStringLiteral("reading the project finds other damage than a walk: \"%1\"").arg(file.damage());
     QString problem = checkProjectShape(project);
     if (!problem.isEmpty())
         return problem;

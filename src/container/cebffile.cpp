@@ -30,26 +30,6 @@ QString tooLargeReason()
     return Text::tr("The file would be larger than 4 GiB.");
 }
 
-// The names this system writes are 2 to 15 characters long: compared a word at a time (two
-// words that may overlap), without a call.
-inline bool sameBytes(const char *x, const char *y, qsizetype size)
-{
-    if (size >= 8 && size <= 16) {
-        return qFromUnaligned<quint64>(x) == qFromUnaligned<quint64>(y)
-            && qFromUnaligned<quint64>(x + size - 8) == qFromUnaligned<quint64>(y + size - 8);
-    }
-    if (size >= 4 && size < 8) {
-        return qFromUnaligned<quint32>(x) == qFromUnaligned<quint32>(y)
-            && qFromUnaligned<quint32>(x + size - 4) == qFromUnaligned<quint32>(y + size - 4);
-    }
-    return size == 0 || std::memcmp(x, y, size_t(size)) == 0;
-}
-
-inline bool sameName(QByteArrayView a, QByteArrayView b)
-{
-    return a.size() == b.size() && sameBytes(a.data(), b.data(), a.size());
-}
-
 } // namespace
 
 CEBFFile::CEBFFile(const QString &className)
@@ -61,8 +41,12 @@ CEBFFile::~CEBFFile() = default; // an uncommitted writer removes its temporary 
 
 void CEBFFile::resetLevels(quint32 rootEnd)
 {
+    m_madeTexts.reset();
+    m_textsLookedUp = 0;
+    m_textsShared = 0;
+    m_inOrder = true;
     m_level = 0;
-    m_levels[0] = LevelRecord{4, 0, 0, 0, 1, 0, rootEnd, 1}; // "Root", standing for the whole file
+    m_levels[0] = LevelRecord{4, 0, 0, 0, 1, 0, rootEnd, 1, 0}; // "Root", standing for the whole file
 }
 
 void CEBFFile::OpenForWrite(const QString &path)
@@ -122,6 +106,11 @@ QString CEBFFile::damage() const
     const QByteArray name = m_className.toLatin1();
     const QByteArrayView bytes(m_bytes);
     if (m_writing || bytes.size() <= name.size() || uchar(bytes[0]) != name.size() || bytes.sliced(1, name.size()) != name)
+        return {};
+    // Every entry was parsed within its section where it was taken, counts were checked as it was,
+    // and every section, the class section too, was taken whole: no walk would find more.
+    const LevelRecord &classSection = m_levels[1];
+    if (m_inOrder && m_level == 1 && classSection.consumed == classSection.size && classSection.end == quint32(bytes.size()))
         return {};
     return findContainerDamage(bytes);
 }
@@ -203,7 +192,7 @@ void CEBFFile::writeValue(QByteArrayView name, const void *data, quint32 size)
     record.size += quint32(name.size()) + size + 9;
 }
 
-bool CEBFFile::BeginSection(QByteArrayView name)
+bool CEBFFile::beginSection(QByteArrayView name)
 {
     if (m_level + 1 >= MaxLevels)
         return false;
@@ -212,7 +201,7 @@ bool CEBFFile::BeginSection(QByteArrayView name)
             return false;
         writeHeader(name, 0);
         const quint32 start = quint32(writePosition() - 8);
-        m_levels[++m_level] = LevelRecord{int(name.size()), start, start, 0, 0, 0, 0, 0};
+        m_levels[++m_level] = LevelRecord{int(name.size()), start, start, 0, 0, 0, 0, 0, 0};
         return true;
     }
     ContainerEntry entry;
@@ -224,20 +213,13 @@ bool CEBFFile::BeginSection(QByteArrayView name)
     return true;
 }
 
-void CEBFFile::EndSection()
+void CEBFFile::endSection()
 {
-    if (m_level == 0)
-        return;
     const LevelRecord ended = m_levels[m_level--];
     LevelRecord &parent = m_levels[m_level];
-    const quint32 length = quint32(ended.nameLength) + ended.size + 9;
-    if (m_writing) {
-        patchSectionHeader(ended.start, quint32(ended.count), ended.size);
-        parent.count += 1;
-        parent.size += length;
-    } else {
-        advancePast(parent, length);
-    }
+    patchSectionHeader(ended.start, quint32(ended.count), ended.size);
+    parent.count += 1;
+    parent.size += quint32(ended.nameLength) + ended.size + 9;
 }
 
 int CEBFFile::EntryCount() const
@@ -245,31 +227,12 @@ int CEBFFile::EntryCount() const
     return m_levels[m_level].count;
 }
 
-// Read in the order of writing, the entry at the cursor is the value asked for: taken at once,
-// its body returned, its size in `size`, and the cursor moved past it. Null when it is not, or
-// when its size is not `wanted` (unless that is negative), for the general lookup to decide.
-const char *CEBFFile::valueAtCursor(QByteArrayView name, qint64 wanted, quint32 &size)
-{
-    LevelRecord &record = m_levels[m_level];
-    const quint32 nameLength = quint32(name.size());
-    if (record.limit <= 0 || record.cursor >= record.end || record.end - record.cursor < nameLength + 9)
-        return nullptr;
-    const quint32 room = record.end - record.cursor - 9 - nameLength;
-    const char *at = m_bytes.constData() + record.cursor;
-    size = qFromLittleEndian<quint32>(at + 5 + nameLength);
-    if (size > room || (wanted >= 0 && size != quint64(wanted)) || uchar(at[0]) != nameLength
-        || !sameBytes(at + 1, name.data(), nameLength) || qFromLittleEndian<qint32>(at + 1 + nameLength) != 0)
-        return nullptr;
-    advancePast(record, 9 + nameLength + size);
-    return at + 9 + nameLength;
-}
-
-// The same for a section: entered at once when it is the entry at the cursor.
 bool CEBFFile::findEntry(QByteArrayView name, ContainerEntry &entry)
 {
+    m_inOrder = false;
     const LevelRecord &record = m_levels[m_level];
     if (record.limit > 0 && ParseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)
-        && sameName(entry.name, name))
+        && entry.name.size() == name.size() && sameBytes(entry.name.data(), name.data(), name.size()))
         return true;
     return searchEntry(name, entry);
 }
@@ -288,7 +251,7 @@ bool CEBFFile::searchEntry(QByteArrayView name, ContainerEntry &entry)
             record.cursor = record.start;
             continue;
         }
-        if (sameName(entry.name, name))
+        if (entry.name.size() == name.size() && sameBytes(entry.name.data(), name.data(), name.size()))
             return true;
         advancePast(record, entry.length());
         ++misses;
@@ -317,40 +280,23 @@ void CEBFFile::ExchangeData(QByteArrayView name, quint32 size, void *data, const
 }
 
 template <typename T>
-bool CEBFFile::readAtCursor(QByteArrayView name, T &value)
+void CEBFFile::exchangeInteger(QByteArrayView name, T &value, T defaultValue)
 {
-    quint32 size = 0;
-    const char *body = m_writing ? nullptr : valueAtCursor(name, sizeof(T), size);
-    if (body)
-        value = qFromLittleEndian<T>(body);
-    return body;
-}
-
-void CEBFFile::ExchangeInt32(QByteArrayView name, quint32 &value)
-{
-    if (readAtCursor(name, value))
-        return;
-    quint32 le = qToLittleEndian(value);
-    const quint32 zero = 0;
-    ExchangeData(name, 4, &le, &zero);
+    T le = qToLittleEndian(value);
+    const T defaultLe = qToLittleEndian(defaultValue);
+    ExchangeData(name, sizeof(T), &le, &defaultLe);
     value = qFromLittleEndian(le);
 }
+
+template void CEBFFile::exchangeInteger<quint32>(QByteArrayView, quint32 &, quint32);
+template void CEBFFile::exchangeInteger<quint16>(QByteArrayView, quint16 &, quint16);
+template void CEBFFile::exchangeInteger<quint8>(QByteArrayView, quint8 &, quint8);
 
 void CEBFFile::ExchangeInt32(QByteArrayView name, qint32 &value)
 {
     quint32 raw = quint32(value);
     ExchangeInt32(name, raw);
     value = qint32(raw);
-}
-
-void CEBFFile::ExchangeInt16(QByteArrayView name, quint16 &value)
-{
-    if (readAtCursor(name, value))
-        return;
-    quint16 le = qToLittleEndian(value);
-    const quint16 zero = 0;
-    ExchangeData(name, 2, &le, &zero);
-    value = qFromLittleEndian(le);
 }
 
 void CEBFFile::ExchangeInt16(QByteArrayView name, qint16 &value)
@@ -360,12 +306,6 @@ void CEBFFile::ExchangeInt16(QByteArrayView name, qint16 &value)
     value = qint16(raw);
 }
 
-void CEBFFile::ExchangeByte(QByteArrayView name, quint8 &value, quint8 defaultValue)
-{
-    if (!readAtCursor(name, value))
-        ExchangeData(name, 1, &value, &defaultValue);
-}
-
 void CEBFFile::ExchangeByte(QByteArrayView name, qint8 &value, qint8 defaultValue)
 {
     quint8 raw = quint8(value);
@@ -373,7 +313,7 @@ void CEBFFile::ExchangeByte(QByteArrayView name, qint8 &value, qint8 defaultValu
     value = qint8(raw);
 }
 
-void CEBFFile::ExchangeString(QByteArrayView name, QString &value, const QString &defaultValue)
+void CEBFFile::exchangeString(QByteArrayView name, QString &value, const QString &defaultValue)
 {
     if (m_writing) {
         const qsizetype units = value.size();
@@ -384,21 +324,54 @@ void CEBFFile::ExchangeString(QByteArrayView name, QString &value, const QString
         writeValue(name, le.constData(), quint32(le.size()));
         return;
     }
-    quint32 size = 0;
-    const char *body = valueAtCursor(name, -1, size);
     ContainerEntry entry;
-    if (!body) {
-        if (!findEntry(name, entry) || entry.count != 0) {
-            value = defaultValue;
-            return;
-        }
-        body = entry.body.data();
-        size = entry.size;
-        advancePast(m_levels[m_level], entry.length());
+    if (!findEntry(name, entry) || entry.count != 0) {
+        value = defaultValue;
+        return;
     }
+    advancePast(m_levels[m_level], entry.length());
+    setText(value, entry.body.data(), entry.size);
+}
+
+void CEBFFile::setText(QString &value, const char *body, quint32 size)
+{
     const qsizetype units = size / 2; // an odd last byte is dropped
+    const quint32 used = quint32(units) * 2;
+    // Captions and names; a longer text is a path, which hardly repeats.
+    constexpr quint32 LongestShared = 64;
+    MadeText *free = nullptr;
+    quint32 tag = 0;
+    constexpr int Trial = 1024;
+    const bool repeating = m_textsLookedUp < Trial || m_textsShared >= m_textsLookedUp / 4;
+    if (used > 0 && used <= LongestShared && repeating && Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        ++m_textsLookedUp;
+        if (!m_madeTexts)
+            m_madeTexts = std::make_unique<std::array<MadeText, 1024>>();
+        // A body always follows its entry's header, so the 8 bytes before its end lie in the file.
+        constexpr quint64 Mix = 0x9E3779B97F4A7C15ULL;
+        quint64 hash = used;
+        for (quint32 at = 8; at < used; at += 8)
+            hash = (hash ^ qFromUnaligned<quint64>(body + at - 8)) * Mix;
+        hash = (hash ^ qFromUnaligned<quint64>(body + used - 8)) * Mix;
+        hash = (hash ^ (hash >> 31)) * Mix;
+        tag = quint32(hash >> 22) | 1;
+        const size_t first = size_t(hash >> 54);
+        for (const size_t place : {first, first ^ 1}) {
+            MadeText &made = (*m_madeTexts)[place];
+            if (made.tag == 0) {
+                free = free ? free : &made;
+            } else if (made.tag == tag && made.text.size() == units
+                       && sameBytes(reinterpret_cast<const char *>(made.text.constData()), body, used)) {
+                value = made.text;
+                ++m_textsShared;
+                return;
+            }
+        }
+    }
     QString text(units, Qt::Uninitialized);
     qFromLittleEndian<quint16>(body, units, text.data());
+    if (free)
+        *free = MadeText{tag, text};
     value = std::move(text);
 }
 
@@ -434,6 +407,7 @@ void CEBFFile::Close()
 {
     if (!m_writing) {
         m_bytes.clear();
+        resetLevels(0); // nothing is left to read
         return;
     }
     if (!m_file)

@@ -52,22 +52,9 @@ QString LoadReport::message() const
         .arg(keys);
 }
 
-NumberedName::NumberedName(const char *prefix, int number)
+void NumberedName::appendNumber(int number)
 {
-    // Copied by hand: reading forms one of these for every record it reads.
-    qsizetype prefixLength = 0;
-    for (; prefix[prefixLength]; ++prefixLength)
-        m_text[prefixLength] = prefix[prefixLength];
-    Q_ASSERT(prefixLength < 16);
-    if (number >= 0 && number < 100) {
-        if (number >= 10)
-            m_text[prefixLength++] = char('0' + number / 10);
-        m_text[prefixLength++] = char('0' + number % 10);
-        m_length = prefixLength;
-        return;
-    }
-    const auto result = std::to_chars(m_text + prefixLength, m_text + sizeof m_text, number);
-    m_length = result.ptr - m_text;
+    m_length = std::to_chars(m_text + m_length, m_text + sizeof m_text, number).ptr - m_text;
 }
 
 void SerializeLayoutList(CEBFFile &file, LayoutList &list, QByteArrayView sectionName, SerializeContext &context)
@@ -213,18 +200,28 @@ bool LoadProjectFile(SkinProject &project, const QString &path, LoadReport *repo
     CEBFFile file(ProjectFileClassName());
     const bool opened = file.OpenForRead(path, MaxProjectFileSize);
     // Read as far as it goes, a damaged project would lose what lies beyond the damage, and the
-    // next save would make that loss final.
+    // next save would make that loss final. It is read aside and taken only when whole: read in
+    // the order it was written, the reading itself checks its structure (CEBFFile::damage).
+    SkinProject read;
+    read.projectPath = path;
+    LoadReport loaded;
+    if (opened)
+        loaded = ReadProject(file, read);
     const QString damage = file.damage();
     if (!opened || !damage.isEmpty()) {
         if (report)
             *report = LoadReport{0, 0, 0, damage};
         return false;
     }
-    project.projectPath = path;
-    const LoadReport read = ReadProject(file, project);
     file.Close();
+    for (int shape = 0; shape < ScreenShapeCount; ++shape)
+        project.layoutList(shape).swap(read.layoutList(shape));
+    project.textColor = read.textColor;
+    project.highlightColor = read.highlightColor;
+    project.helpFileName = read.helpFileName;
+    project.projectPath = path;
     if (report)
-        *report = read;
+        *report = loaded;
     return true;
 }
 

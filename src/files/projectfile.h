@@ -5,6 +5,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <cstring>
+
 namespace velkari {
 
 class CEBFFile;
@@ -38,14 +40,30 @@ struct SerializeContext
     LoadReport report;
 };
 
-// "Arr%d" and "Shape%d" without an allocation.
+// "Arr%d" and "Shape%d" without an allocation. Inline: reading forms one for every record it
+// reads.
 class NumberedName
 {
 public:
-    NumberedName(const char *prefix, int number);
+    template <std::size_t N>
+    NumberedName(const char (&prefix)[N], int number)
+        : m_length(N - 1)
+    {
+        static_assert(N <= 16);
+        std::memcpy(m_text, prefix, N - 1);
+        if (number < 0 || number >= 100) {
+            appendNumber(number);
+            return;
+        }
+        if (number >= 10)
+            m_text[m_length++] = char('0' + number / 10);
+        m_text[m_length++] = char('0' + number % 10);
+    }
     operator QByteArrayView() const { return QByteArrayView(m_text, m_length); }
 
 private:
+    void appendNumber(int number);
+
     char m_text[32];
     qsizetype m_length = 0;
 };

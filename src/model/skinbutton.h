@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recordpool.h"
+
 #include <QString>
 
 namespace velkari {
@@ -30,6 +32,19 @@ struct SkinButton
     // identity, which is its own.
     SkinButton(const SkinButton &other);
     SkinButton &operator=(const SkinButton &) = delete;
+
+    // A project holds keys by the ten thousand: their memory comes from a pool.
+    static void *operator new(std::size_t size)
+    {
+        return size == sizeof(SkinButton) ? RecordPool<sizeof(SkinButton)>::take() : ::operator new(size);
+    }
+    static void operator delete(void *record, std::size_t size)
+    {
+        if (size == sizeof(SkinButton))
+            RecordPool<sizeof(SkinButton)>::give(record);
+        else
+            ::operator delete(record);
+    }
 
     void copyFieldsFrom(const SkinButton &other);
     bool isPlaceholder() const { return flags & ButtonFlagPlaceholder; }

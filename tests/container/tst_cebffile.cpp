@@ -87,6 +87,7 @@ private Q_SLOTS:
     void nestingIsLimited();
     void longNamesAreRefusedWhenWriting();
     void unicodeAndLongTextRoundTrip();
+    void textsReadBackAsWritten();
     void streamedFileEqualsTheBytesBuiltInMemory();
     void failedCreateRaisesFileError();
     void destroyedWithoutCloseKeepsPreviousFile();
@@ -395,6 +396,37 @@ void TestCEBFFile::unicodeAndLongTextRoundTrip()
     QString back;
     reader.ExchangeString("t", back);
     QCOMPARE(back, text);
+}
+
+// A text read again shares what was made of the same bytes: texts repeated and alike but for their
+// middles, then more than are kept, then both again, read by a reader that has opened other
+// bytes since.
+void TestCEBFFile::textsReadBackAsWritten()
+{
+    QStringList texts;
+    for (int i = 0; i < 2000; ++i)
+        texts << QStringLiteral("same start %1 same end").arg(i % 200);
+    for (int i = 0; i < 1500; ++i)
+        texts << QStringLiteral("same start %1 same end").arg(1000 + i);
+    texts << texts.mid(0, 400) << texts.mid(2000, 400);
+    texts << QStringLiteral("x") << QStringLiteral("xy") << QString() << QStringLiteral("x");
+    const auto written = [&] {
+        CEBFFile writer;
+        writer.OpenForWriteInMemory();
+        for (QString text : texts)
+            writer.ExchangeString("Caption", text);
+        writer.EndSection();
+        return writer.Bytes();
+    };
+    CEBFFile reader;
+    for (int pass = 0; pass < 2; ++pass) {
+        QVERIFY(reader.OpenForReadBytes(written()));
+        for (const QString &text : texts) {
+            QString back;
+            reader.ExchangeString("Caption", back);
+            QCOMPARE(back, text);
+        }
+    }
 }
 
 // Enough sections and values, small and large, that the file is written in many blocks: section

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using namespace velkari;
 using namespace velkari::test;
@@ -109,6 +110,7 @@ private Q_SLOTS:
     void truncatedProjectNeverLoadsHalf();
     void damagedProjectsAreRefused_data();
     void damagedProjectsAreRefused();
+    void readingFindsTheDamageAWalkFinds();
     void failedSavesLeaveNoTrace_data();
     void failedSavesLeaveNoTrace();
 };
@@ -585,6 +587,25 @@ void TestProjectFile::damagedProjectsAreRefused_data()
     QTest::newRow("a name running past the file") << fresh + "\x05" "ab" << "the name at offset 3366 runs past the end of the file";
     QTest::newRow("bytes that are no whole entry") << fresh + QByteArray(8, '\0')
                                                    << "the file ends with 8 bytes at offset 3366 that are not a whole entry";
+    // Eight bytes more at the end of the last section `depth` levels down, every section around it
+    // grown to hold them.
+    const auto grownAtTheEnd = [&](int depth) {
+        QByteArray bytes = fresh + QByteArray(8, '\0');
+        quint32 pos = 0;
+        for (int level = 0; level < depth; ++level) {
+            const QList<ContainerEntry> entries = ListEntries(QByteArrayView(fresh).sliced(pos), level == 0 ? 1 : INT_MAX);
+            const ContainerEntry &last = entries.last();
+            const quint32 fields = pos + last.offset + 1 + quint32(last.name.size());
+            qToLittleEndian<quint32>(last.size + 8, bytes.data() + fields + 4);
+            pos = fields + 8;
+        }
+        return bytes;
+    };
+    QTest::newRow("bytes at the end of a section that are no whole entry")
+        << grownAtTheEnd(2) << "VELKARI_PRJFILE/Shape3 ends with 8 bytes at offset 3366 that are not a whole entry";
+    QTest::newRow("bytes at the end of the last key that are no whole entry")
+        << grownAtTheEnd(7)
+        << "VELKARI_PRJFILE/Shape3/Arr0/Rows/Arr4/RowButtons/Arr0 ends with 8 bytes at offset 3366 that are not a whole entry";
     // No damage: the reader passes over an entry it does not know.
     QTest::newRow("a whole entry after the class section") << fresh + QByteArray(9, '\0') << "";
 }
@@ -603,6 +624,25 @@ void TestProjectFile::damagedProjectsAreRefused()
     QCOMPARE(loaded.report.damage, damage);
     QCOMPARE(loaded.ok, damage.isEmpty());
     QCOMPARE(project.layoutList(Portrait).at(0)->name, damage.isEmpty() ? QStringLiteral("Layout00") : QStringLiteral("kept"));
+}
+
+// Read in the order it was written, a project's reading checks its structure on the way; wherever
+// a byte is changed, it must find the damage that a walk over every entry finds.
+void TestProjectFile::readingFindsTheDamageAWalkFinds()
+{
+    const QByteArray fresh = readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp"));
+    const qsizetype afterClassName = 1 + ProjectFileClassName().size();
+    for (qsizetype at = afterClassName; at < fresh.size(); ++at) {
+        for (const char value : {'\x00', '\x80', '\xff'}) {
+            QByteArray bytes = fresh;
+            bytes[at] = value;
+            CEBFFile file(ProjectFileClassName());
+            SkinProject project;
+            if (file.OpenForReadBytes(bytes))
+                ReadProject(file, project);
+            QVERIFY2(file.damage() == findContainerDamage(bytes), qPrintable(QString::number(at)));
+        }
+    }
 }
 
 void TestProjectFile::failedSavesLeaveNoTrace_data()

@@ -3,6 +3,9 @@
 
 #include <QTest>
 
+#include <set>
+#include <vector>
+
 using namespace velkari;
 
 namespace {
@@ -62,6 +65,7 @@ private Q_SLOTS:
     void capacityIsNeverExceeded();
     void atOutOfRange();
     void assignCopyFromItselfKeepsRows();
+    void keysMadeAndFreedInTurnStayApart();
     void shapeNames();
 };
 
@@ -338,6 +342,30 @@ void TestSkinModel::assignCopyFromItselfKeepsRows()
     QCOMPARE(layout.rows.at(0), first);
     QCOMPARE(layout.rows.at(2)->height, 12);
     QCOMPARE(layout.rows.at(2)->buttons.at(0)->caption, QStringLiteral("2"));
+}
+
+// Keys come from a pool of their own: across blocks, freed in another order than made, and made
+// again in the freed places, each living key keeps its own memory and fields.
+void TestSkinModel::keysMadeAndFreedInTurnStayApart()
+{
+    std::vector<std::unique_ptr<SkinButton>> keys;
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 2500; ++i)
+            keys.push_back(key(QString::number(keys.size())));
+        for (size_t i = round; i < keys.size(); i += 3)
+            keys[i].reset();
+        for (size_t i = 0; i < keys.size(); ++i) {
+            if (!keys[i])
+                keys[i] = key(QString::number(i));
+        }
+    }
+    std::set<const SkinButton *> places;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        QCOMPARE(keys[i]->caption, QString::number(i));
+        QCOMPARE(keys[i]->flags, ButtonFlagCharacter);
+        places.insert(keys[i].get());
+    }
+    QCOMPARE(places.size(), keys.size());
 }
 
 void TestSkinModel::shapeNames()
