@@ -173,6 +173,12 @@ void PreviewWindow::createControls()
     m_log->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_log->setMaximumBlockCount(KeyboardDevice::MaxLoggedEvents);
     logLabel->setBuddy(m_log);
+    // The newest event stays in view when the window, or a scroll bar, takes room from the list;
+    // unless the reader has put the cursor on an older line.
+    connect(m_log->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+        if (m_log->textCursor().atEnd())
+            m_log->verticalScrollBar()->setValue(maximum);
+    });
     const int lines = fontMetrics().lineSpacing();
     m_text->setMinimumHeight(8 * lines);
     m_log->setMinimumHeight(8 * lines);
