@@ -7,6 +7,7 @@
 #include "dialogunits.h"
 #include "fieldcheck.h"
 #include "projectdocument.h"
+#include "screenfit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -119,6 +120,7 @@ CButtonDlg::CButtonDlg(SkinButton &button, ProjectDocument &document, const Layo
     setFont(DialogUnits::dialogFont());
     setWindowTitle(tr("Button Properties"));
     createControls();
+    ScreenFit::scrollWhenTooLarge(this);
 
     if (m_addMode) {
         // Kept after Cancel: the grid shows a placeholder as "New" whatever its caption.

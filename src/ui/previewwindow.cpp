@@ -5,6 +5,7 @@
 #include "editorsettings.h"
 #include "layoutpictures.h"
 #include "picturereader.h"
+#include "screenfit.h"
 #include "screenshape.h"
 #include "skinproject.h"
 #include "swatchbutton.h"
@@ -79,6 +80,8 @@ PreviewWindow::PreviewWindow(const SkinProject &project, int shape, QWidget *par
     setWindowTitle(tr("Try Skin"));
     createControls();
     refreshSkin();
+    // Last: what the page asks for is measured anew when the window is first shown.
+    ScreenFit::scrollWhenTooLarge(this);
 }
 
 void PreviewWindow::createControls()

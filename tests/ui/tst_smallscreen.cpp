@@ -1,0 +1,93 @@
+#include "buttondlg.h"
+#include "helpwindow.h"
+#include "layoutdlg.h"
+#include "previewwindow.h"
+#include "projectdocument.h"
+#include "widgetdriver.h"
+
+#include <QScreen>
+#include <QScrollArea>
+#include <QTemporaryDir>
+
+#include <functional>
+
+using namespace velkari;
+using namespace velkari::test;
+
+// Runs at twice the scale (QT_SCALE_FACTOR=2, set by CTest) on the offscreen screen of 800 × 600
+// pixels: a laptop at 2x, where the editor's dialogs are larger than the screen.
+
+namespace {
+
+using MakeWindow = std::function<std::unique_ptr<QWidget>(ProjectDocument &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(MakeWindow)
+
+class TestSmallScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void everyButtonWithinReach_data();
+    void everyButtonWithinReach();
+
+private:
+    QTemporaryDir m_settings;
+};
+
+void TestSmallScreen::initTestCase()
+{
+    QVERIFY(m_settings.isValid());
+    isolateSettings(m_settings.path());
+    QCOMPARE(qApp->primaryScreen()->devicePixelRatio(), 2.0);
+}
+
+void TestSmallScreen::everyButtonWithinReach_data()
+{
+    QTest::addColumn<MakeWindow>("make");
+    QTest::newRow("Button Properties") << MakeWindow([](ProjectDocument &document) {
+        const LayoutList &layouts = document.project().layoutList(Portrait);
+        return std::make_unique<CButtonDlg>(*layouts.at(0)->rows.at(0)->buttons.at(0), document, layouts, false);
+    });
+    QTest::newRow("Layout Properties") << MakeWindow([](ProjectDocument &document) {
+        const LayoutList &layouts = document.project().layoutList(Portrait);
+        return std::make_unique<CLayoutDlg>(*layouts.at(0), document, layouts);
+    });
+    QTest::newRow("Help") << MakeWindow([](ProjectDocument &) { return std::make_unique<HelpWindow>(); });
+    QTest::newRow("Try Skin") << MakeWindow([](ProjectDocument &document) {
+        return std::make_unique<PreviewWindow>(document.project(), Portrait);
+    });
+}
+
+// The window is no larger than the screen, and its page scrolls to every button.
+void TestSmallScreen::everyButtonWithinReach()
+{
+    QFETCH(MakeWindow, make);
+    ProjectDocument document;
+    const std::unique_ptr<QWidget> window = make(document);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QSize available = window->screen()->availableGeometry().size();
+    QVERIFY2(window->width() <= available.width() && window->height() <= available.height(),
+             qPrintable(QStringLiteral("%1 × %2").arg(window->width()).arg(window->height())));
+    const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
+    QVERIFY(!buttons.isEmpty());
+    for (QPushButton *button : buttons) {
+        if (!button->isVisibleTo(window.get()))
+            continue;
+        QRect room = window->rect();
+        for (QWidget *parent = button->parentWidget(); parent != window.get(); parent = parent->parentWidget()) {
+            if (auto *area = qobject_cast<QScrollArea *>(parent); area && area->widget()->isAncestorOf(button)) {
+                area->ensureWidgetVisible(button, 0, 0);
+                room = windowRect(*window, area->viewport());
+            }
+        }
+        QVERIFY2(room.contains(windowRect(*window, button)), qPrintable(button->text()));
+    }
+}
+
+QTEST_MAIN(TestSmallScreen)
+#include "tst_smallscreen.moc"
