@@ -111,6 +111,10 @@ private Q_SLOTS:
     void cancelAfterPasteRestores();
     void rowOperations_data();
     void rowOperations();
+    void pressAKey_data();
+    void pressAKey();
+    void vkNames_data();
+    void vkNames();
 
 private:
     std::unique_ptr<ProjectDocument> m_document;
@@ -190,7 +194,7 @@ void TestButtonDlg::editModeKeepsCaption()
 
     // Focus opens in the caption; OK follows the last field, the row operations come after it.
     QCOMPARE(dlg.focusWidget(), control(dlg, IdButtonCaption));
-    const QList<int> tabOrder { IdButtonCaption, IdButtonWidth, IdButtonCharacter, IdButtonChangeLayout, IdButtonNoRelease, IdButtonAutoToggle,
+    const QList<int> tabOrder { IdButtonCaption, IdButtonWidth, IdButtonPressKey, IdButtonCharacter, IdButtonChangeLayout, IdButtonNoRelease, IdButtonAutoToggle,
                                 IdButtonReturn, IdButtonCalculator, IdButtonTaskManager, IdButtonMacro, IdButtonShortcut, IdButtonField1, IdButtonFunctionList,
                                 IdButtonField2, IdButtonField3, Ok, Cancel, InsertAfter, InsertBefore, Delete, IdButtonPaste, IdButtonCopy };
     QList<int> chain;
@@ -729,6 +733,103 @@ void TestButtonDlg::rowOperations()
         QCOMPARE(button.caption, QStringLiteral("typed"));
     else
         QCOMPARE(fields(button), opened);
+}
+
+void TestButtonDlg::pressAKey_data()
+{
+    QTest::addColumn<quint16>("flags");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("charText"); // empty: the kind shows no Char
+    QTest::addColumn<QString>("vkText");
+    QTest::addColumn<QString>("name");
+    const quint16 character = ButtonFlagCharacter;
+    QTest::newRow("a letter") << character << int(Qt::Key_A) << 0 << "a" << "a" << "0x41" << "A";
+    QTest::newRow("shifted") << character << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << "A" << "0x41" << "A";
+    QTest::newRow("Enter") << character << int(Qt::Key_Return) << 0 << "\r" << "0x0D" << "0x0D" << "Enter";
+    QTest::newRow("F5") << character << int(Qt::Key_F5) << 0 << "" << "0x00" << "0x74" << "F5";
+    QTest::newRow("Shift alone") << character << int(Qt::Key_Shift) << 0 << "" << "0x00" << "0x10" << "Shift";
+    QTest::newRow("number pad") << character << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << "5" << "0x65"
+                                << "Num 5";
+    QTest::newRow("a character without a key") << character << int(Qt::Key_Eacute) << 0 << QString(QChar(0xE9))
+                                               << "0xE9" << "0x00" << "";
+    QTest::newRow("Escape, VK only") << quint16(0) << int(Qt::Key_Escape) << 0 << "\x1b" << "" << "0x1B" << "Esc";
+    QTest::newRow("Change Layout, VK only")
+        << quint16(ButtonFlagChangeLayout) << int(Qt::Key_Tab) << 0 << "\t" << "" << "0x09" << "Tab";
+}
+
+// The key pressed after "Press a key..." fills the fields the kind shows; even Escape and Tab
+// are keys then.
+void TestButtonDlg::pressAKey()
+{
+    QFETCH(quint16, flags);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    QFETCH(QString, charText);
+    QFETCH(QString, vkText);
+    QFETCH(QString, name);
+    auto button = makeKey(QStringLiteral("K"), flags, 'K', 0x4B);
+    CButtonDlg dlg(*button, *m_document, shape(), false);
+    dlg.show();
+    click(dlg, IdButtonPressKey);
+    auto *press = control<QPushButton>(dlg, IdButtonPressKey);
+    QVERIFY(press->isChecked());
+    QKeyEvent down(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), typed);
+    QApplication::sendEvent(press, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), typed);
+    QApplication::sendEvent(press, &up);
+
+    QVERIFY(!press->isChecked() && dlg.isVisible());
+    QCOMPARE(shown(dlg, IdButtonField1), !charText.isEmpty());
+    if (!charText.isEmpty())
+        QCOMPARE(text(dlg, IdButtonField1), charText);
+    QCOMPARE(text(dlg, IdButtonField2), vkText);
+    QCOMPARE(text(dlg, IdButtonVkName), name);
+}
+
+void TestButtonDlg::vkNames_data()
+{
+    QTest::addColumn<QString>("vkText");
+    QTest::addColumn<int>("vk"); // -1: refused
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Enter") << "Enter" << 0x0D << "Enter";
+    QTest::newRow("F5") << "F5" << 0x74 << "F5";
+    QTest::newRow("Shift") << "Shift" << 0x10 << "Shift";
+    QTest::newRow("constant") << "VK_RETURN" << 0x0D << "Enter";
+    QTest::newRow("any case and spacing") << "caps lock" << 0x14 << "Caps Lock";
+    QTest::newRow("one character is its code") << "x" << 0x78 << "F9";
+    QTest::newRow("a code") << "0x1B" << 0x1B << "Esc";
+    QTest::newRow("a code without a name") << "0xE8" << 0xE8 << "";
+    QTest::newRow("no such key") << "Entr" << -1 << "";
+    QTest::newRow("digits are no code") << "13" << -1 << "";
+}
+
+void TestButtonDlg::vkNames()
+{
+    QFETCH(QString, vkText);
+    QFETCH(int, vk);
+    QFETCH(QString, name);
+    auto key = makeKey(QStringLiteral("K"), ButtonFlagCharacter, 'K', 0x4B);
+    CButtonDlg dlg(*key, *m_document, shape(), false);
+    dlg.show();
+    typeInto(dlg, IdButtonField2, vkText);
+    QCOMPARE(text(dlg, IdButtonVkName), name);
+    QCOMPARE(text(dlg, IdButtonField2), vkText);
+    MessageBoxSeen seen;
+    if (vk < 0)
+        answerMessageBox(seen);
+    click(dlg, Ok);
+    QCOMPARE(seen.shown, vk < 0);
+    if (vk < 0) {
+        QCOMPARE(seen.text, QStringLiteral("\"VK\" knows no key named \"%1\": it takes one character, a code from 0x00 "
+                                           "to 0xFF such as 0x41, or the name of a key such as Enter, F5, Shift or "
+                                           "VK_RETURN.").arg(vkText));
+        QCOMPARE(int(key->vk), 0x4B);
+    } else {
+        QCOMPARE(int(key->vk), vk);
+    }
 }
 
 QTEST_MAIN(TestButtonDlg)
