@@ -79,6 +79,8 @@ CanvasView::CanvasView(QWidget *parent)
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
+    // The grid takes the focus, and the canvas follows it; a click beside the keys leaves it.
+    setFocusPolicy(Qt::NoFocus);
     // Given to the scroll area while still empty, as moving its 200 children in costs.
     m_content = new QWidget;
     setWidget(m_content);

@@ -412,13 +412,8 @@ void PreviewWindow::fitPicture(const QSize &spareRoom)
     // The nested layouts settle first, or the window would measure what they were.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     layout()->activate();
-    resize(minimumSizeHint() + spareRoom);
-    // A window grown past the screen's edge comes back onto it.
-    const QRect outer = frameGeometry();
-    const QPoint over(qMax(0, outer.right() - screenArea.right()), qMax(0, outer.bottom() - screenArea.bottom()));
-    if (!over.isNull())
-        move(qMax(screenArea.left(), outer.left() - over.x()), qMax(screenArea.top(), outer.top() - over.y()));
-
+    resize((minimumSizeHint() + spareRoom).boundedTo(ScreenFit::roomOnScreen(this)));
+    ScreenFit::keepOnScreen(this);
 }
 
 bool PreviewWindow::isCalculatorLayout() const

@@ -20,10 +20,23 @@ QSize frameOf(const QWidget *window)
     return QSize(8, window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window) + 8);
 }
 
+} // namespace
+
 QSize roomOnScreen(const QWidget *window)
 {
     return window->screen()->availableGeometry().size() - frameOf(window);
 }
+
+void keepOnScreen(QWidget *window)
+{
+    const QRect available = window->screen()->availableGeometry();
+    const QRect outer(window->pos(), window->size() + frameOf(window));
+    const QPoint over(qMax(0, outer.right() - available.right()), qMax(0, outer.bottom() - available.bottom()));
+    if (!over.isNull())
+        window->move(qMax(available.left(), outer.left() - over.x()), qMax(available.top(), outer.top() - over.y()));
+}
+
+namespace {
 
 // Asks for its page's sizes as far as the window's screen holds them, with room for the scroll
 // bar that a page too large in one direction needs in the other.
@@ -35,6 +48,8 @@ public:
     {
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
+        // It follows the focus of the controls; a stop of its own would be one that shows nothing.
+        setFocusPolicy(Qt::NoFocus);
         setWidget(page);
         window->installEventFilter(this);
         page->installEventFilter(this);
@@ -54,6 +69,7 @@ protected:
             const QSize room = roomOnScreen(window());
             if (window()->width() > room.width() || window()->height() > room.height())
                 window()->resize(window()->size().boundedTo(room));
+            keepOnScreen(window());
         }
         return QScrollArea::eventFilter(watched, event);
     }
@@ -81,6 +97,7 @@ QWidget *scrollingPage(QWidget *window)
     auto *scroll = new QScrollArea(window);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);

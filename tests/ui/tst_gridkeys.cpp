@@ -202,17 +202,14 @@ void TestGridKeys::gridIsOneTabStop()
     CViziZareroDlg window;
     openLayout(window, {3, 2, 4});
     window.gridButton(2, 1)->setFocus();
-    QList<QWidget *> stops;
-    for (QWidget *widget = window.gridButton(2, 1)->nextInFocusChain(); widget != window.gridButton(2, 1);
-         widget = widget->nextInFocusChain()) {
-        if (qobject_cast<GridCell *>(widget) && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus))
-            stops << widget;
-    }
-    QVERIFY2(stops.isEmpty(), qPrintable(QString::number(stops.size())));
+    control(window, IdHelpFileName)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     GridCell *focused = window.canvas()->currentCell();
     QCOMPARE(focused, window.gridButton(2, 1));
-    QVERIFY(focused->hasFocus());
+    QCOMPARE(QApplication::focusWidget(), focused);
     QCOMPARE(focused->grab().toImage().pixelColor(1, focused->height() / 2), focused->palette().color(QPalette::Highlight));
+    QTest::keyClick(focused, Qt::Key_Tab);
+    QVERIFY(!qobject_cast<GridCell *>(QApplication::focusWidget()));
 }
 
 void TestGridKeys::draggingMovesAKey_data()

@@ -60,6 +60,14 @@ void TestSmallScreen::everyButtonWithinReach_data()
     QTest::newRow("Try Skin") << MakeWindow([](ProjectDocument &document) {
         return std::make_unique<PreviewWindow>(document.project(), Portrait);
     });
+    // Made larger by hand, then a zoom that asks for more room.
+    QTest::newRow("Try Skin at 3x") << MakeWindow([](ProjectDocument &document) {
+        auto preview = std::make_unique<PreviewWindow>(document.project(), Portrait);
+        preview->show();
+        preview->resize(preview->size() + QSize(100, 100));
+        preview->setZoom(3);
+        return preview;
+    });
 }
 
 // The window is no larger than the screen, and its page scrolls to every button.
