@@ -209,6 +209,18 @@
         <source>Click to add a button at the end of this row.</source>
         <translation>Klicken, um am Ende dieser Zeile eine Taste hinzuzufügen.</translation>
     </message>
+    <message>
+        <source>Make the layouts of other shapes from those of one shape, scaled to their screens, with their pictures.</source>
+        <translation>Die Layouts anderer Bildschirmformen aus denen einer Form erzeugen, auf ihre Bildschirme skaliert, samt Bildern.</translation>
+    </message>
+    <message>
+        <source>Add a layout from a keyboard-layout-editor.com file to this shape, with its picture drawn.</source>
+        <translation>Ein Layout aus einer Datei von keyboard-layout-editor.com zu dieser Bildschirmform hinzufügen und sein Bild zeichnen.</translation>
+    </message>
+    <message>
+        <source>Save the current layout as a keyboard-layout-editor.com file.</source>
+        <translation>Das aktuelle Layout als Datei für keyboard-layout-editor.com speichern.</translation>
+    </message>
 </context>
 <context>
     <name>velkari::ButtonFunctions</name>
@@ -629,6 +641,26 @@
         <source>All Files (*.*)</source>
         <translation>Alle Dateien (*.*)</translation>
     </message>
+    <message>
+        <source>Read Keys from Picture</source>
+        <translation>Tasten aus Bild lesen</translation>
+    </message>
+    <message>
+        <source>Name the picture in &quot;Skin:&quot; first, or choose it with Browse.</source>
+        <translation>Nennen Sie zuerst das Bild unter „Bild:“, oder wählen Sie es mit „Auswählen“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture that can be read.</source>
+        <translation>„%1“ ist kein lesbares Bild.</translation>
+    </message>
+    <message>
+        <source>No keys were recognised in &quot;%1&quot;; nothing was changed.</source>
+        <translation>In „%1“ wurden keine Tasten erkannt; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>OK keeps this with the dialog&apos;s other changes; Cancel puts the layout back as it was.</source>
+        <translation>OK übernimmt dies mit den übrigen Änderungen des Dialogs; Abbrechen stellt das Layout wieder her, wie es war.</translation>
+    </message>
 </context>
 <context>
     <name>velkari::CViziZareroApp</name>
@@ -803,6 +835,18 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <source>Read Keys from Picture</source>
         <translation>Tasten aus Bild lesen</translation>
     </message>
+    <message>
+        <source>Derive Shapes...</source>
+        <translation>Formen ableiten...</translation>
+    </message>
+    <message>
+        <source>Import Layout...</source>
+        <translation>Layout-Import...</translation>
+    </message>
+    <message>
+        <source>Export Layout...</source>
+        <translation>Layout-Export...</translation>
+    </message>
 </context>
 <context>
     <name>velkari::CanvasView</name>
@@ -927,6 +971,29 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     <message>
         <source>The recovery copy is damaged (%1), and is removed.</source>
         <translation>Die Wiederherstellungskopie ist beschädigt (%1) und wird entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::DeriveShapesDlg</name>
+    <message>
+        <source>Derive Shapes</source>
+        <translation>Formen ableiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy the layouts of:</source>
+        <translation>Layouts &amp;kopieren von:</translation>
+    </message>
+    <message>
+        <source>Replace the layouts of:</source>
+        <translation>Layouts ersetzen in:</translation>
+    </message>
+    <message>
+        <source>The layouts are copied in the same order, so that Change Layout keys and drag-up layouts keep their targets; each row&apos;s keys are scaled to the screen&apos;s width, row heights to its resolution, and every layout gets a picture: drawn afresh, or the author&apos;s scaled into a new file.</source>
+        <translation>Die Layouts werden in derselben Reihenfolge kopiert, sodass Layoutwechsel-Tasten und Hochzieh-Layouts ihre Ziele behalten; die Tasten jeder Zeile werden auf die Breite des Bildschirms skaliert, die Zeilenhöhen auf seine Auflösung, und jedes Layout bekommt ein Bild: neu gezeichnet oder das des Autors in eine neue Datei skaliert.</translation>
+    </message>
+    <message>
+        <source>The project has no file yet: OK asks where to save it, and the pictures go beside it.</source>
+        <translation>Das Projekt hat noch keine Datei: OK fragt, wo es gespeichert werden soll, und die Bilder kommen daneben.</translation>
     </message>
 </context>
 <context>
@@ -1687,6 +1754,22 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
         <source>Double-click a problem, or press Enter on it, to open what needs mending.</source>
         <translation>Doppelklicken Sie auf ein Problem oder drücken Sie darauf die Eingabetaste, um zu öffnen, was zu beheben ist.</translation>
     </message>
+    <message>
+        <source>Width needed: %1 pixels (%2).</source>
+        <translation>Nötige Breite: %1 Pixel (%2).</translation>
+    </message>
+    <message>
+        <source>Warnings remaining: %1 (Problems lists them).</source>
+        <translation>Verbleibende Warnungen: %1 (die Liste der Probleme nennt sie).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be decoded.</source>
+        <translation>Das Bild „%1“ lässt sich nicht dekodieren.</translation>
+    </message>
+    <message>
+        <source>%1 pictures cannot be decoded, among them &quot;%2&quot;.</source>
+        <translation>%1 Bilder lassen sich nicht dekodieren, darunter „%2“.</translation>
+    </message>
 </context>
 <context>
     <name>velkari::ProjectChecker</name>
@@ -1831,6 +1914,101 @@ Eine Bildschirmform fasst höchstens 20 Layouts, ein Layout 6 Zeilen und eine Ze
     <message>
         <source>Hi-Res. Landscape</source>
         <translation>Hi-Res. Querformat</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::ShapeCommands</name>
+    <message>
+        <source>Derive Shapes</source>
+        <translation>Formen ableiten</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Derived %1 from %2: %3 pictures drawn, %4 scaled from the author&apos;s.</source>
+        <translation>%1 aus %2 abgeleitet: %3 Bilder gezeichnet, %4 aus denen des Autors skaliert.</translation>
+    </message>
+    <message>
+        <source>The shapes were derived, but:</source>
+        <translation>Die Formen wurden abgeleitet, aber:</translation>
+    </message>
+    <message>
+        <source>Import Layout</source>
+        <translation>Layout importieren</translation>
+    </message>
+    <message>
+        <source>Keyboard Layouts (*.json *.txt)</source>
+        <translation>Tastaturlayouts (*.json *.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; exists already. Replace it with the imported layout&apos;s?</source>
+        <translation>Das Bild „%1“ gibt es schon. Durch das des importierten Layouts ersetzen?</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>Das Bild konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a keyboard layout. %2</source>
+        <translation>„%1“ ist kein Tastaturlayout. %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be imported; nothing was changed:</source>
+        <translation>„%1“ kann nicht importiert werden; nichts wurde geändert:</translation>
+    </message>
+    <message>
+        <source>The layout&apos;s picture is drawn into a folder beside the project file, and the project has none yet. Save the project first?</source>
+        <translation>Das Bild des Layouts wird in einen Ordner neben der Projektdatei gezeichnet, und das Projekt hat noch keine. Das Projekt zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Sichern als...</translation>
+    </message>
+    <message>
+        <source>Imported &quot;%1&quot; into %2 as layout %3: %4 rows, %5 keys, its picture drawn as &quot;%6&quot;.</source>
+        <translation>„%1“ als Layout %3 der Form „%2“ importiert: %4 Zeilen, %5 Tasten, sein Bild gezeichnet als „%6“.</translation>
+    </message>
+    <message>
+        <source>Export Layout</source>
+        <translation>Layout exportieren</translation>
+    </message>
+    <message>
+        <source>Keyboard Layouts (*.json)</source>
+        <translation>Tastaturlayouts (*.json)</translation>
+    </message>
+    <message>
+        <source>A layout is never exported over the project file itself.</source>
+        <translation>Ein Layout wird nie über die Projektdatei selbst exportiert.</translation>
+    </message>
+    <message>
+        <source>Exported the layout &quot;%1&quot; to %2.</source>
+        <translation>Das Layout „%1“ nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the layout &quot;%2&quot; is %3 pixels wide and needs %4, but the %5 screen is %6 pixels wide. Fit scales the keys of every row of the layout in proportion so that each row adds up to %6.</source>
+        <translation>Zeile %1 des Layouts „%2“ ist %3 Pixel breit und braucht %4, doch der Bildschirm „%5“ ist %6 Pixel breit. Einpassen skaliert die Tasten jeder Zeile des Layouts im Verhältnis, sodass jede Zeile zusammen %6 ergibt.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the layout &quot;%2&quot; is %3 pixels wide and needs %4. Fit scales its keys in proportion so that they add up to %4.</source>
+        <translation>Zeile %1 des Layouts „%2“ ist %3 Pixel breit und braucht %4. Einpassen skaliert ihre Tasten im Verhältnis, sodass sie zusammen %4 ergeben.</translation>
+    </message>
+    <message>
+        <source>Fit Rows</source>
+        <translation>Zeilen einpassen</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>These shapes hold layouts of their own: %1. Deriving replaces those layouts, keys and all; their picture files stay on disk. Replace them?</source>
+        <translation>Diese Bildschirmformen haben eigene Layouts: %1. Das Ableiten ersetzt diese Layouts samt ihren Tasten; ihre Bilddateien bleiben erhalten. Ersetzen?</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,11 @@ struct Problem
     int row = -1; // -1 when the problem is about the whole layout
     int key = -1; // -1 when it is about a whole row or layout
     QString message;
+    // A row that is too wide or too narrow (layout-width: row 0, row-width: a later row): the key
+    // width every row needs, and how many pixels its keys lack (below 0: have too many); -1 and 0
+    // for every other problem.
+    int neededWidth = -1;
+    int widthDifference = 0;
 
     Severity severity() const { return ProblemSeverity(code); }
     bool isError() const { return severity() == Severity::Error; }

@@ -105,9 +105,10 @@ public:
     {
     }
 
-    void add(ProblemCode code, int row, int key, const QString &message)
+    Problem &add(ProblemCode code, int row, int key, const QString &message)
     {
         m_problems.append({code, m_shape, m_layout.index, m_layout.name, row, key, message});
+        return m_problems.last();
     }
 
     // Layout problems first, then row by row and key by key; stable, so the rules keep their order.
@@ -230,7 +231,13 @@ QList<Problem> ProjectChecker::check(const SkinProject &project)
             bool pictureReadable = true;
             bool widthValid = true;
             VisitRuleFailures(layout, shapeName, [&](const RuleFailure &failure) {
-                check.add(ProblemCode(int(failure.rule)), failure.row, failure.key, failure.message);
+                Problem &problem = check.add(ProblemCode(int(failure.rule)), failure.row, failure.key, failure.message);
+                if (failure.rule == LayoutRule::LayoutWidth || failure.rule == LayoutRule::RowWidth) {
+                    // The message keeps the device's words; what to aim for goes beside it.
+                    problem.neededWidth = ExpectedRowKeyWidth(layout);
+                    problem.widthDifference =
+                        problem.neededWidth - RowKeyWidth(*layout.rows.at(qMax(0, failure.row)));
+                }
                 pictureReadable = pictureReadable && failure.rule != LayoutRule::NoPicture
                     && failure.rule != LayoutRule::PictureUnreadable;
                 widthValid = widthValid && failure.rule != LayoutRule::LayoutWidth;

@@ -1,31 +1,42 @@
-#include "clicommand.h"
+#include "commandruns.h"
+#include "commandsupport.h"
+
+#include "drawsupport.h"
+#include "keyboardpainter.h"
+#include "projectfile.h"
+
+#include <QTextStream>
 
 namespace velkari {
 
 namespace {
 
-int runDraw(CliContext &context, const QStringList &args)
+QRgb fromColorRef(quint32 color)
 {
-    return RunDrawingCommand(context, DrawCommand(), args);
+    return qRgb(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
 } // namespace
 
-const CliCommand &DrawCommand()
+int runDraw(CliContext &context, const CommandLine &line)
 {
-    static const CliCommand command{
-        "draw",
-        "draw PROJECT.vsp [--all] [--theme dark|light] [--format gif|bmp] [--project-text-color] [--force]",
-        "draw the pictures of layouts from their keys",
-        "Draws a picture for every layout that has no readable GIF or BMP picture (for every layout with\n"
-        "--all), exactly the size of its key map, each key where the skin places it. The pictures go\n"
-        "into the folder PROJECT-pictures beside the project, named after the shape and the layout;\n"
-        "the layouts are pointed at them and the project is saved. --theme picks dark (the default) or\n"
-        "light keys; --project-text-color writes the captions in the project's text colour on every\n"
-        "key where it stays legible. A file that is not the layout's own picture is not replaced\n"
-        "unless --force is given. Exit code 1 when a layout cannot be drawn (it has no keys).",
-        runDraw};
-    return command;
+    SkinProject project;
+    if (!OpenProjectForCommand(context, project, line.argument(0)))
+        return ExitFailed;
+    const QList<PictureJob> jobs =
+        planLayoutPictures(project, pictureFolderFor(project.projectPath), line.pictureFormat(), !line.has("--all"));
+    if (jobs.isEmpty()) {
+        context.out() << "Every layout has a readable picture; --all draws them all again.\n";
+        return ExitSuccess;
+    }
+    if (RefuseToOverwrite(context, project, jobs, line.has("--force")))
+        return ExitFailed;
+    const std::optional<QRgb> captions =
+        line.has("--project-text-color") ? std::optional<QRgb>(fromColorRef(project.textColor)) : std::nullopt;
+    const int written = DrawPictures(context, project, jobs, KeyboardPainter(line.theme(), captions), true);
+    if (written > 0)
+        SaveProjectFile(project, project.projectPath);
+    return written == jobs.size() ? ExitSuccess : ExitRuleFailed;
 }
 
 } // namespace velkari

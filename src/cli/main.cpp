@@ -1,4 +1,4 @@
-#include "clicommand.h"
+#include "commandline.h"
 #include "keyboardpainter.h"
 #include "skintool.h"
 
@@ -28,17 +28,20 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const velkari::CommandLine line = velkari::ParseCommandLine(arguments);
+    // Qt gets the program's name only: every argument is the tool's, none an option of Qt's.
+    static int qtArgc = 1;
     // Only the commands that draw pay for Qt's graphical side, always offscreen: no command shows a
     // window.
     std::unique_ptr<QCoreApplication> app;
-    if (velkari::CommandLineDraws(arguments)) {
+    if (line.needsGuiApplication()) {
         velkari::useOffscreenPlatform();
         qtHandler = qInstallMessageHandler(dropRuntimeDirWarning);
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        app = std::make_unique<QGuiApplication>(qtArgc, argv);
     } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
+        app = std::make_unique<QCoreApplication>(qtArgc, argv);
     }
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return velkari::SkinTool(out, err).run(app->arguments().mid(1));
+    return velkari::SkinTool(out, err).run(line);
 }

@@ -1,74 +1,55 @@
-#include "clicommand.h"
+#include "commandruns.h"
+#include "commandsupport.h"
 
-#include "newcommand.h"
+#include "drawsupport.h"
 #include "projectfile.h"
-#include "skintemplates.h"
+#include "templateproject.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
-#include <algorithm>
-
 namespace velkari {
 
 namespace {
 
-int runNew(CliContext &context, const QStringList &args)
+// Refuses to replace an existing project unless `force`.
+bool projectInTheWay(const CliContext &context, const QString &path, bool force)
 {
-    const CommandLine line = ParseCommandLine(args, NewCommandOptions());
-    if (!line.ok() || line.positional.size() != 1)
-        return CommandUsageError(context, NewCommand(), line.ok() ? QStringLiteral("new takes one project file name") : line.error);
-    if (line.has(QStringLiteral("--template"))) {
-        const QString name = line.value(QStringLiteral("--template"));
-        const auto &templates = SkinTemplates();
-        if (std::none_of(templates.begin(), templates.end(),
-                         [&](const SkinTemplateInfo &info) { return info.name == name; })) {
-            return CommandUsageError(context, NewCommand(),
-                                     QStringLiteral("unknown template \"%1\"; velkari-skin templates lists them").arg(name));
-        }
-        return RunDrawingCommand(context, NewCommand(), args);
-    }
-    if (line.has(QStringLiteral("--theme")))
-        return CommandUsageError(context, NewCommand(), QStringLiteral("--theme needs --template: only a template has pictures to draw"));
-    const QString path = AbsolutePath(line.positional.first());
-    if (ProjectInTheWay(context, path, line.has(QStringLiteral("--force"))))
-        return ExitFailed;
+    if (force || !QFileInfo::exists(path))
+        return false;
+    context.message(QDir::toNativeSeparators(path) + QStringLiteral(" exists; --force replaces it"));
+    return true;
+}
+
+int newFromTemplate(CliContext &context, const CommandLine &line)
+{
     SkinProject project;
-    NormalizeProject(project);
-    SaveProjectFile(project, path);
+    QList<PictureJob> jobs;
+    if (!planTemplateProject(project, jobs, line.text("--template"), AbsolutePath(line.argument(0))))
+        return context.fail(QStringLiteral("there is no template \"%1\"").arg(line.text("--template")));
+    const QString path = project.projectPath;
+    const bool force = line.has("--force");
+    if (projectInTheWay(context, path, force) || !WriteProjectAndPictures(context, project, jobs, line.theme(), force))
+        return ExitFailed;
+    context.out() << "Wrote " << QDir::toNativeSeparators(path) << " and its " << jobs.size() << " pictures in "
+                  << QDir::toNativeSeparators(pictureFolderFor(path)) << '\n';
     return ExitSuccess;
 }
 
 } // namespace
 
-QList<CliOption> NewCommandOptions()
+int runNew(CliContext &context, const CommandLine &line)
 {
-    return {{{}, QStringLiteral("--template"), true},
-            {{}, QStringLiteral("--theme"), true},
-            {{}, QStringLiteral("--force"), false}};
-}
-
-bool ProjectInTheWay(CliContext &context, const QString &path, bool force)
-{
-    if (force || !QFileInfo::exists(path))
-        return false;
-    context.err << "velkari-skin: " << QDir::toNativeSeparators(path) << " exists; --force replaces it\n";
-    return true;
-}
-
-const CliCommand &NewCommand()
-{
-    static const CliCommand command{
-        "new", "new [--template NAME] [--theme dark|light] [--force] PROJECT.vsp",
-        "write a fresh project, or one from a template with its pictures",
-        "Writes a fresh project: one layout \"Layout00\" with five empty rows in each screen shape.\n"
-        "With --template, writes the template's layouts instead (velkari-skin templates lists them)\n"
-        "and draws their pictures as GIF into the folder PROJECT-pictures beside the project, in the\n"
-        "theme of --theme (dark by default): the project builds a skin at once. An existing project or\n"
-        "picture is not replaced unless --force is given.",
-        runNew};
-    return command;
+    if (line.has("--template"))
+        return newFromTemplate(context, line);
+    const QString path = AbsolutePath(line.argument(0));
+    if (projectInTheWay(context, path, line.has("--force")))
+        return ExitFailed;
+    SkinProject project;
+    NormalizeProject(project);
+    SaveProjectFile(project, path);
+    return ExitSuccess;
 }
 
 } // namespace velkari

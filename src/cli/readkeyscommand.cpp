@@ -1,10 +1,10 @@
-#include "clicommand.h"
+#include "commandruns.h"
+#include "commandsupport.h"
 
 #include "keymaplayout.h"
 #include "layoutpictures.h"
-#include "projectfile.h"
-#include "skinsource.h"
 #include "picturereader.h"
+#include "projectfile.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -49,100 +49,47 @@ QString keyMapText(const PictureKeyMap &map)
     return text;
 }
 
-int runReadKeys(CliContext &context, const QStringList &args)
-{
-    const QString layoutOption = QStringLiteral("--layout");
-    const QString pictureOption = QStringLiteral("--picture");
-    const QString dryRunOption = QStringLiteral("--dry-run");
-    const CommandLine line = ParseCommandLine(args, {ShapeOption(),
-                                                     {{}, layoutOption, true},
-                                                     {{}, pictureOption, true},
-                                                     {{}, dryRunOption, false},
-                                                     FormatOption()});
-    if (!line.ok())
-        return CommandUsageError(context, ReadKeysCommand(), line.error);
-    if (line.positional.size() != 1 || !line.has(ShapeOption().longName) || !line.has(layoutOption)) {
-        return CommandUsageError(context, ReadKeysCommand(),
-                                 QStringLiteral("read-keys takes a project file name, --shape and --layout"));
-    }
-    bool json = false;
-    if (!JsonFormat(line, json))
-        return CommandUsageError(context, ReadKeysCommand(), QStringLiteral("the formats are text and json"));
-    const int shape = ShapeFromCommandLine(line);
-    if (shape < 0)
-        return UnknownShapeError(context, ReadKeysCommand(), line.value(ShapeOption().longName));
-    bool numberOk = false;
-    const int number = line.value(layoutOption).toInt(&numberOk);
-    if (!numberOk || number < 0) {
-        return CommandUsageError(context, ReadKeysCommand(),
-                                 QStringLiteral("--layout takes a layout's number, counted from 0"));
-    }
+} // namespace
 
+int runReadKeys(CliContext &context, const CommandLine &line)
+{
     SkinProject project;
-    if (!OpenProjectForCommand(context, project, line.positional.first()))
+    if (!OpenProjectForCommand(context, project, line.argument(0)))
         return ExitFailed;
-    SkinLayout *layout = project.layoutList(shape).at(number);
-    if (!layout) {
-        context.err << QStringLiteral("velkari-skin: %1 has no layout %2; it has %3\n")
-                           .arg(ScreenShapeName(shape))
-                           .arg(number)
-                           .arg(project.layoutList(shape).count());
+    SkinLayout *layout = layoutForCommand(context, project, line.shape(), line.position());
+    if (!layout)
         return ExitFailed;
-    }
     // Another picture is only read: the layout keeps its own.
-    const QString picture = line.has(pictureOption) ? AbsolutePath(line.value(pictureOption)) : layout->picFileName;
-    if (picture.isEmpty()) {
-        context.err << QStringLiteral("velkari-skin: the layout \"%1\" names no picture; --picture FILE reads one\n")
-                           .arg(layout->name);
-        return ExitFailed;
-    }
+    const QString picture = line.has("--picture") ? AbsolutePath(line.text("--picture")) : layout->picFileName;
+    if (picture.isEmpty())
+        return context.fail(
+            QStringLiteral("the layout \"%1\" names no picture; --picture FILE reads one").arg(layout->name));
     if (!CheckInputReadable(context, picture))
         return ExitFailed;
     const QImage image = decodePicture(picture);
-    if (image.isNull()) {
-        context.err << QStringLiteral("velkari-skin: \"%1\" is not a picture that can be read\n")
-                           .arg(QDir::toNativeSeparators(picture));
-        return ExitFailed;
-    }
+    if (image.isNull())
+        return context.fail(
+            QStringLiteral("\"%1\" is not a picture that can be read").arg(QDir::toNativeSeparators(picture)));
     const PictureKeyMap map = readPictureKeyMap(image);
     if (map.isEmpty()) {
-        context.err << QStringLiteral("velkari-skin: no keys were recognised in \"%1\"; nothing was changed\n")
-                           .arg(QDir::toNativeSeparators(picture));
-        return ExitRuleFailed;
+        return context.fail(QStringLiteral("no keys were recognised in \"%1\"; nothing was changed")
+                                .arg(QDir::toNativeSeparators(picture)),
+                            ExitRuleFailed);
     }
+    const bool json = line.json();
     if (json)
-        context.out << keyMapJson(map) << '\n';
+        context.out() << keyMapJson(map) << '\n';
     else
-        context.out << keyMapText(map);
-    if (line.has(dryRunOption))
+        context.out() << keyMapText(map);
+    if (line.has("--dry-run"))
         return ExitSuccess;
     const KeyMapReport report = applyKeyMap(*layout, map);
     SaveProjectFile(project, project.projectPath);
     if (!json) {
         for (const QString &reportLine : report.lines())
-            context.out << reportLine << '\n';
+            context.out() << reportLine << '\n';
     }
     return ExitSuccess;
-}
-
-} // namespace
-
-const CliCommand &ReadKeysCommand()
-{
-    static const CliCommand command{
-        "read-keys",
-        "read-keys PROJECT.vsp --shape NAME --layout N [--picture FILE] [--dry-run] [--format text|json]",
-        "set a layout's row heights and key widths from its picture",
-        "Finds the rows and keys in the picture of layout N (counted from 0) of a shape, or in FILE\n"
-        "(which is only read: the layout keeps its picture), and sets the row heights and key widths\n"
-        "from them: each key reaches to the middle of the gap or border line beside it. Keys keep\n"
-        "their captions and functions in order; missing keys are added as blank keys, surplus keys\n"
-        "and rows are removed and listed. The project is saved in place unless --dry-run is given.\n"
-        "Prints the rows and keys found; --format json prints {\"width\": W, \"height\": H, \"rows\":\n"
-        "[{\"y\": Y, \"height\": H, \"keys\": [{\"x\": X, \"width\": W}, ...]}, ...]}. Exit code 1, with\n"
-        "nothing changed, when the picture shows no keys that can be recognised.",
-        runReadKeys};
-    return command;
 }
 
 } // namespace velkari

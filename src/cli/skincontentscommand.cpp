@@ -1,8 +1,8 @@
-#include "clicommand.h"
+#include "commandruns.h"
+#include "skinsource.h"
 
 #include "buttondescription.h"
 #include "picturereader.h"
-#include "skinsource.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -108,20 +108,14 @@ void printLayout(QTextStream &out, int index, const CompiledLayout &layout, cons
     }
 }
 
-int runInspect(CliContext &context, const QStringList &args)
+} // namespace
+
+int runInspect(CliContext &context, const CommandLine &line)
 {
-    const CommandLine line = ParseCommandLine(args, {FormatOption()});
-    bool json = false;
-    if (!line.ok() || line.positional.size() != 1 || !JsonFormat(line, json)) {
-        return CommandUsageError(context, InspectCommand(),
-                                 !line.ok() ? line.error : line.positional.size() != 1
-                                     ? QStringLiteral("inspect takes one skin file name")
-                                     : QStringLiteral("the formats are text and json"));
-    }
     CompiledSkin skin;
-    if (!LoadSkinForCommand(context, line.positional.first(), skin, false))
+    if (!LoadSkinForCommand(context, line.argument(0), skin, false))
         return ExitFailed;
-    if (json) {
+    if (line.json()) {
         QJsonArray shapes;
         for (int shape = 0; shape < ScreenShapeCount; ++shape) {
             QJsonArray layouts;
@@ -129,34 +123,20 @@ int runInspect(CliContext &context, const QStringList &args)
                 layouts.append(layoutJson(int(i), skin.shapes[shape][i]));
             shapes.append(QJsonObject{{"name", ScreenShapeName(shape)}, {"layouts", layouts}});
         }
-        context.out << JsonText(QJsonObject{{"shapes", shapes}}, QJsonDocument::Compact) << '\n';
+        context.out() << JsonText(QJsonObject{{"shapes", shapes}}, QJsonDocument::Compact) << '\n';
         return ExitSuccess;
     }
-    context.out << QStringLiteral("text colour %1, highlight colour %2, help file %3\n")
+    context.out() << QStringLiteral("text colour %1, highlight colour %2, help file %3\n")
                        .arg(hex(skin.textColor, 8), hex(skin.highlightColor, 8), QuotedText(skin.helpFileName));
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         const QList<CompiledLayout> &layouts = skin.shapes[shape];
         LayoutList names;
         nameLayoutsByNumber(names, layouts.size());
-        context.out << ScreenShapeName(shape) << QStringLiteral(": %1 layout(s)\n").arg(layouts.size());
+        context.out() << ScreenShapeName(shape) << QStringLiteral(": %1 layout(s)\n").arg(layouts.size());
         for (qsizetype i = 0; i < layouts.size(); ++i)
-            printLayout(context.out, int(i), layouts[i], names, skin.helpFileName);
+            printLayout(context.out(), int(i), layouts[i], names, skin.helpFileName);
     }
     return ExitSuccess;
-}
-
-} // namespace
-
-const CliCommand &InspectCommand()
-{
-    static const CliCommand command{
-        "inspect", "inspect SKIN.vsk [--format text|json]", "print what a skin file holds",
-        "Reads a skin file as the device would and prints, per shape and layout, the picture (its\n"
-        "format and size in pixels where it can be decoded), the flags, the drag-up layout, the\n"
-        "Enter, Space and Backspace keys and every key: row, position, flags, what it does and its\n"
-        "rectangle. A damaged skin is refused with a message naming the shape and layout.",
-        runInspect};
-    return command;
 }
 
 } // namespace velkari

@@ -6,6 +6,8 @@ class QTextStream;
 
 namespace velkari {
 
+class CommandLine;
+
 // The velkari-skin command-line tool: runs the command named in `arguments` (without the
 // program name) and returns its exit code (CliExitCode):
 //   0  done, and every layout passes the rules
@@ -17,10 +19,9 @@ class SkinTool
 public:
     SkinTool(QTextStream &out, QTextStream &err);
     int run(const QStringList &arguments);
+    int run(const CommandLine &line);
 
 private:
-    int usage(const QString &problem);
-
     QTextStream &m_out;
     QTextStream &m_err;
 };

@@ -48,6 +48,13 @@ QString ControlHint(int id)
         return Text::tr("Select current Layout.");
     case IdClose:
         return Text::tr("Close Velkari Skin Editor.");
+    case IdDeriveShapes:
+        return Text::tr("Make the layouts of other shapes from those of one shape, scaled to their screens, with "
+                        "their pictures.");
+    case IdImportLayout:
+        return Text::tr("Add a layout from a keyboard-layout-editor.com file to this shape, with its picture drawn.");
+    case IdExportLayout:
+        return Text::tr("Save the current layout as a keyboard-layout-editor.com file.");
     default:
         return QString();
     }

@@ -28,6 +28,9 @@ enum MainWindowId : int {
     IdClose = 1031,
     IdProblems = 1032,
     IdTrySkin = 1042,
+    IdDeriveShapes = 1050,
+    IdImportLayout = 1051,
+    IdExportLayout = 1052,
     IdHelp = 57670,
 };
 
@@ -62,6 +65,7 @@ enum LayoutDialogId : int {
     IdLayoutBrowse = 4,
     IdLayoutPaste = 5,
     IdLayoutDrawPicture = 6,
+    IdLayoutReadKeys = 7,
     IdLayoutRowCount = 1004,
     IdLayoutFirstHeight = 1008, // the six height fields are 1008 to 1013
     IdLayoutName = 1014,
@@ -73,6 +77,12 @@ enum LayoutDialogId : int {
     IdLayoutMacros = 1020,
     IdLayoutShortcuts = 1021,
     IdLayoutDragUp = 1026,
+};
+
+// Derive Shapes; OK and Cancel are Ok and Cancel.
+enum DeriveShapesDialogId : int {
+    IdDeriveSource = 1001,
+    IdDeriveFirstTarget = 1010, // a box for each shape, 1010 + its ScreenShape
 };
 
 // The cells of the main window's key grid: 5000 + 100 * row + column.

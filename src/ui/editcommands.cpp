@@ -7,6 +7,7 @@
 #include "layoutdlg.h"
 #include "problem.h"
 #include "projecttexts.h"
+#include "shapecommands.h"
 
 #include <QMessageBox>
 
@@ -16,7 +17,12 @@ EditCommands::EditCommands(ProjectDocument &document, QWidget *window)
     : QObject(window)
     , m_document(document)
     , m_window(window)
+    , m_shapes(new ShapeCommands(document, window, this))
 {
+    connect(m_shapes, &ShapeCommands::layoutsChanged, this, &EditCommands::layoutsChanged);
+    connect(m_shapes, &ShapeCommands::showView, this, &EditCommands::showView);
+    connect(m_shapes, &ShapeCommands::note, this, &EditCommands::note);
+    connect(m_shapes, &ShapeCommands::saveAsRequested, this, &EditCommands::saveAsRequested);
 }
 
 const LayoutList &EditCommands::shapeLayouts() const
@@ -102,7 +108,9 @@ void EditCommands::mend(const Problem &problem)
     if (!m_document.layout(problem.shape, problem.layout))
         return;
     Q_EMIT showView({problem.shape, problem.layout});
-    if (problem.row >= 0 && problem.key >= 0)
+    if (problem.neededWidth >= 0)
+        m_shapes->offerFit(problem);
+    else if (problem.row >= 0 && problem.key >= 0)
         gridCell(GridCellId::encode(problem.row, problem.key));
     else
         layoutProperties();
@@ -188,6 +196,21 @@ void EditCommands::fixPicture(bool redraw)
         Q_EMIT note(redraw ? tr("Drew the picture \"%1\" again from the keys.").arg(layout->picFileName)
                            : tr("Scaled the picture into \"%1\"; the file it was made from is as it was.")
                                  .arg(layout->picFileName));
+}
+
+void EditCommands::deriveShapes()
+{
+    m_shapes->deriveShapes(m_view.shape);
+}
+
+void EditCommands::importLayout()
+{
+    m_shapes->importLayout(m_view.shape);
+}
+
+void EditCommands::exportLayout()
+{
+    m_shapes->exportLayout(m_view);
 }
 
 } // namespace velkari

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace velkari {
 
+class ShapeCommands;
 struct Problem;
 
 // The commands that change the layouts and keys of the shape on view: they run the property
@@ -31,8 +32,12 @@ public:
     void gridCell(int id);
     // A picture dropped on the picture: the current layout's picture.
     void setPicture(const QString &path);
-    // Opens the problem's key's or its layout's properties, once the window shows its layout.
+    // Opens the problem's key's or its layout's properties, once the window shows its layout; for
+    // a row of the wrong width, shows the row and offers to fit it.
     void mend(const Problem &problem);
+    void deriveShapes();
+    void importLayout();
+    void exportLayout();
 
     // What the canvas asks for besides a click: keys by keyboard and mouse, rows that add up,
     // the picture offer and the way to a layout's first rows.
@@ -50,6 +55,8 @@ Q_SIGNALS:
     // The window is to show another layout.
     void showView(const ProjectView &view);
     void note(const QString &text);
+    // The project needs a file: Save As.
+    void saveAsRequested();
 
 private:
     const LayoutList &shapeLayouts() const;
@@ -59,6 +66,7 @@ private:
     ProjectDocument &m_document;
     QWidget *m_window;
     ProjectView m_view {0, 0};
+    ShapeCommands *m_shapes;
 };
 
 } // namespace velkari

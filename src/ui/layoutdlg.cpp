@@ -10,7 +10,9 @@
 #include "filedialogfilters.h"
 #include "fileerror.h"
 #include "keyboardpainter.h"
+#include "keymaplayout.h"
 #include "layoutpictures.h"
+#include "picturereader.h"
 #include "projectdocument.h"
 #include "screenfit.h"
 
@@ -184,6 +186,7 @@ void CLayoutDlg::createControls()
     auto *pasteButton = pushButton(IdLayoutPaste, tr("Paste Layout Info"), 247, 140, 71, 14);
     m_deleteButton = pushButton(Delete, tr("Delete this Layout"), 247, 159, 71, 14);
     auto *drawButton = pushButton(IdLayoutDrawPicture, tr("Draw Picture"), 247, 121, 71, 14);
+    auto *readKeysButton = pushButton(IdLayoutReadKeys, tr("Read Keys from Picture"), 232, 102, 86, 14);
 
     QWidget *previous = m_nameEdit;
     auto chain = [&previous](QWidget *next) {
@@ -200,6 +203,7 @@ void CLayoutDlg::createControls()
         chain(box);
     chain(okButton);
     chain(cancelButton);
+    chain(readKeysButton);
     chain(drawButton);
     chain(pasteButton);
     chain(m_deleteButton);
@@ -210,6 +214,7 @@ void CLayoutDlg::createControls()
     connect(m_rowCountList, &QComboBox::activated, this, &CLayoutDlg::rowCountChanged);
     connect(pasteButton, &QPushButton::clicked, this, &CLayoutDlg::paste);
     connect(drawButton, &QPushButton::clicked, this, &CLayoutDlg::drawPicture);
+    connect(readKeysButton, &QPushButton::clicked, this, &CLayoutDlg::readKeys);
     connect(okButton, &QPushButton::clicked, this, &CLayoutDlg::accept);
     connect(cancelButton, &QPushButton::clicked, this, &CLayoutDlg::reject);
     connect(m_deleteButton, &QPushButton::clicked, this, [this] {
@@ -346,34 +351,72 @@ void CLayoutDlg::rowCountChanged()
     showRowHeights(m_rowCountList->currentIndex() + 1, typed);
 }
 
+void CLayoutDlg::keepForCancel()
+{
+    if (m_saved)
+        return;
+    m_saved = std::make_unique<Saved>();
+    m_saved->name = m_layout.name;
+    m_saved->picFileName = m_layout.picFileName;
+    m_saved->flags = m_layout.flags;
+    m_saved->dragUpLayout = m_layout.dragUpLayout;
+}
+
+void CLayoutDlg::replaceRows(const RowList &rows)
+{
+    RowList copies;
+    copies.assignCopy(rows);
+    if (!m_saved->rowsAside) {
+        m_saved->rows.swap(m_layout.rows);
+        m_saved->rowsAside = true;
+    }
+    m_layout.rows.swap(copies); // an earlier paste's copies go with `copies`
+}
+
 void CLayoutDlg::paste()
 {
     const SkinLayout *source = m_document.copiedLayout();
     if (!source)
         return;
-    if (!m_saved) {
-        m_saved = std::make_unique<Saved>();
-        m_saved->name = m_layout.name;
-        m_saved->picFileName = m_layout.picFileName;
-        m_saved->flags = m_layout.flags;
-        m_saved->dragUpLayout = m_layout.dragUpLayout;
-    }
+    keepForCancel();
     // Pasting a layout onto itself leaves its rows alone.
-    if (source != &m_layout) {
-        RowList copies;
-        copies.assignCopy(source->rows);
-        if (!m_saved->rowsAside) {
-            m_saved->rows.swap(m_layout.rows);
-            m_saved->rowsAside = true;
-        }
-        m_layout.rows.swap(copies); // an earlier paste's copies go with `copies`
-    }
+    if (source != &m_layout)
+        replaceRows(source->rows);
     m_layout.name = source->name;
     m_layout.picFileName = source->picFileName;
     m_layout.flags = source->flags;
     m_layout.dragUpLayout = source->dragUpLayout;
     m_pasted = true;
     showLayout();
+}
+
+void CLayoutDlg::readKeys()
+{
+    SkinLayout named;
+    named.picFileName = m_pictureEdit->text();
+    const QString path = layoutPicturePath(named);
+    const QImage picture = path.isEmpty() ? QImage() : decodePicture(path);
+    const PictureKeyMap map = readPictureKeyMap(picture);
+    QString problem;
+    if (path.isEmpty())
+        problem = tr("Name the picture in \"Skin:\" first, or choose it with Browse.");
+    else if (picture.isNull())
+        problem = tr("\"%1\" is not a picture that can be read.").arg(QDir::toNativeSeparators(path));
+    else if (map.isEmpty())
+        problem = tr("No keys were recognised in \"%1\"; nothing was changed.").arg(QDir::toNativeSeparators(path));
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, tr("Read Keys from Picture"), problem);
+        return;
+    }
+    keepForCancel();
+    if (!m_saved->rowsAside)
+        replaceRows(m_layout.rows);
+    const KeyMapReport report = applyKeyMap(m_layout, map);
+    m_rowCountList->setCurrentIndex(m_layout.rows.count() - 1);
+    showRowHeights(m_layout.rows.count());
+    QMessageBox::information(this, tr("Read Keys from Picture"),
+                             report.lines().join(u'\n') + u'\n'
+                                 + tr("OK keeps this with the dialog's other changes; Cancel puts the layout back as it was."));
 }
 
 void CLayoutDlg::restoreSaved()

@@ -59,6 +59,13 @@ private:
     void rowCountChanged();
     void paste();
     void drawPicture();
+    // Row heights and key widths from the picture the dialog names, into the layout at once (as
+    // Paste writes), for OK to keep and Cancel to put back.
+    void readKeys();
+    // Before the dialog first writes into the layout itself: what it holds is kept for Cancel.
+    void keepForCancel();
+    // Copies of `rows` take the place of the layout's; its own are kept aside the first time.
+    void replaceRows(const RowList &rows);
     using Heights = std::array<quint16, RowList::capacity>;
     // The layout with the rows the dialog shows and the given heights, as OK would store them.
     std::unique_ptr<SkinLayout> layoutAsShown(const Heights &heights) const;
@@ -74,8 +81,8 @@ private:
     const LayoutList &m_shapeLayouts;
     bool m_addMode;
     bool m_pasted = false;
-    // What the layout held before the first Paste, so that Cancel can put it back: its very rows
-    // and buttons, which a copied button may refer to.
+    // What the layout held before the first Paste or Read Keys, so that Cancel can put it back: its
+    // very rows and buttons, which a copied button may refer to.
     std::unique_ptr<Saved> m_saved;
 
     QLineEdit *m_nameEdit = nullptr;

@@ -62,11 +62,19 @@ private:
 
 QString problemText(const Problem &problem)
 {
-    if (problem.row >= 0 && problem.key >= 0)
-        return ProblemsPanel::tr("Row %1, key %2: %3").arg(problem.row).arg(problem.key).arg(problem.message);
-    if (problem.row >= 0)
-        return ProblemsPanel::tr("Row %1: %2").arg(problem.row).arg(problem.message);
-    return problem.message;
+    // The device's messages (the errors) name their row and key themselves.
+    QString text = problem.message;
+    if (!problem.isError() && problem.row >= 0) {
+        text = problem.key >= 0
+            ? ProblemsPanel::tr("Row %1, key %2: %3").arg(problem.row).arg(problem.key).arg(problem.message)
+            : ProblemsPanel::tr("Row %1: %2").arg(problem.row).arg(problem.message);
+    }
+    if (problem.neededWidth >= 0) {
+        const QString difference = (problem.widthDifference > 0 ? QStringLiteral("+") : QString())
+            + QString::number(problem.widthDifference);
+        text += u' ' + ProblemsPanel::tr("Width needed: %1 pixels (%2).").arg(problem.neededWidth).arg(difference);
+    }
+    return text;
 }
 
 } // namespace
@@ -130,6 +138,24 @@ QString ProblemsPanel::caption() const
 {
     const auto errors = std::ranges::count_if(m_problems, &Problem::isError);
     return tr("Problems (%1 · %2)").arg(errors).arg(m_problems.size() - errors);
+}
+
+QString ProblemsPanel::warningsLeft() const
+{
+    const auto warnings = m_problems.size() - std::ranges::count_if(m_problems, &Problem::isError);
+    if (warnings == 0)
+        return {};
+    QString text = tr("Warnings remaining: %1 (Problems lists them).").arg(warnings);
+    const auto undecodable = [](const Problem &problem) { return problem.code == ProblemCode::PictureFormat; };
+    const auto first = std::ranges::find_if(m_problems, undecodable);
+    if (first == m_problems.end())
+        return text;
+    const SkinLayout *layout = m_project.layoutList(first->shape).at(first->layout);
+    const QString picture = layout ? layout->picFileName : QString();
+    const auto count = std::ranges::count_if(m_problems, undecodable);
+    return text + u' '
+        + (count == 1 ? tr("The picture \"%1\" cannot be decoded.").arg(picture)
+                      : tr("%1 pictures cannot be decoded, among them \"%2\".").arg(count).arg(picture));
 }
 
 void ProblemsPanel::checkNow()

@@ -36,6 +36,9 @@ public:
     const QList<Problem> &problems() const { return m_problems; }
     // "Problems (2 · 5)": errors, then warnings.
     QString caption() const;
+    // What a skin written now leaves to mend: how many warnings remain, naming a picture that
+    // cannot be decoded; empty when none remain.
+    QString warningsLeft() const;
     // Shows the panel beside its owner the first time, then where the user left it.
     void showBeside();
     void setVisible(bool visible) override;

@@ -55,12 +55,13 @@ void StatusArea::showNote(const QString &text)
     m_lastHoveredId = controlUnderMouse();
 }
 
-void StatusArea::showSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes)
+void StatusArea::showSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes, const QString &remarks)
 {
-    showNote(tr("Skin written: %1, %2 layouts, %3 KiB")
-                 .arg(QDir::toNativeSeparators(skinPath))
-                 .arg(layoutCount)
-                 .arg(qMax<qint64>(1, (bytes + 512) / 1024)));
+    const QString written = tr("Skin written: %1, %2 layouts, %3 KiB")
+                                .arg(QDir::toNativeSeparators(skinPath))
+                                .arg(layoutCount)
+                                .arg(qMax<qint64>(1, (bytes + 512) / 1024));
+    showNote(remarks.isEmpty() ? written : written + u'\n' + remarks);
 }
 
 } // namespace velkari

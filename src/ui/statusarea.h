@@ -31,8 +31,8 @@ public:
     void hoverTick();
     void showNote(const QString &text);
     // Create Skin succeeded: said here rather than in a box, so that building skin after skin is
-    // not interrupted.
-    void showSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes);
+    // not interrupted. `remarks`, when there are any, go on a line of their own.
+    void showSkinWritten(const QString &skinPath, int layoutCount, qint64 bytes, const QString &remarks = {});
 
 private:
     // The nearest widget under the mouse with an id: a combo box's inner parts count as the box.

@@ -95,7 +95,11 @@ void CViziZareroDlg::connectDocument()
     connect(m_document, &ProjectDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(m_document, &ProjectDocument::pathChanged, this,
             [this](const QString &path) { setWindowTitle(WindowTitle(path) + QStringLiteral("[*]")); });
-    connect(m_document, &ProjectDocument::skinWritten, m_status, &StatusArea::showSkinWritten);
+    connect(m_document, &ProjectDocument::skinWritten, this, [this](const QString &skin, int layouts, qint64 bytes) {
+        m_problems->checkNow();
+        m_status->showSkinWritten(skin, layouts, bytes, m_problems->warningsLeft());
+    });
+    connect(m_edits, &EditCommands::saveAsRequested, this, &CViziZareroDlg::commandSaveAs);
 }
 
 QPushButton *CViziZareroDlg::addButton(int id, const QString &caption, const QRect &rect)
@@ -134,6 +138,9 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
         {IdLayoutProperties, tr("Layout Properties"), units.rect(189, 41, 71, 12), &EditCommands::layoutProperties},
         {IdAddLayout, tr("Add Layout"), units.rect(263, 41, 56, 12), &EditCommands::addLayout},
         {IdCopyLayout, tr("Copy Layout"), units.rect(322, 41, 56, 12), &EditCommands::copyLayout},
+        {IdDeriveShapes, tr("Derive Shapes..."), units.rect(189, 27, 71, 12), &EditCommands::deriveShapes},
+        {IdImportLayout, tr("Import Layout..."), units.rect(263, 27, 70, 12), &EditCommands::importLayout},
+        {IdExportLayout, tr("Export Layout..."), units.rect(336, 27, 70, 12), &EditCommands::exportLayout},
     };
     for (const auto &command : edits)
         connect(addButton(command.id, command.caption, command.rect), &QPushButton::clicked, m_edits, command.command);

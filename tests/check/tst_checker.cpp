@@ -51,6 +51,8 @@ private Q_SLOTS:
     void everyCode_data();
     void everyCode();
     void aChangedPictureIsLookedAtAgain();
+    void widthProblemsSayTheWidthNeeded_data();
+    void widthProblemsSayTheWidthNeeded();
 
 private:
     QString picture(int width, int height);
@@ -271,6 +273,42 @@ void TestChecker::aChangedPictureIsLookedAtAgain()
              QStringList{QStringLiteral("picture-format Portrait/0/-1/-1: The picture file \"%1\" is neither a GIF nor a "
                                         "BMP picture that can be read; save the picture as GIF or BMP.")
                              .arg(first.picFileName)});
+}
+
+void TestChecker::widthProblemsSayTheWidthNeeded_data()
+{
+    QTest::addColumn<QList<quint16>>("rowWidths");
+    QTest::addColumn<QStringList>("expected"); // "code row: needed difference"
+    QTest::newRow("row too narrow") << QList<quint16>{240, 236} << QStringList{"row-width 1: 240 4"};
+    QTest::newRow("row too wide") << QList<quint16>{240, 240, 246} << QStringList{"row-width 2: 240 -6"};
+    QTest::newRow("row 0 too wide") << QList<quint16>{241, 241} << QStringList{"layout-width -1: 240 -1"};
+    // An allowed row 0 other than the screen's width sets the width the other rows need.
+    QTest::newRow("row 0 at 320") << QList<quint16>{320, 300} << QStringList{"row-width 1: 320 20"};
+    QTest::newRow("both off: the allowed width nearest row 0")
+        << QList<quint16>{300, 250} << QStringList{"layout-width -1: 320 20", "row-width 1: 320 70"};
+}
+
+void TestChecker::widthProblemsSayTheWidthNeeded()
+{
+    QFETCH(QList<quint16>, rowWidths);
+    QFETCH(QStringList, expected);
+    SkinProject project;
+    makeCleanProject(project);
+    SkinLayout &first = *project.layoutList(Portrait).at(0);
+    first.rows.clear();
+    for (quint16 width : rowWidths)
+        first.rows.append(makeRow(10, {quint16(width / 2), quint16(width - width / 2)}));
+    QStringList found;
+    for (const Problem &problem : CheckProject(project)) {
+        if (problem.neededWidth >= 0) {
+            found << QStringLiteral("%1 %2: %3 %4")
+                         .arg(ProblemCodeName(problem.code))
+                         .arg(problem.row)
+                         .arg(problem.neededWidth)
+                         .arg(problem.widthDifference);
+        }
+    }
+    QCOMPARE(found, expected);
 }
 
 QTEST_GUILESS_MAIN(TestChecker)

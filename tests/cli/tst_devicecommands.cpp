@@ -1,11 +1,11 @@
 #include "projectfile.h"
 #include "testprojects.h"
+#include "toolrunner.h"
 
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,27 +16,7 @@ namespace {
 
 const QString Pangram = QStringLiteral("The quick brown fox jumps over the lazy dog 0123456789");
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELKARI_SKIN_TOOL), arguments);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-QJsonObject jsonOf(const Run &run)
+QJsonObject jsonOf(const ToolRun &run)
 {
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
@@ -68,7 +48,7 @@ void TestDeviceCommands::initTestCase()
     QVERIFY(m_dir.isValid());
     m_example = QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp");
     m_exampleSkin = m_dir.filePath(QStringLiteral("demo.vsk"));
-    const Run build = runTool({QStringLiteral("build"), m_example, QStringLiteral("-o"), m_exampleSkin});
+    const ToolRun build = runTool({QStringLiteral("build"), m_example, QStringLiteral("-o"), m_exampleSkin});
     QVERIFY2(build.exitCode == 0, qPrintable(build.err));
 
     const QString picture = m_dir.filePath(QStringLiteral("k.bmp"));
@@ -101,7 +81,7 @@ void TestDeviceCommands::typeThenSimulate()
     QFETCH(bool, fromProject);
     QFETCH(bool, json);
     const QString input = fromProject ? m_example : m_exampleSkin;
-    const Run type = runTool({QStringLiteral("type"), input, QStringLiteral("--shape"), shape, Pangram});
+    const ToolRun type = runTool({QStringLiteral("type"), input, QStringLiteral("--shape"), shape, Pangram});
     QVERIFY2(type.exitCode == 0, qPrintable(type.err));
     const QStringList presses = type.out.split(u'\n', Qt::SkipEmptyParts);
     QVERIFY(presses.size() > Pangram.size());
@@ -109,7 +89,7 @@ void TestDeviceCommands::typeThenSimulate()
     QStringList arguments{QStringLiteral("simulate"), input, QStringLiteral("--shape"), shape};
     if (json)
         arguments << QStringLiteral("--format") << QStringLiteral("json");
-    const Run simulate = runTool(arguments + presses);
+    const ToolRun simulate = runTool(arguments + presses);
     QCOMPARE(simulate.exitCode, 0);
     if (json) {
         const QJsonObject result = jsonOf(simulate);
@@ -126,7 +106,7 @@ void TestDeviceCommands::typeThenSimulate()
 
 void TestDeviceCommands::inspect()
 {
-    const Run json = runTool({QStringLiteral("inspect"), m_skin, QStringLiteral("--format"), QStringLiteral("json")});
+    const ToolRun json = runTool({QStringLiteral("inspect"), m_skin, QStringLiteral("--format"), QStringLiteral("json")});
     QCOMPARE(json.exitCode, 0);
     const QJsonArray shapes = jsonOf(json).value("shapes").toArray();
     QCOMPARE(shapes.size(), 4);
@@ -146,7 +126,7 @@ void TestDeviceCommands::inspect()
     QCOMPARE(rows[1][1].toObject(),
              (QJsonObject{{"flags", 1}, {"char", 0}, {"vk", 0}, {"rect", QJsonArray{120, 20, 240, 40}}}));
 
-    const Run text = runTool({QStringLiteral("inspect"), m_skin});
+    const ToolRun text = runTool({QStringLiteral("inspect"), m_skin});
     QCOMPARE(text.exitCode, 0);
     QVERIFY2(text.out.contains(QStringLiteral("  layout 0: flags 0x0004, drag-up layout 3, 240 x 40 pixels\n"
                                               "    picture: %1 bytes, BMP 240 x 40\n"
@@ -167,7 +147,7 @@ void TestDeviceCommands::failures_data()
     QTest::newRow("unknown event") << QStringList{"simulate", skin, "key:1"} << 2 << "unknown event \"key:1\"";
     QTest::newRow("unknown shape") << QStringList{"type", skin, "--shape", "round", "a"} << 2 << "unknown shape \"round\"";
     QTest::newRow("unknown format") << QStringList{"inspect", skin, "--format", "xml"} << 2 << "the formats are text and json";
-    QTest::newRow("two texts") << QStringList{"type", skin, "a", "b"} << 2 << "type takes a skin file name and one text";
+    QTest::newRow("two texts") << QStringList{"type", skin, "a", "b"} << 2 << "unexpected argument \"b\"";
     // Named as it was typed, however the tool opened it.
     QTest::newRow("inspect reads skins only") << QStringList{"inspect", "%RELATIVE%"} << 2
                                               << "\"%RELATIVE%\" is not a skin file.\n";
@@ -185,7 +165,7 @@ void TestDeviceCommands::failures()
     const QString relative = QDir::current().relativeFilePath(m_example);
     arguments.replaceInStrings(QStringLiteral("%RELATIVE%"), relative);
     message.replace(QLatin1String("%RELATIVE%"), relative);
-    const Run run = runTool(arguments);
+    const ToolRun run = runTool(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());

@@ -2,9 +2,9 @@
 #include "projectfile.h"
 #include "skinfile.h"
 #include "testprojects.h"
+#include "toolrunner.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,30 +12,10 @@
 
 #include <functional>
 
-#include <sys/resource.h>
-
 using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool AddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool AddressSanitizer = true;
-#else
-constexpr bool AddressSanitizer = false;
-#endif
-#else
-constexpr bool AddressSanitizer = false;
-#endif
-
-// The tool takes about 60 MiB of address space to start; opening the largest file it accepts
-// adds a few times that file's size. Far more means something grew without bound.
-constexpr rlim_t MemoryLimit = 1024 * 1024 * 1024;
-constexpr rlim_t CpuSeconds = 60;
-constexpr int WallMilliseconds = 120 * 1000;
 
 const QByteArray PictureBytes("GIF89a\x10\x00\x08\x00 velkari seed picture", 31);
 
@@ -112,47 +92,10 @@ QList<quint32> entryOffsets(const QByteArray &bytes)
     return offsets;
 }
 
-struct Run
+// Every run in its own process, bounded in time and memory.
+ToolRun boundedRun(const QStringList &arguments)
 {
-    bool finished = false;
-    bool crashed = false;
-    int exitCode = -1;
-    QString err;
-};
-
-Run runTool(const QStringList &arguments)
-{
-    QProcess process;
-    process.setChildProcessModifier([] {
-        // Only the address space: under AddressSanitizer the shadow memory alone exceeds it, so
-        // there the sanitizer's own RSS limit stands in.
-        if (!AddressSanitizer) {
-            const rlimit memory{MemoryLimit, MemoryLimit};
-            setrlimit(RLIMIT_AS, &memory);
-        }
-        const rlimit cpu{CpuSeconds, CpuSeconds};
-        setrlimit(RLIMIT_CPU, &cpu);
-    });
-    if (AddressSanitizer) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        const QString options = environment.value(QStringLiteral("ASAN_OPTIONS"));
-        environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                           options + (options.isEmpty() ? "" : ":") + QStringLiteral("hard_rss_limit_mb=1024"));
-        process.setProcessEnvironment(environment);
-    }
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.start(QStringLiteral(VELKARI_SKIN_TOOL), arguments);
-    Run run;
-    run.finished = process.waitForFinished(WallMilliseconds);
-    if (!run.finished) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.crashed = process.exitStatus() != QProcess::NormalExit;
-    run.exitCode = process.exitCode();
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    return runTool(arguments, {.bounded = true});
 }
 
 } // namespace
@@ -182,7 +125,6 @@ private:
 
 void TestRobustness::initTestCase()
 {
-    QVERIFY(QFile::exists(QStringLiteral(VELKARI_SKIN_TOOL)));
     QVERIFY(m_dir.isValid());
     // The project's picture is "k.gif" beside it; every damaged copy is written there too.
     writeFile(m_dir.filePath(QStringLiteral("k.gif")), PictureBytes);
@@ -191,7 +133,7 @@ void TestRobustness::initTestCase()
     QVERIFY(!m_project.isEmpty() && !m_skin.isEmpty());
     const QString undamaged = m_dir.filePath(QStringLiteral("undamaged.vsp"));
     writeFile(undamaged, m_project);
-    const Run run = runTool({QStringLiteral("build"), undamaged});
+    const ToolRun run = boundedRun({QStringLiteral("build"), undamaged});
     QVERIFY2(run.finished && run.exitCode == 0, qPrintable(run.err));
 }
 
@@ -299,7 +241,7 @@ void TestRobustness::damagedFiles()
         commands.append(readers[variant % 3]);
     }
     for (const QStringList &arguments : commands) {
-        const Run run = runTool(arguments);
+        const ToolRun run = boundedRun(arguments);
         const QString command = arguments.first();
         QVERIFY2(run.finished, qPrintable(command + QStringLiteral(": still running after the time limit")));
         QVERIFY2(!run.crashed, qPrintable(command + QStringLiteral(": ended by a signal\n") + run.err));
@@ -330,7 +272,7 @@ void TestRobustness::oversizedProjectIsRefusedUnread()
     const QString path = m_dir.filePath(QStringLiteral("padded.vsp"));
     writeFile(path, padded);
     for (const char *command : {"check", "normalize", "describe", "build"}) {
-        const Run run = runTool({QString::fromLatin1(command), path});
+        const ToolRun run = boundedRun({QString::fromLatin1(command), path});
         QVERIFY(run.finished && !run.crashed);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(QStringLiteral("Invalid Velkari Skin Project File!")), qPrintable(run.err));
@@ -342,7 +284,7 @@ void TestRobustness::oversizedProjectIsRefusedUnread()
     tree.first().children.last().value.resize(MaxProjectFileSize - m_project.size() - 64);
     writeFile(path, writeTree(tree.first()));
     QVERIFY(QFileInfo(path).size() <= MaxProjectFileSize);
-    const Run run = runTool({QStringLiteral("normalize"), path});
+    const ToolRun run = boundedRun({QStringLiteral("normalize"), path});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(readFile(path).size(), m_project.size());
 }
@@ -363,7 +305,7 @@ void TestRobustness::pictureLimitIsARule()
     writeFile(dir.filePath(QStringLiteral("k.gif")), QByteArray(pictureSize, 'g'));
     const QString path = dir.filePath(QStringLiteral("big-picture.vsp"));
     writeFile(path, m_project);
-    const Run run = runTool({QStringLiteral("build"), path});
+    const ToolRun run = boundedRun({QStringLiteral("build"), path});
     QVERIFY(run.finished && !run.crashed);
     QCOMPARE(run.exitCode, exitCode);
     const QString skin = dir.filePath(QStringLiteral("big-picture.vsk"));

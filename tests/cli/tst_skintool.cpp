@@ -1,7 +1,9 @@
+#include "clicommand.h"
 #include "limitedwrite.h"
 #include "projectfile.h"
 #include "skinfile.h"
 #include "testprojects.h"
+#include "toolrunner.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -26,55 +26,7 @@ using namespace velkari::test;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QByteArray outBytes;
-};
-
 constexpr uid_t Nobody = 65534;
-
-// The tool where nobody can run it: the build may lie in a folder only its owner may enter.
-QString toolForNobody()
-{
-    static QTemporaryDir dir;
-    const QString tool = dir.filePath(QStringLiteral("velkari-skin"));
-    if (!QFile::exists(tool)) {
-        QFile::copy(QStringLiteral(VELKARI_SKIN_TOOL), tool);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                              | QFile::ExeOther);
-    }
-    return tool;
-}
-
-// asNobody: as the super-user, run the tool as an ordinary user, for whom permissions hold.
-// fileSizeLimit: the files it writes may grow to that many bytes, no further, as on a full disk.
-Run runTool(const QStringList &arguments, const QString &workingDirectory = QString(), bool asNobody = false,
-            qint64 fileSizeLimit = -1)
-{
-    QProcess process;
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    const bool changeUser = asNobody && geteuid() == 0;
-    process.setChildProcessModifier([changeUser, fileSizeLimit] {
-        if (changeUser && (setgid(Nobody) != 0 || setuid(Nobody) != 0))
-            _exit(99);
-        const rlimit bound{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
-        if (fileSizeLimit >= 0 && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &bound) != 0))
-            _exit(98);
-    });
-    process.start(changeUser ? toolForNobody() : QStringLiteral(VELKARI_SKIN_TOOL), arguments);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.outBytes = process.readAllStandardOutput();
-    run.out = QString::fromUtf8(run.outBytes);
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 mode_t fileType(const QString &path)
 {
@@ -95,6 +47,7 @@ private Q_SLOTS:
     void buildStopsAtTheFirstFailingRule();
     void checkListsEveryFailingLayout_data();
     void checkListsEveryFailingLayout();
+    void checkJsonSaysTheWidthARowNeeds();
     void normalizeRepairsAndRelocates();
     void dumpShowsTheTree();
     void describeListsEveryButton();
@@ -124,6 +77,10 @@ private Q_SLOTS:
     void reportsOfOddNames();
     void usage_data();
     void usage();
+    void usageErrors_data();
+    void usageErrors();
+    void everyOptionIsDocumented_data();
+    void everyOptionIsDocumented();
     void readKeys_data();
     void readKeys();
     void importKleBuildsAtOnce();
@@ -139,7 +96,6 @@ private:
 
 void TestSkinTool::initTestCase()
 {
-    QVERIFY(QFile::exists(QStringLiteral(VELKARI_SKIN_TOOL)));
     QDir(m_dir.path()).mkpath(QStringLiteral("pics"));
     QDir(m_dir.path()).mkpath(QStringLiteral("proj"));
     m_picture = m_dir.filePath(QStringLiteral("pics/k.gif"));
@@ -152,7 +108,7 @@ void TestSkinTool::initTestCase()
 
 void TestSkinTool::newWritesTheFreshProject()
 {
-    const Run run = runTool({QStringLiteral("new"), QStringLiteral("fresh.vsp")}, m_dir.path());
+    const ToolRun run = runTool({QStringLiteral("new"), QStringLiteral("fresh.vsp")}, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     QCOMPARE(readFile(m_dir.filePath(QStringLiteral("fresh.vsp"))),
@@ -161,7 +117,7 @@ void TestSkinTool::newWritesTheFreshProject()
 
 void TestSkinTool::buildWritesTheSkinBesideTheProject()
 {
-    Run run = runTool({QStringLiteral("build"), m_valid});
+    ToolRun run = runTool({QStringLiteral("build"), m_valid});
     QCOMPARE(run.exitCode, 0);
     // Its picture is no picture at all: warned about, but the skin is written.
     QCOMPARE(run.err.count(QStringLiteral(": warning: ")), run.err.count(u'\n'));
@@ -187,9 +143,9 @@ void TestSkinTool::buildStopsAtTheFirstFailingRule()
     SaveProjectFile(project, path);
     const QString skin = m_dir.filePath(QStringLiteral("proj/broken.vsk"));
     writeFile(skin, "old");
-    const Run run = runTool({QStringLiteral("build"), path});
+    const ToolRun run = runTool({QStringLiteral("build"), path});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, QStringLiteral("The layout \"Landscape->Layout1\" row 1 has invalid width(121).\n"));
+    QCOMPARE(run.err, QStringLiteral("velkari-skin: The layout \"Landscape->Layout1\" row 1 has invalid width(121).\n"));
     QVERIFY(run.out.isEmpty());
     QCOMPARE(readFile(skin), QByteArray("old"));
 }
@@ -235,7 +191,7 @@ void TestSkinTool::checkListsEveryFailingLayout()
     SaveProjectFile(project, path);
     output.replace(QLatin1String("%P"), path).replace(QLatin1String("%D"), m_dir.path());
 
-    const Run run = runTool(QStringList{QStringLiteral("check"), path} + options);
+    const ToolRun run = runTool(QStringList{QStringLiteral("check"), path} + options);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
     if (options.contains(QStringLiteral("--format=json"))) {
@@ -246,6 +202,27 @@ void TestSkinTool::checkListsEveryFailingLayout()
     } else {
         QCOMPARE(run.out, output);
     }
+}
+
+void TestSkinTool::checkJsonSaysTheWidthARowNeeds()
+{
+    SkinProject project;
+    makeValidProject(project, m_picture);
+    project.layoutList(Portrait).at(0)->rows.at(1)->buttons.at(0)->width -= 6;
+    const QString path = m_dir.filePath(QStringLiteral("proj/narrow.vsp"));
+    SaveProjectFile(project, path);
+    const ToolRun run = runTool({QStringLiteral("check"), path, QStringLiteral("--format"), QStringLiteral("json")});
+    QJsonObject problem;
+    for (const QJsonValue &listed : QJsonDocument::fromJson(run.out.toUtf8())[QStringLiteral("problems")].toArray()) {
+        if (listed[QStringLiteral("code")] == QStringLiteral("row-width"))
+            problem = listed.toObject();
+        else
+            QVERIFY(!listed.toObject().contains(QStringLiteral("neededWidth")));
+    }
+    QCOMPARE(problem[QStringLiteral("message")].toString(),
+             QStringLiteral("The layout \"Portrait->Layout0\" row 1 has invalid width(234)."));
+    QCOMPARE(problem[QStringLiteral("neededWidth")].toInt(), 240);
+    QCOMPARE(problem[QStringLiteral("widthDifference")].toInt(), 6);
 }
 
 void TestSkinTool::normalizeRepairsAndRelocates()
@@ -259,7 +236,7 @@ void TestSkinTool::normalizeRepairsAndRelocates()
 
     const QString out = m_dir.filePath(QStringLiteral("out/clean.vsp"));
     QDir(m_dir.path()).mkpath(QStringLiteral("out"));
-    Run run = runTool({QStringLiteral("normalize"), path, QStringLiteral("-o"), out});
+    ToolRun run = runTool({QStringLiteral("normalize"), path, QStringLiteral("-o"), out});
     QCOMPARE(run.exitCode, 0);
     SkinProject clean;
     QVERIFY(LoadProjectFile(clean, out));
@@ -276,7 +253,7 @@ void TestSkinTool::normalizeRepairsAndRelocates()
 
 void TestSkinTool::dumpShowsTheTree()
 {
-    Run run = runTool({QStringLiteral("dump"), QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")});
+    ToolRun run = runTool({QStringLiteral("dump"), QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")});
     QCOMPARE(run.exitCode, 0);
     QFile golden(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.dump.txt"));
     QVERIFY(golden.open(QIODevice::ReadOnly));
@@ -308,7 +285,7 @@ void TestSkinTool::describeListsEveryButton()
     const QString path = m_dir.filePath(QStringLiteral("proj/describe.vsp"));
     SaveProjectFile(project, path);
 
-    const Run run = runTool({QStringLiteral("describe"), path});
+    const ToolRun run = runTool({QStringLiteral("describe"), path});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith(QStringLiteral("# Portrait, layout 0 \"Layout0\", row 0, button 0\n"
                                               "K0:\nSends Char:0000 and VK:00\nWidth:120\n"
@@ -337,7 +314,7 @@ void TestSkinTool::newFromTemplateBuilds()
     QFETCH(int, pictures);
     const QString path = m_dir.filePath(name + QStringLiteral("/start.vsp"));
     QDir(m_dir.path()).mkpath(name);
-    Run run = runTool({QStringLiteral("new"), QStringLiteral("--template"), name, QStringLiteral("--theme"),
+    ToolRun run = runTool({QStringLiteral("new"), QStringLiteral("--template"), name, QStringLiteral("--theme"),
                        name == QLatin1String("qwerty") ? QStringLiteral("dark") : QStringLiteral("light"), path});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(QDir(m_dir.filePath(name + QStringLiteral("/start-pictures"))).entryList(QDir::Files).size(), pictures);
@@ -360,7 +337,7 @@ void TestSkinTool::drawFillsMissingPictures()
     const QString path = m_dir.filePath(QStringLiteral("proj/draw.vsp"));
     SaveProjectFile(project, path);
 
-    Run run = runTool({QStringLiteral("draw"), path});
+    ToolRun run = runTool({QStringLiteral("draw"), path});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.count(u'\n'), 3);
     SkinProject drawn;
@@ -410,14 +387,14 @@ void TestSkinTool::refusesToOverwrite()
     const QByteArray drawProject = readFile(m_dir.filePath(QStringLiteral("keep/draw.vsp")));
     writeFile(m_dir.filePath(existing), "mine");
 
-    Run run = runTool(arguments, m_dir.path());
+    ToolRun run = runTool(arguments, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(QStringLiteral("exists; --force replaces it")), qPrintable(run.err));
     QCOMPARE(readFile(m_dir.filePath(existing)), QByteArray("mine"));
     QCOMPARE(readFile(m_dir.filePath(QStringLiteral("keep/draw.vsp"))), drawProject);
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("keep/calc.vsp"))));
 
-    run = runTool(arguments + QStringList{QStringLiteral("--force")}, m_dir.path());
+    run = runTool(arguments + QStringList{QStringLiteral("--force")}, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(readFile(m_dir.filePath(existing)) != QByteArray("mine"));
 }
@@ -436,21 +413,15 @@ void TestSkinTool::drawsWithoutADisplay()
     QFETCH(QString, platform);
     QTemporaryDir dir;
     const QString project = dir.filePath(QStringLiteral("pad.vsp"));
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     if (!platform.isEmpty())
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VELKARI_SKIN_TOOL),
-                  {QStringLiteral("new"), QStringLiteral("--template"), QStringLiteral("numeric"), project});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
-    process.start(QStringLiteral(VELKARI_SKIN_TOOL), {QStringLiteral("build"), project});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(runTool({QStringLiteral("new"), QStringLiteral("--template"), QStringLiteral("numeric"), project},
+                     {.environment = environment}).exitCode, 0);
+    QCOMPARE(runTool({QStringLiteral("build"), project}, {.environment = environment}).exitCode, 0);
 }
 
 // The project is rewritten only when every target may be replaced; the derived shape builds.
@@ -462,7 +433,7 @@ void TestSkinTool::deriveReplacesShapesInUseOnlyWithForce()
     SaveProjectFile(project, path);
     const QByteArray before = readFile(path);
 
-    Run run = runTool({QStringLiteral("derive"), path, QStringLiteral("--from"), QStringLiteral("portrait")});
+    ToolRun run = runTool({QStringLiteral("derive"), path, QStringLiteral("--from"), QStringLiteral("portrait")});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(QStringLiteral("Landscape, Hi-Res. Portrait, Hi-Res. Landscape are in use; --force")),
              qPrintable(run.err));
@@ -497,7 +468,7 @@ void TestSkinTool::fitPrintsWhatItChanged()
     const QStringList fitLayout{QStringLiteral("fit"), path, QStringLiteral("--shape"), QStringLiteral("landscape"),
                                 QStringLiteral("--layout"), QStringLiteral("0")};
 
-    Run run = runTool(fitLayout);
+    ToolRun run = runTool(fitLayout);
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QStringLiteral("Landscape/Layout1/row 0: 200 to 320 pixels\n"
                                      "Landscape/Layout1/row 1: left alone, it has no keys\n"));
@@ -518,13 +489,16 @@ void TestSkinTool::notAProject_data()
     QTest::addColumn<QString>("message");
     const QByteArray skin("\x0cVELKARI_SKIN\0\0\0\0\0\0\0\0", 21);
     for (const char *command : {"build", "check", "normalize", "describe", "draw", "fit"}) {
-        QTest::addRow("%s a skin file", command) << command << skin << "Invalid Velkari Skin Project File! \"%1\"\n";
+        QTest::addRow("%s a skin file", command) << command << skin
+                                                 << "velkari-skin: \"%1\" is a skin file, not a project; velkari-skin inspect reads it\n";
+        QTest::addRow("%s a text file", command) << command << QByteArray("notes\n")
+                                                 << "velkari-skin: Invalid Velkari Skin Project File! \"%1\"\n";
         // A project cut short is one, but damaged.
         QTest::addRow("%s truncated", command) << command << readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")).left(3000)
-                                               << "The project file \"%1\" is damaged: VELKARI_PRJFILE at offset 20 claims "
-                                                  "3342 bytes, but only 2976 remain in the file.\n";
+                                               << "velkari-skin: The project file \"%1\" is damaged: VELKARI_PRJFILE at offset 20 "
+                                                  "claims 3342 bytes, but only 2976 remain in the file.\n";
     }
-    QTest::newRow("dump garbage") << "dump" << QByteArray("\xff garbage") << "\"%1\" is not a container file.\n";
+    QTest::newRow("dump garbage") << "dump" << QByteArray("\xff garbage") << "velkari-skin: \"%1\" is not a container file.\n";
 }
 
 void TestSkinTool::notAProject()
@@ -534,7 +508,7 @@ void TestSkinTool::notAProject()
     QFETCH(QString, message);
     const QString path = m_dir.filePath(QStringLiteral("foreign.vsp"));
     writeFile(path, bytes);
-    const Run run = runTool({command, path});
+    const ToolRun run = runTool({command, path});
     QCOMPARE(run.exitCode, 2);
     // Commands that draw start Qt's GUI layer, which may first warn about the environment.
     QVERIFY2(run.err.endsWith(message.arg(path)), qPrintable(run.err));
@@ -565,7 +539,7 @@ void TestSkinTool::cannotOpen()
     QFETCH(QString, name);
     QFETCH(QString, reason);
     const QStringList arguments = command.contains(u' ') ? command.split(u' ') : QStringList{command, name};
-    const Run run = runTool(arguments, m_dir.path());
+    const ToolRun run = runTool(arguments, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.endsWith(QStringLiteral("velkari-skin: cannot open \"%1\": %2\n").arg(name, reason)), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
@@ -608,7 +582,7 @@ void TestSkinTool::outputNamingTheInputIsRefused()
     for (QString &argument : arguments)
         argument = names.value(argument, argument);
 
-    const Run run = runTool(arguments, dir.path());
+    const ToolRun run = runTool(arguments, {.workingDirectory = dir.path()});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(QStringLiteral("is the input file \"%1\"; nothing was written").arg(names.value(input))),
              qPrintable(run.err));
@@ -694,7 +668,7 @@ void TestSkinTool::outputTargets()
     }
     const mode_t before = target.startsWith(u'/') ? fileType(output) : type;
 
-    const Run run = runTool({QStringLiteral("build"), m_valid, QStringLiteral("-o"), output}, QString(), asNobody);
+    const ToolRun run = runTool({QStringLiteral("build"), m_valid, QStringLiteral("-o"), output}, {.ownProcess = true, .asNobody = asNobody});
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(reason), qPrintable(run.err));
     QCOMPARE(fileType(output), before);
@@ -734,7 +708,7 @@ void TestSkinTool::damagedProjectsAreNeverRead()
                                       {"simulate", "key:0,0"}, {"type", "a"}, {"check", "--format", "json"}};
     for (QStringList arguments : commands) {
         arguments.insert(1, QStringLiteral("damaged.vsp"));
-        const Run run = runTool(arguments, dir.path());
+        const ToolRun run = runTool(arguments, {.workingDirectory = dir.path()});
         QCOMPARE(run.exitCode, 2);
         if (arguments.contains(QStringLiteral("json"))) {
             const QJsonObject report = QJsonDocument::fromJson(run.outBytes).object();
@@ -742,8 +716,10 @@ void TestSkinTool::damagedProjectsAreNeverRead()
             QVERIFY2(report.value(QLatin1String("damaged")).toString().startsWith(message), qPrintable(run.out));
         } else {
             // dump names no kind of file: it shows any container.
-            QVERIFY2(run.err.contains(arguments.first() == QLatin1String("dump") ? QString(message).replace(QLatin1String("project file"), QLatin1String("file"))
-                                                                                : message),
+            const QString said = arguments.first() == QLatin1String("dump")
+                ? QString(message).replace(QLatin1String("project file"), QLatin1String("file"))
+                : message;
+            QVERIFY2(run.err.contains(QStringLiteral("velkari-skin: ") + said),
                      qPrintable(arguments.join(u' ') + QStringLiteral(": ") + run.err));
         }
         QCOMPARE(readFile(path), bytes);
@@ -791,7 +767,7 @@ void TestSkinTool::fullDiskIsReported()
     QTemporaryDir whole;
     prepare(whole);
     const QMap<QString, QByteArray> before = folderContents(whole.path());
-    QCOMPARE(runTool(arguments, whole.path(), asNobody).exitCode, 0);
+    QCOMPARE(runTool(arguments, {.workingDirectory = whole.path(), .asNobody = asNobody}).exitCode, 0);
     const QMap<QString, QByteArray> after = folderContents(whole.path());
     qint64 largest = 0;
     for (auto it = after.begin(); it != after.end(); ++it) {
@@ -803,7 +779,7 @@ void TestSkinTool::fullDiskIsReported()
     for (const qint64 limit : {qint64(0), largest / 2, largest - 1}) {
         QTemporaryDir dir;
         prepare(dir);
-        const Run run = runTool(arguments, dir.path(), asNobody, limit);
+        const ToolRun run = runTool(arguments, {.workingDirectory = dir.path(), .asNobody = asNobody, .fileSizeLimit = limit});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(QLatin1String("An error occurred while writing \"")) && run.err.contains(QLatin1String("File too large")),
                  qPrintable(run.err));
@@ -835,13 +811,13 @@ void TestSkinTool::checkAgreesWithBuildFromAnyFolder()
     const QByteArray saved = readFile(path);
     for (const QString &folder : {m_dir.path(), elsewhere.path()}) {
         const bool found = folder == m_dir.path();
-        const Run check = runTool({QStringLiteral("check"), path}, folder);
+        const ToolRun check = runTool({QStringLiteral("check"), path}, {.workingDirectory = folder});
         QCOMPARE(check.exitCode, found ? 0 : 1);
         QVERIFY2(check.out.contains(QStringLiteral("Landscape/Layout1: The picture path \"pics/real.bmp\" is relative")),
                  qPrintable(check.out));
-        QCOMPARE(runTool({QStringLiteral("build"), path, QStringLiteral("-o"), QStringLiteral("/dev/null")}, folder).exitCode,
+        QCOMPARE(runTool({QStringLiteral("build"), path, QStringLiteral("-o"), QStringLiteral("/dev/null")}, {.workingDirectory = folder}).exitCode,
                  found ? 0 : 1);
-        QCOMPARE(runTool({QStringLiteral("draw"), path, QStringLiteral("--format"), QStringLiteral("bmp")}, folder).exitCode, 0);
+        QCOMPARE(runTool({QStringLiteral("draw"), path, QStringLiteral("--format"), QStringLiteral("bmp")}, {.workingDirectory = folder}).exitCode, 0);
         SkinProject drawn;
         QVERIFY(LoadProjectFile(drawn, path));
         for (int shape = 0; shape < ScreenShapeCount; ++shape) {
@@ -870,7 +846,7 @@ void TestSkinTool::reportsOfOddNames()
     project.layoutList(Landscape).at(0)->name = QStringLiteral("half ") + QChar(0xD800);
     const QString path = m_dir.filePath(QStringLiteral("proj/odd.vsp"));
     SaveProjectFile(project, path);
-    const Run run = runTool(QStringList{QStringLiteral("check"), path} + options);
+    const ToolRun run = runTool(QStringList{QStringLiteral("check"), path} + options);
     QCOMPARE(run.exitCode, 0);
     if (options.isEmpty()) {
         QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
@@ -893,31 +869,12 @@ void TestSkinTool::usage_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("inOutput");
-    QTest::newRow("nothing") << QStringList{} << 2 << "Usage: velkari-skin";
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "unknown command";
-    QTest::newRow("missing file") << QStringList{"build"} << 2 << "Usage";
-    QTest::newRow("two files") << QStringList{"check", "a.vsp", "b.vsp"} << 2 << "Usage";
-    QTest::newRow("-o without path") << QStringList{"build", "a.vsp", "-o"} << 2 << "Usage";
-    QTest::newRow("-o on check") << QStringList{"check", "a.vsp", "-o", "x"} << 2 << "Usage";
-    QTest::newRow("unknown format") << QStringList{"check", "a.vsp", "--format", "xml"} << 2 << "text or json";
     QTest::newRow("general help") << QStringList{"--help"} << 0 << "Exit codes: 0";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "velkari-skin " VELKARI_VERSION "\n";
     QTest::newRow("command help") << QStringList{"build", "--help"} << 0 << "velkari-skin build PROJECT.vsp [-o SKIN.vsk]";
-    QTest::newRow("unknown template") << QStringList{"new", "--template", "dvorak", "x.vsp"} << 2 << "unknown template";
-    QTest::newRow("theme without template") << QStringList{"new", "--theme", "light", "x.vsp"} << 2 << "--theme needs --template";
-    QTest::newRow("unknown theme") << QStringList{"draw", "a.vsp", "--theme", "pink"} << 2 << "unknown theme";
-    QTest::newRow("unknown format") << QStringList{"draw", "a.vsp", "--format", "png"} << 2 << "unknown format";
-    QTest::newRow("derive without --from") << QStringList{"derive", "a.vsp"} << 2 << "--from SHAPE";
-    QTest::newRow("derive onto its source") << QStringList{"derive", "a.vsp", "--from", "landscape", "--to", "Landscape"} << 2
-                                            << "--to names the --from shape";
-    QTest::newRow("fit --layout without --shape") << QStringList{"fit", "a.vsp", "--layout", "0"} << 2 << "--layout needs --shape";
-    QTest::newRow("fit an unknown shape") << QStringList{"fit", "a.vsp", "--shape", "square"} << 2 << "unknown shape";
+    QTest::newRow("help after a wrong option") << QStringList{"check", "--frob", "--help"} << 0 << "Usage: velkari-skin check";
     QTest::newRow("templates lists") << QStringList{"templates"} << 0 << "qwertz      German letters";
     QTest::newRow("unwritable output") << QStringList{"new", "/nonexistent-folder/x.vsp"} << 2 << "/nonexistent-folder/x.vsp";
-    QTest::newRow("import-kle into no shape") << QStringList{"import-kle", "a.json", "p.vsp", "--shape", "round"} << 2
-                                              << "unknown shape \"round\"";
-    QTest::newRow("export-kle without a shape") << QStringList{"export-kle", "p.vsp", "--layout", "0"} << 2
-                                                << "export-kle needs --shape and --layout";
     QTest::newRow("template into no folder") << QStringList{"new", "--template", "numeric", "/nonexistent-folder/x.vsp"} << 2
                                              << "/nonexistent-folder/x-pictures";
 }
@@ -927,9 +884,106 @@ void TestSkinTool::usage()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, inOutput);
-    const Run run = runTool(arguments, m_dir.path());
+    const ToolRun run = runTool(arguments, {.workingDirectory = m_dir.path()});
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.err).contains(inOutput), qPrintable(run.out + run.err));
+}
+
+void TestSkinTool::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("problem"); // the start of the first line, after the tool's name
+    QTest::newRow("nothing") << QStringList{} << "no command given";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command \"frobnicate\"";
+    QTest::newRow("missing file") << QStringList{"build"} << "build needs PROJECT.vsp";
+    QTest::newRow("missing file and option") << QStringList{"read-keys", "--layout", "0"} << "read-keys needs PROJECT.vsp and --shape";
+    QTest::newRow("two files") << QStringList{"check", "a.vsp", "b.vsp"} << "unexpected argument \"b.vsp\"";
+    QTest::newRow("-- ends the options") << QStringList{"check", "--", "--strict", "b.vsp"} << "unexpected argument \"b.vsp\"";
+    QTest::newRow("-o without path") << QStringList{"build", "a.vsp", "-o"} << "--output needs a value";
+    QTest::newRow("-o on check") << QStringList{"check", "a.vsp", "-o", "x"} << "unknown option \"-o\"";
+    QTest::newRow("given twice") << QStringList{"check", "a.vsp", "--strict", "--strict"} << "--strict given twice";
+    QTest::newRow("a flag with a value") << QStringList{"check", "a.vsp", "--strict=yes"} << "--strict takes no value";
+    QTest::newRow("unknown report format") << QStringList{"check", "a.vsp", "--format", "xml"}
+                                           << "unknown format \"xml\"; the formats are text and json";
+    QTest::newRow("unknown picture format") << QStringList{"draw", "a.vsp", "--format=png"}
+                                            << "unknown format \"png\"; the formats are gif and bmp";
+    QTest::newRow("unknown template") << QStringList{"new", "--template", "dvorak", "x.vsp"}
+                                      << "unknown template \"dvorak\"; the templates are qwerty, ";
+    QTest::newRow("theme without template") << QStringList{"new", "--theme", "light", "x.vsp"} << "--theme needs --template";
+    QTest::newRow("unknown theme") << QStringList{"draw", "a.vsp", "--theme", "pink"} << "unknown theme \"pink\"; the themes are dark and light";
+    QTest::newRow("derive without --from") << QStringList{"derive", "a.vsp"} << "derive needs --from";
+    QTest::newRow("derive onto its source") << QStringList{"derive", "a.vsp", "--from", "landscape", "--to", "Landscape"}
+                                            << "--to names the --from shape, Landscape";
+    QTest::newRow("fit --layout without --shape") << QStringList{"fit", "a.vsp", "--layout", "0"} << "--layout needs --shape";
+    QTest::newRow("fit an unknown shape") << QStringList{"fit", "a.vsp", "--shape", "square"}
+                                          << "unknown shape \"square\"; the shapes are portrait, landscape, hires-portrait and "
+                                             "hires-landscape, or their display names";
+    QTest::newRow("a layout before the first") << QStringList{"fit", "a.vsp", "--shape", "portrait", "--layout", "-1"}
+                                               << "--layout takes a layout's position, counted from 0, not \"-1\"";
+    QTest::newRow("import-kle into no shape") << QStringList{"import-kle", "a.json", "p.vsp", "--shape", "round"}
+                                              << "unknown shape \"round\"";
+    QTest::newRow("export-kle without a shape") << QStringList{"export-kle", "p.vsp", "--layout", "0"} << "export-kle needs --shape";
+    QTest::newRow("templates with an argument") << QStringList{"templates", "x"} << "unexpected argument \"x\"";
+}
+
+// A usage error names the problem after the tool's name, then the command's usage (the general
+// help without a command), and does nothing.
+void TestSkinTool::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, problem);
+    const ToolRun run = runTool(arguments, {.workingDirectory = m_dir.path()});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.startsWith(QStringLiteral("velkari-skin: ") + problem), qPrintable(run.err));
+    const QString rest = run.err.mid(run.err.indexOf(u'\n') + 1);
+    const auto command = std::find_if(CliCommands().begin(), CliCommands().end(),
+                                      [&](const CliCommand &c) { return arguments.value(0) == QLatin1String(c.name); });
+    if (command == CliCommands().end())
+        QVERIFY2(rest.startsWith(QStringLiteral("\nUsage: velkari-skin COMMAND [ARGUMENTS]\n")), qPrintable(rest));
+    else
+        QCOMPARE(rest, QStringLiteral("Usage: velkari-skin %1\nvelkari-skin %2 --help says more.\n").arg(command->synopsis, command->name));
+}
+
+// What the parser takes, the help, the manual page and the completion all know.
+void TestSkinTool::everyOptionIsDocumented_data()
+{
+    QTest::addColumn<int>("index");
+    for (qsizetype i = 0; i < CliCommands().size(); ++i)
+        QTest::newRow(CliCommands().at(i).name) << int(i);
+}
+
+void TestSkinTool::everyOptionIsDocumented()
+{
+    QFETCH(int, index);
+    const CliCommand &command = CliCommands().at(index);
+    const QString synopsis = QString::fromLatin1(command.synopsis);
+    const ToolRun help = runTool({QString::fromLatin1(command.name), QStringLiteral("--help")});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.startsWith(QStringLiteral("Usage: velkari-skin ") + synopsis + u'\n'));
+    for (const char *argument : command.arguments)
+        QVERIFY2(synopsis.contains(QLatin1String(argument)), argument);
+
+    const QString manual = QString::fromUtf8(readFile(QStringLiteral(VELKARI_SOURCE_DIR "/data/man/velkari-skin.1.in")));
+    const QString completion = QString::fromUtf8(readFile(QStringLiteral(VELKARI_SOURCE_DIR "/data/completion/velkari-skin")));
+    QStringList completed;
+    static const QRegularExpression cases(QStringLiteral("^ *([a-z| -]+)\\) options=\"([^\"]*)\""), QRegularExpression::MultilineOption);
+    for (const QRegularExpressionMatch &match : cases.globalMatch(completion)) {
+        if (match.captured(1).split(u'|').replaceInStrings(QStringLiteral(" "), QString()).contains(QLatin1String(command.name)))
+            completed = match.captured(2).split(u' ');
+    }
+    QStringList options;
+    for (const CliOption &option : command.options) {
+        const QString name = QString::fromLatin1(option.shortName ? option.shortName : option.name);
+        QVERIFY2(synopsis.contains(name), option.name);
+        QVERIFY2(manual.contains(QString::fromLatin1(option.name).replace(u'-', QStringLiteral("\\-"))), option.name);
+        options << QString::fromLatin1(option.name);
+        if (option.shortName)
+            options << QString::fromLatin1(option.shortName);
+    }
+    std::sort(options.begin(), options.end());
+    std::sort(completed.begin(), completed.end());
+    QCOMPARE(completed, options);
 }
 
 void TestSkinTool::readKeys_data()
@@ -988,7 +1042,7 @@ void TestSkinTool::readKeys()
     options.replaceInStrings(QStringLiteral("%D"), m_dir.path());
     const QByteArray before = readFile(path);
 
-    const Run run = runTool(QStringList{QStringLiteral("read-keys"), path} + options);
+    const ToolRun run = runTool(QStringList{QStringLiteral("read-keys"), path} + options);
     QCOMPARE(run.exitCode, exitCode);
     if (exitCode == 0)
         QCOMPARE(run.out, output);
@@ -1005,7 +1059,7 @@ void TestSkinTool::importKleBuildsAtOnce()
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("kle"));
     const QString path = m_dir.filePath(QStringLiteral("kle/ansi.vsp"));
-    Run run = runTool({QStringLiteral("import-kle"), QStringLiteral(VELKARI_TEST_DATA "/kle/ansi-60.json"), path});
+    ToolRun run = runTool({QStringLiteral("import-kle"), QStringLiteral(VELKARI_TEST_DATA "/kle/ansi-60.json"), path});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains(QStringLiteral("Named keys (13): Backspace, Tab, Caps Lock, Enter, Shift (2), Ctrl (2), Win, "
                                              "Alt (2), Space, Menu\nBlank keys (1):\n  row 4, key 5 \"Fn\": not a key name\n")),
@@ -1070,7 +1124,7 @@ void TestSkinTool::importKleRefusesAndWritesNothing()
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^L$")), layoutPath);
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), projectPath);
 
-    Run run = runTool(arguments);
+    ToolRun run = runTool(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(QFile::exists(projectPath) ? readFile(projectPath) : QByteArray(), before);
@@ -1089,7 +1143,7 @@ void TestSkinTool::exportKleComesBack()
     const QString json = dir.filePath(QStringLiteral("layout.json"));
     const QStringList where{QStringLiteral("--shape"), QStringLiteral("landscape"), QStringLiteral("--layout"), QStringLiteral("0")};
     QCOMPARE(runTool({QStringLiteral("import-kle"), QStringLiteral(VELKARI_TEST_DATA "/kle/iso-60-raw.txt"), first}).exitCode, 0);
-    const Run exported = runTool(QStringList{QStringLiteral("export-kle"), first} + where);
+    const ToolRun exported = runTool(QStringList{QStringLiteral("export-kle"), first} + where);
     QCOMPARE(exported.exitCode, 0);
     QVERIFY(QJsonDocument::fromJson(exported.outBytes).isArray());
     QCOMPARE(runTool(QStringList{QStringLiteral("export-kle"), first, QStringLiteral("-o"), json} + where).exitCode, 0);
@@ -1098,7 +1152,7 @@ void TestSkinTool::exportKleComesBack()
     QCOMPARE(runTool({QStringLiteral("import-kle"), json, second, QStringLiteral("--shape"), QStringLiteral("landscape")}).exitCode, 0);
     QCOMPARE(runTool(QStringList{QStringLiteral("export-kle"), second} + where).outBytes, exported.outBytes);
 
-    Run refused = runTool(QStringList{QStringLiteral("export-kle"), first, QStringLiteral("-o"), first} + where);
+    ToolRun refused = runTool(QStringList{QStringLiteral("export-kle"), first, QStringLiteral("-o"), first} + where);
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains(QStringLiteral("is the input file")), qPrintable(refused.err));
     refused = runTool({QStringLiteral("export-kle"), first, QStringLiteral("--shape"), QStringLiteral("portrait"),

@@ -11,11 +11,11 @@
 #include "skinfile.h"
 #include "skintemplates.h"
 #include "testprojects.h"
+#include "toolrunner.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QImageReader>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
@@ -242,10 +242,7 @@ void TestPicture::sameBytesEveryRun()
     if (arguments.first() == QLatin1String("draw"))
         QVERIFY(QFile::copy(QStringLiteral(VELKARI_SOURCE_DIR "/examples/velkari-demo.vsp"), project));
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), project);
-    QProcess tool;
-    tool.start(QStringLiteral(VELKARI_SKIN_TOOL), arguments);
-    QVERIFY(tool.waitForFinished(60000));
-    QCOMPARE(tool.exitCode(), 0);
+    QCOMPARE(runTool(arguments, {.ownProcess = true}).exitCode, 0);
 
     const QDir made(pictureFolderFor(project));
     const QFileInfo reference(QStringLiteral(VELKARI_SOURCE_DIR "/") + committed);

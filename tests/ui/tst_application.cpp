@@ -3,6 +3,7 @@
 #include "buttondescription.h"
 #include "buttondlg.h"
 #include "controlid.h"
+#include "deriveshapesdlg.h"
 #include "gridcell.h"
 #include "helpwindow.h"
 #include "layoutdlg.h"
@@ -249,6 +250,10 @@ void TestApplication::germanTextsFit_data()
     });
     QTest::addRow("Layout Properties") << ClippedTexts([&layouts] {
         CLayoutDlg dialog(*layouts.at(0), document, layouts);
+        return clippedTexts(dialog);
+    });
+    QTest::addRow("Derive Shapes") << ClippedTexts([] {
+        DeriveShapesDlg dialog(Portrait, false);
         return clippedTexts(dialog);
     });
     // Each kind of key shows its own field labels and list.

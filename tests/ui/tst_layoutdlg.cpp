@@ -182,7 +182,7 @@ void TestLayoutDlg::controlsFitAndFollowTabOrder()
 
     const QList<int> tabOrder { IdLayoutName, IdLayoutPictureName, IdLayoutBrowse, IdLayoutDragUp, IdLayoutRowCount, 1008, 1009, 1010,
                                 1011, 1012, 1013, 1018, 1019, 1016, 1017, 1020, 1021, Ok, Cancel,
-                                IdLayoutDrawPicture, IdLayoutPaste, Delete };
+                                IdLayoutReadKeys, IdLayoutDrawPicture, IdLayoutPaste, Delete };
     QList<int> chain;
     QWidget *widget = control(dlg, IdLayoutName);
     do {

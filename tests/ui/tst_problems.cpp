@@ -2,6 +2,7 @@
 #include "layoutdlg.h"
 #include "problemspanel.h"
 #include "projectchecker.h"
+#include "skinfile.h"
 #include "vizizarerodlg.h"
 #include "templatechooser.h"
 #include "widgetdriver.h"
@@ -11,8 +12,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include <algorithm>
+#include <functional>
 
 using namespace velkari;
 using namespace velkari::test;
@@ -59,7 +62,17 @@ QTreeWidgetItem *itemFor(const CViziZareroDlg &window, ProblemCode code, int sha
     return nullptr;
 }
 
+// A change made to a layout of the example before it is checked.
+using Change = std::function<void(SkinLayout &)>;
+
+SkinButton &keyOf(SkinLayout &layout, int row, int key)
+{
+    return *layout.rows.at(row)->buttons.at(key);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Change)
 
 class TestProblems : public QObject
 {
@@ -71,6 +84,10 @@ private Q_SLOTS:
     void choosingAProblemOpensItsProperties_data();
     void choosingAProblemOpensItsProperties();
     void missingPicturesAreSaidOnce();
+    void panelNamesThePlaceOnce_data();
+    void panelNamesThePlaceOnce();
+    void aWidthProblemLandsOnItsRowWithFit_data();
+    void aWidthProblemLandsOnItsRowWithFit();
     void createSkinSaysWhereTheSkinWent_data();
     void createSkinSaysWhereTheSkinWent();
 
@@ -92,16 +109,7 @@ void TestProblems::initTestCase()
 
 QString TestProblems::copyExample(const QStringList &leaveOut)
 {
-    const QDir folder(m_dir.filePath(QString::number(++m_copies)));
-    folder.mkpath(QStringLiteral("pictures"));
-    const QDir pictures(ExampleFolder + QStringLiteral("/pictures"));
-    for (const QString &name : pictures.entryList(QDir::Files)) {
-        if (!leaveOut.contains(name))
-            QFile::copy(pictures.filePath(name), folder.filePath(QStringLiteral("pictures/") + name));
-    }
-    const QString project = folder.filePath(QStringLiteral("demo.vsp"));
-    QFile::copy(ExampleFolder + QStringLiteral("/velkari-demo.vsp"), project);
-    return project;
+    return velkari::test::copyExample(ExampleFolder, m_dir.filePath(QString::number(++m_copies)), leaveOut);
 }
 
 void TestProblems::panelFollowsEditsOpenAndNew()
@@ -124,7 +132,7 @@ void TestProblems::panelFollowsEditsOpenAndNew()
     QTRY_COMPARE(caption(), QStringLiteral("Problems (1 · 0)"));
     QTreeWidgetItem *item = itemFor(window, ProblemCode::RowWidth, Portrait, 0);
     QVERIFY(item);
-    QVERIFY(item->text(0).startsWith(QStringLiteral("Row 1: ")));
+    QVERIFY(item->text(0).startsWith(QStringLiteral("The layout \"Portrait->")));
     QCOMPARE(item->parent()->text(0), QStringLiteral("Portrait / ") + window.project().layoutList(Portrait).at(0)->name);
 
     MessageBoxAnswer discard(QMessageBox::No);
@@ -241,20 +249,110 @@ void TestProblems::missingPicturesAreSaidOnce()
     QCOMPARE(textOf(window, IdStatus), QString());
 }
 
+void TestProblems::panelNamesThePlaceOnce_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<ProblemCode>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("row width: the device's text and the width needed")
+        << Change([](SkinLayout &l) { keyOf(l, 1, 0).width += 6; }) << ProblemCode::RowWidth
+        << "The layout \"Portrait->Letters\" row 1 has invalid width(246). Width needed: 240 pixels (-6).";
+    QTest::newRow("layout width") << Change([](SkinLayout &l) { keyOf(l, 0, 0).width -= 4; }) << ProblemCode::LayoutWidth
+                                  << "The layout \"Portrait->Letters\" has invalid width (236). Width needed: 240 "
+                                     "pixels (+4).";
+    QTest::newRow("key width") << Change([](SkinLayout &l) { keyOf(l, 1, 0).width = 0; }) << ProblemCode::KeyWidth
+                               << "Invalid Width for the button 0, row 1 in layout \"Portrait->Letters\".";
+}
+
+void TestProblems::panelNamesThePlaceOnce()
+{
+    QFETCH(Change, change);
+    QFETCH(ProblemCode, code);
+    QFETCH(QString, text);
+    QuietWindow window;
+    window.show();
+    window.openProjectFile(copyExample());
+    change(*window.project().layoutList(Portrait).at(0));
+    window.problemsPanel()->checkNow();
+    click(window, IdProblems);
+    QTreeWidgetItem *item = itemFor(window, code, Portrait, 0);
+    QVERIFY(item);
+    QCOMPARE(item->text(0), text);
+}
+
+void TestProblems::aWidthProblemLandsOnItsRowWithFit_data()
+{
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<ProblemCode>("code");
+    QTest::addColumn<int>("change"); // pixels added to the row's first key
+    QTest::addColumn<bool>("fit");
+    QTest::newRow("row too wide, fitted") << int(HiResPortrait) << 2 << ProblemCode::RowWidth << 6 << true;
+    QTest::newRow("row too narrow, left as it is") << int(Landscape) << 1 << ProblemCode::RowWidth << -5 << false;
+    QTest::newRow("row 0, fitted") << int(Portrait) << 0 << ProblemCode::LayoutWidth << -4 << true;
+}
+
+// Layout Properties has no widths: the jump shows the row in the grid and offers Fit instead.
+void TestProblems::aWidthProblemLandsOnItsRowWithFit()
+{
+    QFETCH(int, shape);
+    QFETCH(int, row);
+    QFETCH(ProblemCode, code);
+    QFETCH(int, change);
+    QFETCH(bool, fit);
+    QuietWindow window;
+    window.show();
+    window.openProjectFile(copyExample());
+    const int layout = 1;
+    SkinRow &changed = *window.project().layoutList(shape).at(layout)->rows.at(row);
+    const int width = RowKeyWidth(changed);
+    changed.buttons.at(0)->width += change;
+    window.problemsPanel()->checkNow();
+    click(window, IdProblems);
+    QTreeWidgetItem *item = itemFor(window, code, shape, layout);
+    QVERIFY(item);
+    const int steps = window.document().undoStack()->count();
+
+    bool landed = false;
+    QString question;
+    answerWithButton(fit ? QStringLiteral("Fit") : QStringLiteral("Cancel"), [&](QMessageBox *box) {
+        question = box->text();
+        landed = window.currentShape() == shape && window.currentLayout() == layout
+            && window.focusWidget() == window.gridButton(row, 0);
+    });
+    problemList(window)->setCurrentItem(item);
+    QTest::keyClick(problemList(window), Qt::Key_Return);
+    QTRY_VERIFY(!question.isEmpty());
+    QVERIFY(landed);
+    QVERIFY2(question.contains(QStringLiteral("is %1 pixels wide and needs %2").arg(width + change).arg(width)),
+             qPrintable(question));
+    QCOMPARE(int(RowKeyWidth(changed)), fit ? width : width + change);
+    QCOMPARE(window.document().undoStack()->count(), steps + (fit ? 1 : 0));
+}
+
 void TestProblems::createSkinSaysWhereTheSkinWent_data()
 {
     QTest::addColumn<bool>("valid");
-    QTest::newRow("written") << true;
-    QTest::newRow("a layout breaks a rule") << false;
+    QTest::addColumn<bool>("undecodable"); // a picture's file holds no picture
+    QTest::newRow("written") << true << false;
+    QTest::newRow("a layout breaks a rule") << false << false;
+    QTest::newRow("written with a warning") << true << true;
 }
 
 void TestProblems::createSkinSaysWhereTheSkinWent()
 {
     QFETCH(bool, valid);
+    QFETCH(bool, undecodable);
     QuietWindow window;
     window.show();
     const QString path = copyExample();
     window.openProjectFile(path);
+    const QString picture = window.project().layoutList(Landscape).at(2)->picFileName;
+    if (undecodable) {
+        QFile file(picture);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("not a picture");
+    }
     if (!valid) {
         window.project().layoutList(Landscape).at(1)->rows.at(0)->buttons.at(0)->width = 0;
         window.showStatus(QStringLiteral("before"));
@@ -271,9 +369,13 @@ void TestProblems::createSkinSaysWhereTheSkinWent()
     }
     const qint64 bytes = QFileInfo(skin).size();
     QVERIFY(bytes > 100 * 1024);
-    const QString expected = QStringLiteral("Skin written: %1, 12 layouts, %2 KiB")
-                                 .arg(QDir::toNativeSeparators(skin))
-                                 .arg((bytes + 512) / 1024);
+    QString expected = QStringLiteral("Skin written: %1, 12 layouts, %2 KiB")
+                           .arg(QDir::toNativeSeparators(skin))
+                           .arg((bytes + 512) / 1024);
+    if (undecodable) {
+        expected += QStringLiteral("\nWarnings remaining: 1 (Problems lists them). The picture \"%1\" cannot be decoded.")
+                        .arg(picture);
+    }
     QCOMPARE(textOf(window, IdStatus), expected);
     // The note stays: a control's description replaces it only while the mouse is over the control.
     window.under = control(window, IdCreateSkin);

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHash>
@@ -281,6 +282,39 @@ void press(int id, std::function<void(Dialog *)> before = {})
             before(dialog);
         click(*dialog, id);
     });
+}
+
+// Presses the button captioned `caption` of the next message box, after `seen` ran on it; a box
+// without such a button is rejected.
+inline void answerWithButton(const QString &caption, std::function<void(QMessageBox *)> seen = {})
+{
+    whenModal<QMessageBox>([caption, seen](QMessageBox *box) {
+        if (seen)
+            seen(box);
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == caption) {
+                button->click();
+                return;
+            }
+        }
+        box->reject();
+    });
+}
+
+// A copy of the example project in `folder` as "demo.vsp", its pictures but `leaveOut` beside it
+// in "pictures", so that what a test writes stays with the copy.
+inline QString copyExample(const QString &examples, const QString &folder, const QStringList &leaveOut = {})
+{
+    const QDir target(folder);
+    target.mkpath(QStringLiteral("pictures"));
+    const QDir pictures(examples + QStringLiteral("/pictures"));
+    for (const QString &name : pictures.entryList(QDir::Files)) {
+        if (!leaveOut.contains(name))
+            QFile::copy(pictures.filePath(name), target.filePath(QStringLiteral("pictures/") + name));
+    }
+    const QString project = target.filePath(QStringLiteral("demo.vsp"));
+    QFile::copy(examples + QStringLiteral("/velkari-demo.vsp"), project);
+    return project;
 }
 
 // What a message box showed, once answered with one of its buttons.
