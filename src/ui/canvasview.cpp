@@ -55,14 +55,6 @@ void setTextColor(QLabel *label, const QColor &color)
     label->setPalette(palette);
 }
 
-// Row 0's width where the device takes it, which every other row must match; else the shape's
-// screen width, which Fit gives a row.
-int neededRowWidth(const SkinLayout &layout, int shape)
-{
-    const int first = layout.rows.isEmpty() ? 0 : RowKeyWidth(*layout.rows.at(0));
-    return first == ExpectedRowKeyWidth(layout) ? first : ScreenShapeWidth(shape);
-}
-
 QLabel *linkLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -268,7 +260,7 @@ void CanvasView::showLayout(const SkinLayout *layout, int shape)
 
 void CanvasView::showRowWidths(const SkinLayout *layout)
 {
-    const int expectedWidth = layout ? neededRowWidth(*layout, m_shape) : 0;
+    const int expectedWidth = layout ? ExpectedRowKeyWidth(*layout, m_shape) : 0;
     // One column right of the widest row: a label never covers a cell, and rows too flat for
     // a line of text push the labels below them down instead of overlapping them.
     int column = 0;

@@ -53,6 +53,8 @@ private Q_SLOTS:
     void aChangedPictureIsLookedAtAgain();
     void widthProblemsSayTheWidthNeeded_data();
     void widthProblemsSayTheWidthNeeded();
+    void emptyFirstRowNeedsTheScreenWidth_data();
+    void emptyFirstRowNeedsTheScreenWidth();
 
 private:
     QString picture(int width, int height);
@@ -309,6 +311,30 @@ void TestChecker::widthProblemsSayTheWidthNeeded()
         }
     }
     QCOMPARE(found, expected);
+}
+
+void TestChecker::emptyFirstRowNeedsTheScreenWidth_data()
+{
+    QTest::addColumn<int>("shape");
+    for (int shape = 0; shape < ScreenShapeCount; ++shape)
+        QTest::newRow(qPrintable(ScreenShapeName(shape))) << shape;
+}
+
+// A row 0 without keys is no width near any allowed one: it needs the screen's.
+void TestChecker::emptyFirstRowNeedsTheScreenWidth()
+{
+    QFETCH(int, shape);
+    SkinProject project;
+    makeCleanProject(project);
+    SkinLayout &first = *project.layoutList(shape).at(0);
+    first.rows.clear();
+    first.rows.append(makeRow(10, {}));
+    QList<int> needed;
+    for (const Problem &problem : CheckProject(project)) {
+        if (problem.neededWidth >= 0)
+            needed << problem.neededWidth;
+    }
+    QCOMPARE(needed, QList<int>{ScreenShapeWidth(shape)});
 }
 
 QTEST_GUILESS_MAIN(TestChecker)
