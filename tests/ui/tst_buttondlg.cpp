@@ -741,52 +741,38 @@ void TestButtonDlg::pressAKey_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("charText"); // empty: the kind shows no Char
-    QTest::addColumn<QString>("vkText");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fields"); // Char (where the kind shows it), VK and the VK's name
     const quint16 character = ButtonFlagCharacter;
-    QTest::newRow("a letter") << character << int(Qt::Key_A) << 0 << "a" << "a" << "0x41" << "A";
-    QTest::newRow("shifted") << character << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << "A" << "0x41" << "A";
-    QTest::newRow("Enter") << character << int(Qt::Key_Return) << 0 << "\r" << "0x0D" << "0x0D" << "Enter";
-    QTest::newRow("F5") << character << int(Qt::Key_F5) << 0 << "" << "0x00" << "0x74" << "F5";
-    QTest::newRow("Shift alone") << character << int(Qt::Key_Shift) << 0 << "" << "0x00" << "0x10" << "Shift";
-    QTest::newRow("number pad") << character << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << "5" << "0x65"
-                                << "Num 5";
-    QTest::newRow("a character without a key") << character << int(Qt::Key_Eacute) << 0 << QString(QChar(0xE9))
-                                               << "0xE9" << "0x00" << "";
-    QTest::newRow("Escape, VK only") << quint16(0) << int(Qt::Key_Escape) << 0 << "\x1b" << "" << "0x1B" << "Esc";
-    QTest::newRow("Change Layout, VK only")
-        << quint16(ButtonFlagChangeLayout) << int(Qt::Key_Tab) << 0 << "\t" << "" << "0x09" << "Tab";
+    QTest::newRow("shifted letter") << character << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << "A 0x41 A";
+    QTest::newRow("Enter") << character << int(Qt::Key_Return) << 0 << "\r" << "0x0D 0x0D Enter";
+    QTest::newRow("Shift alone") << character << int(Qt::Key_Shift) << 0 << "" << "0x00 0x10 Shift";
+    QTest::newRow("number pad") << character << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << "5 0x65 Num 5";
+    QTest::newRow("Escape, VK only") << quint16(0) << int(Qt::Key_Escape) << 0 << "\x1b" << "0x1B Esc";
 }
 
-// The key pressed after "Press a key..." fills the fields the kind shows; even Escape and Tab
-// are keys then.
+// The key pressed after "Press a key..." fills the fields the kind shows; even Escape is a key
+// then.
 void TestButtonDlg::pressAKey()
 {
     QFETCH(quint16, flags);
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, typed);
-    QFETCH(QString, charText);
-    QFETCH(QString, vkText);
-    QFETCH(QString, name);
+    QFETCH(QString, fields);
     auto button = makeKey(QStringLiteral("K"), flags, 'K', 0x4B);
     CButtonDlg dlg(*button, *m_document, shape(), false);
     dlg.show();
     click(dlg, IdButtonPressKey);
     auto *press = control<QPushButton>(dlg, IdButtonPressKey);
-    QVERIFY(press->isChecked());
-    QKeyEvent down(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), typed);
-    QApplication::sendEvent(press, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), typed);
-    QApplication::sendEvent(press, &up);
-
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, Qt::KeyboardModifiers(modifiers), typed);
+        QApplication::sendEvent(press, &event);
+    }
     QVERIFY(!press->isChecked() && dlg.isVisible());
-    QCOMPARE(shown(dlg, IdButtonField1), !charText.isEmpty());
-    if (!charText.isEmpty())
-        QCOMPARE(text(dlg, IdButtonField1), charText);
-    QCOMPARE(text(dlg, IdButtonField2), vkText);
-    QCOMPARE(text(dlg, IdButtonVkName), name);
+    QStringList texts{text(dlg, IdButtonField2), text(dlg, IdButtonVkName)};
+    if (shown(dlg, IdButtonField1))
+        texts.prepend(text(dlg, IdButtonField1));
+    QCOMPARE(texts.join(u' '), fields);
 }
 
 void TestButtonDlg::vkNames_data()
@@ -794,18 +780,15 @@ void TestButtonDlg::vkNames_data()
     QTest::addColumn<QString>("vkText");
     QTest::addColumn<int>("vk"); // -1: refused
     QTest::addColumn<QString>("name");
-    QTest::newRow("Enter") << "Enter" << 0x0D << "Enter";
-    QTest::newRow("F5") << "F5" << 0x74 << "F5";
-    QTest::newRow("Shift") << "Shift" << 0x10 << "Shift";
-    QTest::newRow("constant") << "VK_RETURN" << 0x0D << "Enter";
-    QTest::newRow("any case and spacing") << "caps lock" << 0x14 << "Caps Lock";
+    QTest::newRow("a name") << "Enter" << 0x0D << "Enter";
+    QTest::newRow("a constant") << "VK_RETURN" << 0x0D << "Enter";
     QTest::newRow("one character is its code") << "x" << 0x78 << "F9";
-    QTest::newRow("a code") << "0x1B" << 0x1B << "Esc";
     QTest::newRow("a code without a name") << "0xE8" << 0xE8 << "";
     QTest::newRow("no such key") << "Entr" << -1 << "";
     QTest::newRow("digits are no code") << "13" << -1 << "";
 }
 
+// Names are shown beside the field, never in it.
 void TestButtonDlg::vkNames()
 {
     QFETCH(QString, vkText);
@@ -821,15 +804,8 @@ void TestButtonDlg::vkNames()
     if (vk < 0)
         answerMessageBox(seen);
     click(dlg, Ok);
-    QCOMPARE(seen.shown, vk < 0);
-    if (vk < 0) {
-        QCOMPARE(seen.text, QStringLiteral("\"VK\" knows no key named \"%1\": it takes one character, a code from 0x00 "
-                                           "to 0xFF such as 0x41, or the name of a key such as Enter, F5, Shift or "
-                                           "VK_RETURN.").arg(vkText));
-        QCOMPARE(int(key->vk), 0x4B);
-    } else {
-        QCOMPARE(int(key->vk), vk);
-    }
+    QCOMPARE(seen.text.contains(QStringLiteral("knows no key named \"%1\"").arg(vkText)), vk < 0);
+    QCOMPARE(int(key->vk), vk < 0 ? 0x4B : vk);
 }
 
 QTEST_MAIN(TestButtonDlg)
