@@ -101,7 +101,9 @@ quint16 ExpectedRowKeyWidth(const SkinLayout &layout)
 quint16 ExpectedRowKeyWidth(const SkinLayout &layout, int shape)
 {
     const bool firstRowEmpty = !layout.rows.isEmpty() && RowKeyWidth(*layout.rows.at(0)) == 0;
-    return firstRowEmpty && ScreenShapeWidth(shape) > 0 ? quint16(ScreenShapeWidth(shape)) : ExpectedRowKeyWidth(layout);
+    if (firstRowEmpty && ScreenShapeWidth(shape) > 0)
+        return quint16(ScreenShapeWidth(shape));
+    return ExpectedRowKeyWidth(layout);
 }
 
 QString ValidateButton(const SkinButton &button, const QString &shapeName, const QString &layoutName, int row)

@@ -125,7 +125,7 @@ void CanvasView::createNotes()
     m_noRowsNote->setText(tr("This layout has no rows yet. Give it rows in <a href=\"layout\">Layout Properties</a>: "
                              "choose \"No of Rows\" and the height of each row. Then click a row's \"New\" cell "
                              "to add a key."));
-    m_noRowsNote->resize(m_noRowsNote->sizeHint());
+    m_noRowsNote->resize(m_noRowsNote->width(), m_noRowsNote->heightForWidth(m_noRowsNote->width()));
     connect(m_noRowsNote, &QLabel::linkActivated, this, &CanvasView::layoutPropertiesRequested);
     m_dropMarker = new QFrame(m_content);
     m_dropMarker->setAutoFillBackground(true);
@@ -228,7 +228,8 @@ void CanvasView::showLayout(const SkinLayout *layout, int shape)
             cell->show();
             x += width;
         }
-        m_rows[r] = {int(row->buttons.count()), RowKeyWidth(*row), QRect(m_gridOrigin.x(), y, x - m_gridOrigin.x(), height)};
+        m_rows[r] = {int(row->buttons.count()), RowKeyWidth(*row),
+                     QRect(m_gridOrigin.x(), y, x - m_gridOrigin.x(), height)};
         y += height;
     }
     m_rowCount = layout ? int(layout->rows.count()) : 0;
@@ -460,7 +461,8 @@ bool CanvasView::eventFilter(QObject *watched, QEvent *event)
     const std::optional<GridCellId> cell = GridCellId::decode(controlId(qobject_cast<QWidget *>(watched)));
     if (cell && event->type() == QEvent::FocusIn)
         setCurrentCell(cell->row, cell->column, false);
-    if (cell && event->type() == QEvent::KeyPress && cellKeyPressed(cell->row, cell->column, static_cast<QKeyEvent *>(event)))
+    if (cell && event->type() == QEvent::KeyPress
+        && cellKeyPressed(cell->row, cell->column, static_cast<QKeyEvent *>(event)))
         return true;
     return QScrollArea::eventFilter(watched, event);
 }
@@ -606,10 +608,12 @@ void CanvasView::popUpRowMenu(int row, const QPoint &globalPosition)
     const bool hasKeys = shown.cells > 1;
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(tr("&Fit to %1 pixels").arg(width), this, [this, row] { Q_EMIT rowFitRequested(row, false); })
-        ->setEnabled(hasKeys && shown.keyWidth != width);
-    menu->addAction(tr("&Equal widths at %1 pixels").arg(width), this, [this, row] { Q_EMIT rowFitRequested(row, true); })
-        ->setEnabled(hasKeys);
+    QAction *fit = menu->addAction(tr("&Fit to %1 pixels").arg(width), this,
+                                   [this, row] { Q_EMIT rowFitRequested(row, false); });
+    fit->setEnabled(hasKeys && shown.keyWidth != width);
+    QAction *equal = menu->addAction(tr("&Equal widths at %1 pixels").arg(width), this,
+                                     [this, row] { Q_EMIT rowFitRequested(row, true); });
+    equal->setEnabled(hasKeys);
     menu->popup(globalPosition);
 }
 

@@ -242,7 +242,8 @@ void TestGridKeys::pictureOffer()
     QImage image(240, 40, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
     const QString picture = m_dir.filePath(drawn ? QStringLiteral("drawn.gif") : QStringLiteral("own.gif"));
-    const QByteArray bytes = drawn ? encodeDrawnPicture(image, PictureFormat::Gif) : encodePicture(image, PictureFormat::Gif);
+    const QByteArray bytes =
+        drawn ? encodeDrawnPicture(image, PictureFormat::Gif) : encodePicture(image, PictureFormat::Gif);
     writeFile(picture, bytes);
     CViziZareroDlg window;
     open(window, Portrait, [&picture](SkinLayout &layout) {

@@ -68,7 +68,8 @@ void TestSmallScreen::everyButtonWithinReach()
         QVERIFY(area && area->widget()->isAncestorOf(button));
         area->ensureWidgetVisible(button, 0, 0);
         if (button->isVisibleTo(window.get()))
-            QVERIFY2(windowRect(*window, area->viewport()).contains(windowRect(*window, button)), qPrintable(button->text()));
+            QVERIFY2(windowRect(*window, area->viewport()).contains(windowRect(*window, button)),
+                     qPrintable(button->text()));
     }
 }
 
