@@ -34,6 +34,10 @@
         <source>Choose an entry in &quot;%1&quot;.</source>
         <translation>Wählen Sie einen Eintrag in „%1“.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; knows no key named &quot;%2&quot;: it takes one character, a code from 0x00 to 0xFF such as 0x41, or the name of a key such as Enter, F5, Shift or VK_RETURN.</source>
+        <translation>„%1“ kennt keine Taste namens „%2“: Es nimmt ein Zeichen, einen Code von 0x00 bis 0xFF, etwa 0x41, oder den Namen einer Taste, etwa Enter, F5, Shift oder VK_RETURN.</translation>
+    </message>
 </context>
 <context>
     <name>velkari::ButtonDescription</name>
@@ -479,6 +483,18 @@
         <source>This row is full: a row holds at most 30 buttons, the &quot;New&quot; cell included.</source>
         <translation>Diese Zeile ist voll: Eine Zeile fasst höchstens 30 Tasten, die Zelle „Neu“ eingeschlossen.</translation>
     </message>
+    <message>
+        <source>Press a &amp;key...</source>
+        <translation>&amp;Taste drücken...</translation>
+    </message>
+    <message>
+        <source>Click, then press the key this key is to send: Char and VK take its codes.</source>
+        <translation>Klicken, dann die Taste drücken, die diese Taste senden soll: Zeichen und VK übernehmen ihre Codes.</translation>
+    </message>
+    <message>
+        <source>no code for this key</source>
+        <translation>kein Code für diese Taste</translation>
+    </message>
 </context>
 <context>
     <name>velkari::CEBFFile</name>
@@ -874,6 +890,38 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <source>New</source>
         <translation>Neu</translation>
     </message>
+    <message>
+        <source>This layout has no rows yet. Give it rows in &lt;a href=&quot;layout&quot;&gt;Layout Properties&lt;/a&gt;: choose &quot;No of Rows&quot; and the height of each row. Then click a row&apos;s &quot;New&quot; cell to add a key.</source>
+        <translation>Dieses Layout hat noch keine Zeilen. Zeilen bekommt es in den &lt;a href=&quot;layout&quot;&gt;Layout-Eigenschaften&lt;/a&gt;: „Zeilenzahl“ und die Höhe jeder Zeile wählen. Dann fügt ein Klick auf das Feld „Neu“ einer Zeile eine Taste hinzu.</translation>
+    </message>
+    <message>
+        <source>Click for Fit and Equal widths.</source>
+        <translation>Klicken für Einpassen und gleiche Breiten.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;redraw&quot;&gt;Draw the picture again&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;redraw&quot;&gt;Bild neu zeichnen&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Draws the picture again from the keys, in the look it has.</source>
+        <translation>Zeichnet das Bild neu aus den Tasten, im Aussehen, das es hat.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;scale&quot;&gt;Scale it into a new file&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;scale&quot;&gt;In eine neue Datei skalieren&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Scales the picture to the size of the keys and saves it as a new file beside it; your file stays as it is.</source>
+        <translation>Skaliert das Bild auf die Größe der Tasten und speichert es als neue Datei daneben; Ihre Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to %1 pixels</source>
+        <translation>Auf %1 Pixel &amp;einpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Equal widths at %1 pixels</source>
+        <translation>&amp;Gleiche Breiten auf %1 Pixel</translation>
+    </message>
 </context>
 <context>
     <name>velkari::ContainerDamage</name>
@@ -980,6 +1028,22 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     <message>
         <source>Copied the key &quot;%1&quot;. &quot;Paste Button Info&quot; in the Button Properties of another key puts it there.</source>
         <translation>Die Taste „%1“ ist kopiert. „Taste einfügen“ in den Tasten-Eigenschaften einer anderen Taste fügt sie dort ein.</translation>
+    </message>
+    <message>
+        <source>Added the layout &quot;%1&quot; at the end of &quot;Current Layout&quot;; choose it there to give it keys.</source>
+        <translation>Das Layout „%1“ steht nun am Ende von „Aktuelles Layout“; dort auswählen, um ihm Tasten zu geben.</translation>
+    </message>
+    <message>
+        <source>Nothing has been copied: Ctrl+C on a key, or &quot;Copy this button&quot;, copies it.</source>
+        <translation>Nichts ist kopiert: Strg+C auf einer Taste oder „Taste kopieren“ kopiert sie.</translation>
+    </message>
+    <message>
+        <source>Drew the picture &quot;%1&quot; again from the keys.</source>
+        <translation>Das Bild „%1“ ist neu aus den Tasten gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Scaled the picture into &quot;%1&quot;; the file it was made from is as it was.</source>
+        <translation>Das Bild ist in „%1“ skaliert; die Datei, aus der es stammt, ist unverändert.</translation>
     </message>
 </context>
 <context>

@@ -234,7 +234,7 @@ QList<Problem> ProjectChecker::check(const SkinProject &project)
                 Problem &problem = check.add(ProblemCode(int(failure.rule)), failure.row, failure.key, failure.message);
                 if (failure.rule == LayoutRule::LayoutWidth || failure.rule == LayoutRule::RowWidth) {
                     // The message keeps the device's words; what to aim for goes beside it.
-                    problem.neededWidth = ExpectedRowKeyWidth(layout);
+                    problem.neededWidth = ExpectedRowKeyWidth(layout, shape);
                     problem.widthDifference =
                         problem.neededWidth - RowKeyWidth(*layout.rows.at(qMax(0, failure.row)));
                 }

@@ -4,6 +4,7 @@
 #include "fileerror.h"
 #include "filetarget.h"
 #include "projectfile.h"
+#include "screenshape.h"
 #include "skinlayoutdata.h"
 
 #include <QCoreApplication>
@@ -95,6 +96,14 @@ quint16 ExpectedRowKeyWidth(const SkinLayout &layout)
             nearest = allowed;
     }
     return quint16(nearest);
+}
+
+quint16 ExpectedRowKeyWidth(const SkinLayout &layout, int shape)
+{
+    const bool firstRowEmpty = !layout.rows.isEmpty() && RowKeyWidth(*layout.rows.at(0)) == 0;
+    if (firstRowEmpty && ScreenShapeWidth(shape) > 0)
+        return quint16(ScreenShapeWidth(shape));
+    return ExpectedRowKeyWidth(layout);
 }
 
 QString ValidateButton(const SkinButton &button, const QString &shapeName, const QString &layoutName, int row)

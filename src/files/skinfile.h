@@ -24,6 +24,9 @@ quint16 RowKeyWidth(const SkinRow &row);
 // nearest to row 0's own (row 0's when it is allowed), so that a later row is not blamed for a
 // wrong row 0. 0 for a layout without rows.
 quint16 ExpectedRowKeyWidth(const SkinLayout &layout);
+// The same for a layout of `shape`, where a row 0 whose keys add up to nothing yet needs the
+// shape's screen width rather than the narrowest allowed.
+quint16 ExpectedRowKeyWidth(const SkinLayout &layout, int shape);
 
 // The device's rules for a layout, in the order in which they are tried.
 enum class LayoutRule { NoPicture, PictureUnreadable, NoRows, RowHeight, RowEmpty, KeyWidth, LayoutWidth, RowWidth };

@@ -6,11 +6,14 @@
 #include "controlids.h"
 #include "dialogunits.h"
 #include "fieldcheck.h"
+#include "keynames.h"
 #include "projectdocument.h"
+#include "screenfit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -119,6 +122,7 @@ CButtonDlg::CButtonDlg(SkinButton &button, ProjectDocument &document, const Layo
     setFont(DialogUnits::dialogFont());
     setWindowTitle(tr("Button Properties"));
     createControls();
+    ScreenFit::scrollWhenTooLarge(this);
 
     if (m_addMode) {
         // Kept after Cancel: the grid shows a placeholder as "New" whatever its caption.
@@ -139,6 +143,11 @@ CButtonDlg::~CButtonDlg() = default;
 int CButtonDlg::newButtonCounter()
 {
     return nextButtonNumber;
+}
+
+QString CButtonDlg::rowFullText()
+{
+    return tr("This row is full: a row holds at most 30 buttons, the \"New\" cell included.");
 }
 
 void CButtonDlg::createControls()
@@ -205,6 +214,14 @@ void CButtonDlg::createControls()
     m_functionList->setGeometry(du.rect(233, 60, 75, 12));
     m_fieldLabels[1] = label(IdButtonFieldLabel2, tr("Field Label 2:"), 169, 81, 59);
     m_fieldLabels[2] = label(IdButtonFieldLabel3, tr("Field Label 3:"), 169, 95, 59);
+    m_pressKeyButton = pushButton(IdButtonPressKey, tr("Press a &key..."), 114, 38, 66);
+    m_pressKeyButton->setCheckable(true);
+    m_pressKeyButton->setAutoDefault(false);
+    m_pressKeyButton->setToolTip(tr("Click, then press the key this key is to send: Char and VK take its codes."));
+    m_pressKeyButton->installEventFilter(this);
+    m_vkName = label(IdButtonVkName, QString(), 285, 80, 33);
+    m_vkName->setWordWrap(true);
+    m_vkName->resize(m_vkName->width(), du.y(16));
 
     // OK comes right after the last field, and the buttons that end the dialog in another way
     // after it: Tab, then Enter, never inserts or deletes a key by chance.
@@ -214,6 +231,7 @@ void CButtonDlg::createControls()
         previous = next;
     };
     chain(m_widthEdit);
+    chain(m_pressKeyButton);
     for (QCheckBox *box : m_flagBoxes)
         chain(box);
     chain(m_fieldEdits[0]);
@@ -234,6 +252,8 @@ void CButtonDlg::createControls()
     connect(m_copyButton, &QPushButton::clicked, this, &CButtonDlg::copyButton);
     connect(cancelButton, &QPushButton::clicked, this, &CButtonDlg::reject);
     connect(okButton, &QPushButton::clicked, this, &CButtonDlg::accept);
+    connect(m_pressKeyButton, &QPushButton::toggled, this, &CButtonDlg::waitForKey);
+    connect(m_fieldEdits[1], &QLineEdit::textChanged, this, &CButtonDlg::showVkName);
 }
 
 void CButtonDlg::showButton()
@@ -334,6 +354,76 @@ void CButtonDlg::refreshFunctionFields()
     }
 
     m_fieldLabels[2]->setText(tr("Toggle Index:"));
+    m_pressKeyButton->setEnabled(showsVk());
+    showVkName();
+}
+
+bool CButtonDlg::showsVk() const
+{
+    return m_shownKind == KindKeyOnly || m_shownKind == KindCharacter || m_shownKind == KindChangeLayout;
+}
+
+void CButtonDlg::showVkName()
+{
+    const std::optional<quint8> vk = showsVk() ? FieldCheck::parseVk(m_fieldEdits[1]->text()) : std::nullopt;
+    const NamedKey *key = vk ? namedKeyForVk(*vk) : nullptr;
+    m_vkName->setText(key ? key->name : QString());
+}
+
+void CButtonDlg::waitForKey(bool waiting)
+{
+    m_pendingModifier = 0;
+    if (waiting) {
+        m_pressKeyButton->setFocus(Qt::OtherFocusReason);
+        m_pressKeyButton->grabKeyboard();
+    } else {
+        m_pressKeyButton->releaseKeyboard();
+    }
+}
+
+bool CButtonDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_pressKeyButton || !m_pressKeyButton->isChecked())
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Alt and a letter is a key to take, not a mnemonic.
+        event->accept();
+        return true;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool modifier = key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control || key->key() == Qt::Key_Alt
+            || key->key() == Qt::Key_AltGr || key->key() == Qt::Key_Meta;
+        if (modifier)
+            m_pendingModifier = key->key();
+        else
+            takeKey(key->key(), key->text(), key->modifiers() & Qt::KeypadModifier);
+        return true;
+    }
+    case QEvent::KeyRelease:
+        if (static_cast<QKeyEvent *>(event)->key() == m_pendingModifier)
+            takeKey(m_pendingModifier, QString(), false);
+        return true;
+    case QEvent::FocusOut:
+        m_pressKeyButton->setChecked(false);
+        return false;
+    default:
+        return false;
+    }
+}
+
+// Into the fields this kind of key shows: Char and VK, or VK alone.
+void CButtonDlg::takeKey(int qtKey, const QString &text, bool keypad)
+{
+    m_pressKeyButton->setChecked(false);
+    const std::optional<KeyCodes> codes = keyCodesForQtKey(qtKey, text, keypad);
+    if (!codes) {
+        m_vkName->setText(tr("no code for this key"));
+        return;
+    }
+    if (m_shownKind == KindCharacter)
+        m_fieldEdits[0]->setText(charCodeText(codes->charCode));
+    m_fieldEdits[1]->setText(hexText(codes->vk, 2));
 }
 
 // A value that is not a position of the list leaves it without a selection.
@@ -360,12 +450,12 @@ void CButtonDlg::accept()
     switch (buttonKind(flags)) {
     case KindCharacter:
         charCode = check.code(m_fieldEdits[0], label1, 0xFFFF).value_or(0);
-        vk = quint8(check.code(m_fieldEdits[1], label2, 0xFF).value_or(0));
+        vk = check.vk(m_fieldEdits[1], label2).value_or(0);
         break;
     case KindChangeLayout:
         // No selection is -1, which the cast turns into LayoutNotSet (0xFFFF).
         charCode = quint16(m_functionList->currentIndex());
-        vk = quint8(check.code(m_fieldEdits[1], label2, 0xFF).value_or(0));
+        vk = check.vk(m_fieldEdits[1], label2).value_or(0);
         break;
     case KindCalculator:
         charCode = quint16(check.choice(m_functionList, label1).value_or(0));
@@ -378,7 +468,7 @@ void CButtonDlg::accept()
         charCode = check.number(m_fieldEdits[1], label2, 0, 0xFFFF).value_or(0);
         break;
     case KindKeyOnly:
-        vk = quint8(check.code(m_fieldEdits[1], label2, 0xFF).value_or(0));
+        vk = check.vk(m_fieldEdits[1], label2).value_or(0);
         break;
     }
     const auto toggle = check.number(m_fieldEdits[2], m_fieldLabels[2]->text(), 0, 15);
@@ -408,8 +498,7 @@ bool CButtonDlg::refuseWhenRowFull()
 {
     if (!m_rowFull)
         return false;
-    QMessageBox::warning(this, tr("Button Properties"),
-                         tr("This row is full: a row holds at most 30 buttons, the \"New\" cell included."));
+    QMessageBox::warning(this, tr("Button Properties"), rowFullText());
     return true;
 }
 

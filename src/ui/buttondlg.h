@@ -42,12 +42,18 @@ public:
 
     // The number the next "B%02d" caption will use; it only ever rises.
     static int newButtonCounter();
+    // Why a key cannot be added to a row.
+    static QString rowFullText();
 
     // OK: store every field in the button and end with Ok, unless a field holds what the button
     // cannot store.
     void accept() override;
     // Cancel, Escape and the close box: drop what Paste wrote and end with Cancel.
     void reject() override;
+
+protected:
+    // While "Press a key..." waits, every key goes to it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     static constexpr int FlagBoxCount = 9;
@@ -64,6 +70,11 @@ private:
     void copyButton();
     void pasteButton();
     void insertCopy(int result);
+    void waitForKey(bool waiting);
+    void takeKey(int qtKey, const QString &text, bool keypad);
+    // Beside the VK field: the name of the key it holds.
+    void showVkName();
+    bool showsVk() const;
 
     SkinButton &m_button;
     ProjectDocument &m_document;
@@ -90,6 +101,11 @@ private:
     QPushButton *m_insertBeforeButton = nullptr;
     QPushButton *m_deleteButton = nullptr;
     QPushButton *m_copyButton = nullptr;
+    QPushButton *m_pressKeyButton = nullptr;
+    QLabel *m_vkName = nullptr;
+    // A modifier pressed while waiting: taken when it comes up alone, dropped for the key it
+    // goes with.
+    int m_pendingModifier = 0;
 };
 
 } // namespace velkari

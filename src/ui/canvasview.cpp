@@ -1,20 +1,28 @@
 #include "canvasview.h"
 
 #include "controlid.h"
+#include "drawnmark.h"
 #include "editorsettings.h"
 #include "gridcell.h"
 #include "layoutpictures.h"
 #include "palettecolors.h"
+#include "screenshape.h"
 #include "skinfile.h"
 #include "skinlayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
+#include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <optional>
 
 namespace velkari {
 
@@ -47,6 +55,15 @@ void setTextColor(QLabel *label, const QColor &color)
     label->setPalette(palette);
 }
 
+QLabel *linkLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::RichText);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->hide();
+    return label;
+}
+
 } // namespace
 
 CanvasView::CanvasView(QWidget *parent)
@@ -54,6 +71,8 @@ CanvasView::CanvasView(QWidget *parent)
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
+    // The grid takes the focus, and the canvas follows it; a click beside the keys leaves it.
+    setFocusPolicy(Qt::NoFocus);
     // Given to the scroll area while still empty, as moving its 200 children in costs.
     m_content = new QWidget;
     setWidget(m_content);
@@ -72,17 +91,46 @@ CanvasView::CanvasView(QWidget *parent)
             auto *cell = new GridCell(QStringLiteral("B%1%2").arg(r).arg(c, 2, 10, QLatin1Char('0')), m_content);
             setControlId(cell, id);
             cell->hide();
+            // One Tab stop for the whole grid: the current cell (setCurrentCell).
+            cell->setFocusPolicy(Qt::ClickFocus);
+            cell->installEventFilter(this);
             connect(cell, &QPushButton::clicked, this, [this, id] { Q_EMIT cellClicked(id); });
             connect(cell, &GridCell::hoverChanged, this,
                     [this, r, c](bool inside) { cellHoverChanged(r, c, inside); });
+            connect(cell, &GridCell::dragMoved, this,
+                    [this, id](const QPoint &position) { showDropMarker(id, position); });
+            connect(cell, &GridCell::dropped, this, [this, id](const QPoint &position) { dropKey(id, position); });
             m_cells[r][c] = cell;
         }
         m_badges[r] = new QLabel(m_content);
+        m_badges[r]->setCursor(Qt::PointingHandCursor);
+        m_badges[r]->installEventFilter(this);
         m_badges[r]->hide();
     }
+    m_cells[0][0]->setFocusPolicy(Qt::StrongFocus);
     m_sizeLine = new QLabel(m_content);
     m_sizeLine->setTextFormat(Qt::PlainText);
+    createNotes();
     createViewControls(parent);
+}
+
+void CanvasView::createNotes()
+{
+    m_pictureOffer = linkLabel(m_content);
+    connect(m_pictureOffer, &QLabel::linkActivated, this,
+            [this](const QString &link) { Q_EMIT pictureFixRequested(link == QLatin1String("redraw")); });
+    m_noRowsNote = linkLabel(m_content);
+    m_noRowsNote->setWordWrap(true);
+    m_noRowsNote->setFixedWidth(m_noRowsNote->fontMetrics().averageCharWidth() * 60);
+    m_noRowsNote->setText(tr("This layout has no rows yet. Give it rows in <a href=\"layout\">Layout Properties</a>: "
+                             "choose \"No of Rows\" and the height of each row. Then click a row's \"New\" cell "
+                             "to add a key."));
+    m_noRowsNote->resize(m_noRowsNote->width(), m_noRowsNote->heightForWidth(m_noRowsNote->width()));
+    connect(m_noRowsNote, &QLabel::linkActivated, this, &CanvasView::layoutPropertiesRequested);
+    m_dropMarker = new QFrame(m_content);
+    m_dropMarker->setAutoFillBackground(true);
+    m_dropMarker->setBackgroundRole(QPalette::Highlight);
+    m_dropMarker->hide();
 }
 
 void CanvasView::createViewControls(QWidget *parent)
@@ -136,13 +184,25 @@ QLabel *CanvasView::rowWidthBadge(int row) const
     return row >= 0 && row < GridCellId::Rows ? m_badges[row] : nullptr;
 }
 
-void CanvasView::showLayout(const SkinLayout *layout, int scale)
+GridCell *CanvasView::currentCell() const
 {
+    return cell(m_current.row, m_current.column);
+}
+
+void CanvasView::showLayout(const SkinLayout *layout, int shape)
+{
+    // Taken before cells are hidden, which hands their focus on.
+    const QWidget *focused = window()->focusWidget();
+    const bool gridFocused = focused && focused->parentWidget() == m_content && qobject_cast<const GridCell *>(focused);
+    const SkinButton *currentKey = m_shownKeys[m_current.row][m_current.column];
+    const int scale = shape == Portrait || shape == Landscape ? 2 : 1;
+    m_shape = shape;
     setHoveredKey({});
-    std::array<QRect, GridCellId::Rows> rowAreas;
     int y = m_gridOrigin.y();
     for (int r = 0; r < GridCellId::Rows; ++r) {
         const SkinRow *row = layout ? layout->rows.at(r) : nullptr;
+        m_rows[r] = ShownRow();
+        m_shownKeys[r].fill(nullptr);
         if (!row) {
             for (GridCell *cell : m_cells[r])
                 cell->hide();
@@ -154,6 +214,7 @@ void CanvasView::showLayout(const SkinLayout *layout, int scale)
         for (int c = 0; c < GridCellId::Columns; ++c) {
             GridCell *cell = m_cells[r][c];
             const SkinButton *button = row->buttons.at(c);
+            m_shownKeys[r][c] = button;
             if (!button) {
                 cell->hide();
                 continue;
@@ -163,54 +224,71 @@ void CanvasView::showLayout(const SkinLayout *layout, int scale)
             cell->setGeometry(x, y, width, height);
             cell->setText(cellCaption(*button));
             cell->setStandIn(flatRow || narrow);
+            cell->setNewCell(button->isPlaceholder());
             cell->show();
             x += width;
         }
-        rowAreas[r] = QRect(m_gridOrigin.x(), y, x - m_gridOrigin.x(), height);
+        m_rows[r] = {int(row->buttons.count()), RowKeyWidth(*row),
+                     QRect(m_gridOrigin.x(), y, x - m_gridOrigin.x(), height)};
         y += height;
     }
-    showRowWidths(layout, rowAreas);
+    m_rowCount = layout ? int(layout->rows.count()) : 0;
+    showRowWidths(layout);
+    m_noRowsNote->setVisible(layout && layout->rows.isEmpty());
     m_picture->setKeys(layout ? SkinLayoutKeyRects(*layout) : SkinKeyRects());
     updateSizeLine();
     placeContent();
     if (layout != m_shownLayout) {
         // Another layout starts from the top-left, as the grid's origin promises.
         m_shownLayout = layout;
+        m_current = GridCellId();
         horizontalScrollBar()->setValue(0);
         verticalScrollBar()->setValue(0);
     }
+    // The keyboard stays with its key wherever an edit moved it, else at its place.
+    GridCellId next = m_current;
+    for (int r = 0; r < m_rowCount && currentKey; ++r) {
+        for (int c = 0; c < m_rows[r].cells; ++c) {
+            if (m_shownKeys[r][c] == currentKey)
+                next = {r, c};
+        }
+    }
+    next.row = qBound(0, next.row, qMax(0, m_rowCount - 1));
+    next.column = qBound(0, next.column, qMax(0, m_rows[next.row].cells - 1));
+    setCurrentCell(next.row, next.column, gridFocused);
     Q_EMIT refreshed();
 }
 
-void CanvasView::showRowWidths(const SkinLayout *layout, const std::array<QRect, GridCellId::Rows> &rowAreas)
+void CanvasView::showRowWidths(const SkinLayout *layout)
 {
-    const quint16 expectedWidth = layout ? ExpectedRowKeyWidth(*layout) : 0;
+    const int expectedWidth = layout ? ExpectedRowKeyWidth(*layout, m_shape) : 0;
     // One column right of the widest row: a label never covers a cell, and rows too flat for
     // a line of text push the labels below them down instead of overlapping them.
     int column = 0;
-    for (const QRect &area : rowAreas)
-        column = qMax(column, area.right() + 1 + BadgeGap);
+    for (const ShownRow &row : m_rows)
+        column = qMax(column, row.area.right() + 1 + BadgeGap);
     int previousBottom = 0;
     for (int r = 0; r < GridCellId::Rows; ++r) {
-        const SkinRow *row = layout ? layout->rows.at(r) : nullptr;
         QLabel *badge = m_badges[r];
-        if (!row) {
+        if (r >= m_rowCount) {
             badge->hide();
             continue;
         }
-        const quint16 width = RowKeyWidth(*row);
+        const int width = m_rows[r].keyWidth;
         if (width == expectedWidth) {
             badge->setText(QString::number(width));
             setTextColor(badge, QColor());
-            badge->setToolTip(tr("Row %1: the keys are %2 pixels wide.").arg(r).arg(width));
+            badge->setToolTip(tr("Row %1: the keys are %2 pixels wide.").arg(r).arg(width) + u' '
+                              + tr("Click for Fit and Equal widths."));
         } else {
             badge->setText(QStringLiteral("%1 / %2").arg(width).arg(expectedWidth));
             setTextColor(badge, errorColor(palette()));
             badge->setToolTip(
-                tr("Row %1: the keys are %2 pixels wide; every row must be %3.").arg(r).arg(width).arg(expectedWidth));
+                tr("Row %1: the keys are %2 pixels wide; every row must be %3.").arg(r).arg(width).arg(expectedWidth)
+                + u' ' + tr("Click for Fit and Equal widths."));
         }
         const QSize size = badge->sizeHint();
-        const int top = qMax(rowAreas[r].center().y() - size.height() / 2, previousBottom);
+        const int top = qMax(m_rows[r].area.center().y() - size.height() / 2, previousBottom);
         badge->setGeometry(column, top, size.width(), size.height());
         badge->show();
         previousBottom = top + size.height();
@@ -225,6 +303,7 @@ void CanvasView::showPicture(const SkinLayout *layout)
         m_pictureState = PictureState::None;
     else
         m_pictureState = image.isNull() ? PictureState::Unreadable : PictureState::Shown;
+    m_pictureDrawn = m_pictureState == PictureState::Shown && isDrawnPicture(layoutPicturePath(*layout));
     m_picture->setPicture(image);
     updateSizeLine();
     placeContent();
@@ -254,12 +333,31 @@ void CanvasView::updateSizeLine()
     }
     m_sizeLine->setText(text);
     setTextColor(m_sizeLine, warn ? warningColor(palette()) : QColor());
+    // A drawn picture is drawn again; the author's own is scaled into a file of its own.
+    const bool offer = m_pictureState == PictureState::Shown && warn && !keys.isEmpty();
+    m_pictureOffer->setVisible(offer);
+    if (!offer)
+        return;
+    if (m_pictureDrawn) {
+        m_pictureOffer->setText(tr("<a href=\"redraw\">Draw the picture again</a>"));
+        m_pictureOffer->setToolTip(tr("Draws the picture again from the keys, in the look it has."));
+    } else {
+        m_pictureOffer->setText(tr("<a href=\"scale\">Scale it into a new file</a>"));
+        m_pictureOffer->setToolTip(tr("Scales the picture to the size of the keys and saves it as a new file "
+                                      "beside it; your file stays as it is."));
+    }
+    m_pictureOffer->resize(m_pictureOffer->sizeHint());
 }
 
 void CanvasView::placeContent()
 {
     int gridBottom = m_gridOrigin.y();
     int right = 0;
+    if (!m_noRowsNote->isHidden()) {
+        m_noRowsNote->move(m_gridOrigin);
+        gridBottom = m_noRowsNote->geometry().bottom() + 1;
+        right = m_noRowsNote->geometry().right() + 1;
+    }
     for (int r = 0; r < GridCellId::Rows; ++r) {
         for (const GridCell *cell : m_cells[r]) {
             if (!cell->isHidden())
@@ -275,7 +373,9 @@ void CanvasView::placeContent()
     const QSize lineSize = m_sizeLine->sizeHint();
     m_sizeLine->setGeometry(QRect(QPoint(picturePosition.x(), m_picture->geometry().bottom() + 1 + SizeLineGap),
                                   lineSize));
-    right = std::max({right, m_picture->geometry().right() + 1, m_sizeLine->geometry().right() + 1});
+    m_pictureOffer->move(m_sizeLine->geometry().right() + 1 + BadgeGap, m_sizeLine->y());
+    const int lineRight = (m_pictureOffer->isHidden() ? m_sizeLine : m_pictureOffer)->geometry().right() + 1;
+    right = std::max({right, m_picture->geometry().right() + 1, lineRight});
     const qint64 width = qint64(right) + ContentMargin;
     const qint64 height = qint64(m_sizeLine->geometry().bottom()) + 1 + ContentMargin;
     m_content->resize(int(qMin<qint64>(width, QWIDGETSIZE_MAX)), int(qMin<qint64>(height, QWIDGETSIZE_MAX)));
@@ -332,6 +432,189 @@ void CanvasView::zoomBy(int steps, const QPoint &anchor)
     const QPoint moved = anchor * after / before - anchor;
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + moved.x());
     verticalScrollBar()->setValue(verticalScrollBar()->value() + moved.y());
+}
+
+void CanvasView::setCurrentCell(int row, int column, bool focus)
+{
+    if (GridCell *previous = currentCell())
+        previous->setFocusPolicy(Qt::ClickFocus);
+    m_current = {row, column};
+    GridCell *now = currentCell();
+    now->setFocusPolicy(Qt::StrongFocus);
+    if (focus && !now->isHidden()) {
+        now->setFocus(Qt::OtherFocusReason);
+        ensureWidgetVisible(now, 0, 0);
+    }
+}
+
+bool CanvasView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (const auto badge = std::find(m_badges.cbegin(), m_badges.cend(), watched); badge != m_badges.cend()) {
+        const bool click = event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        if (click || event->type() == QEvent::ContextMenu) {
+            popUpRowMenu(int(badge - m_badges.cbegin()), QCursor::pos());
+            return true;
+        }
+        return false;
+    }
+    const std::optional<GridCellId> cell = GridCellId::decode(controlId(qobject_cast<QWidget *>(watched)));
+    if (cell && event->type() == QEvent::FocusIn)
+        setCurrentCell(cell->row, cell->column, false);
+    if (cell && event->type() == QEvent::KeyPress
+        && cellKeyPressed(cell->row, cell->column, static_cast<QKeyEvent *>(event)))
+        return true;
+    return QScrollArea::eventFilter(watched, event);
+}
+
+// Arrows, Home and End move between cells (Ctrl+Home and Ctrl+End to the first and the last);
+// Alt with an arrow moves the key. On the "New" cell, which is no key, only opening it and
+// pasting act.
+bool CanvasView::cellKeyPressed(int row, int column, const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool isKey = !m_cells[row][column]->isNewCell();
+    const int id = GridCellId::encode(row, column);
+    const int lastColumn = m_rows[row].cells - 1;
+    const auto go = [this](int r, int c) {
+        if (r >= 0 && r < m_rowCount)
+            setCurrentCell(r, qBound(0, c, m_rows[r].cells - 1), true);
+    };
+    if (modifiers == Qt::AltModifier) {
+        static const QHash<int, QPoint> steps{
+            {Qt::Key_Left, {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Up, {0, -1}}, {Qt::Key_Down, {0, 1}}};
+        const auto step = steps.constFind(event->key());
+        if (step == steps.cend())
+            return false;
+        if (isKey)
+            moveKeyBy(row, column, step->y(), step->x());
+        return true;
+    }
+    if (modifiers == Qt::ControlModifier && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End)) {
+        const int lastRow = m_rowCount - 1;
+        go(event->key() == Qt::Key_Home ? 0 : lastRow, event->key() == Qt::Key_Home ? 0 : GridCellId::Columns);
+        return true;
+    }
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste)) {
+        const bool paste = event->matches(QKeySequence::Paste);
+        if (paste || isKey)
+            Q_EMIT cellCommand(paste ? GridCommand::Paste : GridCommand::Copy, id);
+        return true;
+    }
+    if (modifiers != Qt::NoModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        go(row, column + (event->key() == Qt::Key_Left ? -1 : 1));
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // To the cell of the next row that lies under the middle of this one.
+        const int r = row + (event->key() == Qt::Key_Up ? -1 : 1);
+        if (r < 0 || r >= m_rowCount)
+            return true;
+        const int middle = m_cells[row][column]->geometry().center().x();
+        int c = 0;
+        while (c + 1 < m_rows[r].cells && m_cells[r][c]->geometry().right() < middle)
+            ++c;
+        go(r, c);
+        return true;
+    }
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        go(row, event->key() == Qt::Key_Home ? 0 : lastColumn);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Q_EMIT cellClicked(id);
+        return true;
+    case Qt::Key_Delete:
+    case Qt::Key_Insert:
+        if (isKey)
+            Q_EMIT cellCommand(event->key() == Qt::Key_Delete ? GridCommand::Remove : GridCommand::InsertCopy, id);
+        return true;
+    case Qt::Key_Menu:
+        popUpRowMenu(row, m_cells[row][column]->mapToGlobal(m_cells[row][column]->rect().center()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Past the end of a row a key goes on to the next row, or back to the end of the one before.
+void CanvasView::moveKeyBy(int row, int column, int rows, int columns)
+{
+    int r = row + rows;
+    int c = column + columns;
+    if (columns < 0 && c < 0) {
+        --r;
+        c = GridCellId::Columns;
+    } else if (columns > 0 && c >= m_rows[row].cells - 1) {
+        ++r;
+        c = 0;
+    }
+    if (r < 0 || r >= m_rowCount)
+        return;
+    Q_EMIT keyMoved(GridCellId::encode(row, column), GridCellId::encode(r, qMin(c, m_rows[r].cells - 1)));
+}
+
+std::optional<GridCellId> CanvasView::cellAt(const QPoint &globalPosition) const
+{
+    const QPoint at = m_content->mapFromGlobal(globalPosition);
+    for (int r = 0; r < m_rowCount; ++r) {
+        const QRect &area = m_rows[r].area;
+        if (at.y() < area.top() || at.y() > area.bottom())
+            continue;
+        int c = 0;
+        while (c + 1 < m_rows[r].cells && m_cells[r][c]->geometry().right() < at.x())
+            ++c;
+        return GridCellId{r, c};
+    }
+    return std::nullopt;
+}
+
+// Where the key would land: before the cell it is dropped on, or after it when it comes from
+// the left in the same row; the "New" cell stays last.
+void CanvasView::showDropMarker(int fromId, const QPoint &globalPosition)
+{
+    const GridCellId from = *GridCellId::decode(fromId);
+    const std::optional<GridCellId> to = cellAt(globalPosition);
+    const bool sameRow = to && to->row == from.row;
+    const int landing = !to ? -1 : sameRow ? qMin(to->column, m_rows[from.row].cells - 2) : to->column;
+    if (!to || (sameRow && landing == from.column)) {
+        m_dropMarker->hide();
+        return;
+    }
+    const QRect target = m_cells[to->row][landing]->geometry();
+    const int x = sameRow && landing > from.column ? target.right() + 1 : target.left();
+    m_dropMarker->setGeometry(x - 1, target.top(), 3, target.height());
+    m_dropMarker->show();
+    m_dropMarker->raise();
+}
+
+void CanvasView::dropKey(int fromId, const QPoint &globalPosition)
+{
+    m_dropMarker->hide();
+    if (const std::optional<GridCellId> to = cellAt(globalPosition))
+        Q_EMIT keyMoved(fromId, to->id());
+}
+
+void CanvasView::popUpRowMenu(int row, const QPoint &globalPosition)
+{
+    const ShownRow &shown = m_rows[row];
+    const int width = ScreenShapeWidth(m_shape);
+    const bool hasKeys = shown.cells > 1;
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *fit = menu->addAction(tr("&Fit to %1 pixels").arg(width), this,
+                                   [this, row] { Q_EMIT rowFitRequested(row, false); });
+    fit->setEnabled(hasKeys && shown.keyWidth != width);
+    QAction *equal = menu->addAction(tr("&Equal widths at %1 pixels").arg(width), this,
+                                     [this, row] { Q_EMIT rowFitRequested(row, true); });
+    equal->setEnabled(hasKeys);
+    menu->popup(globalPosition);
 }
 
 int CanvasView::describedControlId(const QWidget *widget, const QPoint &globalPosition) const

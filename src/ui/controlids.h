@@ -47,6 +47,8 @@ enum ButtonDialogId : int {
     IdButtonFieldLabel1 = 1027,
     IdButtonFieldLabel2 = 1028,
     IdButtonFieldLabel3 = 1029,
+    IdButtonPressKey = 1030,
+    IdButtonVkName = 1031,
     IdButtonCharacter = 2001,
     IdButtonChangeLayout = 2002,
     IdButtonNoRelease = 2003,

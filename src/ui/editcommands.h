@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvasview.h"
 #include "projectdocument.h"
 
 #include <QObject>
@@ -38,6 +39,14 @@ public:
     void importLayout();
     void exportLayout();
 
+    // What the canvas asks for besides a click: keys by keyboard and mouse, rows that add up,
+    // the picture offer and the way to a layout's first rows.
+    void connectCanvas(CanvasView *canvas);
+    void gridCommand(CanvasView::GridCommand command, int id);
+    void moveKey(int fromId, int toId);
+    void fitRow(int row, bool equalWidths);
+    void fixPicture(bool redraw);
+
 Q_SIGNALS:
     // The keys of the layout on view changed; the layout list and the picture did not.
     void gridChanged();
@@ -51,6 +60,8 @@ Q_SIGNALS:
 
 private:
     const LayoutList &shapeLayouts() const;
+    RecordPath placeOfCell(int id) const;
+    void noteCopied(const QString &caption);
 
     ProjectDocument &m_document;
     QWidget *m_window;

@@ -1,5 +1,7 @@
 #include "fieldcheck.h"
 
+#include "keynames.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -56,6 +58,16 @@ FieldCheck::CodeResult FieldCheck::parseCode(const QString &text, quint32 max, q
     return CodeResult::Ok;
 }
 
+std::optional<quint8> FieldCheck::parseVk(const QString &text)
+{
+    quint32 value = 0;
+    if (parseCode(text, 0xFF, value) == CodeResult::Ok)
+        return quint8(value);
+    if (const NamedKey *key = text.size() > 1 ? findNamedKey(text) : nullptr)
+        return key->vk;
+    return std::nullopt;
+}
+
 FieldCheck::FieldCheck(QWidget *dialog)
     : m_dialog(dialog)
 {
@@ -92,6 +104,23 @@ std::optional<quint16> FieldCheck::code(QLineEdit *field, const QString &name, q
         break;
     }
     }
+    return std::nullopt;
+}
+
+std::optional<quint8> FieldCheck::vk(QLineEdit *field, const QString &name)
+{
+    if (m_failed)
+        return std::nullopt;
+    if (const auto value = parseVk(field->text()))
+        return value;
+    // What looks like a character or a code is told what a code takes.
+    const QString text = field->text().trimmed();
+    if (text.size() <= 1 || text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+        || text.startsWith(QLatin1String("\\x"), Qt::CaseInsensitive))
+        return code(field, name, 0xFF);
+    refuse(field, tr("\"%1\" knows no key named \"%2\": it takes one character, a code from 0x00 to 0xFF such as "
+                     "0x41, or the name of a key such as Enter, F5, Shift or VK_RETURN.")
+                      .arg(shownName(name), text));
     return std::nullopt;
 }
 

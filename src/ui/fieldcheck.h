@@ -26,12 +26,16 @@ public:
     // One character, or a code written "0x41" or "\x41" (either case of x). A character beyond
     // U+FFFF is two 16-bit units and gives BeyondSixteenBits.
     static CodeResult parseCode(const QString &text, quint32 max, quint32 &value);
+    // A VK: one character or a code up to 0xFF as above, or the name of a key ("Enter", "F5",
+    // "VK_RETURN").
+    static std::optional<quint8> parseVk(const QString &text);
 
     explicit FieldCheck(QWidget *dialog);
 
     // `name` is the field's label as the dialog shows it; a trailing colon is left out.
     std::optional<quint16> number(QLineEdit *field, const QString &name, int min, int max);
     std::optional<quint16> code(QLineEdit *field, const QString &name, quint16 max);
+    std::optional<quint8> vk(QLineEdit *field, const QString &name);
     // The chosen entry's position.
     std::optional<int> choice(QComboBox *list, const QString &name);
 

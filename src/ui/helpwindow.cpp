@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "filecommands.h"
+#include "screenfit.h"
 
 #include <QDialogButtonBox>
 #include <QTextBrowser>
@@ -21,6 +22,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     layout->addWidget(browser);
     layout->addWidget(buttons);
     resize(560, 620);
+    ScreenFit::scrollWhenTooLarge(this);
 }
 
 QString HelpWindow::guideHtml()

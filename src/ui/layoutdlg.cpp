@@ -14,6 +14,7 @@
 #include "layoutpictures.h"
 #include "picturereader.h"
 #include "projectdocument.h"
+#include "screenfit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -99,6 +100,7 @@ CLayoutDlg::CLayoutDlg(SkinLayout &layout, ProjectDocument &document, const Layo
     setFont(DialogUnits::dialogFont());
     setWindowTitle(tr("Layout Properties"));
     createControls();
+    ScreenFit::scrollWhenTooLarge(this);
 
     if (m_addMode) {
         m_layout.name = QStringLiteral("Layout%1").arg(nextLayoutNumber++, 2, 10, QLatin1Char('0'));

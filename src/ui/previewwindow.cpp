@@ -5,6 +5,7 @@
 #include "editorsettings.h"
 #include "layoutpictures.h"
 #include "picturereader.h"
+#include "screenfit.h"
 #include "screenshape.h"
 #include "skinproject.h"
 #include "swatchbutton.h"
@@ -79,6 +80,8 @@ PreviewWindow::PreviewWindow(const SkinProject &project, int shape, QWidget *par
     setWindowTitle(tr("Try Skin"));
     createControls();
     refreshSkin();
+    // Last: what the page asks for is measured anew when the window is first shown.
+    ScreenFit::scrollWhenTooLarge(this);
 }
 
 void PreviewWindow::createControls()
@@ -173,6 +176,12 @@ void PreviewWindow::createControls()
     m_log->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_log->setMaximumBlockCount(KeyboardDevice::MaxLoggedEvents);
     logLabel->setBuddy(m_log);
+    // The newest event stays in view when the window, or a scroll bar, takes room from the list;
+    // unless the reader has put the cursor on an older line.
+    connect(m_log->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+        if (m_log->textCursor().atEnd())
+            m_log->verticalScrollBar()->setValue(maximum);
+    });
     const int lines = fontMetrics().lineSpacing();
     m_text->setMinimumHeight(8 * lines);
     m_log->setMinimumHeight(8 * lines);
@@ -403,13 +412,8 @@ void PreviewWindow::fitPicture(const QSize &spareRoom)
     // The nested layouts settle first, or the window would measure what they were.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     layout()->activate();
-    resize(minimumSizeHint() + spareRoom);
-    // A window grown past the screen's edge comes back onto it.
-    const QRect outer = frameGeometry();
-    const QPoint over(qMax(0, outer.right() - screenArea.right()), qMax(0, outer.bottom() - screenArea.bottom()));
-    if (!over.isNull())
-        move(qMax(screenArea.left(), outer.left() - over.x()), qMax(screenArea.top(), outer.top() - over.y()));
-
+    resize((minimumSizeHint() + spareRoom).boundedTo(ScreenFit::roomOnScreen(this)));
+    ScreenFit::keepOnScreen(this);
 }
 
 bool PreviewWindow::isCalculatorLayout() const

@@ -205,6 +205,7 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     m_canvas->move(0, m_canvasTop);
     m_canvas->setOrigins(QPoint(GridLeft, GridTop - m_canvasTop), QPoint(units.x(7), units.y(221) - m_canvasTop));
     connect(m_canvas, &CanvasView::cellClicked, m_edits, &EditCommands::gridCell);
+    m_edits->connectCanvas(m_canvas);
 
     m_closeRect = units.rect(496, 313, 50, 14);
     m_closeButton = addButton(IdClose, tr("Close"), m_closeRect);
@@ -325,9 +326,7 @@ void CViziZareroDlg::layoutSelected()
 
 void CViziZareroDlg::gridRefresh()
 {
-    // The low-resolution shapes are shown at twice their size.
-    const int scale = m_currentShape == Portrait || m_currentShape == Landscape ? 2 : 1;
-    m_canvas->showLayout(currentLayoutRecord(), scale);
+    m_canvas->showLayout(currentLayoutRecord(), m_currentShape);
 }
 
 void CViziZareroDlg::pictureRefresh()

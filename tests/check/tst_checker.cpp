@@ -53,6 +53,7 @@ private Q_SLOTS:
     void aChangedPictureIsLookedAtAgain();
     void widthProblemsSayTheWidthNeeded_data();
     void widthProblemsSayTheWidthNeeded();
+    void emptyFirstRowNeedsTheScreenWidth();
 
 private:
     QString picture(int width, int height);
@@ -309,6 +310,22 @@ void TestChecker::widthProblemsSayTheWidthNeeded()
         }
     }
     QCOMPARE(found, expected);
+}
+
+// A row 0 without keys is near no allowed width: it needs the screen's.
+void TestChecker::emptyFirstRowNeedsTheScreenWidth()
+{
+    SkinProject project;
+    makeCleanProject(project);
+    SkinRow &first = *project.layoutList(HiResLandscape).at(0)->rows.at(0);
+    while (first.buttons.count() > 1)
+        first.buttons.removeAt(0);
+    QList<int> needed;
+    for (const Problem &problem : CheckProject(project)) {
+        if (problem.neededWidth >= 0)
+            needed << problem.neededWidth;
+    }
+    QCOMPARE(needed, QList<int>{640});
 }
 
 QTEST_GUILESS_MAIN(TestChecker)

@@ -111,6 +111,10 @@ private Q_SLOTS:
     void cancelAfterPasteRestores();
     void rowOperations_data();
     void rowOperations();
+    void pressAKey_data();
+    void pressAKey();
+    void vkNames_data();
+    void vkNames();
 
 private:
     std::unique_ptr<ProjectDocument> m_document;
@@ -190,7 +194,7 @@ void TestButtonDlg::editModeKeepsCaption()
 
     // Focus opens in the caption; OK follows the last field, the row operations come after it.
     QCOMPARE(dlg.focusWidget(), control(dlg, IdButtonCaption));
-    const QList<int> tabOrder { IdButtonCaption, IdButtonWidth, IdButtonCharacter, IdButtonChangeLayout, IdButtonNoRelease, IdButtonAutoToggle,
+    const QList<int> tabOrder { IdButtonCaption, IdButtonWidth, IdButtonPressKey, IdButtonCharacter, IdButtonChangeLayout, IdButtonNoRelease, IdButtonAutoToggle,
                                 IdButtonReturn, IdButtonCalculator, IdButtonTaskManager, IdButtonMacro, IdButtonShortcut, IdButtonField1, IdButtonFunctionList,
                                 IdButtonField2, IdButtonField3, Ok, Cancel, InsertAfter, InsertBefore, Delete, IdButtonPaste, IdButtonCopy };
     QList<int> chain;
@@ -729,6 +733,79 @@ void TestButtonDlg::rowOperations()
         QCOMPARE(button.caption, QStringLiteral("typed"));
     else
         QCOMPARE(fields(button), opened);
+}
+
+void TestButtonDlg::pressAKey_data()
+{
+    QTest::addColumn<quint16>("flags");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("fields"); // Char (where the kind shows it), VK and the VK's name
+    const quint16 character = ButtonFlagCharacter;
+    QTest::newRow("shifted letter") << character << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << "A 0x41 A";
+    QTest::newRow("Enter") << character << int(Qt::Key_Return) << 0 << "\r" << "0x0D 0x0D Enter";
+    QTest::newRow("Shift alone") << character << int(Qt::Key_Shift) << 0 << "" << "0x00 0x10 Shift";
+    QTest::newRow("number pad") << character << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << "5 0x65 Num 5";
+    QTest::newRow("Escape, VK only") << quint16(0) << int(Qt::Key_Escape) << 0 << "\x1b" << "0x1B Esc";
+}
+
+// The key pressed after "Press a key..." fills the fields the kind shows; even Escape is a key
+// then.
+void TestButtonDlg::pressAKey()
+{
+    QFETCH(quint16, flags);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    QFETCH(QString, fields);
+    auto button = makeKey(QStringLiteral("K"), flags, 'K', 0x4B);
+    CButtonDlg dlg(*button, *m_document, shape(), false);
+    dlg.show();
+    click(dlg, IdButtonPressKey);
+    auto *press = control<QPushButton>(dlg, IdButtonPressKey);
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, Qt::KeyboardModifiers(modifiers), typed);
+        QApplication::sendEvent(press, &event);
+    }
+    QVERIFY(!press->isChecked() && dlg.isVisible());
+    QStringList texts{text(dlg, IdButtonField2), text(dlg, IdButtonVkName)};
+    if (shown(dlg, IdButtonField1))
+        texts.prepend(text(dlg, IdButtonField1));
+    QCOMPARE(texts.join(u' '), fields);
+}
+
+void TestButtonDlg::vkNames_data()
+{
+    QTest::addColumn<QString>("vkText");
+    QTest::addColumn<int>("vk"); // -1: refused
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a name") << "Enter" << 0x0D << "Enter";
+    QTest::newRow("a constant") << "VK_RETURN" << 0x0D << "Enter";
+    QTest::newRow("one character is its code") << "x" << 0x78 << "F9";
+    QTest::newRow("a code without a name") << "0xE8" << 0xE8 << "";
+    QTest::newRow("no such key") << "Entr" << -1 << "";
+    QTest::newRow("digits are no code") << "13" << -1 << "";
+}
+
+// Names are shown beside the field, never in it.
+void TestButtonDlg::vkNames()
+{
+    QFETCH(QString, vkText);
+    QFETCH(int, vk);
+    QFETCH(QString, name);
+    auto key = makeKey(QStringLiteral("K"), ButtonFlagCharacter, 'K', 0x4B);
+    CButtonDlg dlg(*key, *m_document, shape(), false);
+    dlg.show();
+    typeInto(dlg, IdButtonField2, vkText);
+    QCOMPARE(text(dlg, IdButtonVkName), name);
+    QCOMPARE(text(dlg, IdButtonField2), vkText);
+    MessageBoxSeen seen;
+    if (vk < 0)
+        answerMessageBox(seen);
+    click(dlg, Ok);
+    QCOMPARE(seen.text.contains(QStringLiteral("knows no key named \"%1\"").arg(vkText)), vk < 0);
+    QCOMPARE(int(key->vk), vk < 0 ? 0x4B : vk);
 }
 
 QTEST_MAIN(TestButtonDlg)

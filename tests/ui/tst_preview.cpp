@@ -8,6 +8,7 @@
 #include "controlids.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 using namespace velkari;
@@ -99,6 +100,7 @@ private Q_SLOTS:
     void runsTheProjectAsTheDevice_data();
     void runsTheProjectAsTheDevice();
     void followsEditsInTheMainWindow();
+    void eventsKeepTheNewestLineInView();
 
 private:
     QTemporaryDir m_settings;
@@ -218,6 +220,25 @@ void TestPreview::followsEditsInTheMainWindow()
     QCOMPARE(preview->pictureView()->picture().size(), QSize(480, 160));
     act(*preview, QStringLiteral("k0,0"));
     QCOMPARE(preview->textBox()->toPlainText(), QStringLiteral("17q"));
+}
+
+// The example's calculator is its tallest layout: leaving it shrinks the window, and the events
+// list still ends in the newest line.
+void TestPreview::eventsKeepTheNewestLineInView()
+{
+    CViziZareroDlg window;
+    window.show();
+    window.openProjectFile(QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp"));
+    click(window, IdTrySkin);
+    PreviewWindow &preview = *window.previewWindow();
+    act(preview, QStringLiteral("k3,0 k3,1") + QStringLiteral(" k0,0").repeated(30));
+    const int calculatorHeight = preview.height();
+    act(preview, QStringLiteral("k5,0"));
+    QCOMPARE(preview.device().layout(), 0);
+    QVERIFY(preview.height() < calculatorHeight);
+    const QScrollBar *bar = preview.log()->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
 }
 
 QTEST_MAIN(TestPreview)
