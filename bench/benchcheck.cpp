@@ -59,7 +59,7 @@ void benchCheck(BenchContext &context, const std::function<bool(const char *)> &
     if (!wanted("check_max") && !wanted("recheck_max"))
         return;
     SkinProject project;
-    if (!LoadProjectFile(project, context.projectPath))
+    if (!loadProjectFile(project, context.projectPath))
         qFatal("the largest project does not open");
     const QStringList pictures = makeRealPictures(context.folder);
     qint64 pictureBytes = 0;
@@ -74,7 +74,7 @@ void benchCheck(BenchContext &context, const std::function<bool(const char *)> &
                  .arg(pictureBytes / PictureCount / 1024);
 
     std::unique_ptr<SkinProject> opened;
-    const auto open = [&] { LoadProjectFile(*opened, context.projectPath); };
+    const auto open = [&] { loadProjectFile(*opened, context.projectPath); };
     const auto fresh = [&] { opened = std::make_unique<SkinProject>(); };
     qsizetype found = 0;
     const auto expectWarningsOnly = [&](const QList<Problem> &problems) {
@@ -88,7 +88,7 @@ void benchCheck(BenchContext &context, const std::function<bool(const char *)> &
     };
     if (wanted("check_max")) {
         const Timing timing = timePair(
-            context.runs, [&] { expectWarningsOnly(CheckProject(project)); }, open, fresh);
+            context.runs, [&] { expectWarningsOnly(checkProject(project)); }, open, fresh);
         const Timing decoding = timePair(
             context.runs, [&] { for (const QString &picture : pictures) probePicture(picture); }, open, fresh);
         out() << QStringLiteral("# check_max: %1 problems; reading the pictures' headers alone takes %2 ms\n")

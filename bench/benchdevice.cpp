@@ -15,15 +15,15 @@ void benchDevice(BenchContext &context, const std::function<bool(const char *)> 
     if (!wanted("type_alphabet"))
         return;
     SkinProject example;
-    if (!LoadProjectFile(example, QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp")))
+    if (!loadProjectFile(example, QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp")))
         qFatal("type_alphabet: the example project does not open");
-    const CompiledSkin skin = CompileSkin(example);
+    const CompiledSkin skin = compileSkin(example);
     const QString text = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
     TypingResult result;
     std::unique_ptr<SkinProject> project;
     const Timing timing = timePair(
-        context.runs, [&] { result = FindKeyPresses(skin, Portrait, text); },
-        [&] { LoadProjectFile(*project, context.projectPath); }, [&] { project = std::make_unique<SkinProject>(); });
+        context.runs, [&] { result = findKeyPresses(skin, Portrait, text); },
+        [&] { loadProjectFile(*project, context.projectPath); }, [&] { project = std::make_unique<SkinProject>(); });
     if (!result.found())
         qFatal("type_alphabet: the example cannot type the alphabet");
     out() << QStringLiteral("# type_alphabet: %1 presses for %2 characters\n").arg(result.presses.size()).arg(text.size());

@@ -46,7 +46,7 @@ void benchFiles(BenchContext &context, const std::function<bool(const char *)> &
         std::unique_ptr<SkinProject> project;
         qint64 entries = 0;
         const Timing timing = timePair(
-            context.runs, [&] { LoadProjectFile(*project, context.projectPath); },
+            context.runs, [&] { loadProjectFile(*project, context.projectPath); },
             [&] {
                 const QByteArray bytes = readAll(context.projectPath);
                 entries = walkEntries(reinterpret_cast<const uchar *>(bytes.constData()), 0, quint32(bytes.size()), 1);
@@ -61,7 +61,7 @@ void benchFiles(BenchContext &context, const std::function<bool(const char *)> &
         const QString rawPath = QDir(context.folder).filePath(QStringLiteral("raw.vsp"));
         const QByteArray same(context.projectSize, 'x');
         const Timing timing = timePair(
-            context.runs, [&] { SaveProjectFile(*context.largest, savePath); }, [&] { writeAtOnce(rawPath, same); });
+            context.runs, [&] { saveProjectFile(*context.largest, savePath); }, [&] { writeAtOnce(rawPath, same); });
         if (QFileInfo(savePath).size() != context.projectSize)
             qFatal("save_max wrote something else");
         report("save_max", "write_raw", timing);
@@ -69,7 +69,7 @@ void benchFiles(BenchContext &context, const std::function<bool(const char *)> &
     if (wanted("skin_max")) {
         const QString skinPath = QDir(context.folder).filePath(QStringLiteral("largest.vsk"));
         const QString copyPath = QDir(context.folder).filePath(QStringLiteral("pictures.bin"));
-        const Timing timing = timePair(context.runs, [&] { WriteSkinFile(*context.largest, skinPath); }, [&] {
+        const Timing timing = timePair(context.runs, [&] { writeSkinFile(*context.largest, skinPath); }, [&] {
             QSaveFile file(copyPath);
             if (!file.open(QIODevice::WriteOnly))
                 qFatal("cannot write %s", qPrintable(copyPath));

@@ -31,7 +31,7 @@ void benchHistory(BenchContext &context, const std::function<bool(const char *)>
         window.document().finishButtonDialog({view.shape, view.layout, 2, 7}, Ok, false, false);
     };
     if (wanted("record_max")) {
-        const Timing timing = timePair(context.runs, edit, [&] { SaveProjectFile(*context.largest, savePath); });
+        const Timing timing = timePair(context.runs, edit, [&] { saveProjectFile(*context.largest, savePath); });
         report("record_max", "save_max", timing);
     }
     if (wanted("undo_max")) {
@@ -43,7 +43,7 @@ void benchHistory(BenchContext &context, const std::function<bool(const char *)>
                 window.document().undo();
                 window.document().redo();
             },
-            [&] { SaveProjectFile(*context.largest, savePath); });
+            [&] { saveProjectFile(*context.largest, savePath); });
         SkinLayout *shown = window.currentLayoutRecord();
         if (QFileInfo(savePath).size() != context.projectSize || !shown
             || shown->rows.at(2)->buttons.at(7)->caption != edited)

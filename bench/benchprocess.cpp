@@ -73,7 +73,7 @@ void benchSkinPeak()
     SkinProject project;
     makeLargestProject(project, writePictures(dir.path(), LargestPicture));
     const QString projectPath = dir.filePath(QStringLiteral("large-pictures.vsp"));
-    SaveProjectFile(project, projectPath);
+    saveProjectFile(project, projectPath);
 
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
@@ -97,10 +97,10 @@ void benchSkinPeak()
 int childSkinPeak(const QString &projectPath, const QString &skinPath)
 {
     SkinProject project;
-    if (!LoadProjectFile(project, projectPath))
+    if (!loadProjectFile(project, projectPath))
         return 2;
     const qint64 opened = peakKiB();
-    WriteSkinFile(project, skinPath);
+    writeSkinFile(project, skinPath);
     out() << opened << ' ' << peakKiB() << '\n';
     return 0;
 }

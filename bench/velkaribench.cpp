@@ -40,7 +40,7 @@ int childPeak(const QString &path)
 {
     if (!path.isEmpty()) {
         SkinProject project;
-        if (!LoadProjectFile(project, path))
+        if (!loadProjectFile(project, path))
             return 2;
     }
     out() << peakKiB() << '\n';
@@ -68,10 +68,10 @@ int runBenchmarks(int runs, const QString &only)
     const QStringList pictures = writePictures(dir.path(), PictureSize);
     SkinProject largest;
     makeLargestProject(largest, pictures);
-    if (!FirstValidationFailure(largest).isEmpty())
-        qFatal("the largest project does not pass the rules: %s", qPrintable(FirstValidationFailure(largest)));
+    if (!firstValidationFailure(largest).isEmpty())
+        qFatal("the largest project does not pass the rules: %s", qPrintable(firstValidationFailure(largest)));
     const QString projectPath = dir.filePath(QStringLiteral("largest.vsp"));
-    SaveProjectFile(largest, projectPath);
+    saveProjectFile(largest, projectPath);
     const qint64 projectSize = QFileInfo(projectPath).size();
     out() << QStringLiteral("# largest project: %1 bytes; %2 pictures of %3 KiB; median of %4 runs\n")
                  .arg(projectSize).arg(PictureCount).arg(PictureSize / 1024).arg(runs);

@@ -6,7 +6,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString problem = velkari::fuzz::CheckKleBytes(bytes);
+    const QString problem = velkari::fuzz::checkKleBytes(bytes);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "fuzz_kle: %s\n", qPrintable(problem));
         std::abort();

@@ -27,7 +27,7 @@ const QString &picturePath()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString problem = velkari::fuzz::CheckProjectBytes(bytes, picturePath());
+    const QString problem = velkari::fuzz::checkProjectBytes(bytes, picturePath());
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "fuzz_project: %s\n", qPrintable(problem));
         std::abort();

@@ -37,7 +37,7 @@ QString at(const char *what, quint32 offset)
 QString checkLayoutData(QByteArrayView body)
 {
     SkinLayoutData data;
-    if (!DecodeSkinLayoutData(body, data))
+    if (!decodeSkinLayoutData(body, data))
         return {};
     qint64 size = SkinLayoutData::HeaderSize + SkinLayoutData::FooterSize;
     for (const QList<SkinKeyRecord> &row : data.rows)
@@ -47,10 +47,10 @@ QString checkLayoutData(QByteArrayView body)
     return {};
 }
 
-// The entries as ListEntries sees them: contiguous from the start of the body and inside it.
+// The entries as listEntries sees them: contiguous from the start of the body and inside it.
 QString checkRawTree(QByteArrayView body, qint32 count, int depth)
 {
-    const QList<ContainerEntry> entries = ListEntries(body, count);
+    const QList<ContainerEntry> entries = listEntries(body, count);
     if (entries.size() > qMax(count, 0))
         return QStringLiteral("more entries listed than the count allows");
     quint32 pos = 0;
@@ -72,11 +72,11 @@ QString checkRawTree(QByteArrayView body, qint32 count, int depth)
 }
 
 // Whether every section a reader can enter holds whole entries up to its end, no count negative:
-// what findContainerDamage answers, asked again through ListEntries.
+// what findContainerDamage answers, asked again through listEntries.
 bool wholeTree(QByteArrayView body, int level)
 {
     quint32 used = 0;
-    for (const ContainerEntry &entry : ListEntries(body, std::numeric_limits<qint32>::max())) {
+    for (const ContainerEntry &entry : listEntries(body, std::numeric_limits<qint32>::max())) {
         if (entry.count < 0)
             return false;
         used += entry.length();
@@ -90,7 +90,7 @@ bool wholeTree(QByteArrayView body, int level)
 // and writes what it read to `writer`. Sections the reader refuses (too deep) are left out.
 QString copySection(CEBFFile &reader, CEBFFile &writer, QByteArrayView body, qint32 count)
 {
-    const QList<ContainerEntry> entries = ListEntries(body, count);
+    const QList<ContainerEntry> entries = listEntries(body, count);
     const QList<QByteArray> names = reader.EntryNames();
     if (names.size() != entries.size())
         return QStringLiteral("EntryNames gives %1 names for %2 entries").arg(names.size()).arg(entries.size());
@@ -139,7 +139,7 @@ QString copyContainer(const QByteArray &bytes, const QString &className, QByteAr
     if (!reader.OpenForReadBytes(bytes))
         return QStringLiteral("a container with a whole first entry did not open");
     ContainerEntry top;
-    ParseEntryAt(bytes, 0, quint32(bytes.size()), top);
+    parseEntryAt(bytes, 0, quint32(bytes.size()), top);
     CEBFFile writer(className);
     writer.OpenForWriteInMemory();
     const QString problem = copySection(reader, writer, top.body, top.count);
@@ -276,9 +276,9 @@ QString checkProjectShape(const SkinProject &project)
 
 QByteArray writeProjectBytes(SkinProject &project)
 {
-    CEBFFile file(ProjectFileClassName());
+    CEBFFile file(projectFileClassName());
     file.OpenForWriteInMemory();
-    WriteProject(file, project, project.projectPath);
+    writeProject(file, project, project.projectPath);
     return file.Bytes();
 }
 
@@ -299,11 +299,11 @@ void describeEveryKey(const SkinProject &project)
 QString checkSkin(const QByteArray &skin, const SkinProject &project, const QByteArray &picture)
 {
     static const char *const shapeSections[ScreenShapeCount] = {"P", "L", "PH", "LH"};
-    const QList<ContainerEntry> top = ListEntries(skin, 1);
+    const QList<ContainerEntry> top = listEntries(skin, 1);
     if (top.size() != 1)
         return QStringLiteral("the skin is not one class section");
     QList<ContainerEntry> shapes;
-    for (const ContainerEntry &entry : ListEntries(top[0].body, top[0].count)) {
+    for (const ContainerEntry &entry : listEntries(top[0].body, top[0].count)) {
         if (entry.count != 0) // every shape holds at least one layout
             shapes.append(entry);
     }
@@ -311,17 +311,17 @@ QString checkSkin(const QByteArray &skin, const SkinProject &project, const QByt
         return QStringLiteral("the skin holds %1 shape sections").arg(shapes.size());
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         const LayoutList &layouts = project.layoutList(shape);
-        const QList<ContainerEntry> written = ListEntries(shapes[shape].body, shapes[shape].count);
+        const QList<ContainerEntry> written = listEntries(shapes[shape].body, shapes[shape].count);
         if (shapes[shape].name != QByteArrayView(shapeSections[shape]) || written.size() != layouts.count())
             return QStringLiteral("skin shape section %1 does not hold its layouts").arg(shape);
         for (int l = 0; l < layouts.count(); ++l) {
             const SkinLayout &layout = *layouts.at(l);
-            const QList<ContainerEntry> parts = ListEntries(written[l].body, written[l].count);
+            const QList<ContainerEntry> parts = listEntries(written[l].body, written[l].count);
             SkinLayoutData data;
             if (parts.size() != 2 || parts[0].name != QByteArrayView("P") || parts[0].body != picture
-                || parts[1].name != QByteArrayView("D") || !DecodeSkinLayoutData(parts[1].body, data))
+                || parts[1].name != QByteArrayView("D") || !decodeSkinLayoutData(parts[1].body, data))
                 return QStringLiteral("skin layout %1 of shape %2 is not a picture and a record").arg(l).arg(shape);
-            if (parts[1].body.size() != SkinLayoutDataSize(layout) || parts[1].body != EncodeSkinLayoutData(layout)
+            if (parts[1].body.size() != skinLayoutDataSize(layout) || parts[1].body != encodeSkinLayoutData(layout)
                 || data.rows.size() != layout.rows.count())
                 return QStringLiteral("skin layout %1 of shape %2 does not match its layout").arg(l).arg(shape);
             for (int r = 0; r < layout.rows.count(); ++r) {
@@ -386,7 +386,7 @@ QString runDevice(const CompiledSkin &skin, int shape)
             }
         }
     }
-    const TypingResult typing = FindKeyPresses(skin, shape, text, MaxTypingStates);
+    const TypingResult typing = findKeyPresses(skin, shape, text, MaxTypingStates);
     if (!typing.found())
         return {};
     KeyboardDevice typist(skin, shape);
@@ -399,16 +399,16 @@ QString runDevice(const CompiledSkin &skin, int shape)
 
 } // namespace
 
-QString CheckSkinBytes(const QByteArray &bytes)
+QString checkSkinBytes(const QByteArray &bytes)
 {
-    CEBFFile file(SkinFileClassName());
+    CEBFFile file(skinFileClassName());
     CompiledSkin skin;
-    if (!file.OpenForReadBytes(bytes) || !ReadSkin(file, skin).isEmpty())
+    if (!file.OpenForReadBytes(bytes) || !readSkin(file, skin).isEmpty())
         return {};
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const CompiledLayout &layout : skin.shapes[shape]) {
             SkinLayoutData again;
-            if (!DecodeSkinLayoutData(EncodeSkinLayoutData(layout.data), again) || again != layout.data)
+            if (!decodeSkinLayoutData(encodeSkinLayoutData(layout.data), again) || again != layout.data)
                 return QStringLiteral("key data read from a skin does not encode back to the same record");
         }
         QString problem = runDevice(skin, shape);
@@ -418,7 +418,7 @@ QString CheckSkinBytes(const QByteArray &bytes)
     return {};
 }
 
-QString CheckContainerBytes(const QByteArray &bytes)
+QString checkContainerBytes(const QByteArray &bytes)
 {
     QString problem = checkLayoutData(bytes);
     if (!problem.isEmpty())
@@ -427,7 +427,7 @@ QString CheckContainerBytes(const QByteArray &bytes)
         return QStringLiteral("the damage found disagrees with the entries listed: \"%1\"").arg(findContainerDamage(bytes));
 
     ContainerEntry top;
-    const bool whole = ParseEntryAt(bytes, 0, quint32(qMin<qsizetype>(bytes.size(), UINT32_MAX)), top);
+    const bool whole = parseEntryAt(bytes, 0, quint32(qMin<qsizetype>(bytes.size(), UINT32_MAX)), top);
     for (const char *fixed : {"MainClass", "VELKARI_PRJFILE", "VELKARI_SKIN"}) {
         CEBFFile file(QString::fromLatin1(fixed));
         if (file.OpenForReadBytes(bytes) != (whole && top.name == QByteArrayView(fixed)))
@@ -450,14 +450,14 @@ QString CheckContainerBytes(const QByteArray &bytes)
     return problem;
 }
 
-QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath)
+QString checkProjectBytes(const QByteArray &bytes, const QString &picturePath)
 {
-    CEBFFile file(ProjectFileClassName());
+    CEBFFile file(projectFileClassName());
     if (!file.OpenForReadBytes(bytes))
         return {};
     SkinProject project;
     project.projectPath = BasePath;
-    ReadProject(file, project);
+    readProject(file, project);
     // Reading in file order checks the structure on the way: it must find what a walk finds.
     if (file.damage() != findContainerDamage(bytes))
         return QStringLiteral("reading the project finds other damage than a walk: \"%1\"").arg(file.damage());
@@ -466,12 +466,12 @@ QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath)
         return problem;
 
     const QByteArray saved = writeProjectBytes(project);
-    CEBFFile again(ProjectFileClassName());
+    CEBFFile again(projectFileClassName());
     if (!again.OpenForReadBytes(saved))
         return QStringLiteral("a saved project does not open");
     SkinProject reopened;
     reopened.projectPath = BasePath;
-    if (!ReadProject(again, reopened).isEmpty())
+    if (!readProject(again, reopened).isEmpty())
         return QStringLiteral("a saved project leaves something out when it is opened");
     if (writeProjectBytes(reopened) != saved)
         return QStringLiteral("saving an opened saved project changes it");
@@ -486,8 +486,8 @@ QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath)
         for (const auto &layout : layouts)
             layout->picFileName = picturePath;
     }
-    const QStringList failures = AllValidationFailures(project);
-    if (FirstValidationFailure(project) != failures.value(0))
+    const QStringList failures = allValidationFailures(project);
+    if (firstValidationFailure(project) != failures.value(0))
         return QStringLiteral("the first validation failure is not the first of all");
     // One checker for the whole run: the picture is the same for every input.
     static ProjectChecker checker;
@@ -501,17 +501,17 @@ QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath)
             .arg(layoutsWithErrors.size())
             .arg(failures.size());
 
-    CEBFFile skin(SkinFileClassName());
+    CEBFFile skin(skinFileClassName());
     skin.OpenForWriteInMemory();
     try {
-        WriteSkin(skin, project);
+        writeSkin(skin, project);
     } catch (const FileError &error) {
         return error.message();
     }
     return checkSkin(skin.Bytes(), project, picture);
 }
 
-QString CheckKleBytes(const QByteArray &bytes)
+QString checkKleBytes(const QByteArray &bytes)
 {
     QString error;
     const std::optional<KleKeyboard> keyboard = readKleKeyboard(bytes, &error);
@@ -532,8 +532,8 @@ QString CheckKleBytes(const QByteArray &bytes)
             int width = 0;
             for (const auto &button : row->buttons)
                 width += button->isPlaceholder() ? 0 : button->width;
-            if (width != ScreenShapeWidth(shape) || !row->buttons.last()->isPlaceholder())
-                return QStringLiteral("an imported row is %1 pixels wide in a shape %2 wide").arg(width).arg(ScreenShapeWidth(shape));
+            if (width != screenShapeWidth(shape) || !row->buttons.last()->isPlaceholder())
+                return QStringLiteral("an imported row is %1 pixels wide in a shape %2 wide").arg(width).arg(screenShapeWidth(shape));
         }
         const std::optional<KleKeyboard> exported = readKleKeyboard(exportKleLayout(*layout), &error);
         if (!exported)

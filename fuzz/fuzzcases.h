@@ -14,24 +14,24 @@ namespace velkari::fuzz {
 // ones, every entry read back in file order and copied to an in-memory writer whose
 // output must read back the same, a walk driven by the input's last bytes, and every "D" value
 // decoded as skin layout data.
-QString CheckContainerBytes(const QByteArray &bytes);
+QString checkContainerBytes(const QByteArray &bytes);
 
 // Arbitrary bytes opened as a project: read and normalised, saved and read again (which must
 // give the same bytes), every key described and every layout checked (the errors the checker
 // finds agreeing with the rules), then compiled into a skin
 // in memory with each layout's picture replaced by `picturePath`, and every "D" record decoded.
-QString CheckProjectBytes(const QByteArray &bytes, const QString &picturePath);
+QString checkProjectBytes(const QByteArray &bytes, const QString &picturePath);
 
 // Arbitrary bytes read as a skin: a skin that reads must encode every layout's key data back to
 // the same record; the device must run every shape, each key pressed and tapped at its corner,
 // dragged up, hidden and shown, without leaving its layouts; and the key presses found for a text
 // of the skin's own characters must type it on the device.
-QString CheckSkinBytes(const QByteArray &bytes);
+QString checkSkinBytes(const QByteArray &bytes);
 
 // Arbitrary bytes read as a layout of keyboard-layout-editor.com: a text that does not read
 // says why; one that reads is refused with reasons or gives, in every shape, a layout whose rows
 // fill the screen within the lists' capacities; that layout exported and imported again keeps its
 // rows, captions and widths.
-QString CheckKleBytes(const QByteArray &bytes);
+QString checkKleBytes(const QByteArray &bytes);
 
 } // namespace velkari::fuzz

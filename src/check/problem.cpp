@@ -4,7 +4,7 @@
 
 namespace velkari {
 
-QString ProblemCodeName(ProblemCode code)
+QString problemCodeName(ProblemCode code)
 {
     static const char *const names[ProblemCodeCount] = {
         "no-picture", "picture-unreadable", "no-rows", "row-height", "row-empty", "key-width", "layout-width",
@@ -16,14 +16,14 @@ QString ProblemCodeName(ProblemCode code)
     return i >= 0 && i < ProblemCodeCount ? QString::fromLatin1(names[i]) : QString();
 }
 
-Severity ProblemSeverity(ProblemCode code)
+Severity problemSeverity(ProblemCode code)
 {
     return int(code) <= int(ProblemCode::RowWidth) ? Severity::Error : Severity::Warning;
 }
 
-QString ProblemPlace(const Problem &problem)
+QString problemPlace(const Problem &problem)
 {
-    QString place = ScreenShapeName(problem.shape) + u'/' + problem.layoutName;
+    QString place = screenShapeName(problem.shape) + u'/' + problem.layoutName;
     if (problem.row >= 0) {
         place += QStringLiteral("/row %1").arg(problem.row);
         if (problem.key >= 0)
@@ -55,11 +55,11 @@ QString escapeControls(const QString &text)
 
 } // namespace
 
-QString ProblemLine(const QString &file, const Problem &problem)
+QString problemLine(const QString &file, const Problem &problem)
 {
     return escapeControls(QStringLiteral("%1: %2: %3: %4 [%5]")
                               .arg(file, problem.isError() ? QStringLiteral("error") : QStringLiteral("warning"),
-                                   ProblemPlace(problem), problem.message, ProblemCodeName(problem.code)));
+                                   problemPlace(problem), problem.message, problemCodeName(problem.code)));
 }
 
 } // namespace velkari

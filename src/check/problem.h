@@ -7,7 +7,7 @@ namespace velkari {
 enum class Severity { Error, Warning };
 
 // Errors are the device's rules: a project with one cannot become a skin. Warnings are faults
-// the device accepts but a user would not want. The names (ProblemCodeName) are stable: scripts
+// the device accepts but a user would not want. The names (problemCodeName) are stable: scripts
 // and the README use them.
 enum class ProblemCode {
     NoPicture,
@@ -35,8 +35,8 @@ enum class ProblemCode {
 constexpr int ProblemCodeCount = int(ProblemCode::RelativePicturePath) + 1;
 
 // "no-picture", "picture-unreadable", ... "relative-picture-path".
-QString ProblemCodeName(ProblemCode code);
-Severity ProblemSeverity(ProblemCode code);
+QString problemCodeName(ProblemCode code);
+Severity problemSeverity(ProblemCode code);
 
 // One thing wrong with a project, located as precisely as it can be.
 struct Problem
@@ -54,15 +54,15 @@ struct Problem
     int neededWidth = -1;
     int widthDifference = 0;
 
-    Severity severity() const { return ProblemSeverity(code); }
+    Severity severity() const { return problemSeverity(code); }
     bool isError() const { return severity() == Severity::Error; }
     bool operator==(const Problem &) const = default;
 };
 
 // "SHAPE/LAYOUT-NAME", then "/row R" and "/key K" where they apply.
-QString ProblemPlace(const Problem &problem);
+QString problemPlace(const Problem &problem);
 // "FILE: error: SHAPE/LAYOUT-NAME/row R/key K: MESSAGE [CODE]", the line of a command-line report;
 // control characters in names and messages are escaped ("\n"), so that it stays one line.
-QString ProblemLine(const QString &file, const Problem &problem);
+QString problemLine(const QString &file, const Problem &problem);
 
 } // namespace velkari

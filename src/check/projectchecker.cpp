@@ -223,18 +223,18 @@ QList<Problem> ProjectChecker::check(const SkinProject &project)
     QList<Problem> problems;
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         const LayoutList &layouts = project.layoutList(shape);
-        const QString shapeName = ScreenShapeName(shape);
+        const QString shapeName = screenShapeName(shape);
         const Reach reach = reachOf(layouts);
         for (const auto &layoutPointer : layouts) {
             const SkinLayout &layout = *layoutPointer;
             LayoutCheck check(problems, shape, layout);
             bool pictureReadable = true;
             bool widthValid = true;
-            VisitRuleFailures(layout, shapeName, [&](const RuleFailure &failure) {
+            visitRuleFailures(layout, shapeName, [&](const RuleFailure &failure) {
                 Problem &problem = check.add(ProblemCode(int(failure.rule)), failure.row, failure.key, failure.message);
                 if (failure.rule == LayoutRule::LayoutWidth || failure.rule == LayoutRule::RowWidth) {
                     // The message keeps the device's words; what to aim for goes beside it.
-                    problem.neededWidth = ExpectedRowKeyWidth(layout, shape);
+                    problem.neededWidth = expectedRowKeyWidth(layout, shape);
                     problem.widthDifference =
                         problem.neededWidth - RowKeyWidth(*layout.rows.at(qMax(0, failure.row)));
                 }
@@ -273,11 +273,11 @@ QList<Problem> ProjectChecker::check(const SkinProject &project)
                                    "path, which the project then stores relative to its own file.")
                               .arg(layout.picFileName, layoutPicturePath(layout)));
             }
-            if (firstRow && !firstRow->buttons.isEmpty() && widthValid && width != ScreenShapeWidth(shape)) {
+            if (firstRow && !firstRow->buttons.isEmpty() && widthValid && width != screenShapeWidth(shape)) {
                 check.add(ProblemCode::ShapeWidth, -1, -1,
                           Text::tr("The layout is %1 pixels wide but the %2 screen is %3; make the keys of "
                                    "every row add up to %3.")
-                              .arg(QString::number(width), shapeName, QString::number(ScreenShapeWidth(shape))));
+                              .arg(QString::number(width), shapeName, QString::number(screenShapeWidth(shape))));
             }
             if (layout.dragUpLayout != -1 && !namesLayout(layout.dragUpLayout, layouts.count())) {
                 check.add(ProblemCode::DragUpTarget, -1, -1,
@@ -318,7 +318,7 @@ QList<Problem> ProjectChecker::check(const SkinProject &project)
     return problems;
 }
 
-QList<Problem> CheckProject(const SkinProject &project)
+QList<Problem> checkProject(const SkinProject &project)
 {
     return ProjectChecker().check(project);
 }

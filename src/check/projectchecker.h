@@ -37,6 +37,6 @@ private:
 };
 
 // Once, with nothing remembered.
-QList<Problem> CheckProject(const SkinProject &project);
+QList<Problem> checkProject(const SkinProject &project);
 
 } // namespace velkari

@@ -11,20 +11,20 @@ int runBuild(CliContext &context, const CommandLine &line)
 {
     SkinProject project;
     const QString input = line.argument(0);
-    if (!OpenProjectForCommand(context, project, input))
+    if (!openProjectForCommand(context, project, input))
         return ExitFailed;
     const QString output = line.text("--output");
-    const QString skinPath = output.isEmpty() ? SkinFilePath(project.projectPath) : AbsolutePath(output);
-    if (RefuseOutputOverInput(context, ProjectAndPictures(input, project), output.isEmpty() ? skinPath : output))
+    const QString skinPath = output.isEmpty() ? skinFilePath(project.projectPath) : absolutePathOf(output);
+    if (refuseOutputOverInput(context, projectAndPictures(input, project), output.isEmpty() ? skinPath : output))
         return ExitFailed;
-    const QString failure = FirstValidationFailure(project);
+    const QString failure = firstValidationFailure(project);
     if (!failure.isEmpty())
         return context.fail(failure, ExitRuleFailed);
-    for (const Problem &problem : CheckProject(project)) {
+    for (const Problem &problem : checkProject(project)) {
         if (!problem.isError())
-            context.fileLine(ProblemLine(input, problem));
+            context.fileLine(problemLine(input, problem));
     }
-    WriteSkinFile(project, skinPath);
+    writeSkinFile(project, skinPath);
     return ExitSuccess;
 }
 

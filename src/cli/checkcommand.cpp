@@ -21,8 +21,8 @@ QJsonObject problemObject(const Problem &problem)
     const auto position = [](int value) { return value >= 0 ? QJsonValue(value) : QJsonValue(QJsonValue::Null); };
     QJsonObject object{
         {QStringLiteral("severity"), problem.isError() ? QStringLiteral("error") : QStringLiteral("warning")},
-        {QStringLiteral("code"), ProblemCodeName(problem.code)},
-        {QStringLiteral("shape"), ScreenShapeName(problem.shape)},
+        {QStringLiteral("code"), problemCodeName(problem.code)},
+        {QStringLiteral("shape"), screenShapeName(problem.shape)},
         {QStringLiteral("layout"), problem.layout},
         {QStringLiteral("layoutName"), problem.layoutName},
         {QStringLiteral("row"), position(problem.row)},
@@ -44,12 +44,12 @@ int runCheck(CliContext &context, const CommandLine &line)
     const bool json = line.json();
     SkinProject project;
     QString damage;
-    if (!OpenProjectForCommand(context, project, file, json ? &damage : nullptr)) {
+    if (!openProjectForCommand(context, project, file, json ? &damage : nullptr)) {
         if (!damage.isEmpty())
-            context.out() << JsonText({{QStringLiteral("damaged"), damage}}, QJsonDocument::Indented);
+            context.out() << jsonText({{QStringLiteral("damaged"), damage}}, QJsonDocument::Indented);
         return ExitFailed;
     }
-    const QList<Problem> problems = CheckProject(project);
+    const QList<Problem> problems = checkProject(project);
     const auto errors = std::count_if(problems.begin(), problems.end(), [](const Problem &p) { return p.isError(); });
     const auto warnings = problems.size() - errors;
 
@@ -61,10 +61,10 @@ int runCheck(CliContext &context, const CommandLine &line)
                                  {QStringLiteral("errors"), qint64(errors)},
                                  {QStringLiteral("warnings"), qint64(warnings)},
                                  {QStringLiteral("problems"), list}};
-        context.out() << JsonText(report, QJsonDocument::Indented);
+        context.out() << jsonText(report, QJsonDocument::Indented);
     } else {
         for (const Problem &problem : problems)
-            context.out() << ProblemLine(file, problem) << '\n';
+            context.out() << problemLine(file, problem) << '\n';
         context.out() << errors << " errors, " << warnings << " warnings\n";
     }
     if (errors > 0 || (warnings > 0 && line.has("--strict")))

@@ -15,7 +15,7 @@ constexpr CliOption report{.name = "--format", .value = OptionValue::ReportForma
 
 } // namespace
 
-const QList<CliCommand> &CliCommands()
+const QList<CliCommand> &cliCommands()
 {
     using enum OptionValue;
     static const QList<CliCommand> commands{

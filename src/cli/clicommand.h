@@ -51,6 +51,6 @@ struct CliCommand
 };
 
 // Every command, in the order the general help lists them.
-const QList<CliCommand> &CliCommands();
+const QList<CliCommand> &cliCommands();
 
 } // namespace velkari

@@ -10,10 +10,10 @@ namespace {
 
 const char *const ShortShapeNames[ScreenShapeCount] = {"portrait", "landscape", "hires-portrait", "hires-landscape"};
 
-int ShapeNamed(const QString &name)
+int shapeNamed(const QString &name)
 {
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
-        if (name.compare(ScreenShapeName(shape), Qt::CaseInsensitive) == 0
+        if (name.compare(screenShapeName(shape), Qt::CaseInsensitive) == 0
             || name.compare(QLatin1StringView(ShortShapeNames[shape]), Qt::CaseInsensitive) == 0)
             return shape;
     }
@@ -46,7 +46,7 @@ QStringList choices(OptionValue kind)
         return KeyboardTheme::names();
     case OptionValue::Template: {
         QStringList names;
-        for (const SkinTemplateInfo &info : SkinTemplates())
+        for (const SkinTemplateInfo &info : skinTemplates())
             names << info.name;
         return names;
     }
@@ -77,7 +77,7 @@ int valueOf(OptionValue kind, const QString &text)
 {
     switch (kind) {
     case OptionValue::Shape:
-        return ShapeNamed(text);
+        return shapeNamed(text);
     case OptionValue::Position: {
         bool number = false;
         const int position = text.toInt(&number);
@@ -105,7 +105,7 @@ QString wrongValueProblem(const CliOption &option, const QString &text)
 
 } // namespace
 
-CommandLine ParseCommandLine(const QStringList &arguments)
+CommandLine parseCommandLine(const QStringList &arguments)
 {
     CommandLine line;
     if (arguments.isEmpty()) {
@@ -121,7 +121,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         line.m_request = CommandLine::Request::Version;
         return line;
     }
-    for (const CliCommand &command : CliCommands()) {
+    for (const CliCommand &command : cliCommands()) {
         if (name == QLatin1StringView(command.name))
             line.m_command = &command;
     }

@@ -43,7 +43,7 @@ public:
     KeyboardTheme theme() const;
 
 private:
-    friend CommandLine ParseCommandLine(const QStringList &arguments);
+    friend CommandLine parseCommandLine(const QStringList &arguments);
 
     struct Given
     {
@@ -67,6 +67,6 @@ private:
     QList<Given> m_given;
 };
 
-CommandLine ParseCommandLine(const QStringList &arguments);
+CommandLine parseCommandLine(const QStringList &arguments);
 
 } // namespace velkari

@@ -5,7 +5,7 @@ namespace velkari {
 class CliContext;
 class CommandLine;
 
-// The work of each command, named in the table of CliCommands(); the line is checked already.
+// The work of each command, named in the table of cliCommands(); the line is checked already.
 int runNew(CliContext &context, const CommandLine &line);
 int runTemplates(CliContext &context, const CommandLine &line);
 int runBuild(CliContext &context, const CommandLine &line);

@@ -20,7 +20,7 @@ bool isSkinFile(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return false;
-    const QByteArray className = SkinFileClassName().toLatin1();
+    const QByteArray className = skinFileClassName().toLatin1();
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && file.read(1 + className.size()) == char(className.size()) + className;
 }
@@ -60,21 +60,21 @@ QJsonValue withoutLoneSurrogates(const QJsonValue &value)
 
 } // namespace
 
-QString AbsolutePath(const QString &path)
+QString absolutePathOf(const QString &path)
 {
     return QFileInfo(path).absoluteFilePath();
 }
 
-int CannotOpenError(const CliContext &context, const QString &path, const QString &reason)
+int cannotOpenError(const CliContext &context, const QString &path, const QString &reason)
 {
     return context.fail(QStringLiteral("cannot open \"%1\": %2").arg(path, reason));
 }
 
-bool CheckInputReadable(const CliContext &context, const QString &path)
+bool checkInputReadable(const CliContext &context, const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir()) {
-        CannotOpenError(context, path, qt_error_string(EISDIR));
+        cannotOpenError(context, path, qt_error_string(EISDIR));
         return false;
     }
     // Opening a pipe for reading would wait for a writer.
@@ -82,16 +82,16 @@ bool CheckInputReadable(const CliContext &context, const QString &path)
         return true;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        CannotOpenError(context, path, file.errorString());
+        cannotOpenError(context, path, file.errorString());
         return false;
     }
     return true;
 }
 
-bool RefuseOutputOverInput(const CliContext &context, const QStringList &inputs, const QString &output)
+bool refuseOutputOverInput(const CliContext &context, const QStringList &inputs, const QString &output)
 {
     for (const QString &input : inputs) {
-        if (IsSameFile(input, output)) {
+        if (isSameFile(input, output)) {
             context.message(
                 QStringLiteral("the output \"%1\" is the input file \"%2\"; nothing was written").arg(output, input));
             return true;
@@ -100,7 +100,7 @@ bool RefuseOutputOverInput(const CliContext &context, const QStringList &inputs,
     return false;
 }
 
-QStringList ProjectAndPictures(const QString &projectArgument, const SkinProject &project)
+QStringList projectAndPictures(const QString &projectArgument, const SkinProject &project)
 {
     QStringList files{projectArgument};
     for (const LayoutList &layouts : project.layouts) {
@@ -110,20 +110,20 @@ QStringList ProjectAndPictures(const QString &projectArgument, const SkinProject
     return files;
 }
 
-bool OpenProjectForCommand(const CliContext &context, SkinProject &project, const QString &path, QString *damage)
+bool openProjectForCommand(const CliContext &context, SkinProject &project, const QString &path, QString *damage)
 {
-    if (!CheckInputReadable(context, path))
+    if (!checkInputReadable(context, path))
         return false;
     LoadReport report;
-    if (!LoadProjectFile(project, AbsolutePath(path), &report)) {
+    if (!loadProjectFile(project, absolutePathOf(path), &report)) {
         if (!report.damage.isEmpty() && damage)
-            *damage = DamagedProjectMessage(path, report.damage);
+            *damage = damagedProjectMessage(path, report.damage);
         else if (!report.damage.isEmpty())
-            context.message(DamagedProjectMessage(path, report.damage));
+            context.message(damagedProjectMessage(path, report.damage));
         else if (isSkinFile(path))
             context.message(QStringLiteral("\"%1\" is a skin file, not a project; velkari-skin inspect reads it").arg(path));
         else
-            context.message(InvalidProjectMessage() + QStringLiteral(" \"%1\"").arg(path));
+            context.message(invalidProjectMessage() + QStringLiteral(" \"%1\"").arg(path));
         return false;
     }
     if (!report.isEmpty())
@@ -137,14 +137,14 @@ SkinLayout *layoutForCommand(const CliContext &context, SkinProject &project, in
     SkinLayout *layout = layouts.at(position);
     if (!layout) {
         context.message(QStringLiteral("%1 has no layout %2; its layouts are 0 to %3")
-                            .arg(ScreenShapeName(shape))
+                            .arg(screenShapeName(shape))
                             .arg(position)
                             .arg(layouts.count() - 1));
     }
     return layout;
 }
 
-QString JsonText(const QJsonObject &object, QJsonDocument::JsonFormat format)
+QString jsonText(const QJsonObject &object, QJsonDocument::JsonFormat format)
 {
     return QString::fromUtf8(QJsonDocument(withoutLoneSurrogates(QJsonValue(object)).toObject()).toJson(format));
 }

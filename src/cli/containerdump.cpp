@@ -62,12 +62,12 @@ QString position(const SkinLayoutData::KeyPosition &p)
 void dumpLayoutData(QByteArrayView body, const QString &indent, QTextStream &out)
 {
     SkinLayoutData data;
-    if (!DecodeSkinLayoutData(body, data)) {
+    if (!decodeSkinLayoutData(body, data)) {
         out << indent + QStringLiteral("(not a whole layout record) ") + hexPreview(body) + u'\n';
         return;
     }
     out << indent + QStringLiteral("flags 0x%1, drag-up layout %2\n")
-                        .arg(HexDigits(data.flags, 4))
+                        .arg(hexDigits(data.flags, 4))
                         .arg(qint8(data.dragUpLayout));
     out << indent + QStringLiteral("Enter: %1; Space: %2; Backspace: %3\n")
                         .arg(position(data.enter), position(data.space), position(data.backspace));
@@ -78,9 +78,9 @@ void dumpLayoutData(QByteArrayView body, const QString &indent, QTextStream &out
             const SkinKeyRecord &key = data.rows[r][k];
             out << indent + QStringLiteral("  key %1: flags 0x%2 char 0x%3 vk 0x%4 rect (%5,%6)-(%7,%8)\n")
                                 .arg(k)
-                                .arg(HexDigits(key.flags, 4))
-                                .arg(HexDigits(key.charCode, 4))
-                                .arg(HexDigits(key.vk, 2))
+                                .arg(hexDigits(key.flags, 4))
+                                .arg(hexDigits(key.charCode, 4))
+                                .arg(hexDigits(key.vk, 2))
                                 .arg(key.left)
                                 .arg(key.top)
                                 .arg(key.right)
@@ -98,15 +98,15 @@ QString valueText(const ContainerEntry &entry)
     switch (body.size()) {
     case 4: {
         const quint32 v = qFromLittleEndian<quint32>(body.data());
-        return QStringLiteral("%1 (0x%2)").arg(v).arg(HexDigits(v, 8));
+        return QStringLiteral("%1 (0x%2)").arg(v).arg(hexDigits(v, 8));
     }
     case 2: {
         const quint16 v = qFromLittleEndian<quint16>(body.data());
-        return QStringLiteral("%1 (0x%2)").arg(v).arg(HexDigits(v, 4));
+        return QStringLiteral("%1 (0x%2)").arg(v).arg(hexDigits(v, 4));
     }
     case 1: {
         const quint8 v = quint8(body[0]);
-        return QStringLiteral("%1 (0x%2)").arg(v).arg(HexDigits(v, 2));
+        return QStringLiteral("%1 (0x%2)").arg(v).arg(hexDigits(v, 2));
     }
     default:
         return hexPreview(body);
@@ -121,7 +121,7 @@ void dumpEntries(QByteArrayView body, qint32 count, int depth, QTextStream &out)
     const quint32 end = quint32(qMin<qsizetype>(body.size(), UINT32_MAX));
     qint32 listed = 0;
     ContainerEntry entry;
-    for (quint32 pos = 0; listed < count && ParseEntryAt(body, pos, end, entry); pos += entry.length()) {
+    for (quint32 pos = 0; listed < count && parseEntryAt(body, pos, end, entry); pos += entry.length()) {
         ++listed;
         const QString name = QString::fromLatin1(entry.name.toByteArray());
         const bool isSection = entry.count > 0
@@ -149,9 +149,9 @@ void dumpEntries(QByteArrayView body, qint32 count, int depth, QTextStream &out)
 
 } // namespace
 
-bool DumpContainer(const QByteArray &bytes, QTextStream &out)
+bool dumpContainer(const QByteArray &bytes, QTextStream &out)
 {
-    const QList<ContainerEntry> top = ListEntries(bytes, 1);
+    const QList<ContainerEntry> top = listEntries(bytes, 1);
     if (top.isEmpty())
         return false;
     dumpEntries(QByteArrayView(bytes).first(top[0].length()), 1, 0, out);

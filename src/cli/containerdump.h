@@ -10,6 +10,6 @@ namespace velkari {
 // and sizes, values with their sizes and a readable rendering. False, with nothing written, when
 // the bytes do not begin with a whole container. Written line by line: the text of a file of many
 // tiny entries is some thirty times its size and must not be held in memory whole.
-bool DumpContainer(const QByteArray &bytes, QTextStream &out);
+bool dumpContainer(const QByteArray &bytes, QTextStream &out);
 
 } // namespace velkari

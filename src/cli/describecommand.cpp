@@ -11,7 +11,7 @@ namespace velkari {
 int runDescribe(CliContext &context, const CommandLine &line)
 {
     SkinProject project;
-    if (!OpenProjectForCommand(context, project, line.argument(0)))
+    if (!openProjectForCommand(context, project, line.argument(0)))
         return ExitFailed;
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         const LayoutList &layouts = project.layoutList(shape);
@@ -19,7 +19,7 @@ int runDescribe(CliContext &context, const CommandLine &line)
             for (const auto &row : layout->rows) {
                 for (const auto &button : row->buttons) {
                     context.out() << QStringLiteral("# %1, layout %2 \"%3\", row %4, button %5\n")
-                                         .arg(ScreenShapeName(shape), QString::number(layout->index), layout->name,
+                                         .arg(screenShapeName(shape), QString::number(layout->index), layout->name,
                                               QString::number(row->index), QString::number(button->index));
                     context.out() << DescribeButton(*button, layouts, project.helpFileName);
                 }

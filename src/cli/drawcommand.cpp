@@ -21,7 +21,7 @@ QRgb fromColorRef(quint32 color)
 int runDraw(CliContext &context, const CommandLine &line)
 {
     SkinProject project;
-    if (!OpenProjectForCommand(context, project, line.argument(0)))
+    if (!openProjectForCommand(context, project, line.argument(0)))
         return ExitFailed;
     const QList<PictureJob> jobs =
         planLayoutPictures(project, pictureFolderFor(project.projectPath), line.pictureFormat(), !line.has("--all"));
@@ -29,13 +29,13 @@ int runDraw(CliContext &context, const CommandLine &line)
         context.out() << "Every layout has a readable picture; --all draws them all again.\n";
         return ExitSuccess;
     }
-    if (RefuseToOverwrite(context, project, jobs, line.has("--force")))
+    if (refuseToOverwrite(context, project, jobs, line.has("--force")))
         return ExitFailed;
     const std::optional<QRgb> captions =
         line.has("--project-text-color") ? std::optional<QRgb>(fromColorRef(project.textColor)) : std::nullopt;
-    const int written = DrawPictures(context, project, jobs, KeyboardPainter(line.theme(), captions), true);
+    const int written = drawPictures(context, project, jobs, KeyboardPainter(line.theme(), captions), true);
     if (written > 0)
-        SaveProjectFile(project, project.projectPath);
+        saveProjectFile(project, project.projectPath);
     return written == jobs.size() ? ExitSuccess : ExitRuleFailed;
 }
 

@@ -10,7 +10,7 @@
 
 namespace velkari {
 
-bool RefuseToOverwrite(const CliContext &context, const SkinProject &project, const QList<PictureJob> &jobs, bool force)
+bool refuseToOverwrite(const CliContext &context, const SkinProject &project, const QList<PictureJob> &jobs, bool force)
 {
     const QStringList inTheWay = picturesInTheWay(project, jobs);
     if (force || inTheWay.isEmpty())
@@ -22,10 +22,10 @@ bool RefuseToOverwrite(const CliContext &context, const SkinProject &project, co
     return true;
 }
 
-bool WriteProjectAndPictures(const CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
+bool writeProjectAndPictures(const CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
                              const KeyboardTheme &theme, bool force)
 {
-    if (RefuseToOverwrite(context, project, jobs, force))
+    if (refuseToOverwrite(context, project, jobs, force))
         return false;
     const QStringList problems = writeProjectWithPictures(project, jobs, KeyboardPainter(theme));
     for (const QString &problem : problems)
@@ -33,7 +33,7 @@ bool WriteProjectAndPictures(const CliContext &context, SkinProject &project, co
     return problems.isEmpty();
 }
 
-int DrawPictures(const CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
+int drawPictures(const CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
                  const KeyboardPainter &painter, bool listPictures)
 {
     for (const QString &problem : writeLayoutPictures(project, jobs, painter))
@@ -45,7 +45,7 @@ int DrawPictures(const CliContext &context, SkinProject &project, const QList<Pi
             continue;
         ++written;
         if (listPictures) {
-            context.out() << ScreenShapeName(job.shape) << '/' << layout->name << ": "
+            context.out() << screenShapeName(job.shape) << '/' << layout->name << ": "
                           << QDir::toNativeSeparators(job.path) << '\n';
         }
     }

@@ -9,17 +9,17 @@ class CliContext;
 class KeyboardPainter;
 
 // Refuses, naming the first, when the jobs would overwrite files and --force is not given.
-bool RefuseToOverwrite(const CliContext &context, const SkinProject &project, const QList<PictureJob> &jobs, bool force);
+bool refuseToOverwrite(const CliContext &context, const SkinProject &project, const QList<PictureJob> &jobs, bool force);
 
-// For a project with new layouts: refuses as RefuseToOverwrite() does, then draws the jobs' pictures
+// For a project with new layouts: refuses as refuseToOverwrite() does, then draws the jobs' pictures
 // and saves the project only when every one was written, with the problems said. False when it
 // refused or a picture could not be drawn.
-bool WriteProjectAndPictures(const CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
+bool writeProjectAndPictures(const CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
                              const KeyboardTheme &theme, bool force);
 
 // Draws and writes the jobs' pictures, with the problems said and, with `listPictures`, a line on
 // out() for each picture written; returns how many were written.
-int DrawPictures(const CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
+int drawPictures(const CliContext &context, SkinProject &project, const QList<PictureJob> &jobs,
                  const KeyboardPainter &painter, bool listPictures);
 
 } // namespace velkari

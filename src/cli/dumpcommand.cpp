@@ -19,14 +19,14 @@ constexpr qint64 MaxDumpFileSize = 512LL * 1024 * 1024;
 int runDump(CliContext &context, const CommandLine &line)
 {
     const QString path = line.argument(0);
-    if (!CheckInputReadable(context, path))
+    if (!checkInputReadable(context, path))
         return ExitFailed;
     const QFileInfo info(path);
     if (info.size() > MaxDumpFileSize)
         return context.fail(QStringLiteral("\"%1\" is larger than a skin file can be.").arg(path));
     QFile file(path);
     const QByteArray bytes = info.isFile() && file.open(QIODevice::ReadOnly) ? file.read(info.size()) : QByteArray();
-    if (!DumpContainer(bytes, context.out()))
+    if (!dumpContainer(bytes, context.out()))
         return context.fail(QStringLiteral("\"%1\" is not a container file.").arg(path));
     // What is shown is as far as the tree goes; a reader would refuse it.
     const QString damage = findContainerDamage(bytes);

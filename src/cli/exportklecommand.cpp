@@ -13,10 +13,10 @@ int runExportKle(CliContext &context, const CommandLine &line)
 {
     const QString input = line.argument(0);
     const QString output = line.text("--output");
-    if (!output.isEmpty() && RefuseOutputOverInput(context, {input}, output))
+    if (!output.isEmpty() && refuseOutputOverInput(context, {input}, output))
         return ExitFailed;
     SkinProject project;
-    if (!OpenProjectForCommand(context, project, input))
+    if (!openProjectForCommand(context, project, input))
         return ExitFailed;
     const SkinLayout *layout = layoutForCommand(context, project, line.shape(), line.position());
     if (!layout)
@@ -25,7 +25,7 @@ int runExportKle(CliContext &context, const CommandLine &line)
     if (output.isEmpty())
         context.out() << QString::fromUtf8(json);
     else
-        writeFileSafely(AbsolutePath(output), json);
+        writeFileSafely(absolutePathOf(output), json);
     return ExitSuccess;
 }
 

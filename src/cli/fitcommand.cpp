@@ -11,7 +11,7 @@ namespace velkari {
 int runFit(CliContext &context, const CommandLine &line)
 {
     SkinProject project;
-    if (!OpenProjectForCommand(context, project, line.argument(0)))
+    if (!openProjectForCommand(context, project, line.argument(0)))
         return ExitFailed;
     const int shape = line.shape();
     const int layout = line.position();
@@ -30,7 +30,7 @@ int runFit(CliContext &context, const CommandLine &line)
         context.out() << "Nothing was changed.\n";
         return ExitSuccess;
     }
-    SaveProjectFile(project, project.projectPath);
+    saveProjectFile(project, project.projectPath);
     return ExitSuccess;
 }
 

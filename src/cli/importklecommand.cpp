@@ -15,7 +15,7 @@ namespace {
 
 std::optional<KleKeyboard> readLayoutFile(const CliContext &context, const QString &path)
 {
-    if (!CheckInputReadable(context, path))
+    if (!checkInputReadable(context, path))
         return std::nullopt;
     QString problem;
     std::optional<KleKeyboard> keyboard = readKleKeyboardFile(path, &problem);
@@ -30,10 +30,10 @@ bool projectToImportInto(const CliContext &context, SkinProject &project, const 
 {
     const QFileInfo info(path);
     if (info.exists()) {
-        if (!CheckInputReadable(context, path))
+        if (!checkInputReadable(context, path))
             return false;
         LoadReport report;
-        if (LoadProjectFile(project, path, &report)) {
+        if (loadProjectFile(project, path, &report)) {
             if (!report.isEmpty())
                 context.message(report.message());
             return true;
@@ -60,9 +60,9 @@ int runImportKle(CliContext &context, const CommandLine &line)
             shapes.append(shape);
     }
     const QString layoutPath = line.argument(0);
-    const QString projectPath = AbsolutePath(line.argument(1));
+    const QString projectPath = absolutePathOf(line.argument(1));
     const bool force = line.has("--force");
-    if (RefuseOutputOverInput(context, {layoutPath}, projectPath))
+    if (refuseOutputOverInput(context, {layoutPath}, projectPath))
         return ExitFailed;
 
     const std::optional<KleKeyboard> keyboard = readLayoutFile(context, layoutPath);
@@ -101,7 +101,7 @@ int runImportKle(CliContext &context, const CommandLine &line)
                                          PictureFormat::Gif),
                      PictureFormat::Gif});
     }
-    if (!WriteProjectAndPictures(context, project, jobs, line.theme(), force))
+    if (!writeProjectAndPictures(context, project, jobs, line.theme(), force))
         return ExitFailed;
 
     int keys = 0;
@@ -113,7 +113,7 @@ int runImportKle(CliContext &context, const CommandLine &line)
                        .arg(keys);
     for (const PictureJob &job : jobs) {
         context.out() << QStringLiteral("  %1, layout %2: %3\n")
-                           .arg(ScreenShapeName(job.shape))
+                           .arg(screenShapeName(job.shape))
                            .arg(job.layout)
                            .arg(QDir::toNativeSeparators(job.path));
     }

@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const velkari::CommandLine line = velkari::ParseCommandLine(arguments);
+    const velkari::CommandLine line = velkari::parseCommandLine(arguments);
     // Qt gets the program's name only: every argument is the tool's, none an option of Qt's.
     static int qtArgc = 1;
     // Only the commands that draw pay for Qt's graphical side, always offscreen: no command shows a

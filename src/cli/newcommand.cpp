@@ -26,11 +26,11 @@ int newFromTemplate(CliContext &context, const CommandLine &line)
 {
     SkinProject project;
     QList<PictureJob> jobs;
-    if (!planTemplateProject(project, jobs, line.text("--template"), AbsolutePath(line.argument(0))))
+    if (!planTemplateProject(project, jobs, line.text("--template"), absolutePathOf(line.argument(0))))
         return context.fail(QStringLiteral("there is no template \"%1\"").arg(line.text("--template")));
     const QString path = project.projectPath;
     const bool force = line.has("--force");
-    if (projectInTheWay(context, path, force) || !WriteProjectAndPictures(context, project, jobs, line.theme(), force))
+    if (projectInTheWay(context, path, force) || !writeProjectAndPictures(context, project, jobs, line.theme(), force))
         return ExitFailed;
     context.out() << "Wrote " << QDir::toNativeSeparators(path) << " and its " << jobs.size() << " pictures in "
                   << QDir::toNativeSeparators(pictureFolderFor(path)) << '\n';
@@ -43,12 +43,12 @@ int runNew(CliContext &context, const CommandLine &line)
 {
     if (line.has("--template"))
         return newFromTemplate(context, line);
-    const QString path = AbsolutePath(line.argument(0));
+    const QString path = absolutePathOf(line.argument(0));
     if (projectInTheWay(context, path, line.has("--force")))
         return ExitFailed;
     SkinProject project;
     NormalizeProject(project);
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     return ExitSuccess;
 }
 

@@ -9,13 +9,13 @@ int runNormalize(CliContext &context, const CommandLine &line)
 {
     SkinProject project;
     const QString input = line.argument(0);
-    if (!OpenProjectForCommand(context, project, input))
+    if (!openProjectForCommand(context, project, input))
         return ExitFailed;
     const QString output = line.text("--output");
     // Without -o the project is saved in place on purpose; -o names another file.
-    if (!output.isEmpty() && RefuseOutputOverInput(context, {input}, output))
+    if (!output.isEmpty() && refuseOutputOverInput(context, {input}, output))
         return ExitFailed;
-    SaveProjectFile(project, output.isEmpty() ? project.projectPath : AbsolutePath(output));
+    saveProjectFile(project, output.isEmpty() ? project.projectPath : absolutePathOf(output));
     return ExitSuccess;
 }
 

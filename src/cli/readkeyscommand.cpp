@@ -54,17 +54,17 @@ QString keyMapText(const PictureKeyMap &map)
 int runReadKeys(CliContext &context, const CommandLine &line)
 {
     SkinProject project;
-    if (!OpenProjectForCommand(context, project, line.argument(0)))
+    if (!openProjectForCommand(context, project, line.argument(0)))
         return ExitFailed;
     SkinLayout *layout = layoutForCommand(context, project, line.shape(), line.position());
     if (!layout)
         return ExitFailed;
     // Another picture is only read: the layout keeps its own.
-    const QString picture = line.has("--picture") ? AbsolutePath(line.text("--picture")) : layout->picFileName;
+    const QString picture = line.has("--picture") ? absolutePathOf(line.text("--picture")) : layout->picFileName;
     if (picture.isEmpty())
         return context.fail(
             QStringLiteral("the layout \"%1\" names no picture; --picture FILE reads one").arg(layout->name));
-    if (!CheckInputReadable(context, picture))
+    if (!checkInputReadable(context, picture))
         return ExitFailed;
     const QImage image = decodePicture(picture);
     if (image.isNull())
@@ -84,7 +84,7 @@ int runReadKeys(CliContext &context, const CommandLine &line)
     if (line.has("--dry-run"))
         return ExitSuccess;
     const KeyMapReport report = applyKeyMap(*layout, map);
-    SaveProjectFile(project, project.projectPath);
+    saveProjectFile(project, project.projectPath);
     if (!json) {
         for (const QString &reportLine : report.lines())
             context.out() << reportLine << '\n';

@@ -62,7 +62,7 @@ int runSimulate(CliContext &context, const CommandLine &line)
         }
     }
     CompiledSkin skin;
-    if (!LoadSkinForCommand(context, line.argument(0), skin, true))
+    if (!loadSkinForCommand(context, line.argument(0), skin, true))
         return ExitFailed;
 
     KeyboardDevice device(skin, line.shape());
@@ -80,9 +80,9 @@ int runSimulate(CliContext &context, const CommandLine &line)
                                  {"layout", device.layout()},
                                  {"text", device.text()},
                                  {"display", device.display()}};
-        context.out() << JsonText(result, QJsonDocument::Compact) << '\n';
+        context.out() << jsonText(result, QJsonDocument::Compact) << '\n';
     } else {
-        context.out() << "text: " << QuotedText(device.text()) << '\n';
+        context.out() << "text: " << quotedText(device.text()) << '\n';
     }
     return ExitSuccess;
 }

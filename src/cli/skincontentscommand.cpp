@@ -25,7 +25,7 @@ void nameLayoutsByNumber(LayoutList &names, qsizetype count)
 
 QString hex(uint value, int digits)
 {
-    return QStringLiteral("0x") + HexDigits(value, digits);
+    return QStringLiteral("0x") + hexDigits(value, digits);
 }
 
 QJsonValue positionJson(const SkinLayoutData::KeyPosition &position)
@@ -103,7 +103,7 @@ void printLayout(QTextStream &out, int index, const CompiledLayout &layout, cons
                        .arg(key.right)
                        .arg(key.bottom)
                        .arg(hex(key.flags, 4),
-                            DescribeKeyFunction(ButtonForKey(key), names, helpFileName).join(QStringLiteral("; ")));
+                            describeKeyFunction(buttonForKey(key), names, helpFileName).join(QStringLiteral("; ")));
         }
     }
 }
@@ -113,7 +113,7 @@ void printLayout(QTextStream &out, int index, const CompiledLayout &layout, cons
 int runInspect(CliContext &context, const CommandLine &line)
 {
     CompiledSkin skin;
-    if (!LoadSkinForCommand(context, line.argument(0), skin, false))
+    if (!loadSkinForCommand(context, line.argument(0), skin, false))
         return ExitFailed;
     if (line.json()) {
         QJsonArray shapes;
@@ -121,18 +121,18 @@ int runInspect(CliContext &context, const CommandLine &line)
             QJsonArray layouts;
             for (qsizetype i = 0; i < skin.shapes[shape].size(); ++i)
                 layouts.append(layoutJson(int(i), skin.shapes[shape][i]));
-            shapes.append(QJsonObject{{"name", ScreenShapeName(shape)}, {"layouts", layouts}});
+            shapes.append(QJsonObject{{"name", screenShapeName(shape)}, {"layouts", layouts}});
         }
-        context.out() << JsonText(QJsonObject{{"shapes", shapes}}, QJsonDocument::Compact) << '\n';
+        context.out() << jsonText(QJsonObject{{"shapes", shapes}}, QJsonDocument::Compact) << '\n';
         return ExitSuccess;
     }
     context.out() << QStringLiteral("text colour %1, highlight colour %2, help file %3\n")
-                       .arg(hex(skin.textColor, 8), hex(skin.highlightColor, 8), QuotedText(skin.helpFileName));
+                       .arg(hex(skin.textColor, 8), hex(skin.highlightColor, 8), quotedText(skin.helpFileName));
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         const QList<CompiledLayout> &layouts = skin.shapes[shape];
         LayoutList names;
         nameLayoutsByNumber(names, layouts.size());
-        context.out() << ScreenShapeName(shape) << QStringLiteral(": %1 layout(s)\n").arg(layouts.size());
+        context.out() << screenShapeName(shape) << QStringLiteral(": %1 layout(s)\n").arg(layouts.size());
         for (qsizetype i = 0; i < layouts.size(); ++i)
             printLayout(context.out(), int(i), layouts[i], names, skin.helpFileName);
     }

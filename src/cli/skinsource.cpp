@@ -8,22 +8,22 @@
 
 namespace velkari {
 
-bool LoadSkinForCommand(const CliContext &context, const QString &path, CompiledSkin &skin, bool projects)
+bool loadSkinForCommand(const CliContext &context, const QString &path, CompiledSkin &skin, bool projects)
 {
-    if (!CheckInputReadable(context, path))
+    if (!checkInputReadable(context, path))
         return false;
-    const QString problem = ReadSkinFile(path, skin);
+    const QString problem = readSkinFile(path, skin);
     if (problem.isEmpty())
         return true;
     if (projects) {
         SkinProject project;
         LoadReport report;
-        if (LoadProjectFile(project, AbsolutePath(path), &report)) {
-            skin = CompileSkin(project);
+        if (loadProjectFile(project, absolutePathOf(path), &report)) {
+            skin = compileSkin(project);
             return true;
         }
         if (!report.damage.isEmpty()) {
-            context.message(DamagedProjectMessage(path, report.damage));
+            context.message(damagedProjectMessage(path, report.damage));
             return false;
         }
     }
@@ -31,7 +31,7 @@ bool LoadSkinForCommand(const CliContext &context, const QString &path, Compiled
     return false;
 }
 
-QString QuotedText(const QString &text)
+QString quotedText(const QString &text)
 {
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(array.sliced(1, array.size() - 2));

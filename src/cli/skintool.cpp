@@ -17,7 +17,7 @@ SkinTool::SkinTool(QTextStream &out, QTextStream &err)
 
 int SkinTool::run(const QStringList &arguments)
 {
-    return run(ParseCommandLine(arguments));
+    return run(parseCommandLine(arguments));
 }
 
 int SkinTool::run(const CommandLine &line)

@@ -9,7 +9,7 @@ namespace velkari {
 
 int runTemplates(CliContext &context, const CommandLine &)
 {
-    for (const SkinTemplateInfo &info : SkinTemplates())
+    for (const SkinTemplateInfo &info : skinTemplates())
         context.out() << info.name.leftJustified(12) << info.summary << '\n';
     return ExitSuccess;
 }

@@ -19,7 +19,7 @@ QString generalHelp()
     QString text = QStringLiteral("Usage: velkari-skin COMMAND [ARGUMENTS]\n\n"
                                   "Works on Velkari skin projects (.vsp) and skin files (.vsk) without the editor.\n\n"
                                   "Commands:\n");
-    for (const CliCommand &command : CliCommands())
+    for (const CliCommand &command : cliCommands())
         text += QStringLiteral("  %1\n      %2\n")
                     .arg(QString::fromLatin1(command.synopsis), QString::fromUtf8(command.summary));
     text += QStringLiteral("\nvelkari-skin COMMAND --help describes one command; velkari-skin --version prints the\n"

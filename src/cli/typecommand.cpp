@@ -15,7 +15,7 @@ QString characterAt(const QString &text, qsizetype at)
     const bool pair = at + 1 < text.size() && text.at(at).isHighSurrogate() && text.at(at + 1).isLowSurrogate();
     const QString character = text.mid(at, pair ? 2 : 1);
     return QStringLiteral("%1 (U+%2)")
-        .arg(QuotedText(character), HexDigits(character.toUcs4().value(0), 4));
+        .arg(quotedText(character), hexDigits(character.toUcs4().value(0), 4));
 }
 
 } // namespace
@@ -24,10 +24,10 @@ int runType(CliContext &context, const CommandLine &line)
 {
     const int shape = line.shape();
     CompiledSkin skin;
-    if (!LoadSkinForCommand(context, line.argument(0), skin, true))
+    if (!loadSkinForCommand(context, line.argument(0), skin, true))
         return ExitFailed;
     const QString text = line.argument(1);
-    const TypingResult result = FindKeyPresses(skin, shape, text);
+    const TypingResult result = findKeyPresses(skin, shape, text);
     if (result.gaveUp) {
         return context.fail(QStringLiteral("the search for the key presses gave up after %1 states; try a shorter text.")
                                 .arg(DefaultMaxTypingStates));
@@ -36,7 +36,7 @@ int runType(CliContext &context, const CommandLine &line)
         return context.fail(QStringLiteral("cannot type %1, character %2 of the text, in the shape \"%3\".")
                                 .arg(characterAt(text, result.failedAt))
                                 .arg(result.failedAt + 1)
-                                .arg(ScreenShapeName(shape)),
+                                .arg(screenShapeName(shape)),
                             ExitRuleFailed);
     }
     for (const SkinLayoutData::KeyPosition &press : result.presses)

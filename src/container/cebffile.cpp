@@ -231,7 +231,7 @@ bool CEBFFile::findEntry(QByteArrayView name, ContainerEntry &entry)
 {
     m_inOrder = false;
     const LevelRecord &record = m_levels[m_level];
-    if (record.limit > 0 && ParseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)
+    if (record.limit > 0 && parseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)
         && entry.name.size() == name.size() && sameBytes(entry.name.data(), name.data(), name.size()))
         return true;
     return searchEntry(name, entry);
@@ -244,7 +244,7 @@ bool CEBFFile::searchEntry(QByteArrayView name, ContainerEntry &entry)
     LevelRecord &record = m_levels[m_level];
     qint32 misses = 0;
     while (misses < record.limit) {
-        if (!ParseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)) {
+        if (!parseEntryAt(QByteArrayView(m_bytes.constData(), m_bytes.size()), record.cursor, record.end, entry)) {
             // The count promised more entries than the body holds: the rest are not there.
             record.limit = record.cursorIndex;
             record.cursorIndex = 0;
@@ -394,13 +394,13 @@ bool CEBFFile::ExchangeBlock(QByteArrayView name, QByteArray &data)
 void CEBFFile::ExchangeRelativePath(QByteArrayView name, QString &path, const QString &base)
 {
     if (m_writing) {
-        QString stored = ToStoredPath(path, base);
+        QString stored = toStoredPath(path, base);
         ExchangeString(name, stored);
         return;
     }
     QString stored;
     ExchangeString(name, stored);
-    path = FromStoredPath(base, stored);
+    path = fromStoredPath(base, stored);
 }
 
 void CEBFFile::Close()
@@ -431,7 +431,7 @@ QList<QByteArray> CEBFFile::EntryNames() const
         return names;
     const LevelRecord &record = m_levels[m_level];
     const QByteArrayView body = QByteArrayView(m_bytes).sliced(record.start, record.end - record.start);
-    for (const ContainerEntry &entry : ListEntries(body, record.count))
+    for (const ContainerEntry &entry : listEntries(body, record.count))
         names.append(entry.name.toByteArray());
     return names;
 }

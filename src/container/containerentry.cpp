@@ -109,13 +109,13 @@ QString findContainerDamage(QByteArrayView bytes)
     }
 }
 
-QList<ContainerEntry> ListEntries(QByteArrayView body, qint32 count)
+QList<ContainerEntry> listEntries(QByteArrayView body, qint32 count)
 {
     QList<ContainerEntry> entries;
     const quint32 end = quint32(qMin<qsizetype>(body.size(), UINT32_MAX));
     quint32 pos = 0;
     ContainerEntry entry;
-    for (qint32 i = 0; i < count && ParseEntryAt(body, pos, end, entry); ++i) {
+    for (qint32 i = 0; i < count && parseEntryAt(body, pos, end, entry); ++i) {
         entries.append(entry);
         pos += entry.length();
     }

@@ -26,7 +26,7 @@ struct ContainerEntry
 // Parses the entry at `pos`, which must lie wholly before `end` (end <= data.size()). False when
 // the length byte, the name, the two fields or the body would run past `end`. Inline: a reader
 // calls it for every entry it looks at.
-inline bool ParseEntryAt(QByteArrayView data, quint32 pos, quint32 end, ContainerEntry &entry)
+inline bool parseEntryAt(QByteArrayView data, quint32 pos, quint32 end, ContainerEntry &entry)
 {
     if (end > quint64(data.size()) || pos >= end)
         return false;
@@ -57,6 +57,6 @@ QString findContainerDamage(QByteArrayView bytes);
 
 // The entries that really lie in `body`, at most `count` of them, in file order. Parsing stops at
 // the first entry that does not fit; a count larger than the entries present is not trusted.
-QList<ContainerEntry> ListEntries(QByteArrayView body, qint32 count);
+QList<ContainerEntry> listEntries(QByteArrayView body, qint32 count);
 
 } // namespace velkari

@@ -45,7 +45,7 @@ bool statPath(const QString &path, struct stat &status)
 
 } // namespace
 
-WriteTarget ResolveWriteTarget(const QString &path)
+WriteTarget resolveWriteTarget(const QString &path)
 {
     WriteTarget target;
     target.path = path;
@@ -76,7 +76,7 @@ WriteTarget ResolveWriteTarget(const QString &path)
     return target;
 }
 
-int OpenOnePassTarget(const WriteTarget &target, QString &error)
+int openOnePassTarget(const WriteTarget &target, QString &error)
 {
     switch (target.kind) {
     case WriteTarget::Kind::Replace:
@@ -111,7 +111,7 @@ int OpenOnePassTarget(const WriteTarget &target, QString &error)
     return socket;
 }
 
-bool IsSameFile(const QString &first, const QString &second)
+bool isSameFile(const QString &first, const QString &second)
 {
     struct stat a {};
     struct stat b {};

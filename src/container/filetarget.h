@@ -26,14 +26,14 @@ struct WriteTarget
     bool seekable() const { return kind == Kind::Replace; }
 };
 
-WriteTarget ResolveWriteTarget(const QString &path);
+WriteTarget resolveWriteTarget(const QString &path);
 
 // Opens a target that is written in one pass (every kind but Replace): a descriptor to write to,
 // which the caller closes unless the kind is Descriptor; -1, with the system's reason in `error`,
 // when it cannot be opened.
-int OpenOnePassTarget(const WriteTarget &target, QString &error);
+int openOnePassTarget(const WriteTarget &target, QString &error);
 
 // True when both paths name one existing file, also through links or other names.
-bool IsSameFile(const QString &first, const QString &second);
+bool isSameFile(const QString &first, const QString &second);
 
 } // namespace velkari

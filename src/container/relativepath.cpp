@@ -91,12 +91,12 @@ QString MakeAbsolutePath(const QString &base, const QString &text)
     return (first < 0 ? QString() : base.first(first + 1)).append(rest);
 }
 
-QString ToStoredPath(const QString &nativePath, const QString &nativeBase)
+QString toStoredPath(const QString &nativePath, const QString &nativeBase)
 {
     return MakeRelativePath(toBackslashes(nativePath), toBackslashes(nativeBase), NativeCase);
 }
 
-QString FromStoredPath(const QString &nativeBase, const QString &stored)
+QString fromStoredPath(const QString &nativeBase, const QString &stored)
 {
     return fromBackslashes(MakeAbsolutePath(toBackslashes(nativeBase), stored));
 }

@@ -13,7 +13,7 @@ QString MakeAbsolutePath(const QString &base, const QString &text);
 // The same for paths of this system: native separators become backslashes before the stored
 // form is made and come back afterwards, so a project written on another system keeps finding
 // pictures that moved together with it. Letter case matters where the file system's does.
-QString ToStoredPath(const QString &nativePath, const QString &nativeBase);
-QString FromStoredPath(const QString &nativeBase, const QString &stored);
+QString toStoredPath(const QString &nativePath, const QString &nativeBase);
+QString fromStoredPath(const QString &nativeBase, const QString &stored);
 
 } // namespace velkari

@@ -76,7 +76,7 @@ QString mayBeDamaged(int error)
 
 SafeFileWriter::SafeFileWriter(const QString &path)
     : m_path(path)
-    , m_target(ResolveWriteTarget(path))
+    , m_target(resolveWriteTarget(path))
 {
     if (!m_target.ok())
         fail(m_target.error);
@@ -217,7 +217,7 @@ void SafeFileWriter::writeInPlace(QByteArrayView bytes)
 void SafeFileWriter::writeOnePass(QByteArrayView bytes)
 {
     QString reason;
-    m_descriptor = OpenOnePassTarget(m_target, reason);
+    m_descriptor = openOnePassTarget(m_target, reason);
     if (m_descriptor < 0)
         fail(reason);
     int error = writeEverything(m_descriptor, bytes, -1);

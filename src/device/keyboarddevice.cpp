@@ -30,7 +30,7 @@ QString keyName(char16_t character)
         return Text::tr("Space");
     }
     const QChar c(character);
-    return c.isPrint() && !c.isSurrogate() ? QString(c.toUpper()) : HexDigits(character, 4);
+    return c.isPrint() && !c.isSurrogate() ? QString(c.toUpper()) : hexDigits(character, 4);
 }
 
 QString chordName(quint8 modifiers, char16_t character)
@@ -71,7 +71,7 @@ QString vkName(quint8 vk)
     case VkCapsLock:
         return Text::tr("Caps Lock");
     default:
-        return Text::tr("VK:%1").arg(HexDigits(vk, 2));
+        return Text::tr("VK:%1").arg(hexDigits(vk, 2));
     }
 }
 
@@ -211,7 +211,7 @@ void KeyboardDevice::press(DeviceEvent &event, int row, int key)
     event.row = row;
     event.key = key;
     m_lastPressed = {m_state.layout, row, key};
-    const KeyPress press = PressKey(m_state, record, layoutCount());
+    const KeyPress press = pressKeyOnState(m_state, record, layoutCount());
     if (press.toggledUp) {
         event.effects << Text::tr("releases toggle %1").arg(press.toggle);
         return;
@@ -267,9 +267,9 @@ void KeyboardDevice::describeFunction(DeviceEvent &event, const SkinKeyRecord &k
     case KindMacro:
     case KindShortcut: {
         // The device runs these outside the keyboard; the description says what they would do.
-        SkinButton function = ButtonForKey(key);
+        SkinButton function = buttonForKey(key);
         function.flags &= ButtonFunctionFlags;
-        const QStringList lines = DescribeKeyFunction(function, LayoutList(), m_skin.helpFileName);
+        const QStringList lines = describeKeyFunction(function, LayoutList(), m_skin.helpFileName);
         event.effects << (lines.isEmpty() ? Text::tr("action %1 does not exist").arg(key.vk) : lines.join(u' '));
         return;
     }

@@ -64,7 +64,7 @@ void typeCharacter(const KeyboardState &state, const SkinKeyRecord &key, KeyPres
 
 } // namespace
 
-KeyPress PressKey(KeyboardState &state, const SkinKeyRecord &key, int layoutCount)
+KeyPress pressKeyOnState(KeyboardState &state, const SkinKeyRecord &key, int layoutCount)
 {
     KeyPress press;
     press.kind = buttonKind(key.flags);

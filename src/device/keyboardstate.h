@@ -67,6 +67,6 @@ struct KeyPress
 // on the layout and the toggles, then the release of Auto Toggle keys (unless this key has No
 // Release), then holding this key down when it is a toggle key, then Return. The text and the
 // calculator are the caller's, driven by the result.
-KeyPress PressKey(KeyboardState &state, const SkinKeyRecord &key, int layoutCount);
+KeyPress pressKeyOnState(KeyboardState &state, const SkinKeyRecord &key, int layoutCount);
 
 } // namespace velkari

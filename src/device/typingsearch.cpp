@@ -57,7 +57,7 @@ QList<QList<Key>> pressableKeys(const QList<CompiledLayout> &layouts)
 
 } // namespace
 
-TypingResult FindKeyPresses(const CompiledSkin &skin, int shape, QStringView text, int maxStates)
+TypingResult findKeyPresses(const CompiledSkin &skin, int shape, QStringView text, int maxStates)
 {
     TypingResult result;
     if (text.isEmpty())
@@ -76,7 +76,7 @@ TypingResult FindKeyPresses(const CompiledSkin &skin, int shape, QStringView tex
             continue;
         for (const Key &key : keys[node.state.layout]) {
             Node next = node;
-            const KeyPress press = PressKey(next.state, key.record, layoutCount);
+            const KeyPress press = pressKeyOnState(next.state, key.record, layoutCount);
             if (press.text == KeyPress::Erases)
                 continue;
             if (press.text == KeyPress::Types) {

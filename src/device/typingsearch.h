@@ -27,7 +27,7 @@ constexpr int DefaultMaxTypingStates = 300000;
 // breadth-first search over the position in the text, the layout, the layout Return goes back to
 // and the toggle keys held, stepped by the device's own rules. It never presses a key that erases
 // or one that types the calculator's display, whose text depends on more than this state.
-TypingResult FindKeyPresses(const CompiledSkin &skin, int shape, QStringView text,
+TypingResult findKeyPresses(const CompiledSkin &skin, int shape, QStringView text,
                             int maxStates = DefaultMaxTypingStates);
 
 } // namespace velkari

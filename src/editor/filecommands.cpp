@@ -20,24 +20,24 @@ struct Text
 
 } // namespace
 
-QString SaveChangesQuestion()
+QString saveChangesQuestion()
 {
     return Text::tr("Do you want to save the changes!");
 }
 
-QString OpenProjectTitle()
+QString openProjectTitle()
 {
     return Text::tr("Open Velkari Skin Project");
 }
 
-QStringList ProjectFileFilters()
+QStringList projectFileFilters()
 {
     return {Text::tr("Velkari Skin Project Files (*.vsp)"), Text::tr("All Files (*.*)")};
 }
 
-QString WindowTitle(const QString &projectPath)
+QString editorWindowTitle(const QString &projectPath)
 {
-    return projectPath.isEmpty() ? ApplicationName() : ApplicationName() + u'-' + projectPath;
+    return projectPath.isEmpty() ? applicationName() : applicationName() + u'-' + projectPath;
 }
 
 bool ConfirmDiscard(ProjectDocument &document, DocumentPrompts &prompts)
@@ -74,7 +74,7 @@ bool writeTemplateProject(const NewProjectChoice &choice, const QString &path, D
     const QStringList problems = writeProjectWithPictures(project, jobs, KeyboardPainter(*theme));
     if (problems.isEmpty())
         return true;
-    prompts.showMessage(problems.join(u'\n'), ApplicationName(), DocumentPrompts::Icon::Stop);
+    prompts.showMessage(problems.join(u'\n'), applicationName(), DocumentPrompts::Icon::Stop);
     return false;
 }
 
@@ -100,24 +100,24 @@ void ProjectNew(ProjectDocument &document, DocumentPrompts &prompts)
         written = writeTemplateProject(*choice, path, prompts);
     }
     if (written)
-        OpenProjectPath(document, prompts, path);
+        openProjectPath(document, prompts, path);
 }
 
-bool OpenProjectPath(ProjectDocument &document, DocumentPrompts &prompts, const QString &path)
+bool openProjectPath(ProjectDocument &document, DocumentPrompts &prompts, const QString &path)
 {
     LoadReport report;
     {
         WaitCursor wait(prompts);
         if (!document.replaceFromFile(path, &report)) {
             wait.release();
-            prompts.showMessage(report.damage.isEmpty() ? InvalidProjectMessage()
-                                                        : DamagedProjectMessage(path, report.damage),
-                                ApplicationName(), DocumentPrompts::Icon::Stop);
+            prompts.showMessage(report.damage.isEmpty() ? invalidProjectMessage()
+                                                        : damagedProjectMessage(path, report.damage),
+                                applicationName(), DocumentPrompts::Icon::Stop);
             return false;
         }
     }
     if (!report.isEmpty())
-        prompts.showMessage(report.message(), ApplicationName(), DocumentPrompts::Icon::Warning);
+        prompts.showMessage(report.message(), applicationName(), DocumentPrompts::Icon::Warning);
     return true;
 }
 
@@ -127,7 +127,7 @@ void ProjectOpen(ProjectDocument &document, DocumentPrompts &prompts)
         return;
     const QString path = prompts.askOpenPath();
     if (!path.isEmpty())
-        OpenProjectPath(document, prompts, path);
+        openProjectPath(document, prompts, path);
 }
 
 void ProjectSave(ProjectDocument &document, DocumentPrompts &prompts)
@@ -164,14 +164,14 @@ void CreateSkin(ProjectDocument &document, DocumentPrompts &prompts)
             return;
     }
     WaitCursor wait(prompts);
-    const QString failure = FirstValidationFailure(document.project());
+    const QString failure = firstValidationFailure(document.project());
     if (!failure.isEmpty()) {
         wait.release();
         prompts.showMessage(failure, Text::tr("Error"), DocumentPrompts::Icon::Stop);
         return;
     }
-    const QString skinPath = SkinFilePath(document.path());
-    WriteSkinFile(document.project(), skinPath);
+    const QString skinPath = skinFilePath(document.path());
+    writeSkinFile(document.project(), skinPath);
     wait.release();
     document.reportSkinWritten(skinPath, QFileInfo(skinPath).size());
 }

@@ -9,12 +9,12 @@ class ProjectDocument;
 
 // The messages and captions below are translated where a translator is installed (the editor);
 // the command-line tool installs none and prints the English.
-QString SaveChangesQuestion();
-QString OpenProjectTitle();
-QStringList ProjectFileFilters();
-inline QString ProjectFileSuffix() { return QStringLiteral("vsp"); }
+QString saveChangesQuestion();
+QString openProjectTitle();
+QStringList projectFileFilters();
+inline QString projectFileSuffix() { return QStringLiteral("vsp"); }
 // "Velkari Skin Editor" for a project without a file, "Velkari Skin Editor-<path>" otherwise.
-QString WindowTitle(const QString &projectPath);
+QString editorWindowTitle(const QString &projectPath);
 
 // The file commands. None catches FileError: a failed write ends the command and reaches the
 // caller, which reports it. The project stays modified unless it really is saved.
@@ -30,6 +30,6 @@ void ProjectSaveAs(ProjectDocument &document, DocumentPrompts &prompts);
 void CreateSkin(ProjectDocument &document, DocumentPrompts &prompts);
 // Opens the given file as ProjectOpen does after its dialog: true when it was a project file. A
 // damaged project is refused with a message naming where it is damaged.
-bool OpenProjectPath(ProjectDocument &document, DocumentPrompts &prompts, const QString &path);
+bool openProjectPath(ProjectDocument &document, DocumentPrompts &prompts, const QString &path);
 
 } // namespace velkari

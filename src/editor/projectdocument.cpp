@@ -242,7 +242,7 @@ bool ProjectDocument::removeLayout(int shape, int index)
     if (shape < 0 || shape >= ScreenShapeCount)
         return false;
     LayoutList &layouts = m_project.layoutList(shape);
-    if (layouts.count() <= 1 || !RemoveLayout(layouts, index))
+    if (layouts.count() <= 1 || !removeLayoutKeepingLinks(layouts, index))
         return false;
     return commit({.action = Text::tr("Delete Layout"),
                    .before = {shape, index},
@@ -399,7 +399,7 @@ void ProjectDocument::replaceWithNew()
 
 bool ProjectDocument::replaceFromFile(const QString &path, LoadReport *report)
 {
-    if (!LoadProjectFile(m_project, path, report))
+    if (!loadProjectFile(m_project, path, report))
         return false;
     m_copied.clear();
     setPath(path);
@@ -423,7 +423,7 @@ bool ProjectDocument::replaceFromRecovery(const RecoveryStore::Copy &copy, QStri
 
 void ProjectDocument::saveTo(const QString &path)
 {
-    SaveProjectFile(m_project, path);
+    saveProjectFile(m_project, path);
     if (path != m_project.projectPath)
         setPath(path);
     m_history->markSaved();

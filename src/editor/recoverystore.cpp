@@ -79,7 +79,7 @@ void RecoveryStore::write(SkinProject &project)
     file.OpenForWrite(m_file);
     file.ExchangeString(PathEntry, project.projectPath);
     file.BeginSection(ProjectSection);
-    WriteProject(file, project, pictureBase(project.projectPath));
+    writeProject(file, project, pictureBase(project.projectPath));
     file.Close();
 }
 
@@ -123,7 +123,7 @@ bool RecoveryStore::take(const Copy &copy, SkinProject &project, QString *damage
     if (!opened || !where.isEmpty() || !file.BeginSection(ProjectSection))
         return false;
     project.projectPath = pictureBase(projectPath);
-    ReadProject(file, project);
+    readProject(file, project);
     project.projectPath = projectPath;
     remove();
     m_file = copy.file;

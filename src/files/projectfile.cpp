@@ -163,7 +163,7 @@ void SerializeButton(CEBFFile &file, SkinButton &button, QByteArrayView sectionN
     file.EndSection();
 }
 
-void WriteProject(CEBFFile &file, SkinProject &project, const QString &basePath)
+void writeProject(CEBFFile &file, SkinProject &project, const QString &basePath)
 {
     SerializeContext context{basePath, {}};
     file.ExchangeInt32("TextColor", project.textColor);
@@ -175,7 +175,7 @@ void WriteProject(CEBFFile &file, SkinProject &project, const QString &basePath)
         file.EndSection();
 }
 
-LoadReport ReadProject(CEBFFile &file, SkinProject &project)
+LoadReport readProject(CEBFFile &file, SkinProject &project)
 {
     SerializeContext context{project.projectPath, {}};
     file.ExchangeInt32("TextColor", project.textColor);
@@ -190,14 +190,14 @@ LoadReport ReadProject(CEBFFile &file, SkinProject &project)
     return context.report;
 }
 
-QString DamagedProjectMessage(const QString &path, const QString &damage)
+QString damagedProjectMessage(const QString &path, const QString &damage)
 {
     return Text::tr("The project file \"%1\" is damaged: %2.").arg(path, damage);
 }
 
-bool LoadProjectFile(SkinProject &project, const QString &path, LoadReport *report)
+bool loadProjectFile(SkinProject &project, const QString &path, LoadReport *report)
 {
-    CEBFFile file(ProjectFileClassName());
+    CEBFFile file(projectFileClassName());
     const bool opened = file.OpenForRead(path, MaxProjectFileSize);
     // Read as far as it goes, a damaged project would lose what lies beyond the damage, and the
     // next save would make that loss final. It is read aside and taken only when whole: read in
@@ -206,7 +206,7 @@ bool LoadProjectFile(SkinProject &project, const QString &path, LoadReport *repo
     read.projectPath = path;
     LoadReport loaded;
     if (opened)
-        loaded = ReadProject(file, read);
+        loaded = readProject(file, read);
     const QString damage = file.damage();
     if (!opened || !damage.isEmpty()) {
         if (report)
@@ -225,11 +225,11 @@ bool LoadProjectFile(SkinProject &project, const QString &path, LoadReport *repo
     return true;
 }
 
-void SaveProjectFile(SkinProject &project, const QString &path)
+void saveProjectFile(SkinProject &project, const QString &path)
 {
-    CEBFFile file(ProjectFileClassName());
+    CEBFFile file(projectFileClassName());
     file.OpenForWrite(path);
-    WriteProject(file, project, path);
+    writeProject(file, project, path);
     file.Close();
 }
 

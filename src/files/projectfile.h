@@ -11,7 +11,7 @@ namespace velkari {
 
 class CEBFFile;
 
-inline QString ProjectFileClassName() { return QStringLiteral("VELKARI_PRJFILE"); }
+inline QString projectFileClassName() { return QStringLiteral("VELKARI_PRJFILE"); }
 
 // No project can be larger than about 2 MiB (4 shapes of 20 layouts of 6 rows of 30 buttons);
 // anything much larger is not a project and is refused before it is read.
@@ -78,14 +78,14 @@ void SerializeButton(CEBFFile &file, SkinButton &button, QByteArrayView sectionN
 // read, is not a project file, or is a damaged one (the report says where). Otherwise
 // projectPath becomes `path`, every shape is read anew (a shape missing from the file ends up
 // with a fresh layout) and the project is normalised.
-bool LoadProjectFile(SkinProject &project, const QString &path, LoadReport *report = nullptr);
+bool loadProjectFile(SkinProject &project, const QString &path, LoadReport *report = nullptr);
 // "The project file "PATH" is damaged: WHERE.", for a report's damage.
-QString DamagedProjectMessage(const QString &path, const QString &damage);
+QString damagedProjectMessage(const QString &path, const QString &damage);
 // Writes the whole project with picture paths relative to `path`. Raises FileError; a failed
 // save leaves any previous file as it was.
-void SaveProjectFile(SkinProject &project, const QString &path);
+void saveProjectFile(SkinProject &project, const QString &path);
 // The same into an open container, for callers that keep the bytes in memory.
-void WriteProject(CEBFFile &file, SkinProject &project, const QString &basePath);
-LoadReport ReadProject(CEBFFile &file, SkinProject &project);
+void writeProject(CEBFFile &file, SkinProject &project, const QString &basePath);
+LoadReport readProject(CEBFFile &file, SkinProject &project);
 
 } // namespace velkari

@@ -4,7 +4,7 @@
 
 namespace velkari {
 
-QString InvalidProjectMessage()
+QString invalidProjectMessage()
 {
     return QCoreApplication::translate("velkari::FileCommands", "Invalid Velkari Skin Project File!");
 }

@@ -4,9 +4,9 @@
 
 namespace velkari {
 
-inline QString ApplicationName() { return QStringLiteral("Velkari Skin Editor"); }
+inline QString applicationName() { return QStringLiteral("Velkari Skin Editor"); }
 // What the editor's Open and the command-line tool say of a file that is not a project.
 // Translated where a translator is installed (the editor); the command-line tool has none.
-QString InvalidProjectMessage();
+QString invalidProjectMessage();
 
 } // namespace velkari

@@ -84,7 +84,7 @@ quint16 RowKeyWidth(const SkinRow &row)
     return width;
 }
 
-quint16 ExpectedRowKeyWidth(const SkinLayout &layout)
+quint16 expectedRowKeyWidth(const SkinLayout &layout)
 {
     if (layout.rows.isEmpty())
         return 0;
@@ -98,12 +98,12 @@ quint16 ExpectedRowKeyWidth(const SkinLayout &layout)
     return quint16(nearest);
 }
 
-quint16 ExpectedRowKeyWidth(const SkinLayout &layout, int shape)
+quint16 expectedRowKeyWidth(const SkinLayout &layout, int shape)
 {
     const bool firstRowEmpty = !layout.rows.isEmpty() && RowKeyWidth(*layout.rows.at(0)) == 0;
-    if (firstRowEmpty && ScreenShapeWidth(shape) > 0)
-        return quint16(ScreenShapeWidth(shape));
-    return ExpectedRowKeyWidth(layout);
+    if (firstRowEmpty && screenShapeWidth(shape) > 0)
+        return quint16(screenShapeWidth(shape));
+    return expectedRowKeyWidth(layout);
 }
 
 QString ValidateButton(const SkinButton &button, const QString &shapeName, const QString &layoutName, int row)
@@ -125,7 +125,7 @@ QString ValidateRow(const SkinRow &row, const QString &shapeName, const QString 
     return first;
 }
 
-void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName,
+void visitRuleFailures(const SkinLayout &layout, const QString &shapeName,
                        const std::function<bool(const RuleFailure &)> &report)
 {
     const QString label = layoutLabel(shapeName, layout.name);
@@ -176,18 +176,18 @@ void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName,
 QString ValidateLayout(const SkinLayout &layout, const QString &shapeName)
 {
     QString first;
-    VisitRuleFailures(layout, shapeName, [&](const RuleFailure &failure) {
+    visitRuleFailures(layout, shapeName, [&](const RuleFailure &failure) {
         first = failure.message;
         return false;
     });
     return first;
 }
 
-QString FirstValidationFailure(const SkinProject &project)
+QString firstValidationFailure(const SkinProject &project)
 {
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : project.layoutList(shape)) {
-            const QString message = ValidateLayout(*layout, ScreenShapeName(shape));
+            const QString message = ValidateLayout(*layout, screenShapeName(shape));
             if (!message.isEmpty())
                 return message;
         }
@@ -195,12 +195,12 @@ QString FirstValidationFailure(const SkinProject &project)
     return {};
 }
 
-QStringList AllValidationFailures(const SkinProject &project)
+QStringList allValidationFailures(const SkinProject &project)
 {
     QStringList messages;
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : project.layoutList(shape)) {
-            const QString message = ValidateLayout(*layout, ScreenShapeName(shape));
+            const QString message = ValidateLayout(*layout, screenShapeName(shape));
             if (!message.isEmpty())
                 messages.append(message);
         }
@@ -208,7 +208,7 @@ QStringList AllValidationFailures(const SkinProject &project)
     return messages;
 }
 
-QString SkinFilePath(const QString &projectPath)
+QString skinFilePath(const QString &projectPath)
 {
     const qsizetype nameStart = qMax(projectPath.lastIndexOf(u'/'), projectPath.lastIndexOf(u'\\')) + 1;
     const qsizetype dot = projectPath.lastIndexOf(u'.');
@@ -243,7 +243,7 @@ QString readLayoutSkinForm(CEBFFile &file, CompiledLayout &layout, int index, co
             .arg(index).arg(shapeName, picture ? QStringLiteral("key data") : QStringLiteral("picture"));
     }
     QString problem;
-    if (!DecodeSkinLayoutData(data, layout.data, &problem)) {
+    if (!decodeSkinLayoutData(data, layout.data, &problem)) {
         return QStringLiteral("The key data of layout %1 of the shape \"%2\" is damaged: %3.")
             .arg(index).arg(shapeName, problem);
     }
@@ -252,7 +252,7 @@ QString readLayoutSkinForm(CEBFFile &file, CompiledLayout &layout, int index, co
 
 } // namespace
 
-QByteArrayView SkinShapeSectionName(int shape)
+QByteArrayView skinShapeSectionName(int shape)
 {
     static const char *const names[ScreenShapeCount] = {"P", "L", "PH", "LH"};
     return shape >= 0 && shape < ScreenShapeCount ? QByteArrayView(names[shape]) : QByteArrayView();
@@ -268,50 +268,50 @@ void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entr
         QByteArray picture = readPicture(layoutPicturePath(layout));
         file.ExchangeBlock(LayoutPictureValue, picture);
     }
-    QByteArray data = EncodeSkinLayoutData(layout);
+    QByteArray data = encodeSkinLayoutData(layout);
     file.ExchangeBlock(LayoutKeyDataValue, data);
     file.EndSection();
 }
 
-void WriteSkin(CEBFFile &file, SkinProject &project)
+void writeSkin(CEBFFile &file, SkinProject &project)
 {
     file.SetSkinOutput(true);
     exchangeSettings(file, project.textColor, project.highlightColor, project.helpFileName);
     SerializeContext context{project.projectPath, {}};
     for (int shape = 0; shape < ScreenShapeCount; ++shape)
-        SerializeLayoutList(file, project.layoutList(shape), SkinShapeSectionName(shape), context);
+        SerializeLayoutList(file, project.layoutList(shape), skinShapeSectionName(shape), context);
     while (file.Level() > 0)
         file.EndSection();
 }
 
-void WriteSkinFile(SkinProject &project, const QString &skinPath)
+void writeSkinFile(SkinProject &project, const QString &skinPath)
 {
     // A project saved under a ".vsk" name would otherwise be replaced by its own skin, and a
     // picture named like the skin by a skin that no longer has it.
-    if (IsSameFile(skinPath, project.projectPath))
+    if (isSameFile(skinPath, project.projectPath))
         throw FileError(FileError::Action::Write, skinPath, Text::tr("This is the project file itself."));
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : project.layoutList(shape)) {
-            if (IsSameFile(skinPath, layoutPicturePath(*layout))) {
+            if (isSameFile(skinPath, layoutPicturePath(*layout))) {
                 throw FileError(FileError::Action::Write, skinPath,
                                 Text::tr("This is the picture file of the layout \"%1\".")
-                                    .arg(layoutLabel(ScreenShapeName(shape), layout->name)));
+                                    .arg(layoutLabel(screenShapeName(shape), layout->name)));
             }
         }
     }
-    CEBFFile file(SkinFileClassName());
+    CEBFFile file(skinFileClassName());
     file.OpenForWrite(skinPath);
-    WriteSkin(file, project);
+    writeSkin(file, project);
     file.Close();
 }
 
-QString ReadSkin(CEBFFile &file, CompiledSkin &skin)
+QString readSkin(CEBFFile &file, CompiledSkin &skin)
 {
     skin = CompiledSkin();
     exchangeSettings(file, skin.textColor, skin.highlightColor, skin.helpFileName);
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
-        const QString shapeName = ScreenShapeName(shape);
-        if (!file.BeginSection(SkinShapeSectionName(shape)))
+        const QString shapeName = screenShapeName(shape);
+        if (!file.BeginSection(skinShapeSectionName(shape)))
             return QStringLiteral("The skin has no layouts for the shape \"%1\".").arg(shapeName);
         const int count = file.EntryCount();
         if (count < 1 || count > LayoutList::capacity) {
@@ -330,21 +330,21 @@ QString ReadSkin(CEBFFile &file, CompiledSkin &skin)
     return {};
 }
 
-QString ReadSkinFile(const QString &path, CompiledSkin &skin)
+QString readSkinFile(const QString &path, CompiledSkin &skin)
 {
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable())
         return QStringLiteral("The file \"%1\" cannot be read.").arg(path);
     if (info.size() > MaxSkinFileSize)
         return QStringLiteral("\"%1\" is larger than any skin file (%2 bytes).").arg(path).arg(info.size());
-    CEBFFile file(SkinFileClassName());
+    CEBFFile file(skinFileClassName());
     const bool opened = file.OpenForRead(path, MaxSkinFileSize);
     const QString damage = file.damage();
     if (!damage.isEmpty())
         return QStringLiteral("The skin file \"%1\" is damaged: %2.").arg(path, damage);
     if (!opened)
         return QStringLiteral("\"%1\" is not a skin file.").arg(path);
-    const QString problem = ReadSkin(file, skin);
+    const QString problem = readSkin(file, skin);
     return problem.isEmpty() ? problem : QStringLiteral("%1: %2").arg(path, problem);
 }
 

@@ -12,7 +12,7 @@ namespace velkari {
 
 class CEBFFile;
 
-inline QString SkinFileClassName() { return QStringLiteral("VELKARI_SKIN"); }
+inline QString skinFileClassName() { return QStringLiteral("VELKARI_SKIN"); }
 
 // A picture larger than this is refused at skin creation: a keyboard picture for a hand-held
 // screen is a few hundred kilobytes at most.
@@ -23,10 +23,10 @@ quint16 RowKeyWidth(const SkinRow &row);
 // The key width every row of the layout needs to pass the width rules: the allowed layout width
 // nearest to row 0's own (row 0's when it is allowed), so that a later row is not blamed for a
 // wrong row 0. 0 for a layout without rows.
-quint16 ExpectedRowKeyWidth(const SkinLayout &layout);
+quint16 expectedRowKeyWidth(const SkinLayout &layout);
 // The same for a layout of `shape`, where a row 0 whose keys add up to nothing yet needs the
 // shape's screen width rather than the narrowest allowed.
-quint16 ExpectedRowKeyWidth(const SkinLayout &layout, int shape);
+quint16 expectedRowKeyWidth(const SkinLayout &layout, int shape);
 
 // The device's rules for a layout, in the order in which they are tried.
 enum class LayoutRule { NoPicture, PictureUnreadable, NoRows, RowHeight, RowEmpty, KeyWidth, LayoutWidth, RowWidth };
@@ -43,7 +43,7 @@ struct RuleFailure
 // false. The picture is looked for where layoutPicturePath() says. A row that fails only because
 // row 0 is too wide or too narrow itself is not reported: with no valid width to compare with,
 // such a report would point at rows that are right.
-void VisitRuleFailures(const SkinLayout &layout, const QString &shapeName,
+void visitRuleFailures(const SkinLayout &layout, const QString &shapeName,
                        const std::function<bool(const RuleFailure &)> &report);
 
 // The first rule a layout breaks, as the message shown to the user; empty when it breaks none.
@@ -52,35 +52,35 @@ QString ValidateRow(const SkinRow &row, const QString &shapeName, const QString 
 QString ValidateLayout(const SkinLayout &layout, const QString &shapeName);
 
 // Every layout of every shape in order: the first message, or all of them (one per layout).
-QString FirstValidationFailure(const SkinProject &project);
-QStringList AllValidationFailures(const SkinProject &project);
+QString firstValidationFailure(const SkinProject &project);
+QStringList allValidationFailures(const SkinProject &project);
 
 // Beside the project: the file name's extension replaced by ".vsk", or ".vsk" appended when the
 // file name has none (a dot in a folder name does not count).
-QString SkinFilePath(const QString &projectPath);
+QString skinFilePath(const QString &projectPath);
 
 // The skin form of one layout: its picture file's bytes and its packed key data. Raises
 // FileError when the picture cannot be read.
 void WriteLayoutSkinForm(CEBFFile &file, SkinLayout &layout, QByteArrayView entryName);
 // The whole skin into an open container (which must be writing).
-void WriteSkin(CEBFFile &file, SkinProject &project);
+void writeSkin(CEBFFile &file, SkinProject &project);
 // Compiles the project into a skin file; raises FileError, leaving any previous skin untouched,
 // and refuses a skin path that names the project file itself or one of its pictures.
-void WriteSkinFile(SkinProject &project, const QString &skinPath);
+void writeSkinFile(SkinProject &project, const QString &skinPath);
 
 // A skin is read whole into memory; none can be larger than 80 pictures at the largest size skin
 // creation takes and their key data.
 constexpr qint64 MaxSkinFileSize = qint64(ScreenShapeCount) * LayoutList::capacity * (MaxPictureFileSize + 64 * 1024);
 
 // The sections of the four shapes in a skin, in file order: "P", "L", "PH", "LH".
-QByteArrayView SkinShapeSectionName(int shape);
+QByteArrayView skinShapeSectionName(int shape);
 
 // Reads a whole skin from an open container (which must be reading): the settings and, per shape
 // and layout, the picture's bytes and the key data. An empty text when everything was read, or
 // the first problem, naming the shape and layout where it lies.
-QString ReadSkin(CEBFFile &file, CompiledSkin &skin);
+QString readSkin(CEBFFile &file, CompiledSkin &skin);
 // The same from a file, each problem naming the file as `path` gives it; also says when the file
 // cannot be read, is not a skin file or is damaged.
-QString ReadSkinFile(const QString &path, CompiledSkin &skin);
+QString readSkinFile(const QString &path, CompiledSkin &skin);
 
 } // namespace velkari

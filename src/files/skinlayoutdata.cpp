@@ -172,7 +172,7 @@ QString layoutProblem(const SkinLayoutData &data)
 
 } // namespace
 
-qint64 SkinLayoutDataSize(const SkinLayout &layout)
+qint64 skinLayoutDataSize(const SkinLayout &layout)
 {
     qint64 size = SkinLayoutData::HeaderSize + SkinLayoutData::FooterSize;
     for (const auto &row : layout.rows)
@@ -180,15 +180,15 @@ qint64 SkinLayoutDataSize(const SkinLayout &layout)
     return size;
 }
 
-QByteArray EncodeSkinLayoutData(const SkinLayout &layout)
+QByteArray encodeSkinLayoutData(const SkinLayout &layout)
 {
-    SkinLayoutData data = MakeSkinLayoutData(layout);
-    RecordStream stream(SkinLayoutDataSize(layout));
+    SkinLayoutData data = makeSkinLayoutData(layout);
+    RecordStream stream(skinLayoutDataSize(layout));
     exchangeLayoutData(stream, data);
     return stream.take();
 }
 
-QByteArray EncodeSkinLayoutData(const SkinLayoutData &data)
+QByteArray encodeSkinLayoutData(const SkinLayoutData &data)
 {
     SkinLayoutData copy = data;
     RecordStream stream(SkinLayoutData::HeaderSize + SkinLayoutData::FooterSize);
@@ -196,7 +196,7 @@ QByteArray EncodeSkinLayoutData(const SkinLayoutData &data)
     return stream.take();
 }
 
-bool DecodeSkinLayoutData(QByteArrayView bytes, SkinLayoutData &data, QString *problem)
+bool decodeSkinLayoutData(QByteArrayView bytes, SkinLayoutData &data, QString *problem)
 {
     data = SkinLayoutData();
     RecordStream stream(bytes);

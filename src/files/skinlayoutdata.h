@@ -15,11 +15,11 @@ struct SkinLayout;
 // of these bytes serves both directions.
 
 // 31 + 4·rows + 21·keys + 8; every row's last button is its placeholder and is not written.
-qint64 SkinLayoutDataSize(const SkinLayout &layout);
-QByteArray EncodeSkinLayoutData(const SkinLayout &layout);
-QByteArray EncodeSkinLayoutData(const SkinLayoutData &data);
+qint64 skinLayoutDataSize(const SkinLayout &layout);
+QByteArray encodeSkinLayoutData(const SkinLayout &layout);
+QByteArray encodeSkinLayoutData(const SkinLayoutData &data);
 // Reads a record back; false when the bytes do not hold exactly one well-formed record whose
 // keys lie as the writer lays them out. `problem` then says what is wrong.
-bool DecodeSkinLayoutData(QByteArrayView bytes, SkinLayoutData &data, QString *problem = nullptr);
+bool decodeSkinLayoutData(QByteArrayView bytes, SkinLayoutData &data, QString *problem = nullptr);
 
 } // namespace velkari

@@ -260,13 +260,13 @@ QString KleImport::defaultName(const QString &filePath) const
 
 std::unique_ptr<SkinLayout> KleImport::layoutFor(int shape, const QString &name, int keyHeight) const
 {
-    const int width = ScreenShapeWidth(shape);
+    const int width = screenShapeWidth(shape);
     if (!ok() || width == 0)
         return nullptr;
     auto layout = std::make_unique<SkinLayout>();
     layout->name = name;
     layout->flags = 0;
-    const int height = std::clamp(keyHeight > 0 ? keyHeight : ScreenShapeKeyHeight(shape), 1, 0xFFFF);
+    const int height = std::clamp(keyHeight > 0 ? keyHeight : screenShapeKeyHeight(shape), 1, 0xFFFF);
     for (const QList<Key> &keys : m_rows) {
         QList<qint64> weights;
         for (const Key &key : keys)
@@ -359,7 +359,7 @@ QString importRoomProblem(const SkinProject &project, int shape)
     if (layouts.count() < MaxLayoutsByHand || holdsOnlyFreshLayout(layouts))
         return {};
     return Text::tr("%1 holds %2 layouts already; a shape takes a new layout only while it holds fewer than %3.")
-        .arg(ScreenShapeName(shape)).arg(layouts.count()).arg(MaxLayoutsByHand);
+        .arg(screenShapeName(shape)).arg(layouts.count()).arg(MaxLayoutsByHand);
 }
 
 int addImportedLayout(SkinProject &project, int shape, std::unique_ptr<SkinLayout> layout)

@@ -61,7 +61,7 @@ public:
 
     // The layout for a shape, named `name`: the widest row as wide as the shape's screen and every
     // row as wide, widths split by largest remainder; rows `keyHeight` pixels high
-    // (ScreenShapeKeyHeight() when 0). Null when refused or the shape is none.
+    // (screenShapeKeyHeight() when 0). Null when refused or the shape is none.
     std::unique_ptr<SkinLayout> layoutFor(int shape, const QString &name, int keyHeight = 0) const;
 
 private:

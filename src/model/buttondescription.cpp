@@ -36,15 +36,15 @@ bool isPrintableCharacter(quint16 code)
 QString describeCharacter(const SkinButton &button)
 {
     const QString shown = isPrintableCharacter(button.charCode) ? QString(QChar(button.charCode))
-                                                                : HexDigits(button.charCode, 4);
-    return Text::tr("Sends Char:%1 and VK:%2").arg(shown, HexDigits(button.vk, 2)) + u'\n' + widthLine(button);
+                                                                : hexDigits(button.charCode, 4);
+    return Text::tr("Sends Char:%1 and VK:%2").arg(shown, hexDigits(button.vk, 2)) + u'\n' + widthLine(button);
 }
 
 QString describeChangeLayout(const SkinButton &button, const LayoutList &shapeLayouts)
 {
     QString text;
     if (button.vk != 0)
-        text += Text::tr("Sends VK:%1").arg(HexDigits(button.vk, 2)) + u'\n';
+        text += Text::tr("Sends VK:%1").arg(hexDigits(button.vk, 2)) + u'\n';
     // A target is a plain number that removing a layout does not update, so it may lie beyond
     // the list.
     QString target;
@@ -131,7 +131,7 @@ QString describeKeyOnly(const SkinButton &button)
 {
     if (button.vk == 0)
         return widthLine(button);
-    return Text::tr("Sends VK:%1").arg(HexDigits(button.vk, 2)) + u'\n' + widthLine(button);
+    return Text::tr("Sends VK:%1").arg(hexDigits(button.vk, 2)) + u'\n' + widthLine(button);
 }
 
 QString describeFunction(const SkinButton &button, const LayoutList &shapeLayouts,
@@ -158,7 +158,7 @@ QString describeFunction(const SkinButton &button, const LayoutList &shapeLayout
 
 } // namespace
 
-QString HexDigits(quint64 value, int digits)
+QString hexDigits(quint64 value, int digits)
 {
     return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
@@ -179,7 +179,7 @@ QString DescribeButton(const SkinButton &button, const LayoutList &shapeLayouts,
     return text;
 }
 
-QStringList DescribeKeyFunction(const SkinButton &button, const LayoutList &shapeLayouts,
+QStringList describeKeyFunction(const SkinButton &button, const LayoutList &shapeLayouts,
                                 const QString &helpFileName)
 {
     SkinButton uncaptioned(button); // a caption may hold line breaks of its own

@@ -15,11 +15,11 @@ QString DescribeButton(const SkinButton &button, const LayoutList &shapeLayouts,
 
 // What the key does and its options, as its description's lines say it, without the caption and
 // width lines: "Sends Char:a and VK:41", "Toggle Button 1", ...
-QStringList DescribeKeyFunction(const SkinButton &button, const LayoutList &shapeLayouts,
+QStringList describeKeyFunction(const SkinButton &button, const LayoutList &shapeLayouts,
                                 const QString &helpFileName);
 
 // printf's "%0<digits>X": at least that many upper-case hexadecimal digits, as every code a key
 // holds is shown.
-QString HexDigits(quint64 value, int digits);
+QString hexDigits(quint64 value, int digits);
 
 } // namespace velkari

@@ -2,7 +2,7 @@
 
 namespace velkari {
 
-SkinLayoutData MakeSkinLayoutData(const SkinLayout &layout)
+SkinLayoutData makeSkinLayoutData(const SkinLayout &layout)
 {
     SkinLayoutData data;
     data.flags = layout.flags;
@@ -49,12 +49,12 @@ QSize SkinKeyRects::extent() const
     return QSize(widest, height);
 }
 
-SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout)
+SkinKeyRects skinLayoutKeyRects(const SkinLayout &layout)
 {
-    return SkinLayoutKeyRects(MakeSkinLayoutData(layout));
+    return skinLayoutKeyRects(makeSkinLayoutData(layout));
 }
 
-SkinKeyRects SkinLayoutKeyRects(const SkinLayoutData &data)
+SkinKeyRects skinLayoutKeyRects(const SkinLayoutData &data)
 {
     SkinKeyRects rects;
     rects.width = data.width;
@@ -69,7 +69,7 @@ SkinKeyRects SkinLayoutKeyRects(const SkinLayoutData &data)
     return rects;
 }
 
-CompiledSkin CompileSkin(const SkinProject &project, int onlyShape)
+CompiledSkin compileSkin(const SkinProject &project, int onlyShape)
 {
     CompiledSkin skin;
     skin.textColor = project.textColor;
@@ -79,12 +79,12 @@ CompiledSkin CompileSkin(const SkinProject &project, int onlyShape)
         if (onlyShape >= 0 && shape != onlyShape)
             continue;
         for (const auto &layout : project.layoutList(shape))
-            skin.shapes[shape].append({QByteArray(), MakeSkinLayoutData(*layout)});
+            skin.shapes[shape].append({QByteArray(), makeSkinLayoutData(*layout)});
     }
     return skin;
 }
 
-SkinButton ButtonForKey(const SkinKeyRecord &key)
+SkinButton buttonForKey(const SkinKeyRecord &key)
 {
     SkinButton button;
     button.flags = key.flags;

@@ -80,10 +80,10 @@ struct CompiledSkin
 // The key data of a layout: every row's buttons but its last, which is the placeholder, laid out
 // left to right from their widths and top to bottom from the row heights. The Enter, Space and
 // Backspace keys are found by what they send; the last of a kind wins, the placeholder included.
-SkinLayoutData MakeSkinLayoutData(const SkinLayout &layout);
+SkinLayoutData makeSkinLayoutData(const SkinLayout &layout);
 
 // Where the keys of a layout lie on the device screen, exactly as its skin records them (from
-// MakeSkinLayoutData): x restarts at 0 in every row and grows by each written key's width, y grows
+// makeSkinLayoutData): x restarts at 0 in every row and grows by each written key's width, y grows
 // by each row's height. A row's placeholder is not written, so it has no rectangle.
 struct SkinKeyRects
 {
@@ -95,15 +95,15 @@ struct SkinKeyRects
     QSize extent() const;
 };
 
-SkinKeyRects SkinLayoutKeyRects(const SkinLayout &layout);
+SkinKeyRects skinLayoutKeyRects(const SkinLayout &layout);
 // The same for key data as a skin carries it, read from a file or compiled in memory.
-SkinKeyRects SkinLayoutKeyRects(const SkinLayoutData &data);
+SkinKeyRects skinLayoutKeyRects(const SkinLayoutData &data);
 
 // The project as its skin would carry it, without the pictures; with `onlyShape`, the layouts of
 // that shape alone, and none of the others.
-CompiledSkin CompileSkin(const SkinProject &project, int onlyShape = -1);
+CompiledSkin compileSkin(const SkinProject &project, int onlyShape = -1);
 
 // A button with the key's function and its width, for the descriptions; it has no caption.
-SkinButton ButtonForKey(const SkinKeyRecord &key);
+SkinButton buttonForKey(const SkinKeyRecord &key);
 
 } // namespace velkari

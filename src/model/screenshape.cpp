@@ -13,7 +13,7 @@ struct Text
 
 } // namespace
 
-QString ScreenShapeName(int shape)
+QString screenShapeName(int shape)
 {
     switch (shape) {
     case Portrait:
@@ -28,13 +28,13 @@ QString ScreenShapeName(int shape)
     return {};
 }
 
-int ScreenShapeWidth(int shape)
+int screenShapeWidth(int shape)
 {
     static constexpr int widths[ScreenShapeCount] = {240, 320, 480, 640};
     return shape >= 0 && shape < ScreenShapeCount ? widths[shape] : 0;
 }
 
-int ScreenShapeKeyHeight(int shape)
+int screenShapeKeyHeight(int shape)
 {
     static constexpr int heights[ScreenShapeCount] = {20, 18, 40, 36};
     return shape >= 0 && shape < ScreenShapeCount ? heights[shape] : 0;

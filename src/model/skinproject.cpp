@@ -54,7 +54,7 @@ void FixRowPlaceholders(SkinLayout &layout)
         fixPlaceholders(*row);
 }
 
-bool RemoveLayout(LayoutList &layouts, int position)
+bool removeLayoutKeepingLinks(LayoutList &layouts, int position)
 {
     const int count = layouts.count();
     if (!layouts.removeAt(position))

@@ -50,6 +50,6 @@ void FixRowPlaceholders(SkinLayout &layout);
 // Change Layout targets and drag-up layouts of later layouts move down with them, those of the
 // removed one become "not set". Numbers that named no layout before stay as they are. False when
 // there is no such layout.
-bool RemoveLayout(LayoutList &layouts, int position);
+bool removeLayoutKeepingLinks(LayoutList &layouts, int position);
 
 } // namespace velkari

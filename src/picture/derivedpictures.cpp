@@ -29,7 +29,7 @@ bool isShape(int shape)
 
 QString layoutLabel(int shape, const SkinLayout &layout)
 {
-    return ScreenShapeName(shape) + QStringLiteral("->") + layout.name;
+    return screenShapeName(shape) + QStringLiteral("->") + layout.name;
 }
 
 bool samePath(const QString &a, const QString &b)

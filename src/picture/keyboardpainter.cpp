@@ -180,7 +180,7 @@ QImage KeyboardPainter::paint(const SkinLayout &layout) const
         int pixels;
     };
     QList<Caption> captions;
-    const QList<QList<QRect>> rectangles = SkinLayoutKeyRects(layout).rows;
+    const QList<QList<QRect>> rectangles = skinLayoutKeyRects(layout).rows;
     for (int r = 0; r < rectangles.size(); ++r) {
         const SkinRow &row = *layout.rows.at(r);
         const int lip = std::max(1, row.height / 16);

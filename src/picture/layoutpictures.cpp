@@ -185,7 +185,7 @@ QStringList writeLayoutPictures(SkinProject &project, const QList<PictureJob> &j
         SkinLayout *layout = project.layoutList(job.shape).at(job.layout);
         if (!layout)
             continue;
-        const QString label = ScreenShapeName(job.shape) + QStringLiteral("->") + layout->name;
+        const QString label = screenShapeName(job.shape) + QStringLiteral("->") + layout->name;
         QString problem = KeyboardPainter::drawProblem(*layout, label);
         const QByteArray bytes = problem.isEmpty() ? drawLayoutPicture(*layout, painter, job.format) : QByteArray();
         if (problem.isEmpty() && bytes.isEmpty())

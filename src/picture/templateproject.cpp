@@ -8,7 +8,7 @@ namespace velkari {
 
 bool planTemplateProject(SkinProject &project, QList<PictureJob> &jobs, const QString &name, const QString &path)
 {
-    if (!BuildTemplateProject(project, name))
+    if (!buildTemplateProject(project, name))
         return false;
     project.projectPath = path;
     jobs = planLayoutPictures(project, pictureFolderFor(path), PictureFormat::Gif, false);
@@ -20,7 +20,7 @@ QStringList writeProjectWithPictures(SkinProject &project, const QList<PictureJo
 {
     const QStringList problems = writeLayoutPictures(project, jobs, painter);
     if (problems.isEmpty())
-        SaveProjectFile(project, project.projectPath);
+        saveProjectFile(project, project.projectPath);
     return problems;
 }
 

@@ -51,7 +51,7 @@ using RowChange = RowOutcome (*)(SkinRow &, int);
 FitReport changeRow(SkinProject &project, int shape, int layoutPosition, int rowPosition, RowChange change)
 {
     FitReport report;
-    const int width = ScreenShapeWidth(shape);
+    const int width = screenShapeWidth(shape);
     const SkinLayout *layout = width > 0 ? project.layoutList(shape).at(layoutPosition) : nullptr;
     SkinRow *row = layout ? layout->rows.at(rowPosition) : nullptr;
     if (!row)
@@ -149,7 +149,7 @@ FitReport equalRowWidths(SkinProject &project, int shape, int layout, int row)
 
 QString rowNoteText(const RowNote &note)
 {
-    const QString place = QStringLiteral("%1/%2/row %3").arg(ScreenShapeName(note.shape), note.layoutName).arg(note.row);
+    const QString place = QStringLiteral("%1/%2/row %3").arg(screenShapeName(note.shape), note.layoutName).arg(note.row);
     switch (note.outcome) {
     case RowOutcome::Changed:
         return Text::tr("%1: %2 to %3 pixels").arg(place).arg(note.widthBefore).arg(note.widthAfter);

@@ -26,7 +26,7 @@ std::unique_ptr<SkinLayout> derivedLayout(const SkinLayout &source, int from, in
     for (const auto &sourceRow : source.rows) {
         auto row = std::make_unique<SkinRow>(*sourceRow);
         row->height = scaledRowHeight(sourceRow->height, from, to);
-        const RowOutcome outcome = fitRowKeys(*row, ScreenShapeWidth(to));
+        const RowOutcome outcome = fitRowKeys(*row, screenShapeWidth(to));
         if (outcome != RowOutcome::Changed && outcome != RowOutcome::AlreadyFits) {
             leftAlone.append({to, layoutPosition, source.name, int(sourceRow->index), outcome, rowKeySum(*row),
                               rowKeySum(*row)});

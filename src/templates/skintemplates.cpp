@@ -147,7 +147,7 @@ const std::vector<TemplateDefinition> &definitions()
 
 } // namespace
 
-const QList<SkinTemplateInfo> &SkinTemplates()
+const QList<SkinTemplateInfo> &skinTemplates()
 {
     static const QList<SkinTemplateInfo> infos = [] {
         QList<SkinTemplateInfo> list;
@@ -158,13 +158,13 @@ const QList<SkinTemplateInfo> &SkinTemplates()
     return infos;
 }
 
-int ShapeScreenWidth(int shape)
+int shapeScreenWidth(int shape)
 {
     static const int widths[ScreenShapeCount] = {240, 320, 480, 640};
     return shape >= 0 && shape < ScreenShapeCount ? widths[shape] : 0;
 }
 
-bool BuildTemplateProject(SkinProject &project, const QString &name)
+bool buildTemplateProject(SkinProject &project, const QString &name)
 {
     for (const TemplateDefinition &definition : definitions()) {
         if (definition.info.name != name)
@@ -173,9 +173,9 @@ bool BuildTemplateProject(SkinProject &project, const QString &name)
         project.resetToDefaults();
         project.highlightColor = colorRef(0xF5, 0xA6, 0x23);
         for (int shape = 0; shape < ScreenShapeCount; ++shape) {
-            const auto rowHeight = quint16(ScreenShapeKeyHeight(shape));
+            const auto rowHeight = quint16(screenShapeKeyHeight(shape));
             for (const TemplateLayout &layout : layouts)
-                project.layoutList(shape).append(buildTemplateLayout(layout, ShapeScreenWidth(shape), rowHeight));
+                project.layoutList(shape).append(buildTemplateLayout(layout, shapeScreenWidth(shape), rowHeight));
         }
         return true;
     }

@@ -14,15 +14,15 @@ struct SkinTemplateInfo
 };
 
 // The built-in templates, "qwerty" first.
-const QList<SkinTemplateInfo> &SkinTemplates();
+const QList<SkinTemplateInfo> &skinTemplates();
 
 // The width of the screen of a shape: Portrait 240, Landscape 320, Hi-Res. Portrait 480,
 // Hi-Res. Landscape 640; 0 for any other number.
-int ShapeScreenWidth(int shape);
+int shapeScreenWidth(int shape);
 
 // Replaces the project's settings and layouts with the template's: linked layouts in all four
 // shapes, every row as wide as the shape's screen, no pictures yet. False, with the project
 // untouched, when there is no template of that name.
-bool BuildTemplateProject(SkinProject &project, const QString &name);
+bool buildTemplateProject(SkinProject &project, const QString &name);
 
 } // namespace velkari

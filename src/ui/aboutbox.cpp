@@ -23,7 +23,7 @@ void AboutBox::exec(QWidget *parent)
     box.setWindowTitle(title());
     box.setIconPixmap(applicationIcon().pixmap(64, 64));
     box.setTextFormat(Qt::RichText);
-    box.setText(QStringLiteral("<b>%1</b> %2").arg(ApplicationName(), QCoreApplication::applicationVersion()));
+    box.setText(QStringLiteral("<b>%1</b> %2").arg(applicationName(), QCoreApplication::applicationVersion()));
     box.setInformativeText(tr("<p>Describes the keys of the Velkari on-screen keyboard for each screen shape, "
                               "checks every layout against the device's rules and compiles the project, "
                               "pictures included, into the skin file the device reads.</p>"

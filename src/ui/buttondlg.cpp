@@ -52,7 +52,7 @@ constexpr std::array<int, 6> functionBoxSlots { 0, 1, 5, 6, 7, 8 };
 
 QString hexText(uint value, int digits)
 {
-    return QStringLiteral("0x") + HexDigits(value, digits);
+    return QStringLiteral("0x") + hexDigits(value, digits);
 }
 
 // Reads back through parseCodeText to the same value.

@@ -235,7 +235,7 @@ void CanvasView::showLayout(const SkinLayout *layout, int shape)
     m_rowCount = layout ? int(layout->rows.count()) : 0;
     showRowWidths(layout);
     m_noRowsNote->setVisible(layout && layout->rows.isEmpty());
-    m_picture->setKeys(layout ? SkinLayoutKeyRects(*layout) : SkinKeyRects());
+    m_picture->setKeys(layout ? skinLayoutKeyRects(*layout) : SkinKeyRects());
     updateSizeLine();
     placeContent();
     if (layout != m_shownLayout) {
@@ -261,7 +261,7 @@ void CanvasView::showLayout(const SkinLayout *layout, int shape)
 
 void CanvasView::showRowWidths(const SkinLayout *layout)
 {
-    const int expectedWidth = layout ? ExpectedRowKeyWidth(*layout, m_shape) : 0;
+    const int expectedWidth = layout ? expectedRowKeyWidth(*layout, m_shape) : 0;
     // One column right of the widest row: a label never covers a cell, and rows too flat for
     // a line of text push the labels below them down instead of overlapping them.
     int column = 0;
@@ -604,7 +604,7 @@ void CanvasView::dropKey(int fromId, const QPoint &globalPosition)
 void CanvasView::popUpRowMenu(int row, const QPoint &globalPosition)
 {
     const ShownRow &shown = m_rows[row];
-    const int width = ScreenShapeWidth(m_shape);
+    const int width = screenShapeWidth(m_shape);
     const bool hasKeys = shown.cells > 1;
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);

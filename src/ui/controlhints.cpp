@@ -17,7 +17,7 @@ struct Text
 
 } // namespace
 
-QString ControlHint(int id)
+QString controlHint(int id)
 {
     switch (id) {
     case IdHelpFileName:
@@ -65,7 +65,7 @@ QString DescribeControl(int id, const SkinLayout *currentLayout, const LayoutLis
 {
     const std::optional<GridCellId> cell = GridCellId::decode(id);
     if (!cell)
-        return ControlHint(id);
+        return controlHint(id);
 
     const SkinRow *gridRow = currentLayout ? currentLayout->rows.at(cell->row) : nullptr;
     const SkinButton *button = gridRow ? gridRow->buttons.at(cell->column) : nullptr;

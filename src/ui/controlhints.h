@@ -7,7 +7,7 @@
 namespace velkari {
 
 // The one-line hint of a control of the main editor window; empty for any other id.
-QString ControlHint(int id);
+QString controlHint(int id);
 
 // The status-area text for the control under the mouse. id 0 = nothing under the mouse. A grid
 // cell describes the button in that cell of currentLayout (a row's "New" placeholder says what

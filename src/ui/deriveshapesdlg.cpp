@@ -24,14 +24,14 @@ DeriveShapesDlg::DeriveShapesDlg(int source, bool hasFile, QWidget *parent)
     m_sourceList = new QComboBox(this);
     setControlId(m_sourceList, IdDeriveSource);
     for (int shape = 0; shape < ScreenShapeCount; ++shape)
-        m_sourceList->addItem(ScreenShapeName(shape));
+        m_sourceList->addItem(screenShapeName(shape));
     auto *form = new QFormLayout;
     form->addRow(tr("&Copy the layouts of:"), m_sourceList);
 
     auto *targetGroup = new QGroupBox(tr("Replace the layouts of:"), this);
     auto *targetLayout = new QVBoxLayout(targetGroup);
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
-        m_targetBoxes[shape] = new QCheckBox(ScreenShapeName(shape), targetGroup);
+        m_targetBoxes[shape] = new QCheckBox(screenShapeName(shape), targetGroup);
         setControlId(m_targetBoxes[shape], IdDeriveFirstTarget + shape);
         m_targetBoxes[shape]->setChecked(true);
         targetLayout->addWidget(m_targetBoxes[shape]);

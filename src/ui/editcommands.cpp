@@ -188,7 +188,7 @@ void EditCommands::fixPicture(bool redraw)
         problem = error.message();
     }
     if (!problem.isEmpty()) {
-        QMessageBox::warning(m_window, ApplicationName(), problem);
+        QMessageBox::warning(m_window, applicationName(), problem);
         return;
     }
     Q_EMIT layoutsChanged();

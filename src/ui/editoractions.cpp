@@ -49,7 +49,7 @@ void EditorActions::chooseRecent(const QString &path)
         return;
     }
     const auto answer = QMessageBox::question(
-        m_window, ApplicationName(),
+        m_window, applicationName(),
         tr("The project \"%1\" cannot be found. Remove it from \"Open Recent\"?").arg(path));
     if (answer == QMessageBox::Yes)
         EditorSettings().removeRecentProject(path);

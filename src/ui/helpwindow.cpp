@@ -12,7 +12,7 @@ namespace velkari {
 HelpWindow::HelpWindow(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(tr("%1 Help").arg(ApplicationName()));
+    setWindowTitle(tr("%1 Help").arg(applicationName()));
     auto *browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(false);
     browser->setHtml(guideHtml());
@@ -29,7 +29,7 @@ QString HelpWindow::guideHtml()
 {
     // One message per section, so that a translator works on pieces of a sensible size.
     const QStringList sections{
-        QStringLiteral("<h2>%1</h2>").arg(ApplicationName()),
+        QStringLiteral("<h2>%1</h2>").arg(applicationName()),
         tr("<p>A skin tells the on-screen keyboard what its keys look like and what they do, for each of four "
            "screen shapes: Portrait, Landscape, Hi-Res. Portrait and Hi-Res. Landscape. Each shape has its own "
            "list of layouts; a layout is a picture of the keys and up to six rows of keys drawn over it.</p>"),

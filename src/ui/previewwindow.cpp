@@ -90,7 +90,7 @@ void PreviewWindow::createControls()
     auto *shapeLabel = new QLabel(tr("S&creen shape:"), this);
     m_shapeList = new QComboBox(this);
     for (int shape = 0; shape < ScreenShapeCount; ++shape)
-        m_shapeList->addItem(ScreenShapeName(shape));
+        m_shapeList->addItem(screenShapeName(shape));
     m_shapeList->setCurrentIndex(m_device.shape());
     shapeLabel->setBuddy(m_shapeList);
     connect(m_shapeList, &QComboBox::activated, this, &PreviewWindow::setShape);
@@ -206,7 +206,7 @@ void PreviewWindow::createControls()
 void PreviewWindow::refreshSkin()
 {
     // The device runs one shape at a time; the others are compiled when they are chosen.
-    m_device.setSkin(CompileSkin(m_project, m_device.shape()));
+    m_device.setSkin(compileSkin(m_project, m_device.shape()));
     m_view->setHighlightColor(SwatchButton::toQColor(m_project.highlightColor));
     showLayout();
     showState();
@@ -304,7 +304,7 @@ void PreviewWindow::showLayout()
     const QSize room = spareRoom();
     const SkinLayoutData *data = m_device.currentLayout();
     const SkinLayout *layout = m_project.layoutList(m_device.shape()).at(m_device.layout());
-    m_view->setKeys(data ? SkinLayoutKeyRects(*data) : SkinKeyRects());
+    m_view->setKeys(data ? skinLayoutKeyRects(*data) : SkinKeyRects());
     // Without its picture the layout still runs: its keys are outlined on a neutral ground.
     const QImage picture = data && layout ? layoutPicture(layoutPicturePath(*layout)) : QImage();
     m_view->setPicture(picture);

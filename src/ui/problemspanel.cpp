@@ -235,14 +235,14 @@ void ProblemsPanel::rebuildList()
         if (!group || groupKey(problem) != groupKey(m_shown[i - 1])) {
             const QString name =
                 problem.layoutName.isEmpty() ? tr("Layout %1").arg(problem.layout) : problem.layoutName;
-            group = new QTreeWidgetItem(m_list, {QStringLiteral("%1 / %2").arg(ScreenShapeName(problem.shape), name)});
+            group = new QTreeWidgetItem(m_list, {QStringLiteral("%1 / %2").arg(screenShapeName(problem.shape), name)});
             group->setData(0, ProblemRole, -1);
             group->setIcon(0, warningIcon);
         }
         auto *item = new QTreeWidgetItem(group, {problemText(problem)});
         item->setData(0, ProblemRole, int(i));
         item->setIcon(0, problem.isError() ? errorIcon : warningIcon);
-        item->setToolTip(0, QStringLiteral("%1 [%2]").arg(problem.message, ProblemCodeName(problem.code)));
+        item->setToolTip(0, QStringLiteral("%1 [%2]").arg(problem.message, problemCodeName(problem.code)));
         if (problem.isError())
             group->setIcon(0, errorIcon);
         if (current && problem == *current)

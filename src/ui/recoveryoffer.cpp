@@ -25,7 +25,7 @@ bool offerRecoveryCopies(QWidget *parent, ProjectDocument &document)
     bool taken = false;
     for (const RecoveryStore::Copy &copy : store.leftBehind()) {
         if (!copy.readable) {
-            QMessageBox::warning(parent, ApplicationName(), Text::tr("The recovery copy cannot be read, and is removed."));
+            QMessageBox::warning(parent, applicationName(), Text::tr("The recovery copy cannot be read, and is removed."));
             store.drop(copy);
             continue;
         }
@@ -34,7 +34,7 @@ bool offerRecoveryCopies(QWidget *parent, ProjectDocument &document)
         const QString question = Text::tr("The editor ended without saving the changes to %1. A recovery copy of "
                                           "them was written on %2.\n\nRestore it? If not, the copy is removed.")
                                      .arg(project, QLocale().toString(copy.written, QLocale::LongFormat));
-        if (QMessageBox::question(parent, ApplicationName(), question) != QMessageBox::Yes) {
+        if (QMessageBox::question(parent, applicationName(), question) != QMessageBox::Yes) {
             store.drop(copy);
             continue;
         }
@@ -44,7 +44,7 @@ bool offerRecoveryCopies(QWidget *parent, ProjectDocument &document)
             break;
         }
         // A copy that cannot be read is no use to keep; the user hears why it is gone.
-        QMessageBox::warning(parent, ApplicationName(),
+        QMessageBox::warning(parent, applicationName(),
                              damage.isEmpty() ? Text::tr("The recovery copy cannot be read, and is removed.")
                                               : Text::tr("The recovery copy is damaged (%1), and is removed.").arg(damage));
         store.drop(copy);

@@ -36,7 +36,7 @@ QString shapeNames(const QList<int> &shapes)
 {
     QStringList names;
     for (int shape : shapes)
-        names << ScreenShapeName(shape);
+        names << screenShapeName(shape);
     return names.join(QStringLiteral(", "));
 }
 
@@ -122,7 +122,7 @@ void ShapeCommands::deriveShapes(int shape)
     Q_EMIT layoutsChanged();
     const auto drawn = std::ranges::count_if(derived.pictures.written, &DerivedPicture::drawn);
     Q_EMIT note(tr("Derived %1 from %2: %3 pictures drawn, %4 scaled from the author's.")
-                    .arg(shapeNames(derived.report.derived), ScreenShapeName(from))
+                    .arg(shapeNames(derived.report.derived), screenShapeName(from))
                     .arg(drawn)
                     .arg(derived.pictures.written.size() - drawn));
     QStringList problems = derived.pictures.problems;
@@ -156,7 +156,7 @@ bool ShapeCommands::drawImportedPicture(SkinLayout &layout, int shape, int posit
                     tr("Replace"))) {
         return false;
     }
-    QString problem = KeyboardPainter::drawProblem(layout, ScreenShapeName(shape) + QStringLiteral("->") + layout.name);
+    QString problem = KeyboardPainter::drawProblem(layout, screenShapeName(shape) + QStringLiteral("->") + layout.name);
     const QByteArray bytes =
         problem.isEmpty() ? drawLayoutPicture(layout, KeyboardPainter(pictureTheme(project)), PictureFormat::Gif)
                           : QByteArray();
@@ -221,7 +221,7 @@ void ShapeCommands::importLayout(int shape)
     for (const QList<KleImport::Key> &row : import.rows())
         keys += int(row.size());
     const QString imported = tr("Imported \"%1\" into %2 as layout %3: %4 rows, %5 keys, its picture drawn as \"%6\".")
-                                 .arg(name, ScreenShapeName(shape))
+                                 .arg(name, screenShapeName(shape))
                                  .arg(at)
                                  .arg(import.rows().size())
                                  .arg(keys)
@@ -278,14 +278,14 @@ void ShapeCommands::offerFit(const Problem &problem)
     if (rowKeySum(*shown) == 0)
         return;
     const int width = problem.neededWidth - problem.widthDifference;
-    const int screen = ScreenShapeWidth(problem.shape);
+    const int screen = screenShapeWidth(problem.shape);
     // Fit aims at the screen's width; a row that needs another width is fixed by fitting them all.
     const bool wholeLayout = problem.neededWidth != screen;
     const QString text = wholeLayout
         ? tr("Row %1 of the layout \"%2\" is %3 pixels wide and needs %4, but the %5 screen is %6 pixels wide. "
              "Fit scales the keys of every row of the layout in proportion so that each row adds up to %6.")
               .arg(QString::number(row), layout->name, QString::number(width), QString::number(problem.neededWidth),
-                   ScreenShapeName(problem.shape), QString::number(screen))
+                   screenShapeName(problem.shape), QString::number(screen))
         : tr("Row %1 of the layout \"%2\" is %3 pixels wide and needs %4. Fit scales its keys in proportion so that "
              "they add up to %4.")
               .arg(QString::number(row), layout->name, QString::number(width), QString::number(problem.neededWidth));

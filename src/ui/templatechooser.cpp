@@ -44,11 +44,11 @@ TemplateChooser::TemplateChooser(QWidget *parent)
     m_list = new QListWidget(this);
     m_list->addItem(tr("Empty project"));
     QSize largest;
-    for (const SkinTemplateInfo &info : SkinTemplates()) {
+    for (const SkinTemplateInfo &info : skinTemplates()) {
         auto *item = new QListWidgetItem(info.name, m_list);
         item->setData(Qt::UserRole, info.name);
         SkinProject project;
-        BuildTemplateProject(project, info.name);
+        buildTemplateProject(project, info.name);
         largest = largest.expandedTo(KeyboardPainter::pictureSize(*firstLayout(project)) * PreviewScale);
     }
     m_list->setCurrentRow(0);
@@ -121,7 +121,7 @@ void TemplateChooser::showChoice()
         return;
     }
     SkinProject project;
-    BuildTemplateProject(project, chosen.templateName);
+    buildTemplateProject(project, chosen.templateName);
     const QString key = chosen.templateName + u'/' + chosen.theme;
     if (!m_previews.contains(key)) {
         const std::optional<KeyboardTheme> theme = KeyboardTheme::named(chosen.theme);
@@ -131,7 +131,7 @@ void TemplateChooser::showChoice()
     m_preview->setPixmap(QPixmap::fromImage(
         picture.scaled(picture.size() * PreviewScale, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     QString summary;
-    for (const SkinTemplateInfo &info : SkinTemplates()) {
+    for (const SkinTemplateInfo &info : skinTemplates()) {
         if (info.name == chosen.templateName)
             summary = info.summary;
     }

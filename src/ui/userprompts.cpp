@@ -51,7 +51,7 @@ DocumentPrompts::Answer UserPrompts::askToSaveChanges()
 {
     using Answer = DocumentPrompts::Answer;
     return withoutWaitCursor<Answer>([this] {
-        const auto pressed = QMessageBox::question(m_owner, ApplicationName(), SaveChangesQuestion(),
+        const auto pressed = QMessageBox::question(m_owner, applicationName(), saveChangesQuestion(),
                                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         return pressed == QMessageBox::Yes ? Answer::Yes : pressed == QMessageBox::No ? Answer::No : Answer::Cancel;
     });
@@ -60,12 +60,12 @@ DocumentPrompts::Answer UserPrompts::askToSaveChanges()
 QString UserPrompts::askOpenPath()
 {
     return withoutWaitCursor<QString>([this] {
-        QFileDialog dialog(m_owner, OpenProjectTitle());
+        QFileDialog dialog(m_owner, openProjectTitle());
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDirectory(fileDialogFolder(m_workFiles()));
-        setFileDialogFilters(dialog, ProjectFileFilters());
-        dialog.setDefaultSuffix(ProjectFileSuffix());
+        setFileDialogFilters(dialog, projectFileFilters());
+        dialog.setDefaultSuffix(projectFileSuffix());
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     });
 }
@@ -76,8 +76,8 @@ QString UserPrompts::askSavePath()
         QFileDialog dialog(m_owner);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        setFileDialogFilters(dialog, ProjectFileFilters());
-        dialog.setDefaultSuffix(ProjectFileSuffix());
+        setFileDialogFilters(dialog, projectFileFilters());
+        dialog.setDefaultSuffix(projectFileSuffix());
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
         const QStringList files = m_workFiles();
         dialog.setDirectory(fileDialogFolder(files));
@@ -108,7 +108,7 @@ bool UserPrompts::askToReplaceFiles(const QStringList &paths)
     if (paths.size() > Listed)
         names << tr("and %1 more").arg(paths.size() - Listed);
     return withoutWaitCursor<bool>([&] {
-        QMessageBox box(QMessageBox::Warning, ApplicationName(),
+        QMessageBox box(QMessageBox::Warning, applicationName(),
                         tr("These files exist already and would be replaced:\n%1\n\nReplace them?")
                             .arg(names.join(u'\n')),
                         QMessageBox::Yes | QMessageBox::No, m_owner);

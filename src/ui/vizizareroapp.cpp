@@ -43,7 +43,7 @@ CViziZareroApp::CViziZareroApp(int &argc, char **argv)
 {
     // Nothing is stored under this name; it only identifies the application to the platform.
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    setApplicationName(ApplicationName());
+    setApplicationName(applicationName());
     setApplicationVersion(QStringLiteral(VELKARI_VERSION));
     setDesktopFileName(applicationId());
     installTranslations(QLocale::system());

@@ -54,7 +54,7 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     setFont(DialogUnits::dialogFont());
     const DialogUnits units(font());
     m_templateSize = units.size(553, 398);
-    setWindowTitle(WindowTitle({}) + QStringLiteral("[*]"));
+    setWindowTitle(editorWindowTitle({}) + QStringLiteral("[*]"));
     createControls(units);
     const QSize frame = ScreenFit::fitMinimumSize(this, m_templateSize);
     if (!restoreGeometry(EditorSettings().windowGeometry()))
@@ -94,7 +94,7 @@ void CViziZareroDlg::connectDocument()
     connect(m_document, &ProjectDocument::changed, m_problems, &ProblemsPanel::scheduleCheck);
     connect(m_document, &ProjectDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(m_document, &ProjectDocument::pathChanged, this,
-            [this](const QString &path) { setWindowTitle(WindowTitle(path) + QStringLiteral("[*]")); });
+            [this](const QString &path) { setWindowTitle(editorWindowTitle(path) + QStringLiteral("[*]")); });
     connect(m_document, &ProjectDocument::skinWritten, this, [this](const QString &skin, int layouts, qint64 bytes) {
         m_problems->checkNow();
         m_status->showSkinWritten(skin, layouts, bytes, m_problems->warningsLeft());
@@ -163,7 +163,7 @@ void CViziZareroDlg::createControls(const DialogUnits &units)
     setControlId(m_shapeList, IdShapeList);
     m_shapeList->setGeometry(units.rect(105, 27, 82, 12));
     for (int shape = 0; shape < ScreenShapeCount; ++shape)
-        m_shapeList->addItem(ScreenShapeName(shape));
+        m_shapeList->addItem(screenShapeName(shape));
     connect(m_shapeList, &QComboBox::activated, this, &CViziZareroDlg::fullRefresh);
 
     addLabel(tr("Current Layout:"), units.rect(7, 41, 96, 12));
@@ -273,7 +273,7 @@ bool CViziZareroDlg::runCommand(const std::function<void()> &command)
         command();
         return true;
     } catch (const FileError &error) {
-        m_prompts->showMessage(error.message(), ApplicationName(), DocumentPrompts::Icon::Stop);
+        m_prompts->showMessage(error.message(), applicationName(), DocumentPrompts::Icon::Stop);
         return false;
     }
 }
@@ -384,14 +384,14 @@ QWidget *CViziZareroDlg::widgetUnderMouse() const
 
 void CViziZareroDlg::openProjectFile(const QString &path)
 {
-    runCommand([this, &path] { OpenProjectPath(*m_document, *m_prompts, QFileInfo(path).absoluteFilePath()); });
+    runCommand([this, &path] { openProjectPath(*m_document, *m_prompts, QFileInfo(path).absoluteFilePath()); });
 }
 
 void CViziZareroDlg::openWithQuestion(const QString &path)
 {
     runCommand([this, &path] {
         if (ConfirmDiscard(*m_document, *m_prompts))
-            OpenProjectPath(*m_document, *m_prompts, path);
+            openProjectPath(*m_document, *m_prompts, path);
     });
 }
 

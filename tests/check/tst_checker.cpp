@@ -20,7 +20,7 @@ QStringList summary(const QList<Problem> &problems)
     QStringList lines;
     for (const Problem &p : problems) {
         lines << QStringLiteral("%1 %2/%3/%4/%5: %6")
-                     .arg(ProblemCodeName(p.code), ScreenShapeName(p.shape))
+                     .arg(problemCodeName(p.code), screenShapeName(p.shape))
                      .arg(p.layout)
                      .arg(p.row)
                      .arg(p.key)
@@ -84,7 +84,7 @@ void TestChecker::makeCleanProject(SkinProject &project)
 {
     project.resetToDefaults();
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
-        const int width = ScreenShapeWidth(shape);
+        const int width = screenShapeWidth(shape);
         project.layoutList(shape).append(makeValidLayout(QStringLiteral("Main"), picture(width, 40), 2, quint16(width)));
     }
 }
@@ -249,14 +249,14 @@ void TestChecker::everyCode()
         QDir::setCurrent(m_dir.path());
         first.picFileName = QFileInfo(first.picFileName).fileName();
     } else if (change == QLatin1String("the bundled example")) {
-        QVERIFY(LoadProjectFile(project, QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp")));
+        QVERIFY(loadProjectFile(project, QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp")));
     } else if (change == QLatin1String("every rule of a layout at once")) {
         first.picFileName.clear();
         first.rows.at(0)->height = 0;
         first.rows.at(0)->buttons.insertCopyAt(1, *makeButton(QStringLiteral("thin"), 0));
         ++key(first, 1, 1).width;
     }
-    QCOMPARE(summary(CheckProject(project)), expected);
+    QCOMPARE(summary(checkProject(project)), expected);
 }
 
 void TestChecker::aChangedPictureIsLookedAtAgain()
@@ -300,10 +300,10 @@ void TestChecker::widthProblemsSayTheWidthNeeded()
     for (quint16 width : rowWidths)
         first.rows.append(makeRow(10, {quint16(width / 2), quint16(width - width / 2)}));
     QStringList found;
-    for (const Problem &problem : CheckProject(project)) {
+    for (const Problem &problem : checkProject(project)) {
         if (problem.neededWidth >= 0) {
             found << QStringLiteral("%1 %2: %3 %4")
-                         .arg(ProblemCodeName(problem.code))
+                         .arg(problemCodeName(problem.code))
                          .arg(problem.row)
                          .arg(problem.neededWidth)
                          .arg(problem.widthDifference);
@@ -321,7 +321,7 @@ void TestChecker::emptyFirstRowNeedsTheScreenWidth()
     while (first.buttons.count() > 1)
         first.buttons.removeAt(0);
     QList<int> needed;
-    for (const Problem &problem : CheckProject(project)) {
+    for (const Problem &problem : checkProject(project)) {
         if (problem.neededWidth >= 0)
             needed << problem.neededWidth;
     }

@@ -122,7 +122,7 @@ ToolRun runTool(const QStringList &arguments, const ToolRunOptions &options)
 {
     const bool canDraw = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
     if (options.ownProcess || options.asNobody || options.fileSizeLimit >= 0 || options.bounded || options.environment
-        || (ParseCommandLine(arguments).needsGuiApplication() && !canDraw))
+        || (parseCommandLine(arguments).needsGuiApplication() && !canDraw))
         return runProcess(arguments, options);
     return runInProcess(arguments, options.workingDirectory);
 }

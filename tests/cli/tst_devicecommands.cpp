@@ -57,7 +57,7 @@ void TestDeviceCommands::initTestCase()
     makeValidProject(project, picture);
     project.layoutList(Portrait).at(0)->dragUpLayout = 3;
     const QString projectPath = m_dir.filePath(QStringLiteral("valid.vsp"));
-    SaveProjectFile(project, projectPath);
+    saveProjectFile(project, projectPath);
     m_skin = m_dir.filePath(QStringLiteral("valid.vsk"));
     QCOMPARE(runTool({QStringLiteral("build"), projectPath, QStringLiteral("-o"), m_skin}).exitCode, 0);
 }

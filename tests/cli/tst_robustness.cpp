@@ -43,7 +43,7 @@ struct Node
 QList<Node> parseTree(QByteArrayView body, qint32 count, quint32 base)
 {
     QList<Node> nodes;
-    for (const ContainerEntry &e : ListEntries(body, count)) {
+    for (const ContainerEntry &e : listEntries(body, count)) {
         Node node{e.name.toByteArray(), e.count, {}, {}, base + e.offset};
         if (e.count > 0)
             node.children = parseTree(e.body, e.count, base + e.offset + 9 + quint32(e.name.size()));
@@ -251,7 +251,7 @@ void TestRobustness::damagedFiles()
         if (arguments.contains(QStringLiteral("-o"))) {
             if (run.exitCode == 0) {
                 SkinProject check;
-                QVERIFY(command == QLatin1String("build") || LoadProjectFile(check, output));
+                QVERIFY(command == QLatin1String("build") || loadProjectFile(check, output));
                 QVERIFY(QFileInfo(output).size() > 0);
             } else {
                 QVERIFY2(!QFile::exists(output), qPrintable(command + QStringLiteral(" failed but wrote its output")));

@@ -103,7 +103,7 @@ void TestSkinTool::initTestCase()
     SkinProject project;
     makeValidProject(project, m_picture);
     m_valid = m_dir.filePath(QStringLiteral("proj/valid.vsp"));
-    SaveProjectFile(project, m_valid);
+    saveProjectFile(project, m_valid);
 }
 
 void TestSkinTool::newWritesTheFreshProject()
@@ -140,7 +140,7 @@ void TestSkinTool::buildStopsAtTheFirstFailingRule()
     project.layoutList(Landscape).at(0)->rows.at(1)->buttons.at(0)->width = 1;
     project.layoutList(HiResPortrait).at(0)->picFileName.clear();
     const QString path = m_dir.filePath(QStringLiteral("proj/broken.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     const QString skin = m_dir.filePath(QStringLiteral("proj/broken.vsk"));
     writeFile(skin, "old");
     const ToolRun run = runTool({QStringLiteral("build"), path});
@@ -181,14 +181,14 @@ void TestSkinTool::checkListsEveryFailingLayout()
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     SkinProject project;
-    QVERIFY(LoadProjectFile(project, QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp")));
+    QVERIFY(loadProjectFile(project, QStringLiteral(VELKARI_EXAMPLES "/velkari-demo.vsp")));
     if (brokenPicture)
         project.layoutList(Portrait).at(0)->picFileName = m_dir.filePath(QStringLiteral("nope.bmp"));
     SkinButton &calculatorKey = *project.layoutList(Landscape).at(2)->rows.at(0)->buttons.at(1);
     QCOMPARE(calculatorKey.flags, ButtonFlagCalculator);
     calculatorKey.charCode = 40;
     const QString path = m_dir.filePath(QStringLiteral("proj/check.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     output.replace(QLatin1String("%P"), path).replace(QLatin1String("%D"), m_dir.path());
 
     const ToolRun run = runTool(QStringList{QStringLiteral("check"), path} + options);
@@ -210,7 +210,7 @@ void TestSkinTool::checkJsonSaysTheWidthARowNeeds()
     makeValidProject(project, m_picture);
     project.layoutList(Portrait).at(0)->rows.at(1)->buttons.at(0)->width -= 6;
     const QString path = m_dir.filePath(QStringLiteral("proj/narrow.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     const ToolRun run = runTool({QStringLiteral("check"), path, QStringLiteral("--format"), QStringLiteral("json")});
     QJsonObject problem;
     for (const QJsonValue &listed : QJsonDocument::fromJson(run.out.toUtf8())[QStringLiteral("problems")].toArray()) {
@@ -232,14 +232,14 @@ void TestSkinTool::normalizeRepairsAndRelocates()
     SkinRow &row = *project.layoutList(Portrait).at(0)->rows.at(0);
     row.buttons.append(std::make_unique<SkinButton>()); // a second trailing placeholder
     const QString path = m_dir.filePath(QStringLiteral("proj/messy.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
 
     const QString out = m_dir.filePath(QStringLiteral("out/clean.vsp"));
     QDir(m_dir.path()).mkpath(QStringLiteral("out"));
     ToolRun run = runTool({QStringLiteral("normalize"), path, QStringLiteral("-o"), out});
     QCOMPARE(run.exitCode, 0);
     SkinProject clean;
-    QVERIFY(LoadProjectFile(clean, out));
+    QVERIFY(loadProjectFile(clean, out));
     QCOMPARE(clean.layoutList(Portrait).at(0)->rows.at(0)->buttons.count(), 3);
     QCOMPARE(clean.layoutList(Portrait).at(0)->picFileName, m_picture);
     QVERIFY(readFile(out).contains(QByteArray("1\0,\0\\\0p\0i\0c\0s\0", 14)));
@@ -247,7 +247,7 @@ void TestSkinTool::normalizeRepairsAndRelocates()
     run = runTool({QStringLiteral("normalize"), path});
     QCOMPARE(run.exitCode, 0);
     SkinProject inPlace;
-    QVERIFY(LoadProjectFile(inPlace, path));
+    QVERIFY(loadProjectFile(inPlace, path));
     QCOMPARE(readFile(path).size(), readFile(out).size());
 }
 
@@ -283,7 +283,7 @@ void TestSkinTool::describeListsEveryButton()
     key.vk = 0x10;
     project.layoutList(Portrait).append(std::move(layout));
     const QString path = m_dir.filePath(QStringLiteral("proj/describe.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
 
     const ToolRun run = runTool({QStringLiteral("describe"), path});
     QCOMPARE(run.exitCode, 0);
@@ -335,13 +335,13 @@ void TestSkinTool::drawFillsMissingPictures()
     QVERIFY(own.save(bmp));
     project.layoutList(Landscape).at(0)->picFileName = bmp;
     const QString path = m_dir.filePath(QStringLiteral("proj/draw.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
 
     ToolRun run = runTool({QStringLiteral("draw"), path});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.count(u'\n'), 3);
     SkinProject drawn;
-    QVERIFY(LoadProjectFile(drawn, path));
+    QVERIFY(loadProjectFile(drawn, path));
     QCOMPARE(drawn.layoutList(Landscape).at(0)->picFileName, bmp);
     const QString portrait = m_dir.filePath(QStringLiteral("proj/draw-pictures/portrait-layout0.gif"));
     QCOMPARE(drawn.layoutList(Portrait).at(0)->picFileName, portrait);
@@ -356,7 +356,7 @@ void TestSkinTool::drawFillsMissingPictures()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.count(u'\n'), 4);
     QCOMPARE(readFile(portrait), first);
-    QVERIFY(LoadProjectFile(drawn, path));
+    QVERIFY(loadProjectFile(drawn, path));
     QCOMPARE(drawn.layoutList(Landscape).at(0)->picFileName,
              m_dir.filePath(QStringLiteral("proj/draw-pictures/landscape-layout1.gif")));
     QCOMPARE(runTool({QStringLiteral("build"), path}).exitCode, 0);
@@ -383,7 +383,7 @@ void TestSkinTool::refusesToOverwrite()
     QDir(m_dir.path()).mkpath(QStringLiteral("keep/calc-pictures"));
     SkinProject project;
     makeValidProject(project, m_picture);
-    SaveProjectFile(project, m_dir.filePath(QStringLiteral("keep/draw.vsp")));
+    saveProjectFile(project, m_dir.filePath(QStringLiteral("keep/draw.vsp")));
     const QByteArray drawProject = readFile(m_dir.filePath(QStringLiteral("keep/draw.vsp")));
     writeFile(m_dir.filePath(existing), "mine");
 
@@ -430,7 +430,7 @@ void TestSkinTool::deriveReplacesShapesInUseOnlyWithForce()
     SkinProject project;
     makeValidProject(project, m_picture);
     const QString path = m_dir.filePath(QStringLiteral("proj/derive.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     const QByteArray before = readFile(path);
 
     ToolRun run = runTool({QStringLiteral("derive"), path, QStringLiteral("--from"), QStringLiteral("portrait")});
@@ -445,7 +445,7 @@ void TestSkinTool::deriveReplacesShapesInUseOnlyWithForce()
     const QString picture = m_dir.filePath(QStringLiteral("proj/derive-pictures/hires-landscape-layout0.gif"));
     QCOMPARE(run.out, QStringLiteral("Hi-Res. Landscape: derived from Portrait\nHi-Res. Landscape/Layout0: drawn %1\n").arg(picture));
     SkinProject derived;
-    QVERIFY(LoadProjectFile(derived, path));
+    QVERIFY(loadProjectFile(derived, path));
     const SkinLayout &layout = *derived.layoutList(HiResLandscape).at(0);
     QCOMPARE(layout.name, QStringLiteral("Layout0"));
     QCOMPARE(layout.picFileName, picture);
@@ -464,7 +464,7 @@ void TestSkinTool::fitPrintsWhatItChanged()
     layout.rows.at(1)->buttons.removeAt(0);
     layout.rows.at(1)->buttons.removeAt(0);
     const QString path = m_dir.filePath(QStringLiteral("proj/fit.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     const QStringList fitLayout{QStringLiteral("fit"), path, QStringLiteral("--shape"), QStringLiteral("landscape"),
                                 QStringLiteral("--layout"), QStringLiteral("0")};
 
@@ -473,7 +473,7 @@ void TestSkinTool::fitPrintsWhatItChanged()
     QCOMPARE(run.out, QStringLiteral("Landscape/Layout1/row 0: 200 to 320 pixels\n"
                                      "Landscape/Layout1/row 1: left alone, it has no keys\n"));
     SkinProject fitted;
-    QVERIFY(LoadProjectFile(fitted, path));
+    QVERIFY(loadProjectFile(fitted, path));
     QCOMPARE(RowKeyWidth(*fitted.layoutList(Landscape).at(0)->rows.at(0)), quint16(320));
     const QByteArray saved = readFile(path);
     run = runTool(fitLayout);
@@ -572,7 +572,7 @@ void TestSkinTool::outputNamingTheInputIsRefused()
     writeFile(picture, "GIF89a-picture-bytes");
     SkinProject valid;
     makeValidProject(valid, picture);
-    SaveProjectFile(valid, project);
+    saveProjectFile(valid, project);
     QVERIFY(QFile::link(projectName, dir.filePath(QStringLiteral("link"))));
     QVERIFY(QFile::link(QStringLiteral("k.gif"), dir.filePath(QStringLiteral("picture link"))));
     QCOMPARE(::link(QFile::encodeName(picture).constData(), QFile::encodeName(dir.filePath(QStringLiteral("hard"))).constData()), 0);
@@ -755,7 +755,7 @@ void TestSkinTool::fullDiskIsReported()
         makeValidProject(project, picture);
         // A second "New" cell, which normalize removes.
         project.layoutList(Portrait).at(0)->rows.at(0)->buttons.append(std::make_unique<SkinButton>());
-        SaveProjectFile(project, dir.filePath(QStringLiteral("new.vsp")));
+        saveProjectFile(project, dir.filePath(QStringLiteral("new.vsp")));
         if (!asNobody)
             return;
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
@@ -806,7 +806,7 @@ void TestSkinTool::checkAgreesWithBuildFromAnyFolder()
     makeValidProject(project, m_dir.filePath(QStringLiteral("pics/real.bmp")));
     project.layoutList(Landscape).at(0)->picFileName = QStringLiteral("pics/real.bmp");
     const QString path = m_dir.filePath(QStringLiteral("proj/relative.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     QTemporaryDir elsewhere;
     const QByteArray saved = readFile(path);
     for (const QString &folder : {m_dir.path(), elsewhere.path()}) {
@@ -819,7 +819,7 @@ void TestSkinTool::checkAgreesWithBuildFromAnyFolder()
                  found ? 0 : 1);
         QCOMPARE(runTool({QStringLiteral("draw"), path, QStringLiteral("--format"), QStringLiteral("bmp")}, {.workingDirectory = folder}).exitCode, 0);
         SkinProject drawn;
-        QVERIFY(LoadProjectFile(drawn, path));
+        QVERIFY(loadProjectFile(drawn, path));
         for (int shape = 0; shape < ScreenShapeCount; ++shape) {
             const QString picture = drawn.layoutList(shape).at(0)->picFileName;
             QCOMPARE(picture.contains(QLatin1String("/relative-pictures/")), shape == Landscape && !found);
@@ -845,7 +845,7 @@ void TestSkinTool::reportsOfOddNames()
     project.layoutList(Portrait).at(0)->name = QStringLiteral("two\nlines");
     project.layoutList(Landscape).at(0)->name = QStringLiteral("half ") + QChar(0xD800);
     const QString path = m_dir.filePath(QStringLiteral("proj/odd.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     const ToolRun run = runTool(QStringList{QStringLiteral("check"), path} + options);
     QCOMPARE(run.exitCode, 0);
     if (options.isEmpty()) {
@@ -937,9 +937,9 @@ void TestSkinTool::usageErrors()
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.startsWith(QStringLiteral("velkari-skin: ") + problem), qPrintable(run.err));
     const QString rest = run.err.mid(run.err.indexOf(u'\n') + 1);
-    const auto command = std::find_if(CliCommands().begin(), CliCommands().end(),
+    const auto command = std::find_if(cliCommands().begin(), cliCommands().end(),
                                       [&](const CliCommand &c) { return arguments.value(0) == QLatin1String(c.name); });
-    if (command == CliCommands().end())
+    if (command == cliCommands().end())
         QVERIFY2(rest.startsWith(QStringLiteral("\nUsage: velkari-skin COMMAND [ARGUMENTS]\n")), qPrintable(rest));
     else
         QCOMPARE(rest, QStringLiteral("Usage: velkari-skin %1\nvelkari-skin %2 --help says more.\n").arg(command->synopsis, command->name));
@@ -949,14 +949,14 @@ void TestSkinTool::usageErrors()
 void TestSkinTool::everyOptionIsDocumented_data()
 {
     QTest::addColumn<int>("index");
-    for (qsizetype i = 0; i < CliCommands().size(); ++i)
-        QTest::newRow(CliCommands().at(i).name) << int(i);
+    for (qsizetype i = 0; i < cliCommands().size(); ++i)
+        QTest::newRow(cliCommands().at(i).name) << int(i);
 }
 
 void TestSkinTool::everyOptionIsDocumented()
 {
     QFETCH(int, index);
-    const CliCommand &command = CliCommands().at(index);
+    const CliCommand &command = cliCommands().at(index);
     const QString synopsis = QString::fromLatin1(command.synopsis);
     const ToolRun help = runTool({QString::fromLatin1(command.name), QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
@@ -1050,7 +1050,7 @@ void TestSkinTool::readKeys()
         QVERIFY2(run.err.contains(output), qPrintable(run.err));
     QCOMPARE(readFile(path) != before, changed);
     SkinProject project;
-    QVERIFY(LoadProjectFile(project, path));
+    QVERIFY(loadProjectFile(project, path));
     QVERIFY(project.layoutList(Landscape).at(0)->picFileName.endsWith(QStringLiteral("landscape-number-pad.gif")));
 }
 
@@ -1072,7 +1072,7 @@ void TestSkinTool::importKleBuildsAtOnce()
                    QStringLiteral("--shape"), QStringLiteral("Portrait"), QStringLiteral("--name"), QStringLiteral("Pad")});
     QCOMPARE(run.exitCode, 0);
     SkinProject project;
-    QVERIFY(LoadProjectFile(project, path));
+    QVERIFY(loadProjectFile(project, path));
     QCOMPARE(project.layoutList(Portrait).count(), 2);
     QCOMPARE(project.layoutList(Landscape).count(), 1);
     QCOMPARE(project.layoutList(Portrait).at(1)->name, QStringLiteral("Pad"));
@@ -1118,7 +1118,7 @@ void TestSkinTool::importKleRefusesAndWritesNothing()
         for (int i = 0; i < 19; ++i)
             full.layoutList(Portrait).append(std::make_unique<SkinLayout>());
         NormalizeProject(full);
-        SaveProjectFile(full, projectPath);
+        saveProjectFile(full, projectPath);
     }
     const QByteArray before = QFile::exists(projectPath) ? readFile(projectPath) : QByteArray();
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^L$")), layoutPath);

@@ -95,18 +95,18 @@ void TestRelativePath::nativeAdapter()
     QFETCH(QString, base);
     QFETCH(QString, path);
     QFETCH(QString, stored);
-    QCOMPARE(ToStoredPath(path, base), stored);
-    QCOMPARE(FromStoredPath(base, stored), path);
+    QCOMPARE(toStoredPath(path, base), stored);
+    QCOMPARE(fromStoredPath(base, stored), path);
 }
 
 void TestRelativePath::projectMovedWithPictures()
 {
-    const QString stored = ToStoredPath(QStringLiteral("/home/u/skins/pics/k.gif"),
+    const QString stored = toStoredPath(QStringLiteral("/home/u/skins/pics/k.gif"),
                                         QStringLiteral("/home/u/skins/proj/a.vsp"));
-    QCOMPARE(FromStoredPath(QStringLiteral("/mnt/usb/backup/proj/a.vsp"), stored),
+    QCOMPARE(fromStoredPath(QStringLiteral("/mnt/usb/backup/proj/a.vsp"), stored),
              QStringLiteral("/mnt/usb/backup/pics/k.gif"));
     // As written by the editor on another system for the same folder structure.
-    QCOMPARE(FromStoredPath(QStringLiteral("/srv/work/proj/demo.vsp"), QStringLiteral("1,\\pics\\k.gif")),
+    QCOMPARE(fromStoredPath(QStringLiteral("/srv/work/proj/demo.vsp"), QStringLiteral("1,\\pics\\k.gif")),
              QStringLiteral("/srv/work/pics/k.gif"));
 }
 

@@ -47,7 +47,7 @@ CompiledSkin testSkin()
     addLayout(project, LayoutFlagCalculator | LayoutFlagResetOnShow, 7,
               {{{Calc, CalcDigit1, 0}, {Calc, CalcAdd, 0}, {Calc, CalcDigit2, 0}, {Calc, CalcEquals, 0},
                 {Calc, CalcDisplay, 0}, {Calc, CalcDigit0, 0}, {Calc, CalcDivide, 0}}});
-    return CompileSkin(project);
+    return compileSkin(project);
 }
 
 // "k1,2" presses key 2 of row 1, "t25,5" taps that point; "drag", "hide", "show".
@@ -208,7 +208,7 @@ void TestKeyboardDevice::typing()
     QFETCH(int, failedAt);
     QFETCH(int, maxStates);
     const CompiledSkin skin = testSkin();
-    const TypingResult result = FindKeyPresses(skin, Portrait, text, maxStates);
+    const TypingResult result = findKeyPresses(skin, Portrait, text, maxStates);
     QCOMPARE(result.gaveUp, presses < 0 && failedAt < 0);
     QCOMPARE(result.failedAt, qsizetype(failedAt));
     if (presses < 0)

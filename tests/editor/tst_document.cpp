@@ -82,7 +82,7 @@ void TestDocument::init()
     portrait.append(makeValidLayout(QStringLiteral("Numbers"), picture));
     portrait.append(makeValidLayout(QStringLiteral("Symbols"), picture));
     const QString path = m_dir.filePath(QStringLiteral("document.vsp"));
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     m_document = std::make_unique<ProjectDocument>(nullptr, m_dir.filePath(QStringLiteral("recovery")));
     QVERIFY(m_document->replaceFromFile(path, nullptr));
     m_original = projectBytes(m_document->project());

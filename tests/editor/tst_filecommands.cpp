@@ -59,7 +59,7 @@ std::unique_ptr<ProjectDocument> TestFileCommands::documentWith(const std::funct
     SkinProject project;
     NormalizeProject(project);
     fill(project);
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     auto document = std::make_unique<ProjectDocument>(nullptr, m_dir.filePath(QStringLiteral("recovery")));
     if (!document->replaceFromFile(path, nullptr))
         qFatal("prepared project unreadable");
@@ -120,7 +120,7 @@ void TestFileCommands::guardedCommands()
         SkinProject other;
         NormalizeProject(other);
         other.layoutList(Portrait).at(0)->name = QStringLiteral("Other");
-        SaveProjectFile(other, openPath);
+        saveProjectFile(other, openPath);
     }
     ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
     FakePrompts prompts;
@@ -148,7 +148,7 @@ void TestFileCommands::guardedCommands()
         QCOMPARE(document.layout(Portrait, 0)->name, QStringLiteral("Unsaved"));
     if (saveAsGivesPath) {
         SkinProject saved;
-        QVERIFY(LoadProjectFile(saved, savePath));
+        QVERIFY(loadProjectFile(saved, savePath));
         QCOMPARE(saved.layoutList(Portrait).at(0)->name, QStringLiteral("Unsaved"));
     }
     QCOMPARE(prompts.waitDepth, 0);
@@ -265,7 +265,7 @@ void TestFileCommands::openReadsAndKeepsTheShapeOnView()
         SkinProject saved;
         makeValidProject(saved, m_picture);
         saved.helpFileName = QStringLiteral("Other.htm");
-        SaveProjectFile(saved, path);
+        saveProjectFile(saved, path);
     }
     ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
     FakePrompts prompts;
@@ -320,7 +320,7 @@ void TestFileCommands::openReportsWhatWasLeftOut()
         row.buttons.last()->flags = 1; // 3 keys, no placeholder: fine
         while (!row.buttons.isFull())
             row.buttons.append(makeButton(QStringLiteral("x"), 1));
-        SaveProjectFile(saved, path); // 30 keys: one has to go when read
+        saveProjectFile(saved, path); // 30 keys: one has to go when read
     }
     ProjectDocument document(nullptr, m_dir.filePath(QStringLiteral("recovery")));
     FakePrompts prompts;
@@ -345,7 +345,7 @@ void TestFileCommands::createSkinSavesFirst()
     QVERIFY(prompts.messages.isEmpty());
     QVERIFY(!document->isModified());
     SkinProject saved;
-    QVERIFY(LoadProjectFile(saved, path));
+    QVERIFY(loadProjectFile(saved, path));
     QCOMPARE(saved.highlightColor, 0x00ABCDEFu);
     const QFileInfo skin(m_dir.filePath(QStringLiteral("skin-me.vsk")));
     QVERIFY(skin.exists());

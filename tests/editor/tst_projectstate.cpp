@@ -47,7 +47,7 @@ void TestProjectState::restoreGivesTheBytesBack_data()
 
     QTest::newRow("a key") << Edit([](SkinProject &p) { p.layoutList(1).at(1)->rows.at(0)->buttons.at(0)->width = 9; })
                            << 1;
-    QTest::newRow("a layout removed") << Edit([](SkinProject &p) { RemoveLayout(p.layoutList(0), 0); }) << 1;
+    QTest::newRow("a layout removed") << Edit([](SkinProject &p) { removeLayoutKeepingLinks(p.layoutList(0), 0); }) << 1;
     QTest::newRow("a layout added") << Edit([](SkinProject &p) {
         p.layoutList(3).append(makeValidLayout(QStringLiteral("Added"), QString()));
     }) << 1;

@@ -65,7 +65,7 @@ private:
 void TestExample::initTestCase()
 {
     LoadReport report;
-    QVERIFY(LoadProjectFile(m_project, QDir(examplesFolder()).filePath(ProjectName), &report));
+    QVERIFY(loadProjectFile(m_project, QDir(examplesFolder()).filePath(ProjectName), &report));
     QVERIFY2(report.isEmpty(), qPrintable(report.message()));
 }
 
@@ -75,7 +75,7 @@ void TestExample::layoutTable()
     QTest::addColumn<int>("layout");
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : m_project.layoutList(shape)) {
-            QTest::addRow("%s/%s", qPrintable(ScreenShapeName(shape)), qPrintable(layout->name))
+            QTest::addRow("%s/%s", qPrintable(screenShapeName(shape)), qPrintable(layout->name))
                 << shape << int(layout->index);
         }
     }
@@ -90,7 +90,7 @@ const SkinLayout &TestExample::currentLayout()
 
 void TestExample::passesEveryRule()
 {
-    QCOMPARE(FirstValidationFailure(m_project), QString());
+    QCOMPARE(firstValidationFailure(m_project), QString());
 }
 
 // scripts/make-example writes the "qwerty" template: a template changed without regenerating the
@@ -98,7 +98,7 @@ void TestExample::passesEveryRule()
 void TestExample::isTheQwertyTemplate()
 {
     SkinProject qwerty;
-    QVERIFY(BuildTemplateProject(qwerty, QStringLiteral("qwerty")));
+    QVERIFY(buildTemplateProject(qwerty, QStringLiteral("qwerty")));
     QCOMPARE(m_project.highlightColor, qwerty.highlightColor);
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         const LayoutList &example = m_project.layoutList(shape);
@@ -243,15 +243,15 @@ void TestExample::movesWithItsPictures()
     }
 
     SkinProject moved;
-    QVERIFY(LoadProjectFile(moved, target.filePath(ProjectName)));
+    QVERIFY(loadProjectFile(moved, target.filePath(ProjectName)));
     const QString pictureFolder = QDir::cleanPath(target.filePath(QStringLiteral("pictures")));
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : moved.layoutList(shape))
             QCOMPARE(QFileInfo(layout->picFileName).absolutePath(), pictureFolder);
     }
-    QCOMPARE(FirstValidationFailure(moved), QString());
+    QCOMPARE(firstValidationFailure(moved), QString());
     const QString skin = target.filePath(QStringLiteral("velkari-demo.vsk"));
-    WriteSkinFile(moved, skin);
+    writeSkinFile(moved, skin);
     QVERIFY(QFileInfo(skin).size() > 0);
 }
 

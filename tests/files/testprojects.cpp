@@ -63,9 +63,9 @@ void makeValidProject(SkinProject &project, const QString &picture)
 
 QByteArray projectBytes(SkinProject &project)
 {
-    CEBFFile file(ProjectFileClassName());
+    CEBFFile file(projectFileClassName());
     file.OpenForWriteInMemory();
-    WriteProject(file, project, project.projectPath);
+    writeProject(file, project, project.projectPath);
     return file.Bytes();
 }
 

@@ -131,15 +131,15 @@ void TestFuzzCases::seedsAreCurrent()
 {
     SkinProject project;
     makeSeedProject(project, m_picture);
-    QCOMPARE(FirstValidationFailure(project), QString());
+    QCOMPARE(firstValidationFailure(project), QString());
     const QString projectPath = m_dir.filePath(QStringLiteral("seed.vsp"));
-    SaveProjectFile(project, projectPath);
+    saveProjectFile(project, projectPath);
     QCOMPARE(readFile(projectPath), readFile(QStringLiteral(VELKARI_TEST_DATA "/valid-project.vsp")));
 
     SkinProject reopened;
-    QVERIFY(LoadProjectFile(reopened, projectPath));
-    const QString skinPath = SkinFilePath(projectPath);
-    WriteSkinFile(reopened, skinPath);
+    QVERIFY(loadProjectFile(reopened, projectPath));
+    const QString skinPath = skinFilePath(projectPath);
+    writeSkinFile(reopened, skinPath);
     QCOMPARE(readFile(skinPath), readFile(QStringLiteral(VELKARI_TEST_DATA "/valid-skin.vsk")));
 }
 
@@ -153,13 +153,13 @@ void TestFuzzCases::keptInputs_data()
 void TestFuzzCases::keptInputs()
 {
     QFETCH(QByteArray, bytes);
-    const QString container = fuzz::CheckContainerBytes(bytes);
+    const QString container = fuzz::checkContainerBytes(bytes);
     QVERIFY2(container.isEmpty(), qPrintable(container));
-    const QString project = fuzz::CheckProjectBytes(bytes, m_picture);
+    const QString project = fuzz::checkProjectBytes(bytes, m_picture);
     QVERIFY2(project.isEmpty(), qPrintable(project));
-    const QString skin = fuzz::CheckSkinBytes(bytes);
+    const QString skin = fuzz::checkSkinBytes(bytes);
     QVERIFY2(skin.isEmpty(), qPrintable(skin));
-    const QString layout = fuzz::CheckKleBytes(bytes);
+    const QString layout = fuzz::checkKleBytes(bytes);
     QVERIFY2(layout.isEmpty(), qPrintable(layout));
 }
 

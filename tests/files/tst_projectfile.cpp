@@ -51,7 +51,7 @@ QString projectText(const SkinProject &project)
 template <typename Write>
 QByteArray handMadeProject(Write write)
 {
-    CEBFFile file(ProjectFileClassName());
+    CEBFFile file(projectFileClassName());
     file.OpenForWriteInMemory();
     write(file);
     while (file.Level() > 0)
@@ -81,7 +81,7 @@ Loaded loadBytes(SkinProject &project, const QByteArray &bytes, const QString &p
 {
     writeFile(path, bytes);
     Loaded loaded;
-    loaded.ok = LoadProjectFile(project, path, &loaded.report);
+    loaded.ok = loadProjectFile(project, path, &loaded.report);
     return loaded;
 }
 
@@ -122,31 +122,31 @@ void TestProjectFile::freshProjectFileIsByteExact()
         QDir(dir.path()).mkpath(QFileInfo(dir.filePath(name)).path());
         SkinProject project;
         NormalizeProject(project);
-        SaveProjectFile(project, dir.filePath(name));
+        saveProjectFile(project, dir.filePath(name));
         const QByteArray bytes = readFile(dir.filePath(name));
         QCOMPARE(bytes.size(), 3366);
         QCOMPARE(bytes, readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp")));
 
-        const QList<ContainerEntry> top = ListEntries(bytes, 1);
+        const QList<ContainerEntry> top = listEntries(bytes, 1);
         QCOMPARE(top.size(), 1);
         QCOMPARE(top[0].name, QByteArrayView("VELKARI_PRJFILE"));
         QCOMPARE(top[0].count, 7);
         QCOMPARE(top[0].size, 3342u);
-        const QList<ContainerEntry> entries = ListEntries(top[0].body, top[0].count);
+        const QList<ContainerEntry> entries = listEntries(top[0].body, top[0].count);
         for (int shape = 0; shape < 4; ++shape) {
             const ContainerEntry &shapeEntry = entries[3 + shape];
             QCOMPARE(shapeEntry.length(), 813u);
-            const ContainerEntry layout = ListEntries(shapeEntry.body, 1).value(0);
+            const ContainerEntry layout = listEntries(shapeEntry.body, 1).value(0);
             QCOMPARE(layout.length(), 798u);
-            const QList<ContainerEntry> fields = ListEntries(layout.body, layout.count);
+            const QList<ContainerEntry> fields = listEntries(layout.body, layout.count);
             QCOMPARE(fields.size(), 5);
             const ContainerEntry rows = fields[4];
             QCOMPARE(rows.count, 5);
-            for (const ContainerEntry &row : ListEntries(rows.body, rows.count)) {
+            for (const ContainerEntry &row : listEntries(rows.body, rows.count)) {
                 QCOMPARE(row.length(), 137u);
-                const ContainerEntry buttons = ListEntries(row.body, row.count).value(1);
+                const ContainerEntry buttons = listEntries(row.body, row.count).value(1);
                 QCOMPARE(buttons.count, 1);
-                QCOMPARE(ListEntries(buttons.body, 1).value(0).length(), 88u);
+                QCOMPARE(listEntries(buttons.body, 1).value(0).length(), 88u);
             }
         }
     }
@@ -206,11 +206,11 @@ void TestProjectFile::roundTrip()
             list.append(std::move(layout));
         }
     }
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
 
     SkinProject loaded;
     LoadReport report;
-    QVERIFY(LoadProjectFile(loaded, path, &report));
+    QVERIFY(loadProjectFile(loaded, path, &report));
     QVERIFY(report.isEmpty());
     QCOMPARE(loaded.projectPath, path);
     QCOMPARE(projectText(loaded), projectText(project));
@@ -222,12 +222,12 @@ void TestProjectFile::placeholdersDoNotAccumulate()
     const QString path = dir.filePath(QStringLiteral("p.vsp"));
     SkinProject project;
     NormalizeProject(project);
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     const QByteArray first = readFile(path);
     for (int i = 0; i < 3; ++i) {
         SkinProject again;
-        QVERIFY(LoadProjectFile(again, path));
-        SaveProjectFile(again, path);
+        QVERIFY(loadProjectFile(again, path));
+        saveProjectFile(again, path);
     }
     QCOMPARE(readFile(path), first);
 }
@@ -241,19 +241,19 @@ void TestProjectFile::picturePathsMoveWithTheProject()
     SkinProject project;
     NormalizeProject(project);
     project.layoutList(Portrait).at(0)->picFileName = dir.filePath(QStringLiteral("one/pics/k.gif"));
-    SaveProjectFile(project, dir.filePath(QStringLiteral("one/proj/a.vsp")));
+    saveProjectFile(project, dir.filePath(QStringLiteral("one/proj/a.vsp")));
     QVERIFY(readFile(dir.filePath(QStringLiteral("one/proj/a.vsp"))).contains(QByteArray("1\0,\0\\\0p\0i\0c\0s\0", 14)));
 
     // The project and its pictures moved together.
     QVERIFY(QFile::copy(dir.filePath(QStringLiteral("one/proj/a.vsp")), dir.filePath(QStringLiteral("two/deeper/a.vsp"))));
     SkinProject moved;
-    QVERIFY(LoadProjectFile(moved, dir.filePath(QStringLiteral("two/deeper/a.vsp"))));
+    QVERIFY(loadProjectFile(moved, dir.filePath(QStringLiteral("two/deeper/a.vsp"))));
     QCOMPARE(moved.layoutList(Portrait).at(0)->picFileName, dir.filePath(QStringLiteral("two/pics/k.gif")));
 
     // Saved under a new name elsewhere: relative to the new place.
-    SaveProjectFile(moved, dir.filePath(QStringLiteral("b.vsp")));
+    saveProjectFile(moved, dir.filePath(QStringLiteral("b.vsp")));
     SkinProject resaved;
-    QVERIFY(LoadProjectFile(resaved, dir.filePath(QStringLiteral("b.vsp"))));
+    QVERIFY(loadProjectFile(resaved, dir.filePath(QStringLiteral("b.vsp"))));
     QCOMPARE(resaved.layoutList(Portrait).at(0)->picFileName, dir.filePath(QStringLiteral("two/pics/k.gif")));
 }
 
@@ -593,7 +593,7 @@ void TestProjectFile::damagedProjectsAreRefused_data()
         QByteArray bytes = fresh + QByteArray(8, '\0');
         quint32 pos = 0;
         for (int level = 0; level < depth; ++level) {
-            const QList<ContainerEntry> entries = ListEntries(QByteArrayView(fresh).sliced(pos), level == 0 ? 1 : INT_MAX);
+            const QList<ContainerEntry> entries = listEntries(QByteArrayView(fresh).sliced(pos), level == 0 ? 1 : INT_MAX);
             const ContainerEntry &last = entries.last();
             const quint32 fields = pos + last.offset + 1 + quint32(last.name.size());
             qToLittleEndian<quint32>(last.size + 8, bytes.data() + fields + 4);
@@ -631,15 +631,15 @@ void TestProjectFile::damagedProjectsAreRefused()
 void TestProjectFile::readingFindsTheDamageAWalkFinds()
 {
     const QByteArray fresh = readFile(QStringLiteral(VELKARI_TEST_DATA "/fresh-project.vsp"));
-    const qsizetype afterClassName = 1 + ProjectFileClassName().size();
+    const qsizetype afterClassName = 1 + projectFileClassName().size();
     for (qsizetype at = afterClassName; at < fresh.size(); ++at) {
         for (const char value : {'\x00', '\x80', '\xff'}) {
             QByteArray bytes = fresh;
             bytes[at] = value;
-            CEBFFile file(ProjectFileClassName());
+            CEBFFile file(projectFileClassName());
             SkinProject project;
             if (file.OpenForReadBytes(bytes))
-                ReadProject(file, project);
+                readProject(file, project);
             QVERIFY2(file.damage() == findContainerDamage(bytes), qPrintable(QString::number(at)));
         }
     }
@@ -662,7 +662,7 @@ void TestProjectFile::failedSavesLeaveNoTrace()
         writeFile(path, "old project");
     SkinProject project; // no layouts: a small file, so that every byte of it can fail
     qint64 written = 0;
-    const QString failure = failedWritesLeaveNoTrace(path, [&] { SaveProjectFile(project, path); }, &written);
+    const QString failure = failedWritesLeaveNoTrace(path, [&] { saveProjectFile(project, path); }, &written);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(written, QFileInfo(path).size());
 }

@@ -62,7 +62,7 @@ QByteArray patched(QByteArray bytes, qsizetype offset, const Bytes &with)
 // "Hi-Res. Portrait" holds `layouts` of them, the second with `record` as its key data.
 struct SkinParts
 {
-    QByteArray record = EncodeSkinLayoutData(*workedExampleLayout());
+    QByteArray record = encodeSkinLayoutData(*workedExampleLayout());
     int layouts = 2;
     QByteArray secondName = "1";
     bool keyData = true;
@@ -71,7 +71,7 @@ struct SkinParts
 
 QByteArray skinBytes(const SkinParts &parts)
 {
-    CEBFFile file(SkinFileClassName());
+    CEBFFile file(skinFileClassName());
     file.OpenForWriteInMemory();
     quint32 color = 0;
     QString help;
@@ -79,14 +79,14 @@ QByteArray skinBytes(const SkinParts &parts)
     file.ExchangeInt32("HC", color);
     file.ExchangeString("HFN", help);
     for (int shape = 0; shape < parts.shapes; ++shape) {
-        file.BeginSection(SkinShapeSectionName(shape));
+        file.BeginSection(skinShapeSectionName(shape));
         const bool damaged = shape == HiResPortrait;
         for (int i = 0; i < (damaged ? parts.layouts : 1); ++i) {
             const bool second = damaged && i == 1;
             file.BeginSection(second ? parts.secondName : QByteArray::number(i));
             QByteArray picture("GIF89a");
             file.ExchangeBlock("P", picture);
-            QByteArray record = second ? parts.record : EncodeSkinLayoutData(*workedExampleLayout());
+            QByteArray record = second ? parts.record : encodeSkinLayoutData(*workedExampleLayout());
             if (!second || parts.keyData)
                 file.ExchangeBlock("D", record);
             file.EndSection();
@@ -120,8 +120,8 @@ private Q_SLOTS:
     void rowKeyWidth();
     void keyRects_data();
     void keyRects();
-    void expectedRowKeyWidth_data();
-    void expectedRowKeyWidth();
+    void expectedWidthFollowsRowZero_data();
+    void expectedWidthFollowsRowZero();
     void validation_data();
     void validation();
     void firstFailureStopsAtTheFirstLayout();
@@ -149,9 +149,9 @@ void TestSkinFile::workedExampleRecord()
                                     .i32(240).i32(40)
                                     .bytes();
     QCOMPARE(expected.size(), 110);
-    QCOMPARE(EncodeSkinLayoutData(*layout), expected);
+    QCOMPARE(encodeSkinLayoutData(*layout), expected);
     SkinLayoutData decoded;
-    QVERIFY(DecodeSkinLayoutData(expected, decoded));
+    QVERIFY(decodeSkinLayoutData(expected, decoded));
     QCOMPARE(decoded.rows.size(), 2);
     QCOMPARE(decoded.rows[0][1].right, 240);
     QCOMPARE(decoded.height, 40);
@@ -163,12 +163,12 @@ void TestSkinFile::recordSizeCountsKeysNotPlaceholders()
     layout.rows.append(makeRow(10, {1, 2}));
     layout.rows.append(makeRow(10, {1, 2, 3, 4}));
     layout.rows.append(makeRow(10, {1}));
-    QCOMPARE(SkinLayoutDataSize(layout), 198);
-    QCOMPARE(EncodeSkinLayoutData(layout).size(), 198);
+    QCOMPARE(skinLayoutDataSize(layout), 198);
+    QCOMPARE(encodeSkinLayoutData(layout).size(), 198);
     // The placeholder's width counts for nothing.
     layout.rows.at(2)->buttons.last()->width = 999;
     SkinLayoutData decoded;
-    QVERIFY(DecodeSkinLayoutData(EncodeSkinLayoutData(layout), decoded));
+    QVERIFY(decodeSkinLayoutData(encodeSkinLayoutData(layout), decoded));
     QCOMPARE(decoded.width, 1);
     QCOMPARE(decoded.height, 30);
 }
@@ -204,7 +204,7 @@ void TestSkinFile::specialKeys()
         layout.rows.append(std::move(row));
     }
     SkinLayoutData data;
-    QVERIFY(DecodeSkinLayoutData(EncodeSkinLayoutData(layout), data));
+    QVERIFY(decodeSkinLayoutData(encodeSkinLayoutData(layout), data));
     QCOMPARE(data.enter.row, expected.enterRow);
     QCOMPARE(data.enter.button, expected.enterButton);
     QCOMPARE(data.space.row, expected.spaceRow);
@@ -265,7 +265,7 @@ void TestSkinFile::keyRects()
         layout.rows.append(makeRow(heights[r], widths[r]));
         layout.rows.at(r)->buttons.last()->width = 999;
     }
-    const SkinKeyRects keys = SkinLayoutKeyRects(layout);
+    const SkinKeyRects keys = skinLayoutKeyRects(layout);
     QStringList shown;
     for (const QList<QRect> &row : keys.rows) {
         QStringList texts;
@@ -277,7 +277,7 @@ void TestSkinFile::keyRects()
     QCOMPARE(keys.extent(), extent);
 
     SkinLayoutData data;
-    QVERIFY(DecodeSkinLayoutData(EncodeSkinLayoutData(layout), data));
+    QVERIFY(decodeSkinLayoutData(encodeSkinLayoutData(layout), data));
     QCOMPARE(QSize(data.width, data.height), footer);
     QCOMPARE(data.rows.size(), keys.rows.size());
     for (int r = 0; r < data.rows.size(); ++r) {
@@ -290,7 +290,7 @@ void TestSkinFile::keyRects()
     }
 }
 
-void TestSkinFile::expectedRowKeyWidth_data()
+void TestSkinFile::expectedWidthFollowsRowZero_data()
 {
     QTest::addColumn<QList<quint16>>("row0");
     QTest::addColumn<int>("expected");
@@ -302,15 +302,15 @@ void TestSkinFile::expectedRowKeyWidth_data()
     QTest::newRow("placeholder only") << QList<quint16>{} << 240;
 }
 
-void TestSkinFile::expectedRowKeyWidth()
+void TestSkinFile::expectedWidthFollowsRowZero()
 {
     QFETCH(QList<quint16>, row0);
     QFETCH(int, expected);
     SkinLayout layout;
-    QCOMPARE(int(ExpectedRowKeyWidth(layout)), 0);
+    QCOMPARE(int(expectedRowKeyWidth(layout)), 0);
     layout.rows.append(makeRow(10, row0));
     layout.rows.append(makeRow(10, {quint16(expected)}));
-    QCOMPARE(int(ExpectedRowKeyWidth(layout)), expected);
+    QCOMPARE(int(expectedRowKeyWidth(layout)), expected);
     // A later row of that width is never the one the rules name.
     layout.picFileName = QStringLiteral(VELKARI_TEST_DATA "/valid-project.vsp");
     QVERIFY(!ValidateLayout(layout, QStringLiteral("Portrait")).contains(QStringLiteral("row 1")));
@@ -396,12 +396,12 @@ void TestSkinFile::firstFailureStopsAtTheFirstLayout()
     writeFile(picture, "GIF89a");
     SkinProject project;
     makeValidProject(project, picture);
-    QVERIFY(FirstValidationFailure(project).isEmpty());
+    QVERIFY(firstValidationFailure(project).isEmpty());
     project.layoutList(Landscape).at(0)->rows.at(0)->height = 0;
     project.layoutList(HiResLandscape).at(0)->picFileName.clear();
     project.layoutList(Landscape).append(makeValidLayout(QStringLiteral("second"), QString()));
-    QCOMPARE(FirstValidationFailure(project), QStringLiteral("Invalid Height for the row 0 in layout \"Landscape->Layout1\"."));
-    QCOMPARE(AllValidationFailures(project),
+    QCOMPARE(firstValidationFailure(project), QStringLiteral("Invalid Height for the row 0 in layout \"Landscape->Layout1\"."));
+    QCOMPARE(allValidationFailures(project),
              (QStringList{QStringLiteral("Invalid Height for the row 0 in layout \"Landscape->Layout1\"."),
                           QStringLiteral("No picture file is specified for the layout \"Landscape->second\"."),
                           QStringLiteral("No picture file is specified for the layout \"Hi-Res. Landscape->Layout3\".")}));
@@ -423,7 +423,7 @@ void TestSkinFile::skinPath()
 {
     QFETCH(QString, project);
     QFETCH(QString, skin);
-    QCOMPARE(SkinFilePath(project), skin);
+    QCOMPARE(skinFilePath(project), skin);
 }
 
 void TestSkinFile::skinFileHoldsPicturesAndRecords()
@@ -440,13 +440,13 @@ void TestSkinFile::skinFileHoldsPicturesAndRecords()
     project.highlightColor = 0x00A0B0C0;
     project.helpFileName = QStringLiteral("Hilfe.htm");
     const QString skinPath = dir.filePath(QStringLiteral("demo.vsk"));
-    WriteSkinFile(project, skinPath);
+    writeSkinFile(project, skinPath);
 
     const QByteArray bytes = readFile(skinPath);
-    const ContainerEntry top = ListEntries(bytes, 1).value(0);
+    const ContainerEntry top = listEntries(bytes, 1).value(0);
     QCOMPARE(top.name, QByteArrayView("VELKARI_SKIN"));
     QCOMPARE(top.length(), quint32(bytes.size()));
-    const QList<ContainerEntry> entries = ListEntries(top.body, top.count);
+    const QList<ContainerEntry> entries = listEntries(top.body, top.count);
     QStringList names;
     for (const ContainerEntry &e : entries)
         names << QString::fromLatin1(e.name);
@@ -454,15 +454,15 @@ void TestSkinFile::skinFileHoldsPicturesAndRecords()
     QCOMPARE(qFromLittleEndian<quint32>(entries[0].body.data()), 0x00010203u);
     QCOMPARE(qFromLittleEndian<quint32>(entries[1].body.data()), 0x00A0B0C0u);
     QCOMPARE(entries[2].body.toByteArray(), QByteArray("H\0i\0l\0f\0e\0.\0h\0t\0m\0", 18));
-    const QList<ContainerEntry> hiResLayouts = ListEntries(entries[5].body, entries[5].count);
+    const QList<ContainerEntry> hiResLayouts = listEntries(entries[5].body, entries[5].count);
     QCOMPARE(hiResLayouts.size(), 2);
     QCOMPARE(hiResLayouts[1].name, QByteArrayView("1"));
-    const QList<ContainerEntry> values = ListEntries(hiResLayouts[1].body, hiResLayouts[1].count);
+    const QList<ContainerEntry> values = listEntries(hiResLayouts[1].body, hiResLayouts[1].count);
     QCOMPARE(values.size(), 2);
     QCOMPARE(values[0].name, QByteArrayView("P"));
     QCOMPARE(values[0].body.toByteArray(), pictureBytes);
     QCOMPARE(values[1].name, QByteArrayView("D"));
-    QCOMPARE(values[1].body.toByteArray(), EncodeSkinLayoutData(*workedExampleLayout()));
+    QCOMPARE(values[1].body.toByteArray(), encodeSkinLayoutData(*workedExampleLayout()));
 }
 
 void TestSkinFile::failedSkinLeavesOldFile_data()
@@ -489,7 +489,7 @@ void TestSkinFile::failedSkinLeavesOldFile()
     if (skinIs == QLatin1String("project"))
         project.projectPath = skinPath;
     try {
-        WriteSkinFile(project, skinPath);
+        writeSkinFile(project, skinPath);
         QFAIL("no FileError raised");
     } catch (const FileError &error) {
         // Named: the picture that vanished, or the skin that would replace its project or picture.
@@ -517,22 +517,22 @@ void TestSkinFile::fullDiskLeavesNoSkin()
     const QString skinPath = dir.filePath(QStringLiteral("demo.vsk"));
     writeFile(skinPath, "old skin");
     qint64 written = 0;
-    const QString failure = failedWritesLeaveNoTrace(skinPath, [&] { WriteSkinFile(project, skinPath); }, &written);
+    const QString failure = failedWritesLeaveNoTrace(skinPath, [&] { writeSkinFile(project, skinPath); }, &written);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(written, QFileInfo(skinPath).size());
 }
 
 void TestSkinFile::decodeRefusesDamagedRecords()
 {
-    const QByteArray good = EncodeSkinLayoutData(*workedExampleLayout());
+    const QByteArray good = encodeSkinLayoutData(*workedExampleLayout());
     SkinLayoutData data;
     for (qsizetype length = 0; length < good.size(); ++length)
-        QVERIFY(!DecodeSkinLayoutData(good.left(length), data));
-    QVERIFY(!DecodeSkinLayoutData(good + '\0', data));
+        QVERIFY(!decodeSkinLayoutData(good.left(length), data));
+    QVERIFY(!decodeSkinLayoutData(good + '\0', data));
     QByteArray hugeRows = good;
     hugeRows.replace(27, 4, QByteArray("\xff\xff\xff\x7f", 4));
-    QVERIFY(!DecodeSkinLayoutData(hugeRows, data));
-    QVERIFY(DecodeSkinLayoutData(good, data));
+    QVERIFY(!decodeSkinLayoutData(hugeRows, data));
+    QVERIFY(decodeSkinLayoutData(good, data));
 }
 
 void TestSkinFile::readBackEqualsTheProject()
@@ -563,10 +563,10 @@ void TestSkinFile::readBackEqualsTheProject()
     }
     hiRes.append(std::move(full));
     const QString skinPath = dir.filePath(QStringLiteral("demo.vsk"));
-    WriteSkinFile(project, skinPath);
+    writeSkinFile(project, skinPath);
 
     CompiledSkin skin;
-    QCOMPARE(ReadSkinFile(skinPath, skin), QString());
+    QCOMPARE(readSkinFile(skinPath, skin), QString());
     QCOMPARE(skin.textColor, project.textColor);
     QCOMPARE(skin.highlightColor, project.highlightColor);
     QCOMPARE(skin.helpFileName, project.helpFileName);
@@ -607,7 +607,7 @@ void TestSkinFile::damagedSkins_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
 
-    const QByteArray good = EncodeSkinLayoutData(*workedExampleLayout());
+    const QByteArray good = encodeSkinLayoutData(*workedExampleLayout());
     // What the skin says is wrong, after the file's name.
     const QString damaged = QStringLiteral("%1: The key data of layout 1 of the shape \"Hi-Res. Portrait\" is damaged: ");
     QTest::newRow("whole") << skinBytes({}) << "";
@@ -649,7 +649,7 @@ void TestSkinFile::damagedSkins()
     const QString path = dir.filePath(QStringLiteral("damaged.vsk"));
     writeFile(path, bytes);
     CompiledSkin skin;
-    QCOMPARE(ReadSkinFile(path, skin), message.replace(QLatin1String("%1"), path));
+    QCOMPARE(readSkinFile(path, skin), message.replace(QLatin1String("%1"), path));
 }
 
 QTEST_GUILESS_MAIN(TestSkinFile)

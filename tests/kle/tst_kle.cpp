@@ -220,8 +220,8 @@ void TestKle::widthsFillTheScreen()
         int sum = 0;
         for (const auto &button : each->buttons)
             sum += button->isPlaceholder() ? 0 : button->width;
-        QCOMPARE(sum, ScreenShapeWidth(shape));
-        QCOMPARE(int(each->height), ScreenShapeKeyHeight(shape));
+        QCOMPARE(sum, screenShapeWidth(shape));
+        QCOMPARE(int(each->height), screenShapeKeyHeight(shape));
     }
     QList<int> found;
     for (const auto &button : layout->rows.at(row)->buttons) {
@@ -316,9 +316,9 @@ void TestKle::exportedLayoutsComeBack_data()
 {
     QTest::addColumn<QString>("templateName"); // empty: a layout with blank keys
     QTest::addColumn<int>("shape");
-    for (const SkinTemplateInfo &info : SkinTemplates()) {
+    for (const SkinTemplateInfo &info : skinTemplates()) {
         for (int shape = 0; shape < ScreenShapeCount; ++shape)
-            QTest::addRow("%s, %s", qPrintable(info.name), qPrintable(ScreenShapeName(shape))) << info.name << shape;
+            QTest::addRow("%s, %s", qPrintable(info.name), qPrintable(screenShapeName(shape))) << info.name << shape;
     }
     QTest::newRow("blank keys") << QString() << int(Portrait);
 }
@@ -353,7 +353,7 @@ void TestKle::exportedLayoutsComeBack()
         FixRowPlaceholders(*layout);
         project.layoutList(shape).append(std::move(layout));
     } else {
-        QVERIFY(BuildTemplateProject(project, templateName));
+        QVERIFY(buildTemplateProject(project, templateName));
     }
     for (const auto &original : project.layoutList(shape)) {
         const QByteArray json = exportKleLayout(*original);

@@ -222,7 +222,7 @@ void TestSkinModel::removeLayoutKeepsLinks()
         layout->rows.append(std::move(row));
         list.append(std::move(layout));
     }
-    QCOMPARE(RemoveLayout(list, position), position < 4);
+    QCOMPARE(removeLayoutKeepingLinks(list, position), position < 4);
     checkIndices(list);
     QStringList seenDragUps;
     for (const auto &layout : list) {
@@ -370,11 +370,11 @@ void TestSkinModel::keysMadeAndFreedInTurnStayApart()
 
 void TestSkinModel::shapeNames()
 {
-    QCOMPARE(ScreenShapeName(Portrait), QStringLiteral("Portrait"));
-    QCOMPARE(ScreenShapeName(Landscape), QStringLiteral("Landscape"));
-    QCOMPARE(ScreenShapeName(HiResPortrait), QStringLiteral("Hi-Res. Portrait"));
-    QCOMPARE(ScreenShapeName(HiResLandscape), QStringLiteral("Hi-Res. Landscape"));
-    QVERIFY(ScreenShapeName(4).isEmpty());
+    QCOMPARE(screenShapeName(Portrait), QStringLiteral("Portrait"));
+    QCOMPARE(screenShapeName(Landscape), QStringLiteral("Landscape"));
+    QCOMPARE(screenShapeName(HiResPortrait), QStringLiteral("Hi-Res. Portrait"));
+    QCOMPARE(screenShapeName(HiResLandscape), QStringLiteral("Hi-Res. Landscape"));
+    QVERIFY(screenShapeName(4).isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestSkinModel)

@@ -19,7 +19,7 @@ namespace {
 // The key map a layout's own picture should give back.
 PictureKeyMap keyMapOf(const SkinLayout &layout)
 {
-    const SkinKeyRects rects = SkinLayoutKeyRects(layout);
+    const SkinKeyRects rects = skinLayoutKeyRects(layout);
     PictureKeyMap map{rects.width, rects.height, {}};
     for (const QList<QRect> &keys : rects.rows) {
         PictureKeyMap::Row row{keys.first().top(), keys.first().height(), {}};
@@ -212,10 +212,10 @@ void TestKeyMap::readsThePaintersPicturesExactly_data()
     QTest::addColumn<QString>("templateName");
     QTest::addColumn<int>("shape");
     QTest::addColumn<QString>("themeName");
-    for (const SkinTemplateInfo &info : SkinTemplates()) {
+    for (const SkinTemplateInfo &info : skinTemplates()) {
         for (int shape = 0; shape < ScreenShapeCount; ++shape) {
             for (const QString &theme : KeyboardTheme::names()) {
-                QTest::addRow("%s, %s, %s", qPrintable(info.name), qPrintable(ScreenShapeName(shape)), qPrintable(theme))
+                QTest::addRow("%s, %s, %s", qPrintable(info.name), qPrintable(screenShapeName(shape)), qPrintable(theme))
                     << info.name << shape << theme;
             }
         }
@@ -228,7 +228,7 @@ void TestKeyMap::readsThePaintersPicturesExactly()
     QFETCH(int, shape);
     QFETCH(QString, themeName);
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, templateName));
+    QVERIFY(buildTemplateProject(project, templateName));
     const KeyboardPainter painter(*KeyboardTheme::named(themeName));
     for (const auto &layout : project.layoutList(shape))
         QCOMPARE(readPictureKeyMap(painter.paint(*layout)), keyMapOf(*layout));

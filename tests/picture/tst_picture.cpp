@@ -201,7 +201,7 @@ void TestPicture::drawsTheKeyMapsSize()
     QFETCH(int, shape);
     QFETCH(int, format);
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, templateName));
+    QVERIFY(buildTemplateProject(project, templateName));
     const KeyboardPainter painter(theme(QStringLiteral("dark")));
     for (const auto &layout : project.layoutList(shape)) {
         int height = 0;
@@ -222,7 +222,7 @@ void TestPicture::sameBytesEveryRun_data()
     QTest::addColumn<QStringList>("arguments"); // P: a project in a fresh folder
     QTest::addColumn<QString>("drawn");         // the pictures of the run, in P's pictures folder
     QTest::addColumn<QString>("committed");     // the same, committed
-    for (const SkinTemplateInfo &info : SkinTemplates()) {
+    for (const SkinTemplateInfo &info : skinTemplates()) {
         QTest::newRow(qPrintable(info.name)) << QStringList{"new", "--template", info.name, "P"} << "hires-portrait-*.gif"
                                              << "docs/templates/" + info.name + "-*.gif";
     }
@@ -280,7 +280,7 @@ void TestPicture::keyColoursStayExact()
     const KeyboardPainter painter(theme(themeName));
     const QImage picture = decode(drawLayoutPicture(*layout, painter, PictureFormat::Gif));
     QCOMPARE(picture.pixel(0, 0), painter.palette().first());
-    const QList<QRect> keys = SkinLayoutKeyRects(*layout).rows.first();
+    const QList<QRect> keys = skinLayoutKeyRects(*layout).rows.first();
     for (int k = 0; k < keys.size(); ++k) {
         const KeyStyle &style = painter.style(keyRoleOf(*layout->rows.at(0)->buttons.at(k)));
         // Left of the caption, below the lit edge, above the lip.
@@ -364,7 +364,7 @@ void TestPicture::namesPicturesWithoutClashing()
     const QString folder = QDir(dir.path()).filePath(QStringLiteral("demo-pictures"));
     QCOMPARE(pictureFolderFor(QDir(dir.path()).filePath(QStringLiteral("demo.vsp"))), folder);
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, QStringLiteral("numeric")));
+    QVERIFY(buildTemplateProject(project, QStringLiteral("numeric")));
     project.layoutList(Portrait).at(1)->name = QStringLiteral("Number Pad");
     QDir().mkpath(folder);
     const QString usedElsewhere = QDir(folder).filePath(QStringLiteral("landscape-number-pad.gif"));
@@ -385,7 +385,7 @@ void TestPicture::namesPicturesWithoutClashing()
     QCOMPARE(picturesInTheWay(project, all), QStringList());
 
     QVERIFY(writeLayoutPictures(project, all, KeyboardPainter(theme(QStringLiteral("light")))).isEmpty());
-    QVERIFY(FirstValidationFailure(project).isEmpty());
+    QVERIFY(firstValidationFailure(project).isEmpty());
     project.layoutList(HiResPortrait).at(0)->picFileName.clear();
     const QList<PictureJob> missing = planLayoutPictures(project, folder, PictureFormat::Bmp, true);
     QCOMPARE(missing.size(), 1);
@@ -437,7 +437,7 @@ void TestPicture::derivedShapesGetPictures()
     const QDir dir(temp.path());
     const QString folder = dir.filePath(QStringLiteral("demo-pictures"));
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, QStringLiteral("qwerty")));
+    QVERIFY(buildTemplateProject(project, QStringLiteral("qwerty")));
     project.projectPath = dir.filePath(QStringLiteral("demo.vsp"));
     QList<PictureJob> jobs = planLayoutPictures(project, folder, PictureFormat::Gif, false);
     jobs.removeIf([](const PictureJob &job) { return job.shape != Portrait; });
@@ -451,7 +451,7 @@ void TestPicture::derivedShapesGetPictures()
     for (const QString &path : inTheWay)
         writeFile(path, "keep");
     const auto errors = [&] {
-        QList<Problem> problems = CheckProject(project);
+        QList<Problem> problems = checkProject(project);
         problems.removeIf([](const Problem &problem) { return problem.shape != Portrait && problem.code == ProblemCode::NoPicture; });
         return problems;
     };
@@ -475,7 +475,7 @@ void TestPicture::derivedShapesGetPictures()
     QCOMPARE(project.layoutList(HiResLandscape).at(1)->picFileName, dir.filePath(QStringLiteral("mine-hires-landscape.bmp")));
     for (const QString &path : inTheWay)
         QCOMPARE(readFile(path), QByteArray("keep"));
-    QCOMPARE(CheckProject(project), QList<Problem>());
+    QCOMPARE(checkProject(project), QList<Problem>());
 }
 
 void TestPicture::pictureFollowsItsKeys_data()
@@ -495,7 +495,7 @@ void TestPicture::pictureFollowsItsKeys()
     QTemporaryDir temp;
     const QString folder = QDir(temp.path()).filePath(QStringLiteral("pictures"));
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, QStringLiteral("numeric")));
+    QVERIFY(buildTemplateProject(project, QStringLiteral("numeric")));
     const KeyboardPainter painter(theme(QStringLiteral("dark")));
     QVERIFY(writeLayoutPictures(project, planLayoutPictures(project, folder, PictureFormat::Gif, false), painter).isEmpty());
     SkinLayout &layout = *project.layoutList(Landscape).at(0);

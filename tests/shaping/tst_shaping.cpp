@@ -154,7 +154,7 @@ void TestShaping::shapeInUse()
 void TestShaping::deriveKeepsLayoutsAndAddsUp()
 {
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, QStringLiteral("qwerty")));
+    QVERIFY(buildTemplateProject(project, QStringLiteral("qwerty")));
     const LayoutList &source = project.layoutList(Portrait);
     source.at(1)->rows.at(0)->buttons.at(0)->width += 7; // a row that does not add up is fitted too
     const DeriveReport report = deriveShapes(project, Portrait, {Landscape, HiResPortrait, HiResLandscape}, true);
@@ -173,7 +173,7 @@ void TestShaping::deriveKeepsLayoutsAndAddsUp()
             for (const auto &row : layout->rows) {
                 const SkinRow &madeRow = *made.rows.at(row->index);
                 QCOMPARE(madeRow.height, velkari::scaledRowHeight(row->height, Portrait, shape));
-                QCOMPARE(rowKeySum(madeRow), ScreenShapeWidth(shape));
+                QCOMPARE(rowKeySum(madeRow), screenShapeWidth(shape));
                 QCOMPARE(madeRow.buttons.count(), row->buttons.count());
                 for (const auto &button : row->buttons) {
                     const SkinButton &made = *madeRow.buttons.at(button->index);
@@ -191,7 +191,7 @@ void TestShaping::deriveKeepsLayoutsAndAddsUp()
 void TestShaping::deriveRefusesShapesInUse()
 {
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, QStringLiteral("numeric")));
+    QVERIFY(buildTemplateProject(project, QStringLiteral("numeric")));
     project.layoutList(HiResPortrait).clear();
     project.layoutList(HiResPortrait).append(std::make_unique<SkinLayout>());
     project.layoutList(HiResPortrait).at(0)->name = QStringLiteral("Layout00");

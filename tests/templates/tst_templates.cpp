@@ -118,7 +118,7 @@ private Q_SLOTS:
 void TestTemplates::buildsASkin_data()
 {
     QTest::addColumn<QString>("name");
-    for (const SkinTemplateInfo &info : SkinTemplates())
+    for (const SkinTemplateInfo &info : skinTemplates())
         QTest::newRow(qPrintable(info.name)) << info.name;
 }
 
@@ -129,29 +129,29 @@ void TestTemplates::buildsASkin()
     QFETCH(QString, name);
     QTemporaryDir dir;
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, name));
+    QVERIFY(buildTemplateProject(project, name));
     project.projectPath = QDir(dir.path()).filePath(name + QStringLiteral(".vsp"));
     const QList<PictureJob> jobs =
         planLayoutPictures(project, pictureFolderFor(project.projectPath), PictureFormat::Gif, false);
     QCOMPARE(picturesInTheWay(project, jobs), QStringList());
     QCOMPARE(writeLayoutPictures(project, jobs, KeyboardPainter(*KeyboardTheme::named(QStringLiteral("light")))),
              QStringList());
-    QCOMPARE(FirstValidationFailure(project), QString());
+    QCOMPARE(firstValidationFailure(project), QString());
     // Not even a warning: a template is where a new skin starts.
     QStringList problems;
-    for (const Problem &problem : CheckProject(project))
-        problems << ProblemCodeName(problem.code) + QStringLiteral(": ") + problem.message;
+    for (const Problem &problem : checkProject(project))
+        problems << problemCodeName(problem.code) + QStringLiteral(": ") + problem.message;
     QCOMPARE(problems, QStringList());
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : project.layoutList(shape)) {
             int height = 0;
             for (const auto &row : layout->rows)
                 height += row->height;
-            QCOMPARE(QImage(layout->picFileName).size(), QSize(ShapeScreenWidth(shape), height));
+            QCOMPARE(QImage(layout->picFileName).size(), QSize(shapeScreenWidth(shape), height));
         }
     }
     const QString skin = QDir(dir.path()).filePath(QStringLiteral("skin.vsk"));
-    WriteSkinFile(project, skin);
+    writeSkinFile(project, skin);
     QVERIFY(QFileInfo(skin).size() > 0);
 }
 
@@ -159,9 +159,9 @@ void TestTemplates::layoutsAreLinked_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("shape");
-    for (const SkinTemplateInfo &info : SkinTemplates()) {
+    for (const SkinTemplateInfo &info : skinTemplates()) {
         for (int shape = 0; shape < ScreenShapeCount; ++shape)
-            QTest::addRow("%s %s", qPrintable(info.name), qPrintable(ScreenShapeName(shape))) << info.name << shape;
+            QTest::addRow("%s %s", qPrintable(info.name), qPrintable(screenShapeName(shape))) << info.name << shape;
     }
 }
 
@@ -173,7 +173,7 @@ void TestTemplates::layoutsAreLinked()
     QFETCH(QString, name);
     QFETCH(int, shape);
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, name));
+    QVERIFY(buildTemplateProject(project, name));
     const LayoutList &layouts = project.layoutList(shape);
     QVERIFY(layouts.count() >= 2);
     QSet<QString> names;
@@ -185,7 +185,7 @@ void TestTemplates::layoutsAreLinked()
         QCOMPARE(reachable(layouts, layout->index).contains(0), true);
         int enter = 0, space = 0, backspace = 0;
         for (const auto &row : layout->rows) {
-            QCOMPARE(int(RowKeyWidth(*row)), ShapeScreenWidth(shape));
+            QCOMPARE(int(RowKeyWidth(*row)), shapeScreenWidth(shape));
             for (const auto &button : row->buttons) {
                 enter += button->charCode == 13 && button->vk == 13;
                 space += button->charCode == 32 && button->vk == 32;
@@ -216,9 +216,9 @@ void TestTemplates::typesText()
     QFETCH(QString, name);
     QFETCH(QString, text);
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, name));
+    QVERIFY(buildTemplateProject(project, name));
     for (int shape = 0; shape < ScreenShapeCount; ++shape)
-        QVERIFY2(typeText(project.layoutList(shape), text).isEmpty(), qPrintable(ScreenShapeName(shape)));
+        QVERIFY2(typeText(project.layoutList(shape), text).isEmpty(), qPrintable(screenShapeName(shape)));
 }
 
 void TestTemplates::unknownNameLeavesTheProject()
@@ -226,8 +226,8 @@ void TestTemplates::unknownNameLeavesTheProject()
     SkinProject project;
     NormalizeProject(project);
     project.helpFileName = QStringLiteral("mine.htm");
-    QVERIFY(!BuildTemplateProject(project, QStringLiteral("dvorak")));
-    QVERIFY(!BuildTemplateProject(project, QStringLiteral("QWERTY")));
+    QVERIFY(!buildTemplateProject(project, QStringLiteral("dvorak")));
+    QVERIFY(!buildTemplateProject(project, QStringLiteral("QWERTY")));
     QCOMPARE(project.helpFileName, QStringLiteral("mine.htm"));
     QCOMPARE(project.layoutList(Portrait).at(0)->name, QStringLiteral("Layout00"));
 }

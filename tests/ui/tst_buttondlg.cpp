@@ -73,7 +73,7 @@ QList<int> disabledBoxes(const QWidget &dialog)
     return ids;
 }
 
-QStringList listEntries(const QWidget &dialog)
+QStringList listTexts(const QWidget &dialog)
 {
     return entries(control<QComboBox>(dialog, IdButtonFunctionList));
 }
@@ -410,7 +410,7 @@ void TestButtonDlg::functionBoxLaysOutFields()
     QCOMPARE(shown(dlg, IdButtonField1), editShown);
     QCOMPARE(shown(dlg, IdButtonFunctionList), !list.isEmpty());
     if (!list.isEmpty()) {
-        QCOMPARE(listEntries(dlg), list);
+        QCOMPARE(listTexts(dlg), list);
         QCOMPARE(control<QComboBox>(dlg, IdButtonFunctionList)->currentIndex(), selected);
     }
     QCOMPARE(shown(dlg, IdButtonFieldLabel2), !label2.isEmpty());

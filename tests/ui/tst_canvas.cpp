@@ -92,7 +92,7 @@ void TestCanvas::exampleLayoutsNeverOverlap_data()
 {
     QTest::addColumn<int>("shape");
     for (int shape = 0; shape < ScreenShapeCount; ++shape)
-        QTest::newRow(qPrintable(ScreenShapeName(shape))) << shape;
+        QTest::newRow(qPrintable(screenShapeName(shape))) << shape;
 }
 
 // The tallest layout of each shape: the picture lies below the grid and its row widths, at its

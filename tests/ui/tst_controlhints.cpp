@@ -59,7 +59,7 @@ void TestControlHints::hints()
 {
     QFETCH(int, id);
     QFETCH(QString, hint);
-    QCOMPARE(ControlHint(id), hint);
+    QCOMPARE(controlHint(id), hint);
     QCOMPARE(DescribeControl(id, nullptr, nullptr, help), hint);
 
     // A current layout makes no difference to a control outside the grid.
@@ -86,7 +86,7 @@ void TestControlHints::noHintForOtherIds_data()
 void TestControlHints::noHintForOtherIds()
 {
     QFETCH(int, id);
-    QVERIFY(ControlHint(id).isEmpty());
+    QVERIFY(controlHint(id).isEmpty());
     QVERIFY(DescribeControl(id, nullptr, nullptr, help).isEmpty());
 }
 

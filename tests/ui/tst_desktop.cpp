@@ -89,7 +89,7 @@ QString makeProject(const QString &path, const QString &layoutName)
     SkinProject project;
     NormalizeProject(project);
     project.layoutList(Portrait).at(0)->name = layoutName;
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     return path;
 }
 

@@ -215,7 +215,7 @@ void TestGridKeys::badgeFitsTheRow()
     QTest::mouseClick(label, Qt::LeftButton);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    QVERIFY(menu->actions().at(action)->text().contains(QString::number(ScreenShapeWidth(shape))));
+    QVERIFY(menu->actions().at(action)->text().contains(QString::number(screenShapeWidth(shape))));
     menu->actions().at(action)->trigger();
     menu->close();
 

@@ -45,7 +45,7 @@ void openPrepared(CViziZareroDlg &window, const QString &folder)
         portrait.append(std::move(layout));
     }
     const QString path = folder + QStringLiteral("/prepared.vsp");
-    SaveProjectFile(project, path);
+    saveProjectFile(project, path);
     window.openProjectFile(path);
 }
 

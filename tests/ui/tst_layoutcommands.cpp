@@ -95,11 +95,11 @@ void TestLayoutCommands::deriveShapes()
     QFETCH(bool, replace);
     if (!inUse) {
         SkinProject fresh;
-        LoadProjectFile(fresh, m_example);
+        loadProjectFile(fresh, m_example);
         for (int shape = Landscape; shape < ScreenShapeCount; ++shape)
             fresh.layoutList(shape).clear();
         NormalizeProject(fresh);
-        SaveProjectFile(fresh, m_example);
+        saveProjectFile(fresh, m_example);
     }
     m_window->openProjectFile(m_example);
     const SkinProject &project = m_window->project();

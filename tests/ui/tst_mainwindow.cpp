@@ -260,7 +260,7 @@ void TestMainWindow::openKeepsTheShapeOnView()
         NormalizeProject(saved);
         saved.layoutList(Landscape).at(0)->name = QStringLiteral("Wide");
         saved.layoutList(Landscape).append(layoutWithRows(QStringLiteral("Wider"), {10}, {20}));
-        SaveProjectFile(saved, path);
+        saveProjectFile(saved, path);
     }
     ScriptedWindow window;
     window.show();

@@ -94,7 +94,7 @@ void TestNewProject::chooserPreviewsEachTemplate_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("empty project") << QString();
-    for (const SkinTemplateInfo &info : SkinTemplates())
+    for (const SkinTemplateInfo &info : skinTemplates())
         QTest::newRow(qPrintable(info.name)) << info.name;
 }
 
@@ -116,7 +116,7 @@ void TestNewProject::chooserPreviewsEachTemplate()
         return;
     }
     SkinProject project;
-    QVERIFY(BuildTemplateProject(project, name));
+    QVERIFY(buildTemplateProject(project, name));
     QCOMPARE(dark.size(), KeyboardPainter::pictureSize(*project.layoutList(Portrait).at(0)));
     QCOMPARE(light.size(), dark.size());
     QVERIFY(light != dark);
@@ -146,11 +146,11 @@ void TestNewProject::newFromTemplateOpensAValidProject()
     QCOMPARE(shownTitle(window), QStringLiteral("Velkari Skin Editor-") + path);
     QVERIFY(!window.document().isModified());
     SkinProject expected;
-    BuildTemplateProject(expected, name);
+    buildTemplateProject(expected, name);
     QCOMPARE(textOf(window, IdLayoutList), expected.layoutList(Portrait).at(0)->name);
     QVERIFY(!window.pictureImage().isNull());
-    const QList<Problem> problems = CheckProject(window.project());
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.isEmpty() ? QString() : ProblemLine(path, problems.first())));
+    const QList<Problem> problems = checkProject(window.project());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.isEmpty() ? QString() : problemLine(path, problems.first())));
     for (int shape = 0; shape < ScreenShapeCount; ++shape) {
         for (const auto &layout : window.project().layoutList(shape))
             QCOMPARE(QFileInfo(layout->picFileName).absolutePath(), dir.filePath(QStringLiteral("mine-pictures")));

@@ -118,7 +118,7 @@ void TestProblems::panelFollowsEditsOpenAndNew()
     window.show();
     click(window, IdProblems);
     const auto caption = [&window] { return textOf(window, IdProblems); };
-    const QList<Problem> fresh = CheckProject(window.project());
+    const QList<Problem> fresh = checkProject(window.project());
     QVERIFY(std::ranges::any_of(fresh, &Problem::isError));
     QTRY_COMPARE(caption(), captionOf(fresh));
 
@@ -244,7 +244,7 @@ void TestProblems::missingPicturesAreSaidOnce()
     QTest::qWait(20);
     whenModal<TemplateChooser>([](TemplateChooser *chooser) { chooser->accept(); });
     window.commandNew();
-    QTRY_COMPARE(textOf(window, IdProblems), captionOf(CheckProject(window.project())));
+    QTRY_COMPARE(textOf(window, IdProblems), captionOf(checkProject(window.project())));
     QCOMPARE(said.count(), 1);
     QCOMPARE(textOf(window, IdStatus), QString());
 }

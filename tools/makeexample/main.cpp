@@ -21,7 +21,7 @@ int writeExample(const QString &folder, QTextStream &out, QTextStream &err)
 {
     const QDir dir(folder);
     SkinProject project;
-    BuildTemplateProject(project, QStringLiteral("qwerty"));
+    buildTemplateProject(project, QStringLiteral("qwerty"));
     project.projectPath = dir.absoluteFilePath(QStringLiteral("velkari-demo.vsp"));
 
     QList<PictureJob> jobs =
@@ -34,12 +34,12 @@ int writeExample(const QString &folder, QTextStream &out, QTextStream &err)
         }
     }
     const QStringList problems = writeLayoutPictures(project, jobs, KeyboardPainter(*KeyboardTheme::named(QStringLiteral("dark"))));
-    const QString failure = problems.isEmpty() ? FirstValidationFailure(project) : problems.first();
+    const QString failure = problems.isEmpty() ? firstValidationFailure(project) : problems.first();
     if (!failure.isEmpty()) {
         err << "velkari-make-example: " << failure << '\n';
         return 1;
     }
-    SaveProjectFile(project, project.projectPath);
+    saveProjectFile(project, project.projectPath);
     out << "Wrote " << jobs.size() << " pictures and " << QDir::toNativeSeparators(project.projectPath) << '\n';
     return 0;
 }
