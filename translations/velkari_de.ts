@@ -995,6 +995,10 @@ Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
         <source>The project has no file yet: OK asks where to save it, and the pictures go beside it.</source>
         <translation>Das Projekt hat noch keine Datei: OK fragt, wo es gespeichert werden soll, und die Bilder kommen daneben.</translation>
     </message>
+    <message>
+        <source>&amp;First fit its rows to its screen and draw the pictures it lacks</source>
+        <translation>&amp;Zuerst ihre Zeilen an den Bildschirm anpassen und fehlende Bilder zeichnen</translation>
+    </message>
 </context>
 <context>
     <name>velkari::DerivedPictures</name>

@@ -284,25 +284,43 @@ FitReport ProjectDocument::equalRowWidths(int shape, int layout, int row)
 }
 
 ProjectDocument::Derived ProjectDocument::deriveShapes(int from, const QList<int> &targets, bool replaceShapesInUse,
-                                                       const KeyboardTheme &fallbackTheme)
+                                                       const KeyboardTheme &fallbackTheme, bool fitSource)
 {
     Derived derived;
     derived.report = velkari::deriveShapes(m_project, from, targets, replaceShapesInUse);
     if (derived.report.derived.isEmpty())
         return derived;
+    // The copies were scaled from the source's proportions, which fitting keeps.
+    if (fitSource)
+        derived.sourceFitted = fitShape(m_project, from);
     // The layouts are the step whatever becomes of their pictures; a picture that cannot be
     // written is reported once the step is made.
-    QString failure;
     try {
-        derived.pictures = writeDerivedPictures(m_project, from, derived.report.derived, pictureFolderFor(path()),
-                                                fallbackTheme);
+        if (fitSource)
+            drawMissingPictures(from, fallbackTheme, derived.pictures);
+        const DerivedPictures written = writeDerivedPictures(m_project, from, derived.report.derived,
+                                                             pictureFolderFor(path()), fallbackTheme);
+        derived.pictures.written.append(written.written);
+        derived.pictures.problems.append(written.problems);
     } catch (const FileError &error) {
-        failure = error.message();
+        derived.pictures.problems.append(error.message());
     }
     commit({.action = Text::tr("Derive Shapes")});
-    if (!failure.isEmpty())
-        derived.pictures.problems.append(failure);
     return derived;
+}
+
+void ProjectDocument::drawMissingPictures(int shape, const KeyboardTheme &theme, DerivedPictures &pictures)
+{
+    const QString folder = pictureFolderFor(path());
+    for (const auto &layout : m_project.layoutList(shape)) {
+        if (hasReadablePicture(*layout))
+            continue;
+        const QString problem = redrawLayoutPicture(m_project, shape, layout->index, folder, theme);
+        if (problem.isEmpty())
+            pictures.written.append({shape, layout->index, layout->picFileName, true});
+        else
+            pictures.problems.append(problem);
+    }
 }
 
 QString ProjectDocument::redrawPicture(int shape, int index, const KeyboardTheme &fallbackTheme)

@@ -105,16 +105,19 @@ public:
 
     // The layouts of `from` made anew in every shape of `targets`, with their pictures; nothing
     // changes when a target is in use and `replaceShapesInUse` is not given (report.refused()).
+    // With `fitSource` the rows of `from` are first fitted to its own screen, and a layout of
+    // `from` without a readable picture gets one drawn, so that all the shapes come out whole.
     // Pictures are drawn into the project's pictures folder (the project must have a file) in the
-    // theme of the project's pictures, else `fallbackTheme`. Raises FileError when a picture
-    // cannot be written; the layouts are derived all the same.
+    // theme of the project's pictures, else `fallbackTheme`. A picture that cannot be written is
+    // named among the pictures' problems; the layouts are derived all the same.
     struct Derived
     {
         DeriveReport report;
-        DerivedPictures pictures;
+        FitReport sourceFitted;
+        DerivedPictures pictures; // those drawn for `from` included
     };
     Derived deriveShapes(int from, const QList<int> &targets, bool replaceShapesInUse,
-                         const KeyboardTheme &fallbackTheme);
+                         const KeyboardTheme &fallbackTheme, bool fitSource = false);
 
     // A picture whose size differs from the keys': drawn again from the keys (a picture the
     // painter drew), or the author's scaled into a new file. The problem, empty when it was done.
@@ -164,6 +167,8 @@ private:
     void replaced(bool newProject);
     void setPath(const QString &path);
     bool commitFit(const FitReport &report, int shape, int layout, const QString &action);
+    // Draws a picture for every layout of the shape that has none that can be read.
+    void drawMissingPictures(int shape, const KeyboardTheme &theme, DerivedPictures &pictures);
 
     SkinProject m_project;
     CopiedRecords m_copied;

@@ -65,6 +65,16 @@ QString charCodeText(quint16 code)
     return hexText(code, 2);
 }
 
+// What a key is called on its cap: the character it types, or the name of its key.
+QString keyCaption(const KeyCodes &codes)
+{
+    const QChar typed(codes.charCode);
+    if (codes.charCode > 0x20 && typed.isPrint())
+        return QString(typed);
+    const NamedKey *key = namedKeyForVk(codes.vk);
+    return key ? key->name : QString();
+}
+
 bool isSpace(QChar c)
 {
     return c == u' ' || (c >= u'\t' && c <= u'\r');
@@ -421,9 +431,18 @@ void CButtonDlg::takeKey(int qtKey, const QString &text, bool keypad)
         m_vkName->setText(tr("no code for this key"));
         return;
     }
+    // A key that types a character and has no function yet is a Character key; a New cell's
+    // automatic caption gives way to what the key is called.
+    if (m_shownKind == KindKeyOnly && codes->charCode) {
+        m_functionBoxes[KindCharacter]->setChecked(true);
+        refreshFunctionFields();
+    }
     if (m_shownKind == KindCharacter)
         m_fieldEdits[0]->setText(charCodeText(codes->charCode));
     m_fieldEdits[1]->setText(hexText(codes->vk, 2));
+    const QString caption = m_captionEdit->text();
+    if (caption.isEmpty() || (m_addMode && caption == m_opened.caption))
+        m_captionEdit->setText(keyCaption(*codes));
 }
 
 // A value that is not a position of the list leaves it without a selection.

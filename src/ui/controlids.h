@@ -82,6 +82,7 @@ enum LayoutDialogId : int {
 // Derive Shapes; OK and Cancel are Ok and Cancel.
 enum DeriveShapesDialogId : int {
     IdDeriveSource = 1001,
+    IdDeriveFitSource = 1002,
     IdDeriveFirstTarget = 1010, // a box for each shape, 1010 + its ScreenShape
 };
 

@@ -27,6 +27,10 @@ DeriveShapesDlg::DeriveShapesDlg(int source, bool hasFile, QWidget *parent)
         m_sourceList->addItem(screenShapeName(shape));
     auto *form = new QFormLayout;
     form->addRow(tr("&Copy the layouts of:"), m_sourceList);
+    m_completeSource = new QCheckBox(tr("&First fit its rows to its screen and draw the pictures it lacks"), this);
+    setControlId(m_completeSource, IdDeriveFitSource);
+    m_completeSource->setChecked(true);
+    form->addRow(QString(), m_completeSource);
 
     auto *targetGroup = new QGroupBox(tr("Replace the layouts of:"), this);
     auto *targetLayout = new QVBoxLayout(targetGroup);
@@ -72,6 +76,11 @@ DeriveShapesDlg::DeriveShapesDlg(int source, bool hasFile, QWidget *parent)
 int DeriveShapesDlg::source() const
 {
     return m_sourceList->currentIndex();
+}
+
+bool DeriveShapesDlg::completesSource() const
+{
+    return m_completeSource->isChecked();
 }
 
 QList<int> DeriveShapesDlg::targets() const

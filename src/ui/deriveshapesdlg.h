@@ -25,11 +25,15 @@ public:
 
     int source() const;
     QList<int> targets() const;
+    // Fit the source's rows to its screen and draw the pictures it lacks, so that every shape
+    // comes out whole.
+    bool completesSource() const;
 
 private:
     void sourceChanged();
 
     QComboBox *m_sourceList = nullptr;
+    QCheckBox *m_completeSource = nullptr;
     std::array<QCheckBox *, ScreenShapeCount> m_targetBoxes {};
     QPushButton *m_okButton = nullptr;
     int m_shownSource = -1;

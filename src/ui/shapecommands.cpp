@@ -117,7 +117,8 @@ void ShapeCommands::deriveShapes(int shape)
     ProjectDocument::Derived derived;
     {
         const BusyCursor busy;
-        derived = m_document.deriveShapes(from, targets, !inUse.isEmpty(), pictureTheme(m_document.project()));
+        derived = m_document.deriveShapes(from, targets, !inUse.isEmpty(), pictureTheme(m_document.project()),
+                                          dialog.completesSource());
     }
     Q_EMIT layoutsChanged();
     const auto drawn = std::ranges::count_if(derived.pictures.written, &DerivedPicture::drawn);
@@ -126,7 +127,7 @@ void ShapeCommands::deriveShapes(int shape)
                     .arg(drawn)
                     .arg(derived.pictures.written.size() - drawn));
     QStringList problems = derived.pictures.problems;
-    for (const RowNote &row : derived.report.leftAlone)
+    for (const RowNote &row : derived.report.leftAlone + derived.sourceFitted.leftAlone)
         problems << rowNoteText(row);
     if (!problems.isEmpty())
         warn(tr("Derive Shapes"), tr("The shapes were derived, but:") + u'\n' + problems.join(u'\n'));

@@ -1,4 +1,5 @@
 #include "dialogresult.h"
+#include "projectchecker.h"
 #include "projectdocument.h"
 #include "projectfile.h"
 #include "testprojects.h"
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void copiedReferencesFollowTheirRecords();
     void movesCarryPlaces_data();
     void movesCarryPlaces();
+    void deriveCompletesTheSource();
     void randomIntentsUndoToTheBytes();
     void modifiedFollowsTheSavedStep();
 
@@ -342,6 +344,28 @@ void TestDocument::movesCarryPlaces()
     // Undoing the move brings every record that is still there back to its place.
     if (!after.isEmpty())
         QVERIFY(move.reversed().follow(path(after)) == path(place));
+}
+
+// Designed in one shape, whole in four: the source's rows are fitted and its missing pictures
+// drawn, the other shapes derived with theirs, all in one step, and nothing is left to mend.
+void TestDocument::deriveCompletesTheSource()
+{
+    ProjectDocument &document = *m_document;
+    for (const auto &button : document.layout(Portrait, 0)->rows.at(0)->buttons)
+        button->width = 60; // 120 pixels, not a screen's width
+    const ProjectDocument::Derived derived =
+        document.deriveShapes(Portrait, {Landscape, HiResPortrait, HiResLandscape}, true,
+                              *KeyboardTheme::named(QStringLiteral("dark")), true);
+    QCOMPARE(derived.report.derived.size(), 3);
+    QCOMPARE(derived.sourceFitted.changed.size(), 1);
+    QCOMPARE(derived.pictures.problems, QStringList());
+    QCOMPARE(rowKeySum(*document.layout(Portrait, 0)->rows.at(0)), 240);
+    // The prepared layouts lead nowhere, which is only a warning.
+    for (const Problem &problem : checkProject(document.project()))
+        QVERIFY2(problem.code == ProblemCode::UnreachableLayout, qPrintable(problem.message));
+    QCOMPARE(document.undoStack()->count(), 1);
+    document.undo();
+    QCOMPARE(projectBytes(document.project()), m_original);
 }
 
 // Random intents from a fixed seed, each keeping every row ending in one New cell: undoing them

@@ -742,12 +742,18 @@ void TestButtonDlg::pressAKey_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("fields"); // Char (where the kind shows it), VK and the VK's name
+    QTest::addColumn<QString>("caption"); // afterwards
     const quint16 character = ButtonFlagCharacter;
-    QTest::newRow("shifted letter") << character << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << "A 0x41 A";
-    QTest::newRow("Enter") << character << int(Qt::Key_Return) << 0 << "\r" << "0x0D 0x0D Enter";
-    QTest::newRow("Shift alone") << character << int(Qt::Key_Shift) << 0 << "" << "0x00 0x10 Shift";
-    QTest::newRow("number pad") << character << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << "5 0x65 Num 5";
-    QTest::newRow("Escape, VK only") << quint16(0) << int(Qt::Key_Escape) << 0 << "\x1b" << "0x1B Esc";
+    const quint16 newCell = ButtonFlagPlaceholder;
+    QTest::newRow("shifted letter") << character << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << "A 0x41 A" << "K";
+    QTest::newRow("Enter") << character << int(Qt::Key_Return) << 0 << "\r" << "0x0D 0x0D Enter" << "K";
+    QTest::newRow("Shift alone") << character << int(Qt::Key_Shift) << 0 << "" << "0x00 0x10 Shift" << "K";
+    QTest::newRow("number pad") << character << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << "5 0x65 Num 5" << "K";
+    QTest::newRow("no function, a key without a character") << quint16(0) << int(Qt::Key_F5) << 0 << "" << "0x74 F5" << "K";
+    // A key that types something becomes a Character key; a New cell is named after it.
+    QTest::newRow("no function, Escape") << quint16(0) << int(Qt::Key_Escape) << 0 << "\x1b" << "0x1B 0x1B Esc" << "K";
+    QTest::newRow("New cell, a letter") << newCell << int(Qt::Key_Q) << 0 << "q" << "q 0x51 Q" << "q";
+    QTest::newRow("New cell, Enter") << newCell << int(Qt::Key_Return) << 0 << "\r" << "0x0D 0x0D Enter" << "Enter";
 }
 
 // The key pressed after "Press a key..." fills the fields the kind shows; even Escape is a key
@@ -759,6 +765,7 @@ void TestButtonDlg::pressAKey()
     QFETCH(int, modifiers);
     QFETCH(QString, typed);
     QFETCH(QString, fields);
+    QFETCH(QString, caption);
     auto button = makeKey(QStringLiteral("K"), flags, 'K', 0x4B);
     CButtonDlg dlg(*button, *m_document, shape(), false);
     dlg.show();
@@ -773,6 +780,7 @@ void TestButtonDlg::pressAKey()
     if (shown(dlg, IdButtonField1))
         texts.prepend(text(dlg, IdButtonField1));
     QCOMPARE(texts.join(u' '), fields);
+    QCOMPARE(text(dlg, IdButtonCaption), caption);
 }
 
 void TestButtonDlg::vkNames_data()
