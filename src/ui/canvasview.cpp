@@ -194,7 +194,7 @@ void CanvasView::showLayout(const SkinLayout *layout, int shape)
     // Taken before cells are hidden, which hands their focus on.
     const QWidget *focused = window()->focusWidget();
     const bool gridFocused = focused && focused->parentWidget() == m_content && qobject_cast<const GridCell *>(focused);
-    const SkinButton *currentKey = m_shownKeys[m_current.row][m_current.column];
+    const quint64 currentKey = m_shownKeys[m_current.row][m_current.column];
     const int scale = shape == Portrait || shape == Landscape ? 2 : 1;
     m_shape = shape;
     setHoveredKey({});
@@ -202,7 +202,7 @@ void CanvasView::showLayout(const SkinLayout *layout, int shape)
     for (int r = 0; r < GridCellId::Rows; ++r) {
         const SkinRow *row = layout ? layout->rows.at(r) : nullptr;
         m_rows[r] = ShownRow();
-        m_shownKeys[r].fill(nullptr);
+        m_shownKeys[r].fill(0);
         if (!row) {
             for (GridCell *cell : m_cells[r])
                 cell->hide();
@@ -214,7 +214,7 @@ void CanvasView::showLayout(const SkinLayout *layout, int shape)
         for (int c = 0; c < GridCellId::Columns; ++c) {
             GridCell *cell = m_cells[r][c];
             const SkinButton *button = row->buttons.at(c);
-            m_shownKeys[r][c] = button;
+            m_shownKeys[r][c] = button ? button->identity : 0;
             if (!button) {
                 cell->hide();
                 continue;

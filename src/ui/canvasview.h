@@ -122,7 +122,9 @@ private:
     QWidget *m_content = nullptr;
     std::array<std::array<GridCell *, GridCellId::Columns>, GridCellId::Rows> m_cells {};
     // Which key each cell showed, to find it again after a change; compared, never followed.
-    std::array<std::array<const SkinButton *, GridCellId::Columns>, GridCellId::Rows> m_shownKeys {};
+    // The identities of the keys on show: a record rebuilt by undo may take a freed key's memory,
+    // so only its identity tells it is not the key that was there.
+    std::array<std::array<quint64, GridCellId::Columns>, GridCellId::Rows> m_shownKeys {};
     std::array<ShownRow, GridCellId::Rows> m_rows {};
     std::array<QLabel *, GridCellId::Rows> m_badges {};
     PictureView *m_picture = nullptr;
