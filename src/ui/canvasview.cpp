@@ -238,9 +238,9 @@ void CanvasView::showLayout(const SkinLayout *layout, int shape)
     m_picture->setKeys(layout ? skinLayoutKeyRects(*layout) : SkinKeyRects());
     updateSizeLine();
     placeContent();
-    if (layout != m_shownLayout) {
+    if ((layout ? layout->identity : 0) != m_shownLayout) {
         // Another layout starts from the top-left, as the grid's origin promises.
-        m_shownLayout = layout;
+        m_shownLayout = layout ? layout->identity : 0;
         m_current = GridCellId();
         horizontalScrollBar()->setValue(0);
         verticalScrollBar()->setValue(0);

@@ -146,7 +146,7 @@ private:
     bool m_pictureDrawn = false;
     QColor m_highlight = Qt::red;
     PictureView::KeyPosition m_hovered;
-    const SkinLayout *m_shownLayout = nullptr;
+    quint64 m_shownLayout = 0; // its identity, as for the keys
 };
 
 } // namespace velkari
