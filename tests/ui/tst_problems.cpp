@@ -194,7 +194,7 @@ void TestProblems::choosingAProblemOpensItsProperties()
         opened = QString::fromLatin1(shown->metaObject()->className());
         openedShape = window.currentShape();
         openedLayout = window.currentLayout();
-        shownName = textOf(*shown, row >= 0 ? IdButtonCaption : IdLayoutName);
+        shownName = textOf(*shown, row >= 0 ? int(IdButtonCaption) : int(IdLayoutName));
         click(*shown, Cancel);
     });
     QTreeWidget *list = problemList(window);
