@@ -5,7 +5,7 @@
 #include "projectfile.h"
 #include "swatchbutton.h"
 #include "templatechooser.h"
-#include "userprompts.h"
+#include "scriptedwindow.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
 #include "controlids.h"
@@ -21,36 +21,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-// The real window, with its file dialogs answered from a script.
-class ScriptedPrompts : public UserPrompts
-{
-public:
-    using UserPrompts::UserPrompts;
-
-    QString askOpenPath() override { return openPaths.isEmpty() ? QString() : openPaths.dequeue(); }
-    QString askSavePath() override
-    {
-        ++saveDialogs;
-        return savePaths.isEmpty() ? QString() : savePaths.dequeue();
-    }
-
-    QQueue<QString> openPaths;
-    QQueue<QString> savePaths;
-    int saveDialogs = 0;
-};
-
-class ScriptedWindow : public CViziZareroDlg
-{
-public:
-    ScriptedWindow()
-        : prompts(*new ScriptedPrompts(this, [] { return QStringList(); }))
-    {
-        setPrompts(std::unique_ptr<UserPrompts>(&prompts));
-    }
-
-    ScriptedPrompts &prompts;
-};
 
 std::unique_ptr<SkinLayout> layoutWithRows(const QString &name, const QList<quint16> &heights,
                                            const QList<quint16> &widths)

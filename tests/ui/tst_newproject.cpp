@@ -2,7 +2,7 @@
 #include "projectchecker.h"
 #include "skintemplates.h"
 #include "templatechooser.h"
-#include "userprompts.h"
+#include "scriptedwindow.h"
 #include "vizizarerodlg.h"
 #include "widgetdriver.h"
 #include "controlids.h"
@@ -17,34 +17,6 @@ using namespace velkari;
 using namespace velkari::test;
 
 namespace {
-
-// The real window, with its project save dialog answered from a script.
-class ScriptedPrompts : public UserPrompts
-{
-public:
-    using UserPrompts::UserPrompts;
-
-    QString askSavePath() override
-    {
-        ++saveDialogs;
-        return savePaths.isEmpty() ? QString() : savePaths.dequeue();
-    }
-
-    QQueue<QString> savePaths;
-    int saveDialogs = 0;
-};
-
-class ScriptedWindow : public CViziZareroDlg
-{
-public:
-    ScriptedWindow()
-        : prompts(*new ScriptedPrompts(this, [] { return QStringList(); }))
-    {
-        setPrompts(std::unique_ptr<UserPrompts>(&prompts));
-    }
-
-    ScriptedPrompts &prompts;
-};
 
 // Clicks the entry of the template (the empty project for an empty name) and picks the theme.
 void choose(TemplateChooser &chooser, const QString &templateName, const QString &theme)
