@@ -953,18 +953,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
 <context>
     <name>velkari::CrashRecovery</name>
     <message>
-        <source>a project that was never saved</source>
-        <translation>einem nie gespeicherten Projekt</translation>
-    </message>
-    <message>
-        <source>The editor ended without saving the changes to %1. A recovery copy of them was written on %2.
-
-Restore it? If not, the copy is removed.</source>
-        <translation>Der Editor wurde beendet, ohne die Änderungen an %1 zu speichern. Eine Wiederherstellungskopie davon wurde am %2 geschrieben.
-
-Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
-    </message>
-    <message>
         <source>The recovery copy cannot be read, and is removed.</source>
         <translation>Die Wiederherstellungskopie kann nicht gelesen werden und wird entfernt.</translation>
     </message>
@@ -2133,6 +2121,18 @@ Replace them?</source>
 %1
 
 Ersetzen?</translation>
+    </message>
+    <message>
+        <source>a project that was never saved</source>
+        <translation>einem nie gespeicherten Projekt</translation>
+    </message>
+    <message>
+        <source>The editor ended without saving the changes to %1. A recovery copy of them was written on %2.
+
+Restore it? If not, the copy is removed.</source>
+        <translation>Der Editor wurde beendet, ohne die Änderungen an %1 zu speichern. Eine Wiederherstellungskopie davon wurde am %2 geschrieben.
+
+Wiederherstellen? Andernfalls wird die Kopie entfernt.</translation>
     </message>
 </context>
 </TS>

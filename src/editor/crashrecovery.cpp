@@ -1,6 +1,11 @@
 #include "crashrecovery.h"
 
+#include "documentprompts.h"
 #include "fileerror.h"
+#include "projectdocument.h"
+#include "projecttexts.h"
+
+#include <QCoreApplication>
 
 namespace velkari {
 
@@ -44,6 +49,43 @@ void CrashRecovery::discard()
 {
     m_due = false;
     m_store.remove();
+}
+
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(velkari::CrashRecovery)
+};
+
+} // namespace
+
+bool OfferRecoveryCopies(ProjectDocument &document, DocumentPrompts &prompts)
+{
+    RecoveryStore &store = document.recovery().store();
+    bool taken = false;
+    for (const RecoveryStore::Copy &copy : store.leftBehind()) {
+        QString problem;
+        if (copy.readable) {
+            if (!prompts.askToRestoreRecoveryCopy(copy.projectPath, copy.written)) {
+                store.drop(copy);
+                continue;
+            }
+            QString damage;
+            taken = document.replaceFromRecovery(copy, &damage);
+            if (taken)
+                break;
+            if (!damage.isEmpty())
+                problem = Text::tr("The recovery copy is damaged (%1), and is removed.").arg(damage);
+        }
+        // A copy that cannot be read is no use to keep; the user hears why it is gone.
+        if (problem.isEmpty())
+            problem = Text::tr("The recovery copy cannot be read, and is removed.");
+        prompts.showMessage(problem, applicationName(), DocumentPrompts::Icon::Warning);
+        store.drop(copy);
+    }
+    store.release();
+    return taken;
 }
 
 } // namespace velkari

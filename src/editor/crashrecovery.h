@@ -38,4 +38,12 @@ private:
     bool m_due = false;
 };
 
+class DocumentPrompts;
+class ProjectDocument;
+
+// Offers the recovery copies that editors left behind, the newest first; the first the user takes
+// replaces the document's project (true). Declined copies are removed, and so are those that
+// cannot be read or are damaged, with a word why.
+bool OfferRecoveryCopies(ProjectDocument &document, DocumentPrompts &prompts);
+
 } // namespace velkari

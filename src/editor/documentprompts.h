@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,9 @@ public:
     virtual std::optional<NewProjectChoice> askNewProject() = 0;
     // True when the user agrees that the files, which exist, are replaced.
     virtual bool askToReplaceFiles(const QStringList &paths) = 0;
+    // Whether to restore the changes an editor that ended without saving left in a recovery copy
+    // of `projectPath` (empty for a project never saved), written at `written`.
+    virtual bool askToRestoreRecoveryCopy(const QString &projectPath, const QDateTime &written) = 0;
     virtual void showMessage(const QString &text, const QString &caption, Icon icon) = 0;
     // Calls nest; the cursor is back to normal once every begin has its end.
     virtual void beginWait() = 0;

@@ -390,6 +390,17 @@ void ProjectDocument::redo()
     m_history->redo();
 }
 
+QAction *ProjectDocument::createUndoAction(QObject *parent) const
+{
+    // Qt's own "Undo %1", translated with Qt's texts.
+    return m_history->stack()->createUndoAction(parent);
+}
+
+QAction *ProjectDocument::createRedoAction(QObject *parent) const
+{
+    return m_history->stack()->createRedoAction(parent);
+}
+
 void ProjectDocument::replaced(bool newProject)
 {
     // New and Open replace the whole project, and its history with it.

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QAction;
 class QUndoStack;
 
 namespace velkari {
@@ -138,6 +139,10 @@ public:
 
     void undo();
     void redo();
+    // Undo and Redo as actions named after their step ("Undo Delete Layout"), enabled when there
+    // is one.
+    QAction *createUndoAction(QObject *parent) const;
+    QAction *createRedoAction(QObject *parent) const;
 
     // For the file commands: the project replaced by a new one, by a file's, or by a recovery
     // copy, and the project saved.

@@ -7,16 +7,14 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QUndoStack>
 
 namespace velkari {
 
-EditorActions::EditorActions(QWidget *window, QUndoStack *history)
+EditorActions::EditorActions(QWidget *window, QAction *undo, QAction *redo)
     : QObject(window)
     , m_window(window)
-    // Qt's own "Undo %1" and "Redo %1", translated with Qt's texts.
-    , m_undo(history->createUndoAction(window))
-    , m_redo(history->createRedoAction(window))
+    , m_undo(undo)
+    , m_redo(redo)
 {
     m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});

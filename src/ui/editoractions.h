@@ -6,7 +6,6 @@
 #include <QWidget>
 
 class QMenu;
-class QUndoStack;
 
 namespace velkari {
 
@@ -17,7 +16,8 @@ class EditorActions : public QObject
     Q_OBJECT
 
 public:
-    EditorActions(QWidget *window, QUndoStack *history);
+    // `undo` and `redo` are the document's; they get their shortcuts here.
+    EditorActions(QWidget *window, QAction *undo, QAction *redo);
 
     // A command of the window, run by its shortcut.
     template <typename Receiver>

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 
 namespace velkari {
@@ -115,6 +116,17 @@ bool UserPrompts::askToReplaceFiles(const QStringList &paths)
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     });
+}
+
+bool UserPrompts::askToRestoreRecoveryCopy(const QString &projectPath, const QDateTime &written)
+{
+    const QString project = projectPath.isEmpty() ? tr("a project that was never saved")
+                                                  : QStringLiteral("\"%1\"").arg(projectPath);
+    const QString question = tr("The editor ended without saving the changes to %1. A recovery copy of "
+                                "them was written on %2.\n\nRestore it? If not, the copy is removed.")
+                                 .arg(project, QLocale().toString(written, QLocale::LongFormat));
+    return withoutWaitCursor<bool>(
+        [&] { return QMessageBox::question(m_owner, applicationName(), question) == QMessageBox::Yes; });
 }
 
 void UserPrompts::showMessage(const QString &text, const QString &caption, DocumentPrompts::Icon icon)

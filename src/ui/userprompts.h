@@ -30,6 +30,7 @@ public:
     QString askSavePath() override;
     std::optional<NewProjectChoice> askNewProject() override;
     bool askToReplaceFiles(const QStringList &paths) override;
+    bool askToRestoreRecoveryCopy(const QString &projectPath, const QDateTime &written) override;
     void showMessage(const QString &text, const QString &caption, Icon icon) override;
     void beginWait() override;
     void endWait() override;

@@ -16,7 +16,6 @@
 #include "helpwindow.h"
 #include "problemspanel.h"
 #include "previewwindow.h"
-#include "recoveryoffer.h"
 #include "screenfit.h"
 #include "statusarea.h"
 #include "swatchbutton.h"
@@ -60,7 +59,7 @@ CViziZareroDlg::CViziZareroDlg(QWidget *parent)
     if (!restoreGeometry(EditorSettings().windowGeometry()))
         ScreenFit::placeInTheMiddle(this, frame);
 
-    m_actions = new EditorActions(this, m_document->undoStack());
+    m_actions = new EditorActions(this, m_document->createUndoAction(this), m_document->createRedoAction(this));
     m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_N), this, &CViziZareroDlg::commandNew);
     m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_O), this, &CViziZareroDlg::commandOpen);
     m_actions->addCommand(QKeySequence(Qt::CTRL | Qt::Key_S), this, &CViziZareroDlg::commandSave);

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "canvasview.h"
+#include "crashrecovery.h"
 #include "filecommands.h"
 #include "gridcell.h"
-#include "recoveryoffer.h"
 #include "statusarea.h"
+#include "userprompts.h"
 #include "projectdocument.h"
 
 #include <QDialog>
@@ -80,7 +81,7 @@ public:
     // dropped on the window, a recent project).
     void openWithQuestion(const QString &path);
     // Offers the recovery copies that an editor left behind; run once the window is shown.
-    void offerRecovery() { offerRecoveryCopies(this, *m_document); }
+    void offerRecovery() { OfferRecoveryCopies(*m_document, *m_prompts); }
 
     // The commands, as the window's buttons run them.
     void commandNew() { runFileCommand(ProjectNew); }

@@ -40,6 +40,11 @@ public:
         replaceQuestions.append(paths);
         return replaceFiles;
     }
+    bool askToRestoreRecoveryCopy(const QString &projectPath, const QDateTime &) override
+    {
+        restoreQuestions.append(projectPath);
+        return restoreCopies;
+    }
     void showMessage(const QString &text, const QString &caption, Icon icon) override
     {
         messages.append({text, caption, icon});
@@ -53,6 +58,8 @@ public:
     QQueue<std::optional<NewProjectChoice>> choices;
     QList<QStringList> replaceQuestions;
     bool replaceFiles = true;
+    QStringList restoreQuestions;
+    bool restoreCopies = true;
     QList<Message> messages;
     int questions = 0;
     int saveDialogs = 0;
