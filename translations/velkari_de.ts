@@ -984,8 +984,8 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <translation>Das Projekt hat noch keine Datei: OK fragt, wo es gespeichert werden soll, und die Bilder kommen daneben.</translation>
     </message>
     <message>
-        <source>&amp;First fit its rows to its screen and draw the pictures it lacks</source>
-        <translation>&amp;Zuerst ihre Zeilen an den Bildschirm anpassen und fehlende Bilder zeichnen</translation>
+        <source>&amp;First fit its rows to its screen, remove empty rows at the end and draw the pictures it lacks</source>
+        <translation>&amp;Zuerst ihre Zeilen an den Bildschirm anpassen, leere Zeilen am Ende entfernen und fehlende Bilder zeichnen</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2001,10 @@ Eine Bildschirmform fasst höchstens 20 Layouts, ein Layout 6 Zeilen und eine Ze
     <message>
         <source>These shapes hold layouts of their own: %1. Deriving replaces those layouts, keys and all; their picture files stay on disk. Replace them?</source>
         <translation>Diese Bildschirmformen haben eigene Layouts: %1. Das Ableiten ersetzt diese Layouts samt ihren Tasten; ihre Bilddateien bleiben erhalten. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Empty rows removed from the end of its layouts: %1.</source>
+        <translation>Leere Zeilen am Ende ihrer Layouts entfernt: %1.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace velkari {
 
 namespace {
@@ -287,6 +289,18 @@ ProjectDocument::Derived ProjectDocument::deriveShapes(int from, const QList<int
                                                        const KeyboardTheme &fallbackTheme, bool fitSource)
 {
     Derived derived;
+    const QList<int> shapes = deriveTargets(from, targets);
+    const bool refused = shapes.isEmpty() || (!replaceShapesInUse && std::ranges::any_of(shapes, [this](int shape) {
+                                                  return isShapeInUse(m_project.layoutList(shape));
+                                              }));
+    // Before the copies are made, so that they lack the rows too; only where a picture is to be
+    // drawn, since an author's picture shows the rows it was made for.
+    if (fitSource && !refused) {
+        for (const auto &layout : m_project.layoutList(from)) {
+            if (!hasReadablePicture(*layout))
+                derived.emptyRowsRemoved += removeEmptyLastRows(*layout);
+        }
+    }
     derived.report = velkari::deriveShapes(m_project, from, targets, replaceShapesInUse);
     if (derived.report.derived.isEmpty())
         return derived;

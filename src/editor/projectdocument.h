@@ -107,7 +107,8 @@ public:
     // The layouts of `from` made anew in every shape of `targets`, with their pictures; nothing
     // changes when a target is in use and `replaceShapesInUse` is not given (report.refused()).
     // With `fitSource` the rows of `from` are first fitted to its own screen, and a layout of
-    // `from` without a readable picture gets one drawn, so that all the shapes come out whole.
+    // `from` without a readable picture loses the empty rows at its end and gets a picture drawn,
+    // so that all the shapes come out whole.
     // Pictures are drawn into the project's pictures folder (the project must have a file) in the
     // theme of the project's pictures, else `fallbackTheme`. A picture that cannot be written is
     // named among the pictures' problems; the layouts are derived all the same.
@@ -115,6 +116,7 @@ public:
     {
         DeriveReport report;
         FitReport sourceFitted;
+        int emptyRowsRemoved = 0; // from the source, before deriving
         DerivedPictures pictures; // those drawn for `from` included
     };
     Derived deriveShapes(int from, const QList<int> &targets, bool replaceShapesInUse,

@@ -65,16 +65,36 @@ quint16 scaledRowHeight(quint16 height, int from, int to)
     return quint16(std::max(1, (height + 1) / 2));
 }
 
-DeriveReport deriveShapes(SkinProject &project, int from, const QList<int> &targets, bool replaceShapesInUse)
+QList<int> deriveTargets(int from, const QList<int> &targets)
 {
-    DeriveReport report;
-    if (!isShape(from))
-        return report;
     QList<int> shapes;
+    if (!isShape(from))
+        return shapes;
     for (int target : targets) {
         if (isShape(target) && target != from && !shapes.contains(target))
             shapes.append(target);
     }
+    return shapes;
+}
+
+int removeEmptyLastRows(SkinLayout &layout)
+{
+    int removed = 0;
+    while (layout.rows.count() > 1) {
+        for (const auto &button : layout.rows.last()->buttons) {
+            if (!button->isPlaceholder())
+                return removed;
+        }
+        layout.rows.removeAt(layout.rows.count() - 1);
+        ++removed;
+    }
+    return removed;
+}
+
+DeriveReport deriveShapes(SkinProject &project, int from, const QList<int> &targets, bool replaceShapesInUse)
+{
+    DeriveReport report;
+    const QList<int> shapes = deriveTargets(from, targets);
     for (int shape : shapes) {
         if (isShapeInUse(project.layoutList(shape)))
             report.inUse.append(shape);

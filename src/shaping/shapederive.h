@@ -25,6 +25,15 @@ struct DeriveReport
     bool refused() const { return derived.isEmpty() && !inUse.isEmpty(); }
 };
 
+// The shapes that `deriveShapes` would replace: those of `targets` that are shapes other than
+// `from`, each once; none when `from` is no shape.
+QList<int> deriveTargets(int from, const QList<int> &targets);
+
+// Removes the rows at the end of `layout` that hold nothing but their placeholder, keeping at least
+// one row: the device refuses a row without keys, and a new layout starts with five of them.
+// How many rows went.
+int removeEmptyLastRows(SkinLayout &layout);
+
 // Replaces the layouts of every shape of `targets` with copies of the layouts of `from`, in the
 // same order, so that Change Layout keys and drag-up layouts still name the same layouts: names,
 // flags, rows and keys with their functions; every row's keys scaled to add up to the target's

@@ -27,7 +27,7 @@ DeriveShapesDlg::DeriveShapesDlg(int source, bool hasFile, QWidget *parent)
         m_sourceList->addItem(screenShapeName(shape));
     auto *form = new QFormLayout;
     form->addRow(tr("&Copy the layouts of:"), m_sourceList);
-    m_completeSource = new QCheckBox(tr("&First fit its rows to its screen and draw the pictures it lacks"), this);
+    m_completeSource = new QCheckBox(tr("&First fit its rows to its screen, remove empty rows at the end and draw the pictures it lacks"), this);
     setControlId(m_completeSource, IdDeriveFitSource);
     m_completeSource->setChecked(true);
     form->addRow(QString(), m_completeSource);

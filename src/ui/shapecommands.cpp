@@ -125,7 +125,10 @@ void ShapeCommands::deriveShapes(int shape)
     Q_EMIT note(tr("Derived %1 from %2: %3 pictures drawn, %4 scaled from the author's.")
                     .arg(shapeNames(derived.report.derived), screenShapeName(from))
                     .arg(drawn)
-                    .arg(derived.pictures.written.size() - drawn));
+                    .arg(derived.pictures.written.size() - drawn)
+                + (derived.emptyRowsRemoved > 0
+                       ? u' ' + tr("Empty rows removed from the end of its layouts: %1.").arg(derived.emptyRowsRemoved)
+                       : QString()));
     QStringList problems = derived.pictures.problems;
     for (const RowNote &row : derived.report.leftAlone + derived.sourceFitted.leftAlone)
         problems << rowNoteText(row);

@@ -353,16 +353,28 @@ void TestDocument::deriveCompletesTheSource()
     ProjectDocument &document = *m_document;
     for (const auto &button : document.layout(Portrait, 0)->rows.at(0)->buttons)
         button->width = 60; // 120 pixels, not a screen's width
+    // Empty rows, as a new layout has them: the one between keys is the author's to fill.
+    SkinLayout &letters = *document.layout(Portrait, 0);
+    letters.rows.insertCopyAt(1, *letters.rows.at(1));
+    letters.rows.at(1)->buttons.clear();
+    letters.rows.at(1)->buttons.append(std::make_unique<SkinButton>());
+    for (int row = 0; row < 2; ++row)
+        letters.rows.append(makeRow(16, {}));
     const ProjectDocument::Derived derived =
         document.deriveShapes(Portrait, {Landscape, HiResPortrait, HiResLandscape}, true,
                               *KeyboardTheme::named(QStringLiteral("dark")), true);
     QCOMPARE(derived.report.derived.size(), 3);
     QCOMPARE(derived.sourceFitted.changed.size(), 1);
+    QCOMPARE(derived.emptyRowsRemoved, 2);
     QCOMPARE(derived.pictures.problems, QStringList());
     QCOMPARE(rowKeySum(*document.layout(Portrait, 0)->rows.at(0)), 240);
-    // The prepared layouts lead nowhere, which is only a warning.
-    for (const Problem &problem : checkProject(document.project()))
-        QVERIFY2(problem.code == ProblemCode::UnreachableLayout, qPrintable(problem.message));
+    for (int shape = 0; shape < ScreenShapeCount; ++shape)
+        QCOMPARE(document.layout(shape, 0)->rows.count(), 3);
+    // The prepared layouts lead nowhere, which is only a warning; the empty row left between
+    // keys is the one error.
+    for (const Problem &problem : checkProject(document.project())) {
+        QVERIFY2(problem.code == ProblemCode::UnreachableLayout || problem.row == 1, qPrintable(problem.message));
+    }
     QCOMPARE(document.undoStack()->count(), 1);
     document.undo();
     QCOMPARE(projectBytes(document.project()), m_original);
