@@ -696,56 +696,8 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
         <translation>Den Skin so laufen lassen wie das Gerät: Tasten antippen, Layouts wechseln, sehen, was sie schreiben.</translation>
     </message>
     <message>
-        <source>Set Picture</source>
-        <translation>Bild setzen</translation>
-    </message>
-    <message>
         <source>Add Layout</source>
         <translation>Neues Layout</translation>
-    </message>
-    <message>
-        <source>Paste Layout</source>
-        <translation>Layout einfügen</translation>
-    </message>
-    <message>
-        <source>Edit Layout</source>
-        <translation>Layout bearbeiten</translation>
-    </message>
-    <message>
-        <source>Delete Layout</source>
-        <translation>Layout löschen</translation>
-    </message>
-    <message>
-        <source>Add Button</source>
-        <translation>Taste hinzufügen</translation>
-    </message>
-    <message>
-        <source>Paste Button</source>
-        <translation>Taste einfügen</translation>
-    </message>
-    <message>
-        <source>Edit Button</source>
-        <translation>Taste bearbeiten</translation>
-    </message>
-    <message>
-        <source>Insert Button</source>
-        <translation>Taste einsetzen</translation>
-    </message>
-    <message>
-        <source>Delete Button</source>
-        <translation>Taste löschen</translation>
-    </message>
-    <message>
-        <source>Change Text Color</source>
-        <translation>Textfarbe ändern</translation>
-    </message>
-    <message>
-        <source>Change Highlight Color</source>
-        <translation>Hervorhebungsfarbe ändern</translation>
-    </message>
-    <message>
-        <source>Change Help File Name</source>
-        <translation>Namen der Hilfedatei ändern</translation>
     </message>
     <message>
         <source>New</source>
@@ -802,38 +754,6 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Move Button</source>
-        <translation>Taste verschieben</translation>
-    </message>
-    <message>
-        <source>Fit Rows</source>
-        <translation>Zeilen einpassen</translation>
-    </message>
-    <message>
-        <source>Equal Widths</source>
-        <translation>Gleiche Breiten</translation>
-    </message>
-    <message>
-        <source>Derive Shapes</source>
-        <translation>Formen ableiten</translation>
-    </message>
-    <message>
-        <source>Redraw Picture</source>
-        <translation>Bild neu zeichnen</translation>
-    </message>
-    <message>
-        <source>Scale Picture</source>
-        <translation>Bild skalieren</translation>
-    </message>
-    <message>
-        <source>Import Layout</source>
-        <translation>Layout importieren</translation>
-    </message>
-    <message>
-        <source>Read Keys from Picture</source>
-        <translation>Tasten aus Bild lesen</translation>
     </message>
     <message>
         <source>Derive Shapes...</source>
@@ -1844,6 +1764,93 @@ Qts eigene Optionen (zum Beispiel -platform offscreen) werden ebenfalls verstand
     <message>
         <source>The picture path &quot;%1&quot; is relative, so which file it names depends on the working folder (from this one: &quot;%2&quot;); choose the picture again with its full path, which the project then stores relative to its own file.</source>
         <translation>Der Bildpfad „%1“ ist relativ; welche Datei er nennt, hängt daher vom Arbeitsordner ab (von diesem aus: „%2“). Wählen Sie das Bild erneut mit seinem vollständigen Pfad, den das Projekt dann relativ zu seiner eigenen Datei speichert.</translation>
+    </message>
+</context>
+<context>
+    <name>velkari::ProjectDocument</name>
+    <message>
+        <source>Add Button</source>
+        <translation>Taste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Paste Button</source>
+        <translation>Taste einfügen</translation>
+    </message>
+    <message>
+        <source>Edit Button</source>
+        <translation>Taste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Insert Button</source>
+        <translation>Taste einsetzen</translation>
+    </message>
+    <message>
+        <source>Delete Button</source>
+        <translation>Taste löschen</translation>
+    </message>
+    <message>
+        <source>Move Button</source>
+        <translation>Taste verschieben</translation>
+    </message>
+    <message>
+        <source>Add Layout</source>
+        <translation>Neues Layout</translation>
+    </message>
+    <message>
+        <source>Paste Layout</source>
+        <translation>Layout einfügen</translation>
+    </message>
+    <message>
+        <source>Edit Layout</source>
+        <translation>Layout bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Layout</source>
+        <translation>Layout löschen</translation>
+    </message>
+    <message>
+        <source>Set Picture</source>
+        <translation>Bild setzen</translation>
+    </message>
+    <message>
+        <source>Fit Rows</source>
+        <translation>Zeilen einpassen</translation>
+    </message>
+    <message>
+        <source>Equal Widths</source>
+        <translation>Gleiche Breiten</translation>
+    </message>
+    <message>
+        <source>Derive Shapes</source>
+        <translation>Formen ableiten</translation>
+    </message>
+    <message>
+        <source>Redraw Picture</source>
+        <translation>Bild neu zeichnen</translation>
+    </message>
+    <message>
+        <source>Scale Picture</source>
+        <translation>Bild skalieren</translation>
+    </message>
+    <message>
+        <source>Import Layout</source>
+        <translation>Layout importieren</translation>
+    </message>
+    <message>
+        <source>Read Keys from Picture</source>
+        <translation>Tasten aus Bild lesen</translation>
+    </message>
+    <message>
+        <source>Change Text Color</source>
+        <translation>Textfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change Highlight Color</source>
+        <translation>Hervorhebungsfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change Help File Name</source>
+        <translation>Namen der Hilfedatei ändern</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@ namespace {
 // The names Undo and Redo give the steps, in the editor's language.
 struct Text
 {
-    Q_DECLARE_TR_FUNCTIONS(velkari::CViziZareroDlg)
+    Q_DECLARE_TR_FUNCTIONS(velkari::ProjectDocument)
 };
 
 } // namespace
