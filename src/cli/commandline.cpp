@@ -112,7 +112,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.fail(QStringLiteral("no command given"));
         return line;
     }
-    const QString &name = arguments.first();
+    const bool helpWord = arguments.first() == QLatin1String("help");
+    // "help build" asks what "build --help" asks.
+    const QString &name = helpWord && arguments.size() > 1 ? arguments.at(1) : arguments.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         line.m_request = CommandLine::Request::GeneralHelp;
         return line;
@@ -127,6 +129,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (!line.m_command) {
         line.fail(QStringLiteral("unknown command \"%1\"").arg(name));
+        return line;
+    }
+    if (helpWord) {
+        line.m_request = CommandLine::Request::CommandHelp;
         return line;
     }
     line.parseOptions(arguments.sliced(1));

@@ -9,8 +9,8 @@ namespace {
 const char *const exitCodes =
     "Exit codes: 0 done (and every layout passes), 1 a layout breaks a rule (build, check), a\n"
     "character cannot be typed (type) or a picture shows no keys (read-keys), 2 the command could\n"
-    "not be carried out (usage, not a project or skin file, a damaged skin, a file that cannot be\n"
-    "written).\n";
+    "not be carried out (usage, not a project or skin file, a damaged project or skin, a file that\n"
+    "cannot be read or written).\n";
 
 } // namespace
 
@@ -22,8 +22,8 @@ QString generalHelp()
     for (const CliCommand &command : cliCommands())
         text += QStringLiteral("  %1\n      %2\n")
                     .arg(QString::fromLatin1(command.synopsis), QString::fromUtf8(command.summary));
-    text += QStringLiteral("\nvelkari-skin COMMAND --help describes one command; velkari-skin --version prints the\n"
-                           "version.\n");
+    text += QStringLiteral("\nvelkari-skin COMMAND --help (or velkari-skin help COMMAND) describes one command;\n"
+                           "velkari-skin --version prints the version.\n");
     return text + QString::fromLatin1(exitCodes);
 }
 

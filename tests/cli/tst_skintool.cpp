@@ -872,6 +872,8 @@ void TestSkinTool::usage_data()
     QTest::newRow("general help") << QStringList{"--help"} << 0 << "Exit codes: 0";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "velkari-skin " VELKARI_VERSION "\n";
     QTest::newRow("command help") << QStringList{"build", "--help"} << 0 << "velkari-skin build PROJECT.vsp [-o SKIN.vsk]";
+    QTest::newRow("help word before a command") << QStringList{"help", "derive"} << 0 << "Usage: velkari-skin derive PROJECT.vsp";
+    QTest::newRow("help word before no command") << QStringList{"help", "frob"} << 2 << "unknown command \"frob\"";
     QTest::newRow("help after a wrong option") << QStringList{"check", "--frob", "--help"} << 0 << "Usage: velkari-skin check";
     QTest::newRow("templates lists") << QStringList{"templates"} << 0 << "qwertz      German letters";
     QTest::newRow("unwritable output") << QStringList{"new", "/nonexistent-folder/x.vsp"} << 2 << "/nonexistent-folder/x.vsp";
