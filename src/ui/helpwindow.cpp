@@ -59,6 +59,24 @@ QString HelpWindow::guideHtml()
            "of every row, <b>New</b>, is where the next key goes; it is not part of the skin. The layout's picture "
            "is shown under the grid at its real size. Rest the mouse on a key to read what it does in the status "
            "area at the bottom.</p>"),
+        tr("<h3>The grid by keyboard</h3>"
+           "<p>The grid is one stop of the Tab key, and the key with the focus is framed. The arrow keys move to "
+           "the next key or to the row above or below; Home and End to the row's first key and its New cell, "
+           "Ctrl+Home and Ctrl+End to the first row and the last. Enter or Space opens the key's properties (on "
+           "New it adds a key), Delete deletes the key, Insert inserts a copy after it, Ctrl+C and Ctrl+V copy and "
+           "paste it, and Alt with an arrow key moves it; a key can also be dragged with the mouse, into another "
+           "row too. Each change is one step of Undo. In the key's properties, <b>Press a key...</b> fills Char "
+           "and VK from a key you press, and VK also takes names such as Enter, F5 or Shift.</p>"),
+        tr("<h3>One shape designed, four derived</h3>"
+           "<p>The number beside a row adds up its keys' widths; it is red when they do not fill the screen. Click "
+           "it to <b>Fit</b> the keys to the screen's width or to give them <b>Equal widths</b>. Once one shape is "
+           "designed, <b>Derive Shapes...</b> makes the others from it: the same layouts in the same order, each "
+           "row's keys scaled to the screen's width and row heights to its resolution, pictures drawn afresh or the "
+           "author's scaled into new files, all in one step of Undo.</p>"
+           "<p><b>Import Layout...</b> adds a layout from keyboard-layout-editor.com (its downloaded JSON or its "
+           "Raw data) to the current shape, with a picture drawn for it; <b>Export Layout...</b> writes the current "
+           "layout in that format. <b>Read Keys from Picture</b> in Layout Properties measures the rows and keys "
+           "off the layout's picture and sets their heights and widths.</p>"),
         tr("<h3>Creating the skin</h3>"
            "<p><b>Create Skin</b> saves the project if needed and checks every layout of every shape: each needs a "
            "picture file that can be read, at least one row, rows and keys that are not 0 pixels high or wide, and "
@@ -69,7 +87,8 @@ QString HelpWindow::guideHtml()
            "5)</b>, and opens a list of them all by shape and layout, kept up to date while you edit. Errors stop "
            "Create Skin; warnings do not, but each is almost surely a mistake: a picture of another size than its "
            "keys, a key that opens a layout that does not exist, a layout no key leads to. Double-click a problem, "
-           "or press Enter on it, to open the key's or the layout's properties.</p>"),
+           "or press Enter on it, to open the key's or the layout's properties; a row of the wrong width is shown "
+           "in the grid instead, with Fit offered.</p>"),
         tr("<h3>Where the files go</h3>"
            "<p>The project is saved as a <code>.vsp</code> file; pictures are remembered relative to it, so a "
            "folder holding the project and its pictures can be moved as a whole. The skin is written beside the "
