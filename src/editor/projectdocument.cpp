@@ -11,8 +11,6 @@
 #include <QCoreApplication>
 #include <QUndoStack>
 
-#include <algorithm>
-
 namespace velkari {
 
 namespace {
@@ -290,9 +288,7 @@ ProjectDocument::Derived ProjectDocument::deriveShapes(int from, const QList<int
 {
     Derived derived;
     const QList<int> shapes = deriveTargets(from, targets);
-    const bool refused = shapes.isEmpty() || (!replaceShapesInUse && std::ranges::any_of(shapes, [this](int shape) {
-                                                  return isShapeInUse(m_project.layoutList(shape));
-                                              }));
+    const bool refused = shapes.isEmpty() || (!replaceShapesInUse && !shapesInUse(m_project, shapes).isEmpty());
     // Before the copies are made, so that they lack the rows too; only where a picture is to be
     // drawn, since an author's picture shows the rows it was made for.
     if (fitSource && !refused) {

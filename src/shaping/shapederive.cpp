@@ -77,6 +77,16 @@ QList<int> deriveTargets(int from, const QList<int> &targets)
     return shapes;
 }
 
+QList<int> shapesInUse(const SkinProject &project, const QList<int> &shapes)
+{
+    QList<int> inUse;
+    for (int shape : shapes) {
+        if (isShapeInUse(project.layoutList(shape)))
+            inUse.append(shape);
+    }
+    return inUse;
+}
+
 int removeEmptyLastRows(SkinLayout &layout)
 {
     int removed = 0;
@@ -95,10 +105,7 @@ DeriveReport deriveShapes(SkinProject &project, int from, const QList<int> &targ
 {
     DeriveReport report;
     const QList<int> shapes = deriveTargets(from, targets);
-    for (int shape : shapes) {
-        if (isShapeInUse(project.layoutList(shape)))
-            report.inUse.append(shape);
-    }
+    report.inUse = shapesInUse(project, shapes);
     if (!report.inUse.isEmpty() && !replaceShapesInUse)
         return report;
 

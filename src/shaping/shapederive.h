@@ -28,6 +28,8 @@ struct DeriveReport
 // The shapes that `deriveShapes` would replace: those of `targets` that are shapes other than
 // `from`, each once; none when `from` is no shape.
 QList<int> deriveTargets(int from, const QList<int> &targets);
+// Those of `shapes` that are in use.
+QList<int> shapesInUse(const SkinProject &project, const QList<int> &shapes);
 
 // Removes the rows at the end of `layout` that hold nothing but their placeholder, keeping at least
 // one row: the device refuses a row without keys, and a new layout starts with five of them.

@@ -99,11 +99,7 @@ void ShapeCommands::deriveShapes(int shape)
         return;
     const int from = dialog.source();
     const QList<int> targets = dialog.targets();
-    QList<int> inUse;
-    for (int target : targets) {
-        if (isShapeInUse(m_document.project().layoutList(target)))
-            inUse.append(target);
-    }
+    const QList<int> inUse = shapesInUse(m_document.project(), deriveTargets(from, targets));
     if (!inUse.isEmpty()
         && !confirm(m_window, tr("Derive Shapes"),
                     tr("These shapes hold layouts of their own: %1. Deriving replaces those layouts, keys and all; "
