@@ -1,6 +1,7 @@
 #include "lenientjsonreader.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 #include <cmath>
 
@@ -78,6 +79,14 @@ QString describeByte(char c)
     if (byte >= 0x20 && byte < 0x7F)
         return QStringLiteral("'%1'").arg(QChar(byte));
     return QStringLiteral("byte 0x%1").arg(QString::number(byte, 16).toUpper().rightJustified(2, u'0'));
+}
+
+// QString::fromUtf8 drops a byte order mark at the start of what it decodes; inside a string
+// it is a character of the legend like any other, and a round trip must keep it.
+QString decodeUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 } // namespace
@@ -202,7 +211,7 @@ LenientJsonReader::Token LenientJsonReader::readString(char quote)
     ++m_pos;
     m_text.clear();
     qsizetype runStart = m_pos;
-    const auto flush = [&] { m_text += QString::fromUtf8(m_text8.sliced(runStart, m_pos - runStart)); };
+    const auto flush = [&] { m_text += decodeUtf8(m_text8.sliced(runStart, m_pos - runStart)); };
     for (;;) {
         if (atEnd())
             return fail(Text::tr("A string is not closed."));
